@@ -1,0 +1,10 @@
+# Copies levels and sprites from SOURCE into TARGET; hsc.dat only when absent.
+file(MAKE_DIRECTORY ${TARGET})
+file(GLOB assets ${SOURCE}/*.lvx ${SOURCE}/*.xpm)
+foreach(asset IN LISTS assets)
+    get_filename_component(name ${asset} NAME)
+    file(COPY_FILE ${asset} ${TARGET}/${name} ONLY_IF_DIFFERENT)
+endforeach()
+if(NOT EXISTS ${TARGET}/hsc.dat)
+    file(COPY_FILE ${SOURCE}/hsc.dat ${TARGET}/hsc.dat)
+endif()

@@ -1,0 +1,231 @@
+#include "board.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace wd {
+
+Board::Board()
+    : random([] { return std::rand(); })
+    , game_over([] {})
+    , trace([](const std::string& text) { std::fputs(text.c_str(), stdout); })
+{
+}
+
+char Board::cell(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= grid_cols || y >= grid_rows)
+        return 'H';
+    return board[y][x];
+}
+
+void Board::setscene(int x, int y, char c)
+{
+    if (x < 0 || y < 0 || x >= grid_cols || y >= grid_rows)
+        return;
+    board[y][x] = c;
+}
+
+std::string Board::level_file_name(int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "level%03d.lvx", number);
+    return name;
+}
+
+LoadResult Board::load_next_level()
+{
+    ++level_number;
+    return load_level(level_file_name(level_number));
+}
+
+LoadResult Board::load_level(const std::string& path)
+{
+    const FileBytes file = read_level_file(path);
+    const std::vector<LevelLine> lines = split_level_lines(file.bytes);
+    if (const auto problem = hard_limit_problem(lines))
+        return {LoadResult::Status::refused, describe(path, *problem)};
+
+    apply_lines(lines);
+    if (!file.opened)
+        return {LoadResult::Status::no_rows, path + ": " + file.error};
+    if (lines.empty())
+        return {LoadResult::Status::no_rows, path + ": file is empty"};
+    return {LoadResult::Status::loaded, {}};
+}
+
+// Lays the lines over the grid as a line-by-line read would: each row gets its
+// bytes, the cut byte and the read's terminating zero become zero bytes, and
+// whatever lies beyond keeps what earlier levels left there.
+void Board::apply_lines(const std::vector<LevelLine>& lines)
+{
+    board_height = 0;
+    cat_count = 0;
+    for (const LevelLine& line : lines) {
+        const int y = board_height;
+        const std::size_t stored = line.raw.size();  // 1..81 after the limit check
+
+        char header[32];
+        std::snprintf(header, sizeof header, "reading line %d\n", y);
+        trace(header);
+        trace("  " + std::string(line.raw) + "\n");
+
+        std::memcpy(board[y], line.raw.data(), stored);
+        if (stored < static_cast<std::size_t>(grid_cols))
+            board[y][stored] = '\0';
+        else if (y + 1 < grid_rows)
+            board[y + 1][0] = '\0';  // a full row's terminator spills into the next
+        board[y][stored - 1] = '\0';
+
+        const int length = static_cast<int>(stored) - 1;
+        for (int x = 0; x < length; ++x) {
+            if (board[y][x] == 'M') {
+                mouse_x = x;
+                mouse_y = y;
+            } else if (board[y][x] == 'C') {
+                cat_x[cat_count] = x;
+                cat_y[cat_count] = y;
+                ++cat_count;
+            }
+        }
+        ++board_height;
+    }
+    board_width = static_cast<int>(strnlen(board[0], grid_cols));
+}
+
+void Board::move_mouse(int dx, int dy)
+{
+    const int x = mouse_x;
+    const int y = mouse_y;
+    int blocks = 0;
+    while (cell(x + (blocks + 1) * dx, y + (blocks + 1) * dy) == 'B')
+        ++blocks;
+    const int ex = x + (blocks + 1) * dx;
+    const int ey = y + (blocks + 1) * dy;
+
+    if (cell(ex, ey) != 'H') {
+        if (blocks > 0)
+            setscene(ex, ey, 'B');
+        setscene(x, y, '.');
+        mouse_x += dx;
+        mouse_y += dy;
+    }
+
+    const char here = cell(mouse_x, mouse_y);
+    if (here == 'K')
+        score += 10;
+    if (here == 'C')
+        game_over();  // may restart play and place the mouse anew
+    setscene(mouse_x, mouse_y, 'M');
+    recalcscene();
+}
+
+void Board::recalcscene()
+{
+    for (int i = 0; i < cat_count; ++i) {
+        const int cx = cat_x[i];
+        const int cy = cat_y[i];
+        if (cell(cx, cy) != 'B')
+            continue;
+        for (int j = 0; j < 8; ++j) {
+            const int nx = cx + dir_dx[j];
+            const int ny = cy + dir_dy[j];
+            if (cell(nx, ny) == '.') {
+                cat_x[i] = nx;
+                cat_y[i] = ny;
+                setscene(nx, ny, 'C');
+                break;
+            }
+        }
+        if (cell(cat_x[i], cat_y[i]) != 'B')
+            continue;
+        delcat(i);
+        if (cat_count > 0)
+            continue;
+        const LoadResult next = load_next_level();
+        if (next.status == LoadResult::Status::refused)
+            std::fprintf(stderr, "whiskerdash: %s\n", next.message.c_str());
+        if (!next.ok())
+            game_over();  // every level cleared: the game ends as a win
+    }
+}
+
+void Board::delcat(int i)
+{
+    if (i < 0 || i >= cat_count)
+        return;
+    for (int k = i; k + 1 < cat_count; ++k) {
+        cat_x[k] = cat_x[k + 1];
+        cat_y[k] = cat_y[k + 1];
+    }
+    --cat_count;
+}
+
+double Board::draw_fraction()
+{
+    return static_cast<double>(random() & 0xFFFFFF) / 16777216.0;
+}
+
+bool Board::in_rectangle(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < board_width && y < board_height;
+}
+
+void Board::move_cats()
+{
+    // Enough for any fair source: each attempt keeps the cat in place with a
+    // chance of at least 1/18. A broken source cannot hang the game.
+    constexpr int max_attempts = 100000;
+    const double root2 = std::sqrt(2.0);
+    double v = 1.1;
+    for (int k = 0; k < cat_count; ++k) {
+        const int cx = cat_x[k];
+        const int cy = cat_y[k];
+        if (!in_rectangle(cx, cy))
+            continue;  // only a malformed level puts a cat here; it stays put
+        setscene(cx, cy, '.');
+
+        int dx = 0;
+        int dy = 0;
+        for (int attempt = 0;; ++attempt) {
+            if (attempt == max_attempts) {
+                dx = dy = 0;
+                break;
+            }
+            dx = static_cast<int>(3 * draw_fraction()) - 1;
+            dy = static_cast<int>(3 * draw_fraction()) - 1;
+            const double DX = mouse_x - cx;
+            const double DY = mouse_y - cy;
+            const double d = std::sqrt(DX * DX + DY * DY);
+            if (d < 4.0)
+                v = 0.7;
+            const double d2 = std::sqrt((DX - dx) * (DX - dx) + (DY - dy) * (DY - dy));
+            double p = ((d - d2) / root2 + v) * 0.5 / v;
+            const int tx = cx + dx;
+            const int ty = cy + dy;
+            if (!in_rectangle(tx, ty)) {
+                p = -1;
+            } else {
+                const char target = cell(tx, ty);
+                if (target == 'H' || target == 'B' || target == 'K' || target == 'C')
+                    p = -1;
+            }
+            if (p >= draw_fraction())
+                break;
+        }
+
+        setscene(cx, cy, '.');
+        cat_x[k] = cx + dx;
+        cat_y[k] = cy + dy;
+        if (cell(cat_x[k], cat_y[k]) == 'M') {
+            game_over();
+            if (k >= cat_count)
+                continue;  // a restart left fewer cats: no live cat at k
+        }
+        setscene(cat_x[k], cat_y[k], 'C');
+    }
+}
+
+}  // namespace wd

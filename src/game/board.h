@@ -1,0 +1,81 @@
+#pragma once
+// The board and every rule of play: loading levels, the mouse's moves and
+// pushes, the trapped-cat pass, level advance and the cats' moves. Plain C++,
+// so every rule runs without a display.
+
+#include "level.h"
+
+#include <functional>
+#include <string>
+
+namespace wd {
+
+struct LoadResult {
+    enum class Status {
+        loaded,   // at least one row read
+        no_rows,  // missing, unreadable or empty: zero rows in play
+        refused,  // beyond the format's limits: nothing changed
+    };
+    Status status = Status::no_rows;
+    std::string message;  // names the file; empty when loaded
+    bool ok() const { return status == Status::loaded; }
+};
+
+class Board {
+public:
+    // Returns a value as libc rand() does; only its low 24 bits are used.
+    using RandomSource = std::function<int()>;
+    // The game is over: the mouse met a cat, or the last level was cleared.
+    using GameOverCall = std::function<void()>;
+    // Receives the loader's trace text, already formatted.
+    using TraceSink = std::function<void(const std::string&)>;
+
+    Board();
+
+    int mouse_x = 0;
+    int mouse_y = 0;
+    int cat_count = 0;
+    int cat_x[max_cats] = {};
+    int cat_y[max_cats] = {};
+    int board_width = 0;
+    int board_height = 0;
+    char board[grid_rows][grid_cols] = {};
+    int score = 0;
+    static constexpr int dir_dx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
+    static constexpr int dir_dy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+    int level_number = -1;
+
+    RandomSource random;
+    GameOverCall game_over;
+    TraceSink trace;
+
+    // A cell outside the grid reads as a hard block, so no rule can leave it.
+    char cell(int x, int y) const;
+    // Writes outside the grid are dropped.
+    void setscene(int x, int y, char c);
+
+    LoadResult load_level(const std::string& path);
+    LoadResult load_next_level();
+    static std::string level_file_name(int number);
+
+    void mouse_right() { move_mouse(1, 0); }
+    void mouse_left() { move_mouse(-1, 0); }
+    void mouse_up() { move_mouse(0, -1); }
+    void mouse_down() { move_mouse(0, 1); }
+    // One move and the trapped-cat pass that follows every move.
+    void move_mouse(int dx, int dy);
+
+    // Frees or removes a cat covered by a block; clearing the level loads the next.
+    void recalcscene();
+    void delcat(int i);
+
+    // Every cat makes one move.
+    void move_cats();
+
+private:
+    void apply_lines(const std::vector<LevelLine>& lines);
+    double draw_fraction();
+    bool in_rectangle(int x, int y) const;
+};
+
+}  // namespace wd

@@ -1,0 +1,49 @@
+#pragma once
+// Level files: splitting a file's bytes into board rows and finding what makes a
+// file unplayable. Shared by the game's loader and the level checker.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wd {
+
+inline constexpr int grid_rows = 81;   // board rows the grid can hold
+inline constexpr int grid_cols = 81;   // 80 cells and a terminating zero
+inline constexpr int max_cells = 80;
+inline constexpr int max_cats = 100;
+
+// One line of a level file as the loader reads it: its bytes with the line feed,
+// if it has one. The loader cuts the last byte, so `cells` is one byte shorter.
+struct LevelLine {
+    std::string_view raw;
+    std::string_view cells() const { return raw.substr(0, raw.size() - 1); }
+};
+
+struct LevelProblem {
+    int line = 0;    // 1-based; 0 for the file as a whole
+    int column = 0;  // 1-based; 0 for the line as a whole
+    std::string what;
+};
+
+std::vector<LevelLine> split_level_lines(std::string_view bytes);
+
+// The first reason why the game must refuse these lines, if any: more than 81
+// lines, a line longer than 80 cells, a zero byte, more than 100 cats, no mouse.
+std::optional<LevelProblem> hard_limit_problem(const std::vector<LevelLine>& lines);
+
+// "file: line 3, column 7: what" — the form every level message takes.
+std::string describe(std::string_view file, const LevelProblem& problem);
+
+// Reads a level file whole, or says why it could not. A file larger than any
+// valid level is cut at a size that still shows the fault.
+struct FileBytes {
+    bool opened = false;
+    std::string bytes;
+    std::string error;  // set when !opened
+};
+FileBytes read_level_file(const std::string& path);
+
+}  // namespace wd

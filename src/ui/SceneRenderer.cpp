@@ -1,0 +1,96 @@
+#include "SceneRenderer.h"
+
+#include "../game/board.h"
+
+#include <QPainter>
+
+#include <cstring>
+
+namespace wd {
+
+namespace {
+constexpr char sprite_cells[] = {'B', 'C', 'H', 'K', 'M'};
+}
+
+const QPixmap* SceneRenderer::sprite_for(char cell) const
+{
+    switch (cell) {
+    case 'B': return &sprites_.block;
+    case 'C': return &sprites_.cat;
+    case 'H': return &sprites_.hardblock;
+    case 'K': return &sprites_.cheese;
+    case 'M': return &sprites_.mouse;
+    default: return nullptr;
+    }
+}
+
+void SceneRenderer::set_sprites(const Sprites& sprites)
+{
+    sprites_ = sprites;
+    QImage floor(cell_size, cell_size, QImage::Format_RGB32);
+    floor.fill(background());
+    tiles_.fill(floor);
+
+    // A sprite larger than a cell overlaps its neighbours, which copies cannot do.
+    tiles_usable_ = true;
+    for (char c : sprite_cells) {
+        const QPixmap* sprite = sprite_for(c);
+        if (sprite->width() > cell_size || sprite->height() > cell_size)
+            tiles_usable_ = false;
+        QImage tile = floor.copy();
+        QPainter painter(&tile);
+        painter.drawPixmap(0, 0, *sprite);
+        painter.end();
+        tiles_[static_cast<unsigned char>(c)] = tile;
+    }
+}
+
+void SceneRenderer::render_board(const Board& board, QImage& image) const
+{
+    if (tiles_usable_ && image.format() == QImage::Format_RGB32)
+        render_tiles(board, image);
+    else
+        render_painted(board, image);
+}
+
+void SceneRenderer::render_tiles(const Board& board, QImage& image) const
+{
+    const int columns = image.width() / cell_size;
+    const int rows = image.height() / cell_size;
+    const std::size_t tile_row_bytes = cell_size * sizeof(QRgb);
+    const qsizetype stride = image.bytesPerLine();
+    uchar* const pixels = image.bits();
+    const uchar* const floor = tiles_['.'].constBits();
+
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns; ++x) {
+            const bool on_board = x < board.board_width && y < board.board_height;
+            const uchar* tile = on_board ? tiles_[static_cast<unsigned char>(board.board[y][x])].constBits() : floor;
+            uchar* target = pixels + y * cell_size * stride + x * tile_row_bytes;
+            for (int line = 0; line < cell_size; ++line)
+                std::memcpy(target + line * stride, tile + line * tile_row_bytes, tile_row_bytes);
+        }
+    }
+}
+
+void SceneRenderer::render_painted(const Board& board, QImage& image) const
+{
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), background());
+    for (int y = 0; y < board.board_height; ++y)
+        for (int x = 0; x < board.board_width; ++x)
+            if (const QPixmap* sprite = sprite_for(board.board[y][x]))
+                painter.drawPixmap(cell_size * x, cell_size * y, *sprite);
+}
+
+void SceneRenderer::render_strip(int score, const QFont& font, QImage& strip) const
+{
+    QPainter painter(&strip);
+    painter.fillRect(strip.rect(), background());
+    painter.drawPixmap(2, 2, sprites_.cheese);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(18, 18, QString::asprintf(":%05d", score));
+}
+
+}  // namespace wd
