@@ -44,15 +44,21 @@ LoadResult Board::load_next_level()
 LoadResult Board::load_level(const std::string& path)
 {
     const FileBytes file = read_level_file(path);
-    const std::vector<LevelLine> lines = split_level_lines(file.bytes);
-    if (const auto problem = hard_limit_problem(lines))
-        return {LoadResult::Status::refused, describe(path, *problem)};
-
-    apply_lines(lines);
-    if (!file.opened)
+    if (!file.opened) {
+        apply_lines({});
         return {LoadResult::Status::no_rows, path + ": " + file.error};
+    }
+    return load_bytes(file.bytes, path);
+}
+
+LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)
+{
+    const std::vector<LevelLine> lines = split_level_lines(bytes);
+    if (const auto problem = hard_limit_problem(lines))
+        return {LoadResult::Status::refused, describe(name, *problem)};
+    apply_lines(lines);
     if (lines.empty())
-        return {LoadResult::Status::no_rows, path + ": file is empty"};
+        return {LoadResult::Status::no_rows, name + ": file is empty"};
     return {LoadResult::Status::loaded, {}};
 }
 

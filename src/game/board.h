@@ -55,6 +55,8 @@ public:
     void setscene(int x, int y, char c);
 
     LoadResult load_level(const std::string& path);
+    // The same load from bytes already in memory; `name` is used in messages.
+    LoadResult load_bytes(std::string_view bytes, const std::string& name);
     LoadResult load_next_level();
     static std::string level_file_name(int number);
 
