@@ -1,0 +1,176 @@
+#include "widget_testing.h"
+
+#include "ui/SceneRenderer.h"
+
+#include <QPainter>
+
+using wd::testing::PlayFolder;
+using wd::testing::start_widget;
+
+namespace {
+
+QImage expected_cell(const QString& sprite_file)
+{
+    QImage tile(16, 16, QImage::Format_RGB32);
+    tile.fill(wd::SceneRenderer::background());
+    QPainter painter(&tile);
+    if (!sprite_file.isEmpty())
+        painter.drawPixmap(0, 0, QPixmap(QStringLiteral(WHISKERDASH_DATA_DIR "/") + sprite_file));
+    return tile;
+}
+
+QImage cell_of(const QImage& frame, int x, int y)
+{
+    return frame.copy(16 * x, 20 + 16 * y, 16, 16).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage expected_strip(const QWidget& widget, int width, const QString& text)
+{
+    QImage strip(width, 20, QImage::Format_RGB32);
+    strip.fill(wd::SceneRenderer::background());
+    QPainter painter(&strip);
+    painter.drawPixmap(2, 2, QPixmap(QStringLiteral(WHISKERDASH_DATA_DIR "/cheese.xpm")));
+    painter.setFont(widget.font());
+    painter.drawText(18, 18, text);
+    return strip;
+}
+
+const QStringList all_kinds = {"HHHHHHHH", "HMBKC. H", "Hx.....H", "HHHHHHHH"};
+
+}  // namespace
+
+class TestScene : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sprites_at_their_cells_data();
+    void sprites_at_their_cells();
+    void status_strip_data();
+    void status_strip();
+    void window_keeps_start_up_size_data();
+    void window_keeps_start_up_size();
+    void copied_tiles_match_painted_sprites();
+    void missing_sprite_draws_background();
+};
+
+void TestScene::sprites_at_their_cells_data()
+{
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<QString>("sprite");
+    QTest::newRow("hard block") << QPoint(0, 0) << "hardblock.xpm";
+    QTest::newRow("mouse") << QPoint(1, 1) << "mouse.xpm";
+    QTest::newRow("block") << QPoint(2, 1) << "block.xpm";
+    QTest::newRow("cheese") << QPoint(3, 1) << "cheese.xpm";
+    QTest::newRow("cat") << QPoint(4, 1) << "cat.xpm";
+    QTest::newRow("floor") << QPoint(5, 1) << "";
+    QTest::newRow("space") << QPoint(6, 1) << "";
+    QTest::newRow("other letter") << QPoint(1, 2) << "";
+}
+
+void TestScene::sprites_at_their_cells()
+{
+    QFETCH(QPoint, cell);
+    QFETCH(QString, sprite);
+    PlayFolder folder;
+    folder.level("level000.lvx", all_kinds);
+    auto widget = start_widget();
+    QVERIFY(widget->started());
+    QCOMPARE(cell_of(widget->frame(), cell.x(), cell.y()), expected_cell(sprite));
+}
+
+void TestScene::status_strip_data()
+{
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0 << ":00000";
+    QTest::newRow("three digits") << 120 << ":00120";
+    QTest::newRow("six digits widen the field") << 123456 << ":123456";
+}
+
+void TestScene::status_strip()
+{
+    QFETCH(int, score);
+    QFETCH(QString, text);
+    PlayFolder folder;
+    folder.level("level000.lvx", all_kinds);
+    auto widget = start_widget();
+    widget->game().score = score;
+    widget->printscene();
+    const QImage strip = widget->frame().copy(0, 0, widget->width(), 20);
+    QCOMPARE(strip, expected_strip(*widget, widget->width(), text));
+    QVERIFY(strip != expected_strip(*widget, widget->width(), ":99999"));
+}
+
+void TestScene::window_keeps_start_up_size_data()
+{
+    QTest::addColumn<QStringList>("later");
+    QTest::addColumn<QString>("last_cell");  // the sprite at the image's lower right cell
+    QTest::newRow("smaller, background beyond it") << QStringList{"HHH", "HMH", "HHH"} << "";
+    QTest::newRow("larger, clipped") << QStringList{"HHHHHHHHHHHH", "HM........KH", "H..........H", "H......K...H",
+                                                    "HK........KH", "HHHHHHHHHHHH"}
+                                     << "cheese.xpm";
+}
+
+void TestScene::window_keeps_start_up_size()
+{
+    QFETCH(QStringList, later);
+    QFETCH(QString, last_cell);
+    PlayFolder folder;
+    folder.level("level000.lvx", all_kinds);
+    folder.level("later.lvx", later);
+    auto widget = start_widget();
+    const QSize size = widget->size();
+    QCOMPARE(size, QSize(8 * 16, 4 * 16 + 20));
+    QVERIFY(widget->game().load_level("later.lvx").ok());
+    widget->printscene();
+    QCOMPARE(widget->size(), size);
+    const QImage frame = widget->frame();
+    QCOMPARE(frame.size(), size);
+    QCOMPARE(cell_of(frame, 1, 1), expected_cell("mouse.xpm"));
+    QCOMPARE(cell_of(frame, 7, 3), expected_cell(last_cell));
+}
+
+void TestScene::copied_tiles_match_painted_sprites()
+{
+    // The fast copy of pre-drawn tiles must give the very pixels that painting
+    // each sprite over the background gives.
+    PlayFolder folder;
+    QStringList rows;
+    const QString kinds = "HBKM. x";
+    for (int y = 0; y < 30; ++y) {
+        QString row;
+        for (int x = 0; x < 40; ++x)
+            row += (x + 40 * y) % 17 == 0 ? QChar('C') : kinds[(x * 7 + y * 3 + x * y) % kinds.size()];
+        rows << row;
+    }
+    folder.level("level000.lvx", rows);
+    auto widget = start_widget();
+    QVERIFY(widget->started());
+
+    QImage painted(widget->width(), widget->height() - 20, QImage::Format_RGB32);
+    QPainter painter(&painted);
+    painter.fillRect(painted.rect(), wd::SceneRenderer::background());
+    const wd::Board& board = widget->game();
+    const QMap<char, QString> files{{'B', "block.xpm"}, {'C', "cat.xpm"}, {'H', "hardblock.xpm"}, {'K', "cheese.xpm"},
+                                    {'M', "mouse.xpm"}};
+    for (int y = 0; y < board.board_height; ++y)
+        for (int x = 0; x < board.board_width; ++x)
+            if (files.contains(board.board[y][x]))
+                painter.drawPixmap(16 * x, 16 * y, QPixmap(files[board.board[y][x]]));
+    painter.end();
+    QCOMPARE(widget->frame().copy(0, 20, painted.width(), painted.height()), painted);
+}
+
+void TestScene::missing_sprite_draws_background()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", all_kinds);
+    QFile::remove("cat.xpm");
+    auto widget = start_widget();
+    QVERIFY(widget->started());
+    QCOMPARE(cell_of(widget->frame(), 4, 1), expected_cell(""));
+    QCOMPARE(cell_of(widget->frame(), 1, 1), expected_cell("mouse.xpm"));
+}
+
+QTEST_MAIN(TestScene)
+#include "test_scene.moc"

@@ -1,0 +1,73 @@
+#pragma once
+// A play folder with the shipped sprites and a widget started in it, plus a way
+// to answer the modal dialogs of a game over from inside their event loops.
+
+#include "ui/MainWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace wd::testing {
+
+struct PlayFolder {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+
+    PlayFolder()
+    {
+        for (const char* sprite : {"cat.xpm", "mouse.xpm", "cheese.xpm", "block.xpm", "hardblock.xpm"})
+            QFile::copy(QStringLiteral(WHISKERDASH_DATA_DIR "/") + sprite, dir.filePath(sprite));
+        QDir::setCurrent(dir.path());
+    }
+    ~PlayFolder() { QDir::setCurrent(previous); }
+
+    void file(const QString& name, const QByteArray& bytes) const
+    {
+        QFile out(dir.filePath(name));
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
+    }
+    void level(const QString& name, const QStringList& rows) const { file(name, rows.join('\n').toLatin1() + "\n"); }
+    QByteArray read(const QString& name) const
+    {
+        QFile in(dir.filePath(name));
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+};
+
+inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument = {})
+{
+    QByteArray program("whiskerdash");
+    QByteArray argument(level_argument);
+    char* argv[] = {program.data(), argument.data(), nullptr};
+    auto widget = std::make_unique<MainWidget>(nullptr, "MainWidget", level_argument.isEmpty() ? 1 : 2, argv);
+    // Cats hold still unless a test says otherwise: dx 0, dy 0, accepted.
+    auto step = std::make_shared<int>(0);
+    widget->game().random = [step] { return (*step)++ % 3 == 2 ? 0 : 0x666666; };
+    return widget;
+}
+
+// Waits, from inside whatever modal loop is running, for a modal widget of type
+// W and hands it to `act`. Gives up after a few seconds so a test cannot hang.
+template <typename W>
+void when_shown(std::function<void(W*)> act)
+{
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [=] {
+        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+            act(modal);
+        } else if (++*tries < 500) {
+            QTimer::singleShot(10, *poll);
+        }
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+}  // namespace wd::testing
