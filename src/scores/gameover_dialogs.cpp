@@ -44,8 +44,9 @@ TableChoice show_table(const QString& table)
     box.setTextFormat(Qt::PlainText);
     box.setText(table);
     // Fixed pitch, so the columns of dots line up.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        label->setFont(fixed);
 
     QPushButton* again = box.addButton(QStringLiteral("Play Again"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
