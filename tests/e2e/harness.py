@@ -1,0 +1,193 @@
+"""Runs the real whiskerdash on the X server of $DISPLAY and drives it with
+real key events from xdotool. Every wait is on the program's own output or
+windows; a client that Xvfb turns away is retried."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+
+DISPLAY_REFUSED = ("could not connect to display", "Can't open display", "cannot open display")
+WAIT = 20.0  # seconds before a wait gives up: a hang fails, it never blocks CI
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def xdotool(*args, retries=10):
+    """One xdotool call; retried while the display refuses the connection."""
+    for attempt in range(retries):
+        result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=WAIT + 5)
+        if not any(text in result.stderr for text in DISPLAY_REFUSED):
+            return result
+        time.sleep(0.05 * (attempt + 1))
+    raise Failure(f"xdotool {' '.join(map(str, args))}: display refused the connection {retries} times")
+
+
+def visible_windows(name, pid=None):
+    args = ["search", "--all", "--onlyvisible", "--name", name]
+    if pid:
+        args[1:1] = ["--pid", pid]
+    return [line for line in xdotool(*args).stdout.split() if line]
+
+
+def wait_until(what, condition, timeout=WAIT):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+class PlayFolder:
+    """A fresh folder with the shipped sprites and the given levels and table."""
+
+    def __init__(self, data_dir, levels, table=None, shipped_levels=False):
+        self.path = tempfile.mkdtemp(prefix="whiskerdash-e2e-")
+        for name in os.listdir(data_dir):
+            if name.endswith(".xpm") or (shipped_levels and name.endswith(".lvx")):
+                shutil.copy(os.path.join(data_dir, name), self.path)
+        for name, rows in levels.items():
+            with open(os.path.join(self.path, name), "w") as out:
+                out.write("".join(row + "\n" for row in rows))
+        if table is not None:
+            self.write("hsc.dat", table)
+
+    def write(self, name, data):
+        with open(os.path.join(self.path, name), "wb") as out:
+            out.write(data if isinstance(data, bytes) else data.encode())
+
+    def read(self, name):
+        with open(os.path.join(self.path, name), "rb") as file:
+            return file.read()
+
+    def remove(self):
+        shutil.rmtree(self.path, ignore_errors=True)
+
+
+class Game:
+    """The running program: its output lines as they come, and its main window."""
+
+    def __init__(self, exe, folder, args=(), expect_window=True):
+        self.folder = folder
+        for attempt in range(10):
+            self._start(exe, args)
+            if not expect_window:
+                return
+            try:
+                self.window = wait_until("the main window", self._main_window)
+                return
+            except Failure:
+                self.process.kill()
+                self.process.wait()
+                self._readers_done()
+                if not any(text in self.stderr_text() for text in DISPLAY_REFUSED):
+                    raise Failure("no window; stderr: " + self.stderr_text())
+            time.sleep(0.05 * (attempt + 1))
+        raise Failure("the display refused the program 10 times")
+
+    def _start(self, exe, args):
+        self.lines = []
+        self.errors = []
+        self.changed = threading.Condition()
+        self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+        self.readers = [threading.Thread(target=self._read, args=(self.process.stdout, self.lines), daemon=True),
+                        threading.Thread(target=self._read, args=(self.process.stderr, self.errors), daemon=True)]
+        for reader in self.readers:
+            reader.start()
+
+    def _read(self, stream, sink):
+        for raw in iter(stream.readline, b""):
+            with self.changed:
+                sink.append(raw.decode("utf-8", "replace").rstrip("\n"))
+                self.changed.notify_all()
+
+    def _readers_done(self):
+        for reader in self.readers:
+            reader.join(timeout=WAIT)
+
+    def _main_window(self):
+        if self.process.poll() is not None:
+            raise Failure(f"exited with {self.process.returncode}; stderr: {self.stderr_text()}")
+        windows = visible_windows("^Whiskerdash$", self.process.pid)
+        return windows[0] if len(windows) == 1 else None
+
+    def stdout_text(self):
+        with self.changed:
+            return "\n".join(self.lines)
+
+    def stderr_text(self):
+        with self.changed:
+            return "\n".join(self.errors)
+
+    def wait_for_line(self, pattern, count=1):
+        """Waits until `count` output lines match the regular expression."""
+        regex = re.compile(pattern)
+        deadline = time.monotonic() + WAIT
+        with self.changed:
+            while sum(1 for line in self.lines if regex.fullmatch(line)) < count:
+                if self.process.poll() is not None and not self.readers[0].is_alive():
+                    raise Failure(f"exited before printing {pattern!r}; output:\n" + "\n".join(self.lines[-20:]))
+                if not self.changed.wait(timeout=max(0.0, deadline - time.monotonic())) \
+                        and time.monotonic() > deadline:
+                    raise Failure(f"timed out waiting for {pattern!r}; output:\n" + "\n".join(self.lines[-20:]))
+
+    def count_lines(self, pattern):
+        regex = re.compile(pattern)
+        with self.changed:
+            return sum(1 for line in self.lines if regex.fullmatch(line))
+
+    def keys(self, *keys, window=None):
+        """Real key presses to the given window (the main one by default)."""
+        target = window or self.window
+        xdotool("windowfocus", "--sync", target)
+        xdotool("key", "--delay", "30", *keys)
+
+    def type_text(self, text, window):
+        xdotool("windowfocus", "--sync", window)
+        xdotool("type", "--delay", "30", text)
+
+    def wait_for_dialog(self, title):
+        return wait_until(f"a window titled {title!r}", lambda: (visible_windows(f"^{re.escape(title)}$") or [None])[0])
+
+    def wait_for_table_box(self):
+        """The message box: a second visible window titled Whiskerdash."""
+        def second():
+            windows = visible_windows("^Whiskerdash$", self.process.pid)
+            others = [w for w in windows if w != self.window]
+            return others[0] if others else None
+        return wait_until("the high-score box", second)
+
+    def geometry(self, window=None):
+        out = xdotool("getwindowgeometry", window or self.window).stdout
+        match = re.search(r"Geometry: (\d+)x(\d+)", out)
+        check(match, "no geometry in " + out)
+        return int(match.group(1)), int(match.group(2))
+
+    def wait_exit(self):
+        try:
+            code = self.process.wait(timeout=WAIT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise Failure("the program did not exit")
+        self._readers_done()
+        return code
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self._readers_done()
