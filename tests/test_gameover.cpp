@@ -102,6 +102,7 @@ class TestGameOver : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wd::testing::stop_waiting(); }
     void new_entry_then_play_again();
     void no_entry_then_quit();
     void name_is_remembered_and_any_ending_takes_it();

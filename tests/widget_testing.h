@@ -53,21 +53,36 @@ inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument
     return widget;
 }
 
+// The pollers of when_shown that are still waiting; a test's cleanup ends them
+// so none can answer a later test's dialog.
+inline QObject& pollers()
+{
+    static QObject* owner = new QObject(qApp);
+    return *owner;
+}
+inline void stop_waiting()
+{
+    qDeleteAll(pollers().children());
+}
+
 // Waits, from inside whatever modal loop is running, for a modal widget of type
 // W and hands it to `act`. Gives up after a few seconds so a test cannot hang.
 template <typename W>
 void when_shown(std::function<void(W*)> act)
 {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [=] {
-        if (auto* modal = qobject_cast<W*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+    auto* timer = new QTimer(&pollers());
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, tries = 0]() mutable {
+        auto* modal = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
             act(modal);
-        } else if (++*tries < 500) {
-            QTimer::singleShot(10, *poll);
+        } else if (++tries == 500) {
+            timer->deleteLater();
         }
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    timer->start();
 }
 
 }  // namespace wd::testing
