@@ -193,6 +193,13 @@ void Board::move_cats()
             continue;  // only a malformed level puts a cat here; it stays put
         setscene(cx, cy, '.');
 
+        // The distance to the mouse is the same for every attempt of this cat.
+        const double DX = mouse_x - cx;
+        const double DY = mouse_y - cy;
+        const double d = std::sqrt(DX * DX + DY * DY);
+        if (d < 4.0)
+            v = 0.7;  // and so for every later cat of this tick
+
         int dx = 0;
         int dy = 0;
         for (int attempt = 0;; ++attempt) {
@@ -202,11 +209,6 @@ void Board::move_cats()
             }
             dx = static_cast<int>(3 * draw_fraction()) - 1;
             dy = static_cast<int>(3 * draw_fraction()) - 1;
-            const double DX = mouse_x - cx;
-            const double DY = mouse_y - cy;
-            const double d = std::sqrt(DX * DX + DY * DY);
-            if (d < 4.0)
-                v = 0.7;
             const double d2 = std::sqrt((DX - dx) * (DX - dx) + (DY - dy) * (DY - dy));
             double p = ((d - d2) / root2 + v) * 0.5 / v;
             const int tx = cx + dx;

@@ -4,6 +4,7 @@
 #include "../scores/hsc_file.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -135,11 +136,13 @@ void MainWidget::printscene()
     update();
 }
 
-void MainWidget::paintEvent(QPaintEvent*)
+void MainWidget::paintEvent(QPaintEvent* e)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, strip_image);
-    painter.drawImage(0, wd::strip_height, scene_pixmap);
+    if (const QRect strip = e->rect().intersected(strip_image.rect()); !strip.isEmpty())
+        painter.drawImage(strip.topLeft(), strip_image, strip);
+    if (const QRect board = e->rect().intersected(scene_pixmap.rect().translated(0, wd::strip_height)); !board.isEmpty())
+        painter.drawImage(board.topLeft(), scene_pixmap, board.translated(0, -wd::strip_height));
 }
 
 QImage MainWidget::frame() const

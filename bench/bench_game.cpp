@@ -1,0 +1,154 @@
+// Redraw, tick and load on the largest boards. Run in Release:
+//   scripts/bench
+
+#include "largest.h"
+
+#include "game/board.h"
+#include "ui/SceneRenderer.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+wd::Board loaded(int cats)
+{
+    wd::Board board;
+    board.trace = [](const std::string&) {};
+    board.load_bytes(wd::bench::largest_level(cats), "largest.lvx");
+    return board;
+}
+
+wd::Sprites shipped_sprites()
+{
+    const QString dir = QStringLiteral(WHISKERDASH_DATA_DIR "/");
+    return {QPixmap(dir + "cat.xpm"), QPixmap(dir + "mouse.xpm"), QPixmap(dir + "cheese.xpm"),
+            QPixmap(dir + "block.xpm"), QPixmap(dir + "hardblock.xpm")};
+}
+
+// What one redraw costs: the board rendered into the scene image, then put on
+// a window-sized image as the paint event does. Measured with a memcpy of the
+// frame's bytes in the same run: "x_memcpy" is their ratio.
+void redraw(benchmark::State& state, QImage::Format scene_format)
+{
+    const wd::Board board = loaded(100);
+    wd::SceneRenderer renderer;
+    renderer.set_sprites(shipped_sprites());
+    const int width = wd::cell_size * board.board_width;
+    const int height = wd::cell_size * board.board_height;
+    QImage scene(width, height, scene_format);
+    QImage window(width, height, QImage::Format_RGB32);
+
+    const std::size_t bytes = static_cast<std::size_t>(window.sizeInBytes());
+    std::vector<char> from(bytes, 1), to(bytes);
+    const auto copy_start = std::chrono::steady_clock::now();
+    constexpr int copies = 200;
+    for (int i = 0; i < copies; ++i) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+    const double copy_seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - copy_start).count() / copies;
+
+    for (auto _ : state) {
+        renderer.render_board(board, scene);
+        QPainter painter(&window);
+        painter.drawImage(0, 0, scene);
+        benchmark::ClobberMemory();
+    }
+    state.counters["memcpy_us"] = copy_seconds * 1e6;
+    state.counters["x_memcpy"] = benchmark::Counter(copy_seconds * static_cast<double>(state.iterations()),
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void full_redraw(benchmark::State& state)
+{
+    redraw(state, QImage::Format_RGB32);
+}
+BENCHMARK(full_redraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The naive way, for comparison: every sprite painted over a filled image (a
+// format the copying path does not take).
+void full_redraw_naive(benchmark::State& state)
+{
+    redraw(state, QImage::Format_ARGB32_Premultiplied);
+}
+BENCHMARK(full_redraw_naive)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Play as it goes: the cats close in until one catches the mouse, and the
+// level starts again, as Play Again does.
+void tick_100_cats(benchmark::State& state)
+{
+    wd::Board board = loaded(100);
+    const std::string level = wd::bench::largest_level(100);
+    int games = 0;
+    board.game_over = [&] {
+        state.PauseTiming();
+        ++games;
+        board.load_bytes(level, "largest.lvx");
+        state.ResumeTiming();
+    };
+    for (auto _ : state)
+        board.move_cats();
+    state.counters["cats"] = board.cat_count;
+    state.counters["ticks_per_game"] = static_cast<double>(state.iterations()) / std::max(games, 1);
+}
+BENCHMARK(tick_100_cats)->Unit(benchmark::kMicrosecond);
+
+// The worst case: the mouse walled in, all cats jammed round it, so nearly
+// every attempt is refused and still costs its three draws.
+void tick_100_cats_jammed(benchmark::State& state)
+{
+    wd::Board board;
+    board.trace = [](const std::string&) {};
+    board.load_bytes(wd::bench::largest_level(100, true), "jammed.lvx");
+    for (int i = 0; i < 2000; ++i)
+        board.move_cats();
+    long long draws = 0;
+    board.random = [&draws] {
+        ++draws;
+        return std::rand();
+    };
+    for (auto _ : state)
+        board.move_cats();
+    state.counters["attempts_per_cat"] = static_cast<double>(draws) / 3.0 / 100.0 / static_cast<double>(state.iterations());
+}
+BENCHMARK(tick_100_cats_jammed)->Unit(benchmark::kMicrosecond);
+
+void load_largest_file(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("largest.lvx").toStdString();
+    std::ofstream(path) << wd::bench::largest_level(100);
+    wd::Board board;
+    std::string traced;
+    board.trace = [&traced](const std::string& text) { traced += text; };
+    for (auto _ : state) {
+        traced.clear();
+        if (!board.load_level(path).ok())
+            state.SkipWithError("the largest level did not load");
+    }
+    state.counters["rows"] = board.board_height;
+}
+BENCHMARK(load_largest_file)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);  // pixmaps need a GUI application
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
