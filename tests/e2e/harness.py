@@ -54,12 +54,12 @@ def wait_until(what, condition, timeout=WAIT):
 class PlayFolder:
     """A fresh folder with the shipped sprites and the given levels and table."""
 
-    def __init__(self, data_dir, levels, table=None, shipped_levels=False):
+    def __init__(self, data_dir, levels=None, table=None, shipped_levels=False):
         self.path = tempfile.mkdtemp(prefix="whiskerdash-e2e-")
         for name in os.listdir(data_dir):
             if name.endswith(".xpm") or (shipped_levels and name.endswith(".lvx")):
                 shutil.copy(os.path.join(data_dir, name), self.path)
-        for name, rows in levels.items():
+        for name, rows in (levels or {}).items():
             with open(os.path.join(self.path, name), "w") as out:
                 out.write("".join(row + "\n" for row in rows))
         if table is not None:
@@ -80,8 +80,9 @@ class PlayFolder:
 class Game:
     """The running program: its output lines as they come, and its main window."""
 
-    def __init__(self, exe, folder, args=(), expect_window=True):
+    def __init__(self, exe, folder, args=(), expect_window=True, env=None):
         self.folder = folder
+        self.env = env
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -103,7 +104,7 @@ class Game:
         self.errors = []
         self.changed = threading.Condition()
         self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env)
         self.readers = [threading.Thread(target=self._read, args=(self.process.stdout, self.lines), daemon=True),
                         threading.Thread(target=self._read, args=(self.process.stderr, self.errors), daemon=True)]
         for reader in self.readers:
