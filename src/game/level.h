@@ -46,10 +46,6 @@ struct FileBytes {
 };
 FileBytes read_level_file(const std::string& path);
 
-}  // namespace wd
-
-namespace wd {
-
 // Everything wrong with a level for play, in file order: the faults the game
 // refuses, then rows of unequal length, a broken ring of 'H', a level without
 // cats, and a mouse or cat outside the ring.

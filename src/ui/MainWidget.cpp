@@ -177,8 +177,7 @@ void MainWidget::mousedead()
     case wd::TableChoice::play_again:
         state.score = 0;
         state.level_number = 0;
-        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0));
-            result.status == wd::LoadResult::Status::refused)
+        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok())
             warn(QString::fromStdString(result.message));
         break;
     case wd::TableChoice::quit:
