@@ -86,7 +86,13 @@ class Game:
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
-                return
+                # The program is expected to stop by itself: retry only when it
+                # stopped because the display turned it away.
+                self.wait_exit()
+                if not any(text in self.stderr_text() for text in DISPLAY_REFUSED):
+                    return
+                time.sleep(0.05 * (attempt + 1))
+                continue
             try:
                 self.window = wait_until("the main window", self._main_window)
                 return

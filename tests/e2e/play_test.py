@@ -4,6 +4,7 @@ Run under xvfb-run; CASE is one of the functions named in CASES."""
 
 import argparse
 import os
+import re
 import subprocess
 import sys
 
@@ -182,7 +183,26 @@ def screenshot_of_level_zero(exe, data):
         game.stop()
 
 
-CASES = {f.__name__: f for f in [startup_trace_and_size, refused_start_exits_with_message,
+def shipped_level_zero_can_be_cleared(exe, data):
+    """Both cats of the first shipped level shut in by real pushes; level 1 follows."""
+    folder = PlayFolder(data, {}, HIGH, shipped_levels=True)
+    game = Game(exe, folder)
+    try:
+        # To the upper pen's crate, then push it home; walls stop any extra steps.
+        game.keys(*["Left"] * 10, *["Up"] * 3, *["Right"] * 9)
+        # Round to the lower pen's crate, then push it home.
+        game.keys(*["Left"] * 20, *["Down"] * 4, *["Right"] * 25, *["Down"] * 2, *["Left"] * 12)
+        game.wait_for_line("reading line 0", count=2)
+        check(game.count_lines(r"\d+:.*") == 0, "the game ended instead")
+        rows = {name: [line.rstrip("\n") for line in open(os.path.join(data, name))]
+                for name in ("level000.lvx", "level001.lvx")}
+        new_row = next(row for row in rows["level001.lvx"] if row not in rows["level000.lvx"])
+        game.wait_for_line("  " + re.escape(new_row))
+    finally:
+        game.stop()
+
+
+CASES = {f.__name__: f for f in [shipped_level_zero_can_be_cleared, startup_trace_and_size, refused_start_exits_with_message,
                                   play_push_advance_name_quit, play_again_restarts_level_zero,
                                   cat_hunts_a_still_mouse, clearing_the_last_level_wins, screenshot_of_level_zero]}
 
