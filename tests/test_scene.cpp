@@ -5,6 +5,7 @@
 #include <QPainter>
 
 using wd::testing::PlayFolder;
+using wd::testing::frame;
 using wd::testing::start_widget;
 
 namespace {
@@ -75,7 +76,7 @@ void TestScene::sprites_at_their_cells()
     folder.level("level000.lvx", all_kinds);
     auto widget = start_widget();
     QVERIFY(widget->started());
-    QCOMPARE(cell_of(widget->frame(), cell.x(), cell.y()), expected_cell(sprite));
+    QCOMPARE(cell_of(frame(*widget), cell.x(), cell.y()), expected_cell(sprite));
 }
 
 void TestScene::status_strip_data()
@@ -96,7 +97,7 @@ void TestScene::status_strip()
     auto widget = start_widget();
     widget->game().score = score;
     widget->printscene();
-    const QImage strip = widget->frame().copy(0, 0, widget->width(), 20);
+    const QImage strip = frame(*widget).copy(0, 0, widget->width(), 20);
     QCOMPARE(strip, expected_strip(*widget, widget->width(), text));
     QVERIFY(strip != expected_strip(*widget, widget->width(), ":99999"));
 }
@@ -124,10 +125,10 @@ void TestScene::window_keeps_start_up_size()
     QVERIFY(widget->game().load_level("later.lvx").ok());
     widget->printscene();
     QCOMPARE(widget->size(), size);
-    const QImage frame = widget->frame();
-    QCOMPARE(frame.size(), size);
-    QCOMPARE(cell_of(frame, 1, 1), expected_cell("mouse.xpm"));
-    QCOMPARE(cell_of(frame, 7, 3), expected_cell(last_cell));
+    const QImage shown = frame(*widget);
+    QCOMPARE(shown.size(), size);
+    QCOMPARE(cell_of(shown, 1, 1), expected_cell("mouse.xpm"));
+    QCOMPARE(cell_of(shown, 7, 3), expected_cell(last_cell));
 }
 
 void TestScene::copied_tiles_match_painted_sprites()
@@ -158,7 +159,7 @@ void TestScene::copied_tiles_match_painted_sprites()
             if (files.contains(board.board[y][x]))
                 painter.drawPixmap(16 * x, 16 * y, QPixmap(files[board.board[y][x]]));
     painter.end();
-    QCOMPARE(widget->frame().copy(0, 20, painted.width(), painted.height()), painted);
+    QCOMPARE(frame(*widget).copy(0, 20, painted.width(), painted.height()), painted);
 }
 
 void TestScene::missing_sprite_draws_background()
@@ -168,8 +169,8 @@ void TestScene::missing_sprite_draws_background()
     QFile::remove("cat.xpm");
     auto widget = start_widget();
     QVERIFY(widget->started());
-    QCOMPARE(cell_of(widget->frame(), 4, 1), expected_cell(""));
-    QCOMPARE(cell_of(widget->frame(), 1, 1), expected_cell("mouse.xpm"));
+    QCOMPARE(cell_of(frame(*widget), 4, 1), expected_cell(""));
+    QCOMPARE(cell_of(frame(*widget), 1, 1), expected_cell("mouse.xpm"));
 }
 
 QTEST_MAIN(TestScene)

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 using wd::testing::PlayFolder;
+using wd::testing::frame;
 using wd::testing::start_widget;
 
 namespace {
@@ -107,10 +108,10 @@ void TestWidget::arrow_keys_move()
     PlayFolder folder;
     folder.level("level000.lvx", small);
     auto widget = start_widget();
-    const QImage before = widget->frame();
+    const QImage before = frame(*widget);
     send_key(*widget, key, Qt::KeyboardModifiers(modifiers), repeat);
     QCOMPARE(QPoint(widget->game().mouse_x, widget->game().mouse_y), mouse);
-    QVERIFY(widget->frame() != before);
+    QVERIFY(frame(*widget) != before);
 }
 
 void TestWidget::other_keys_are_ignored()
@@ -118,12 +119,12 @@ void TestWidget::other_keys_are_ignored()
     PlayFolder folder;
     folder.level("level000.lvx", small);
     auto widget = start_widget();
-    const QImage before = widget->frame();
+    const QImage before = frame(*widget);
     for (int key : {int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_PageUp)}) {
         QVERIFY(!send_key(*widget, key));
         QCOMPARE(QPoint(widget->game().mouse_x, widget->game().mouse_y), QPoint(2, 2));
     }
-    QCOMPARE(widget->frame(), before);
+    QCOMPARE(frame(*widget), before);
     QVERIFY(send_key(*widget, Qt::Key_Up));
     QCOMPARE(widget->game().score, 10);  // the cheese above the mouse
 }

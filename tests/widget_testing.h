@@ -65,6 +65,12 @@ inline void stop_waiting()
     qDeleteAll(pollers().children());
 }
 
+// What the window shows, painted by its own paint event.
+inline QImage frame(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 // Waits, from inside whatever modal loop is running, for a modal widget of type
 // W and hands it to `act`. Gives up after a few seconds so a test cannot hang.
 template <typename W>

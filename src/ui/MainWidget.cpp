@@ -145,15 +145,6 @@ void MainWidget::paintEvent(QPaintEvent* e)
         painter.drawImage(board.topLeft(), scene_pixmap, board.translated(0, -wd::strip_height));
 }
 
-QImage MainWidget::frame() const
-{
-    QImage image(width(), height(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.drawImage(0, 0, strip_image);
-    painter.drawImage(0, wd::strip_height, scene_pixmap);
-    return image;
-}
-
 void MainWidget::mousedead()
 {
     if (in_game_over)

@@ -24,8 +24,6 @@ public:
 
     wd::Board& game() { return state; }
     const char* table_text() const { return hsc_text; }
-    // The last frame, as the window shows it.
-    QImage frame() const;
 
     void printscene();
     void mousedead();
