@@ -112,18 +112,24 @@ void Board::move_mouse(int dx, int dy)
     const int ey = y + (blocks + 1) * dy;
 
     if (cell(ex, ey) != 'H') {
-        if (blocks > 0)
+        if (blocks > 0) {
             setscene(ex, ey, 'B');
+            ++events.pushes;
+        }
         setscene(x, y, '.');
         mouse_x += dx;
         mouse_y += dy;
     }
 
     const char here = cell(mouse_x, mouse_y);
-    if (here == 'K')
+    if (here == 'K') {
         score += 10;
-    if (here == 'C')
-        game_over();  // may restart play and place the mouse anew
+        ++events.cheese_eaten;
+    }
+    if (here == 'C') {
+        events.mouse_caught = true;
+        game_over();
+    }  // may restart play and place the mouse anew
     setscene(mouse_x, mouse_y, 'M');
     recalcscene();
 }
@@ -145,16 +151,25 @@ void Board::recalcscene()
                 break;
             }
         }
-        if (cell(cat_x[i], cat_y[i]) != 'B')
+        if (cell(cat_x[i], cat_y[i]) != 'B') {
+            ++events.cats_escaped;
             continue;
+        }
         delcat(i);
+        ++events.cats_caught;
         if (cat_count > 0)
             continue;
         const LoadResult next = load_next_level();
         if (next.status == LoadResult::Status::refused)
             std::fprintf(stderr, "whiskerdash: %s\n", next.message.c_str());
-        if (!next.ok())
-            game_over();  // every level cleared: the game ends as a win
+        if (next.ok()) {
+            ++events.levels_cleared;
+        } else {
+            // No next level: every level is cleared and the game ends as a win.
+            events.all_cleared = next.status == LoadResult::Status::no_rows;
+            events.next_level_failed = !events.all_cleared;
+            game_over();
+        }
     }
 }
 
@@ -228,6 +243,7 @@ void Board::move_cats()
         cat_x[k] = cx + dx;
         cat_y[k] = cy + dy;
         if (cell(cat_x[k], cat_y[k]) == 'M') {
+            events.mouse_caught = true;
             game_over();
             if (k >= cat_count)
                 continue;  // a restart left fewer cats: no live cat at k

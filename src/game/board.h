@@ -21,6 +21,24 @@ struct LoadResult {
     bool ok() const { return status == Status::loaded; }
 };
 
+// What one rule call did, for the view to show and sound: counts since the
+// widget last took them. Rules only add to these.
+struct Events {
+    int cheese_eaten = 0;
+    int pushes = 0;         // moves that pushed a row of crates
+    int cats_escaped = 0;   // covered cats that found a free neighbour
+    int cats_caught = 0;    // covered cats with nowhere to go
+    int levels_cleared = 0; // last cat of a level caught, next level loaded
+    bool all_cleared = false;  // the last level was cleared: the game is won
+    bool next_level_failed = false;  // the next level exists in name only
+    bool mouse_caught = false;       // the mouse and a cat met
+    bool any() const
+    {
+        return cheese_eaten || pushes || cats_escaped || cats_caught || levels_cleared || all_cleared
+            || next_level_failed || mouse_caught;
+    }
+};
+
 class Board {
 public:
     // Returns a value as libc rand() does; only its low 24 bits are used.
@@ -44,6 +62,15 @@ public:
     static constexpr int dir_dx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
     static constexpr int dir_dy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
     int level_number = -1;
+
+    // Added to by every rule; the widget reads and clears them after each call.
+    Events events;
+    Events take_events()
+    {
+        Events taken = events;
+        events = {};
+        return taken;
+    }
 
     RandomSource random;
     GameOverCall game_over;
