@@ -131,29 +131,36 @@ void TestWidget::other_keys_are_ignored()
 
 void TestWidget::score_file_at_exit_data()
 {
+    // A run without a new entry writes nothing; a damaged table is moved aside at start.
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    const QByteArray builtin(wd::hsc::default_table().data(), wd::hsc::default_table().size());
+    QTest::addColumn<QByteArray>("moved_aside");
     const QByteArray own = "Top\n\n" + QByteArray("x........7\n").repeated(10);
-    QTest::newRow("missing: created") << QByteArray() << builtin;
-    QTest::newRow("valid: written back as read") << own << own;
-    QTest::newRow("malformed: left alone") << QByteArray("junk\n") << QByteArray("junk\n");
-    QTest::newRow("empty: left alone") << QByteArray("") << QByteArray("");
+    QTest::newRow("missing: not created") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("valid: left as read") << own << own << QByteArray();
+    QTest::newRow("malformed: moved aside") << QByteArray("junk\n") << QByteArray() << QByteArray("junk\n");
+    QTest::newRow("empty: moved aside") << QByteArray("") << QByteArray() << QByteArray("");
 }
 
 void TestWidget::score_file_at_exit()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
+    QFETCH(QByteArray, moved_aside);
     PlayFolder folder;
     folder.level("level000.lvx", small);
     if (!before.isNull())
         folder.file("hsc.dat", before);
+    const QDateTime written = QFileInfo("hsc.dat").lastModified();
     auto widget = start_widget();
     QVERIFY(widget->started());
     widget.reset();
-    QVERIFY(QFile::exists("hsc.dat"));
+    QCOMPARE(QFile::exists("hsc.dat"), !after.isNull());
     QCOMPARE(folder.read("hsc.dat"), after);
+    if (!after.isNull())
+        QCOMPARE(QFileInfo("hsc.dat").lastModified(), written);
+    QCOMPARE(QFile::exists("hsc.dat.damaged"), !moved_aside.isNull());
+    QCOMPARE(folder.read("hsc.dat.damaged"), moved_aside);
 }
 
 QTEST_MAIN(TestWidget)

@@ -1,19 +1,20 @@
 #include "MainWidget.h"
 
 #include "../scores/gameover_dialogs.h"
-#include "../scores/hsc_file.h"
+#include "../settings/settings.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
-const QString hsc_file = QStringLiteral("hsc.dat");
-
 void warn(const QString& text)
 {
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
@@ -87,18 +88,22 @@ void MainWidget::load_sprites()
 
 void MainWidget::load_hsc()
 {
-    const wd::hsc::FileState file = wd::hsc::read_table(hsc_file, hsc_text);
-    hsc_may_write = file.may_write;
-    if (!file.warning.isEmpty())
-        warn(file.warning);
+    hsc_store.load(hsc_text);
 }
 
+// Only a game holding an entry not yet in the file writes it: a run that made
+// none leaves the file (and its owner) as they are.
 void MainWidget::save_hsc()
 {
-    if (!hsc_may_write)
-        return;
-    if (const auto failure = wd::hsc::write_table(hsc_file, hsc_text))
-        warn(*failure);
+    if (hsc_store.has_unsaved())
+        hsc_store.save(hsc_text);
+}
+
+void MainWidget::note_hsc_problem(const QString& text)
+{
+    warn(text);
+    if (!hsc_notices.contains(text))
+        hsc_notices << text;
 }
 
 void MainWidget::keyPressEvent(QKeyEvent* e)
@@ -150,26 +155,34 @@ void MainWidget::mousedead()
     if (in_game_over)
         return;
     in_game_over = true;
+    const wd::Events ended = state.events;  // set by the rule that ended the game
 
+    load_hsc();  // as other games in this folder may have left it
     const auto beaten = wd::hsc::rank(hsc_text, state.score, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });
     if (beaten) {
-        const QString typed = wd::ask_name(this, QString::fromUtf8(actpname));
+        const QString last = actpname[0] ? QString::fromUtf8(actpname) : wd::settings::last_name();
+        const QString typed = wd::ask_name(this, state.score, beaten->index + 1, last);
         const std::string name = wd::hsc::clean_name(typed.toStdString());
         std::memcpy(actpname, name.c_str(), name.size() + 1);
-        if (wd::hsc::insert_entry(hsc_text, *beaten, actpname, state.score))
+        wd::settings::set_last_name(QString::fromUtf8(actpname));
+        if (hsc_store.add(hsc_text, *beaten, actpname, state.score))
             save_hsc();  // at once, so a crash later cannot lose it
-        else
-            warn(QStringLiteral("%1: score %2 is too wide for the table's entries").arg(hsc_file).arg(state.score));
     }
 
-    switch (wd::show_table(QString::fromUtf8(hsc_text))) {
+    const QString outcome = ended.all_cleared ? QStringLiteral("All levels cleared!")
+        : ended.next_level_failed             ? QStringLiteral("The next level could not be loaded.")
+                                              : QStringLiteral("Caught!");
+    const QStringList notices = std::exchange(hsc_notices, {});
+    switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices)) {
     case wd::TableChoice::play_again:
         state.score = 0;
         state.level_number = 0;
-        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok())
-            warn(QString::fromStdString(result.message));
+        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok()) {
+            end_after_failed_restart(result.message);
+            return;  // play stays stopped until the program ends
+        }
         break;
     case wd::TableChoice::quit:
         close();
@@ -178,4 +191,16 @@ void MainWidget::mousedead()
         break;
     }
     in_game_over = false;
+}
+
+// Level 0 cannot be played again: rather than a blank board, the program ends
+// with the loader's message, as it does when level 0 fails at start-up.
+void MainWidget::end_after_failed_restart(const std::string& message)
+{
+    warn(QString::fromStdString(message));
+    close();
+    // Only a running event loop can carry the status; without one (a test
+    // driving the widget) setting it would end the next loop started instead.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(1);
 }

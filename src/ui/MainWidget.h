@@ -4,10 +4,12 @@
 
 #include "../game/board.h"
 #include "../scores/hsc_table.h"
+#include "../scores/score_store.h"
 #include "SceneRenderer.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 
 class QTimer;
@@ -40,6 +42,8 @@ private:
     void load_sprites();
     void load_hsc();
     void save_hsc();
+    void note_hsc_problem(const QString& text);
+    void end_after_failed_restart(const std::string& message);
     bool start_level(const wd::LoadResult& result);
 
     wd::Board state;
@@ -65,7 +69,8 @@ private:
     int timer_interval = 0;
 
     char hsc_text[wd::hsc::text_capacity] = {};
-    bool hsc_may_write = true;
+    wd::hsc::ScoreStore hsc_store{QStringLiteral("hsc.dat"), [this](const QString& text) { note_hsc_problem(text); }};
+    QStringList hsc_notices;  // told in the next table box
     char actpname[wd::hsc::name_capacity] = {};  // the last name entered this run
 
     bool startup_ok = false;
