@@ -56,6 +56,8 @@ class PlayFolder:
 
     def __init__(self, data_dir, levels=None, table=None, shipped_levels=False):
         self.path = tempfile.mkdtemp(prefix="whiskerdash-e2e-")
+        # Settings of this folder's runs alone: a remembered name or zoom never leaks into a test.
+        self.config = tempfile.mkdtemp(prefix="whiskerdash-e2e-config-")
         for name in os.listdir(data_dir):
             if name.endswith(".xpm") or (shipped_levels and name.endswith(".lvx")):
                 shutil.copy(os.path.join(data_dir, name), self.path)
@@ -75,6 +77,7 @@ class PlayFolder:
 
     def remove(self):
         shutil.rmtree(self.path, ignore_errors=True)
+        shutil.rmtree(self.config, ignore_errors=True)
 
 
 class Game:
@@ -82,7 +85,8 @@ class Game:
 
     def __init__(self, exe, folder, args=(), expect_window=True, env=None):
         self.folder = folder
-        self.env = env
+        self.env = dict(os.environ if env is None else env)
+        self.env.setdefault("XDG_CONFIG_HOME", folder.config)
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -108,6 +112,7 @@ class Game:
     def _start(self, exe, args):
         self.lines = []
         self.errors = []
+        self.started = time.monotonic()
         self.changed = threading.Condition()
         self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env)

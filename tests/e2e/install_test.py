@@ -50,8 +50,10 @@ def main():
         check(os.path.isfile(os.path.join(play, name)), "play folder lacks " + name)
 
     # A second start: scores kept, levels refreshed, stale levels gone.
+    # A table in the format: the game moves a damaged one aside.
+    mine = "Mine\n\n" + "".join(f"me.....{n}\n" for n in range(9, -1, -1))
     with open(os.path.join(play, "hsc.dat"), "w") as out:
-        out.write("mine\n")
+        out.write(mine)
     with open(os.path.join(play, "level003.lvx"), "w") as out:
         out.write("edited\n")
     with open(os.path.join(play, "level099.lvx"), "w") as out:
@@ -61,7 +63,7 @@ def main():
     game.wait_for_line("  HM.CH")
     check(game.geometry() == (5 * 16, 3 * 16 + 20), f"window {game.geometry()}")
     game.stop()
-    check(open(os.path.join(play, "hsc.dat")).read() == "mine\n", "the scores were replaced")
+    check(open(os.path.join(play, "hsc.dat")).read() == mine, "the scores were replaced")
     check(open(os.path.join(play, "level003.lvx")).read() == open(os.path.join(options.data, "level003.lvx")).read(),
           "level003.lvx was not refreshed")
     check(not os.path.exists(os.path.join(play, "level099.lvx")), "a stale level stayed")
