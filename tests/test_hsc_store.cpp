@@ -81,8 +81,12 @@ struct Store {
 // A stand-in game in its own process.
 struct Player {
     QProcess process;
-    explicit Player(const QString& table)
+    explicit Player(const QString& table, const QStringList& environment = {})
     {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : environment)
+            env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process.setProcessEnvironment(env);
         process.setProgram(QStringLiteral(HSC_PLAYER));
         process.setArguments({table});
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -126,6 +130,8 @@ private slots:
     void unreadable_table_is_left_as_it_is();
     void unsaved_entry_is_saved_once_the_file_can_be();
     void lock_of_a_dead_game_is_taken_over();
+    void failing_disk_keeps_the_old_file_data();
+    void failing_disk_keeps_the_old_file();
     void two_processes_in_turn_lose_nothing();
     void two_processes_at_once_lose_nothing();
 
@@ -260,6 +266,32 @@ void TestHscStore::lock_of_a_dead_game_is_taken_over()
     QVERIFY2(game.enter("Ann", 5000), qPrintable(game.notices.join('\n')));
     QVERIFY(clock.elapsed() < hsc::ScoreStore::lock_wait_ms);
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}}));
+}
+
+void TestHscStore::failing_disk_keeps_the_old_file_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::newRow("sync") << "fsync";
+    QTest::newRow("rename") << "rename";
+}
+
+void TestHscStore::failing_disk_keeps_the_old_file()
+{
+    QFETCH(QString, call);
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const QByteArray old(hsc::default_table().data(), hsc::default_table().size());
+    write(path, old);
+    // The shim is not built with the sanitizers: let it come first.
+    const QString asan = qEnvironmentVariable("ASAN_OPTIONS");
+    Player game(path, {"LD_PRELOAD=" FAIL_CALLS, "WD_FAIL=" + call,
+                       "ASAN_OPTIONS=" + asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0"});
+    game.send({"Ann", 5000});
+    QCOMPARE(game.answer(), "failed: " + QFile::encodeName(path) + ": cannot save the high scores: Input/output error");
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(own.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"hsc.dat"});
+    game.process.closeWriteChannel();
+    QVERIFY(game.process.waitForFinished());
 }
 
 void TestHscStore::two_processes_in_turn_lose_nothing()
