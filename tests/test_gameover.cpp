@@ -49,6 +49,7 @@ struct Seen {
     QString box_title, box_text, box_below;
     QRect box_geometry;
     bool fixed_pitch = false;
+    bool below_plain = false;
     int name_dialogs = 0;
     int boxes = 0;
 };
@@ -93,6 +94,8 @@ void answer_box(Seen& seen, int key, std::function<void()> meanwhile = {})
         seen.box_text = box->text();
         seen.box_below = box->informativeText();
         seen.box_geometry = box->geometry();
+        if (auto* below = box->findChild<QLabel*>("qt_msgbox_informativelabel"))
+            seen.below_plain = below->textFormat() == Qt::PlainText && below->isVisible();
         if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"))
             seen.fixed_pitch = QFontMetrics(label->font()).horizontalAdvance(".....")
                 == QFontMetrics(label->font()).horizontalAdvance("WWWWW");
@@ -351,6 +354,7 @@ void TestGameOver::damaged_score_file_moves_aside_and_is_told()
     const QString path = folder.dir.filePath("hsc.dat");
     QCOMPARE(seen.box_below, "Caught!\n" + path + ": has 0 entry lines, not 10; moved aside to " + path
                                  + ".damaged.1, a fresh table takes its place");
+    QVERIFY(seen.below_plain);
     QCOMPARE(folder.read("hsc.dat.damaged.1"), junk);
     QCOMPARE(folder.read("hsc.dat.damaged"), QByteArray("an older one"));
     // A fresh table with the entry, saved at once.

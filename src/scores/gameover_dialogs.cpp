@@ -124,6 +124,9 @@ TableChoice show_table(QWidget* parent, const QString& table, const QString& out
         below << outcome;
     below << notices;
     box.setInformativeText(below.join(QLatin1Char('\n')));
+    // A file name is never markup.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setTextFormat(Qt::PlainText);
     // Fixed pitch, so the columns of dots line up.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
