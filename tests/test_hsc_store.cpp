@@ -129,6 +129,7 @@ private slots:
     void unreadable_table_is_left_as_it_is_data();
     void unreadable_table_is_left_as_it_is();
     void unsaved_entry_is_saved_once_the_file_can_be();
+    void folder_gone_is_told();
     void lock_of_a_dead_game_is_taken_over();
     void failing_disk_keeps_the_old_file_data();
     void failing_disk_keeps_the_old_file();
@@ -244,6 +245,19 @@ void TestHscStore::unsaved_entry_is_saved_once_the_file_can_be()
     QVERIFY(game.enter("Bea", 1000));
     QVERIFY(!game.store.has_unsaved());
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}, {"Bea", 1000}}));
+}
+
+void TestHscStore::folder_gone_is_told()
+{
+    auto own = std::make_unique<QTemporaryDir>();
+    const QString path = own->filePath("hsc.dat");
+    Store game(path);
+    own.reset();
+    QVERIFY(!game.enter("Ann", 5000));
+    QCOMPARE(game.notices, QStringList{path + ": cannot save the high scores: cannot create the lock " + path
+                                       + ".lock: No such file or directory"});
+    QVERIFY(game.store.has_unsaved());
+    QCOMPARE(entries_of(game.text).first(), (Scored{"Ann", 5000}));
 }
 
 void TestHscStore::lock_of_a_dead_game_is_taken_over()

@@ -2,11 +2,14 @@
 
 #include "hsc_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 namespace wd::hsc {
 
@@ -23,17 +26,16 @@ std::unique_ptr<QLockFile> take_lock(const QString& table, QString& problem)
     lock->setStaleLockTime(stale_lock_ms);
     if (lock->tryLock(ScoreStore::lock_wait_ms))
         return lock;
-    switch (lock->error()) {
-    case QLockFile::LockFailedError:
+    if (lock->error() == QLockFile::LockFailedError) {
         problem = QStringLiteral("another game kept %1 locked").arg(name);
-        break;
-    case QLockFile::PermissionError:
-        problem = QStringLiteral("cannot create the lock %1: permission denied").arg(name);
-        break;
-    default:
-        problem = QStringLiteral("cannot create the lock %1").arg(name);
-        break;
+        return nullptr;
     }
+    // The lock class keeps no reason of its own: the folder tells it.
+    const QByteArray folder = QFile::encodeName(QFileInfo(name).absolutePath());
+    const int error = ::access(folder.constData(), W_OK | X_OK) != 0 ? errno
+        : lock->error() == QLockFile::PermissionError                 ? EACCES
+                                                                      : EIO;
+    problem = QStringLiteral("cannot create the lock %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(error)));
     return nullptr;
 }
 
