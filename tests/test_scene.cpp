@@ -142,7 +142,7 @@ void TestScene::later_level_of_another_size_drawn_whole()
     QCOMPARE(widget->size(), size);
     const QImage shown = frame(*widget);
     QCOMPARE(shown.size(), size);
-    const wd::ViewGeometry& view = widget->view();
+    const wd::ViewGeometry view = widget->view();
     QCOMPARE(view.scale(), scale);
     QCOMPARE(view.target().topLeft(), origin);
     // The whole level is inside the window: its last wall cell is drawn.

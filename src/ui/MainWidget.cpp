@@ -152,8 +152,8 @@ void MainWidget::handle(wd::Action action)
         return;
     case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
     case Action::full_screen: toggle_full_screen(); return;
-    case Action::zoom_in: zoom_to((geometry.whole() ? int(geometry.scale()) : 0) + 1); return;
-    case Action::zoom_out: zoom_to(geometry.whole() ? int(geometry.scale()) - 1 : 1); return;
+    case Action::zoom_in: zoom_to((view().whole() ? int(view().scale()) : 0) + 1); return;
+    case Action::zoom_out: zoom_to(view().whole() ? int(view().scale()) - 1 : 1); return;
     case Action::zoom_reset: zoom_to(1); return;
     case Action::toggle_sound:
     case Action::none: return;
@@ -275,10 +275,15 @@ void MainWidget::fit_scene_to_board()
     update();
 }
 
+wd::ViewGeometry MainWidget::view() const
+{
+    return wd::ViewGeometry(size(), scene_pixmap.size(), wd::strip_height);
+}
+
 void MainWidget::printscene()
 {
     fit_scene_to_board();
-    geometry = wd::ViewGeometry(size(), scene_pixmap.size(), wd::strip_height);
+    geometry = view();
     QRegion changed;
     for (const QRect& cells : renderer.update_board(state, scene_pixmap))
         changed += geometry.board_to_window(cells);
@@ -292,13 +297,13 @@ void MainWidget::printscene()
 
 void MainWidget::resizeEvent(QResizeEvent* e)
 {
-    geometry = wd::ViewGeometry(size(), scene_pixmap.size(), wd::strip_height);
+    geometry = view();
     QWidget::resizeEvent(e);
 }
 
 void MainWidget::paintEvent(QPaintEvent* e)
 {
-    geometry = wd::ViewGeometry(size(), scene_pixmap.size(), wd::strip_height);
+    geometry = view();
     QPainter painter(this);
     wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
 }

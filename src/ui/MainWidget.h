@@ -36,7 +36,8 @@ public:
 
     bool paused() const { return is_paused; }
     void set_paused(bool pause);
-    const wd::ViewGeometry& view() const { return geometry; }
+    // Where the board and strip stand in the window as it is now.
+    wd::ViewGeometry view() const;
     // Resizes the window to show the board at this whole-number scale.
     void zoom_to(int zoom);
 

@@ -82,7 +82,9 @@ class Game:
 
     def __init__(self, exe, folder, args=(), expect_window=True, env=None):
         self.folder = folder
-        self.env = env
+        # Settings of this run only: a remembered zoom or name never leaks in.
+        self.env = dict(env if env is not None else os.environ)
+        self.env.setdefault("XDG_CONFIG_HOME", os.path.join(folder.path, ".config"))
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
