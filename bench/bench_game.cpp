@@ -35,6 +35,18 @@ wd::Sprites shipped_sprites()
             QPixmap(dir + "block.xpm"), QPixmap(dir + "hardblock.xpm")};
 }
 
+// The floor: one memcpy of a frame's bytes, averaged over `copies`.
+double memcpy_seconds(std::size_t bytes, int copies)
+{
+    std::vector<char> from(bytes, 1), to(bytes);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < copies; ++i) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / copies;
+}
+
 // What one redraw costs: the board rendered into the scene image, then put on
 // a window-sized image as the paint event does. Measured with a memcpy of the
 // frame's bytes in the same run: "x_memcpy" is their ratio.
@@ -48,16 +60,7 @@ void redraw(benchmark::State& state, QImage::Format scene_format)
     QImage scene(width, height, scene_format);
     QImage window(width, height, QImage::Format_RGB32);
 
-    const std::size_t bytes = static_cast<std::size_t>(window.sizeInBytes());
-    std::vector<char> from(bytes, 1), to(bytes);
-    const auto copy_start = std::chrono::steady_clock::now();
-    constexpr int copies = 200;
-    for (int i = 0; i < copies; ++i) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-    const double copy_seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - copy_start).count() / copies;
+    const double copy_seconds = memcpy_seconds(static_cast<std::size_t>(window.sizeInBytes()), 200);
 
     for (auto _ : state) {
         renderer.render_board(board, scene);
@@ -105,16 +108,7 @@ void full_screen_redraw(benchmark::State& state)
     const QPixmap cheese(QStringLiteral(WHISKERDASH_DATA_DIR "/cheese.xpm"));
     const wd::ViewContent content{&scene, &cheese, QFont(), wd::StripState{1230, 4, 3, false, false}};
 
-    const std::size_t bytes = static_cast<std::size_t>(window.sizeInBytes());
-    std::vector<char> from(bytes, 1), to(bytes);
-    const auto copy_start = std::chrono::steady_clock::now();
-    constexpr int copies = 100;
-    for (int i = 0; i < copies; ++i) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::ClobberMemory();
-    }
-    const double copy_seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - copy_start).count() / copies;
+    const double copy_seconds = memcpy_seconds(static_cast<std::size_t>(window.sizeInBytes()), 100);
 
     for (auto _ : state) {
         renderer.render_board(board, scene);

@@ -200,3 +200,21 @@ class Game:
             self.process.kill()
             self.process.wait()
         self._readers_done()
+
+
+def run_cases(cases):
+    """The command line of a script of cases: --exe PATH --data DIR CASE."""
+    import argparse
+    import sys
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("case", choices=sorted(cases))
+    options = parser.parse_args()
+    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
+    try:
+        cases[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
+    except Failure as failure:
+        print("FAIL:", failure)
+        sys.exit(1)
+    print("PASS:", options.case)

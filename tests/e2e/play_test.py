@@ -2,13 +2,11 @@
     play_test.py --exe PATH --data DIR CASE
 Run under xvfb-run; CASE is one of the functions named in CASES."""
 
-import argparse
 import os
 import re
 import subprocess
-import sys
 
-from harness import Failure, Game, PlayFolder, check, xdotool
+from harness import run_cases, Failure, Game, PlayFolder, check, xdotool
 
 # The mouse eats the cheese, then pushes the block onto a walled-in cat.
 TRAP = ["HHHHHHHH",
@@ -207,21 +205,5 @@ CASES = {f.__name__: f for f in [shipped_level_zero_can_be_cleared, startup_trac
                                   cat_hunts_a_still_mouse, clearing_the_last_level_wins, screenshot_of_level_zero]}
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
-    options = parser.parse_args()
-    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
-    try:
-        CASES[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    print("PASS:", options.case)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    run_cases(CASES)

@@ -1,13 +1,11 @@
 """End-to-end cases for what surrounds play: pause, keys, a window that scales.
 Usage: window_test.py --exe PATH --data DIR CASE, under xvfb-run."""
 
-import argparse
 import os
 import subprocess
-import sys
 import time
 
-from harness import WAIT, Failure, Game, PlayFolder, check, wait_until, xdotool
+from harness import run_cases, WAIT, Failure, Game, PlayFolder, check, wait_until, xdotool
 
 TRAP = ["HHHHHHHH",
         "HMK.BCHH",
@@ -125,21 +123,5 @@ CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_t
                                   f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x]}
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
-    options = parser.parse_args()
-    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
-    try:
-        CASES[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    print("PASS:", options.case)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    run_cases(CASES)
