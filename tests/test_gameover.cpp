@@ -130,6 +130,7 @@ private slots:
     void damaged_score_file_moves_aside_and_is_told();
     void unsaved_score_is_told_in_the_box();
     void nothing_written_without_a_new_entry();
+    void unsaved_entry_is_saved_on_the_way_out();
     void name_is_remembered_between_runs();
     void dialogs_open_over_the_game_window();
     void return_and_escape_keep_their_meaning_data();
@@ -404,6 +405,27 @@ void TestGameOver::nothing_written_without_a_new_entry()
     QVERIFY(!QFile::exists(folder.dir.filePath("hsc.dat")));
 }
 
+void TestGameOver::unsaved_entry_is_saved_on_the_way_out()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    QVERIFY(QDir(folder.dir.path()).mkdir("hsc.dat"));  // no save can succeed
+    auto widget = start_widget();
+    widget->show();
+    Seen seen;
+    answer_name(seen, "Ann");
+    answer_box(seen, Qt::Key_Return, [&] { QVERIFY(QDir(folder.dir.path()).rmdir("hsc.dat")); });
+    widget->game().score = 99999;
+    press(*widget, Qt::Key_Right);
+    QVERIFY(!QFile::exists(folder.dir.filePath("hsc.dat")));  // the box showed it unsaved
+    QKeyEvent quit(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::sendEvent(widget.get(), &quit);
+    QVERIFY(!widget->isVisible());
+    widget.reset();
+    QCOMPARE(line(folder.read("hsc.dat"), 2).left(4), QStringLiteral("Ann."));
+    QVERIFY(!wd::hsc::format_problem(folder.read("hsc.dat").toStdString()));
+}
+
 void TestGameOver::name_is_remembered_between_runs()
 {
     PlayFolder folder;
@@ -440,13 +462,13 @@ void TestGameOver::dialogs_open_over_the_game_window()
     // Away from the middle of the screen, with room for the box all round.
     const QRect screen = widget->screen()->availableGeometry();
     widget->move(screen.center() + QPoint(-screen.width() / 8, screen.height() / 10));
-    QTRY_VERIFY((widget->geometry().center() - screen.center()).manhattanLength() > 20);
+    QTRY_VERIFY((widget->QWidget::geometry().center() - screen.center()).manhattanLength() > 20);
     Seen seen;
     answer_name(seen, "Ann");
     answer_box(seen, Qt::Key_Escape);
     widget->game().score = 500;
     press(*widget, Qt::Key_Right);
-    const QPoint centre = widget->geometry().center();
+    const QPoint centre = widget->QWidget::geometry().center();
     QVERIFY2((seen.dialog_geometry.center() - centre).manhattanLength() <= 2,
              qPrintable(QStringLiteral("dialog at %1,%2").arg(seen.dialog_geometry.center().x()).arg(seen.dialog_geometry.center().y())));
     QVERIFY2((seen.box_geometry.center() - centre).manhattanLength() <= 2,
@@ -518,13 +540,5 @@ void TestGameOver::level_zero_gone_at_play_again_ends_the_game()
     QCOMPARE(QByteArray(&widget->game().board[0][0], sizeof widget->game().board), before);
 }
 
-int main(int argc, char** argv)
-{
-    // The remembered name lives in a settings folder of this run's own.
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    TestGameOver test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestGameOver)
 #include "test_gameover.moc"

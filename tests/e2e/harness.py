@@ -56,8 +56,6 @@ class PlayFolder:
 
     def __init__(self, data_dir, levels=None, table=None, shipped_levels=False):
         self.path = tempfile.mkdtemp(prefix="whiskerdash-e2e-")
-        # Settings of this folder's runs alone: a remembered name or zoom never leaks into a test.
-        self.config = tempfile.mkdtemp(prefix="whiskerdash-e2e-config-")
         for name in os.listdir(data_dir):
             if name.endswith(".xpm") or (shipped_levels and name.endswith(".lvx")):
                 shutil.copy(os.path.join(data_dir, name), self.path)
@@ -77,7 +75,6 @@ class PlayFolder:
 
     def remove(self):
         shutil.rmtree(self.path, ignore_errors=True)
-        shutil.rmtree(self.config, ignore_errors=True)
 
 
 class Game:
@@ -85,8 +82,9 @@ class Game:
 
     def __init__(self, exe, folder, args=(), expect_window=True, env=None):
         self.folder = folder
-        self.env = dict(os.environ if env is None else env)
-        self.env.setdefault("XDG_CONFIG_HOME", folder.config)
+        # Settings of this run only: a remembered zoom or name never leaks in.
+        self.env = dict(env if env is not None else os.environ)
+        self.env.setdefault("XDG_CONFIG_HOME", os.path.join(folder.path, ".config"))
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -203,3 +201,21 @@ class Game:
             self.process.kill()
             self.process.wait()
         self._readers_done()
+
+
+def run_cases(cases):
+    """The command line of a script of cases: --exe PATH --data DIR CASE."""
+    import argparse
+    import sys
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("case", choices=sorted(cases))
+    options = parser.parse_args()
+    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
+    try:
+        cases[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
+    except Failure as failure:
+        print("FAIL:", failure)
+        sys.exit(1)
+    print("PASS:", options.case)
