@@ -131,6 +131,7 @@ private slots:
     void unsaved_score_is_told_in_the_box();
     void nothing_written_without_a_new_entry();
     void unsaved_entry_is_saved_on_the_way_out();
+    void two_games_in_one_folder_keep_both_entries();
     void name_is_remembered_between_runs();
     void dialogs_open_over_the_game_window();
     void return_and_escape_keep_their_meaning_data();
@@ -424,6 +425,36 @@ void TestGameOver::unsaved_entry_is_saved_on_the_way_out()
     widget.reset();
     QCOMPARE(line(folder.read("hsc.dat"), 2).left(4), QStringLiteral("Ann."));
     QVERIFY(!wd::hsc::format_problem(folder.read("hsc.dat").toStdString()));
+}
+
+void TestGameOver::two_games_in_one_folder_keep_both_entries()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    folder.file("hsc.dat", table(500));
+    auto first = start_widget();
+    auto second = start_widget();  // both read the table before either plays
+
+    Seen bob;
+    answer_name(bob, "Bob");
+    answer_box(bob, Qt::Key_Escape);
+    second->game().score = 475;
+    press(*second, Qt::Key_Right);
+
+    Seen alice;
+    answer_name(alice, "Alice");
+    answer_box(alice, Qt::Key_Escape);
+    first->game().score = 455;
+    press(*first, Qt::Key_Right);
+    QCOMPARE(alice.label_text, QStringLiteral("Your score of 455 takes 7th place in the table.\nEnter your name:"));
+    // The box shows the table with both games' entries, and so does the file.
+    QCOMPARE(line(alice.box_text.toUtf8(), 5), entry("Bob", 475));
+    QCOMPARE(line(alice.box_text.toUtf8(), 8), entry("Alice", 455));
+    QCOMPARE(folder.read("hsc.dat"), alice.box_text.toUtf8());
+    // Neither puts its own older copy back on the way out.
+    second.reset();
+    first.reset();
+    QCOMPARE(folder.read("hsc.dat"), alice.box_text.toUtf8());
 }
 
 void TestGameOver::name_is_remembered_between_runs()
