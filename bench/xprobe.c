@@ -1,15 +1,16 @@
 /* Watches a program from the X server's side, the same way for any program:
  * starts it, times its first full frame from the launch, then measures what
- * each of its next repaints puts on the window.
+ * its repaints put on the window while nobody touches it.
  *
- *   xprobe [--ticks N] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]
+ *   xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]
  *
  * Output, one line each, on standard output:
  *   frame ms=T window=0xID pid=P width=W height=H   the window was covered by damage T ms after fork
- *   tick damage_bytes=D changed_bytes=C rects=R     one repaint burst: D bytes of pixels drawn into
- *                                                   the window (DAMAGE area x bytes per pixel), C the
- *                                                   bytes of the units whose pixels changed (the
- *                                                   band above TOP, and CELL x CELL cells below it)
+ *   burst damage_bytes=D changed_bytes=C rects=R    one repaint: D bytes of pixels drawn into the window
+ *                                                   (DAMAGE area x bytes per pixel), C the bytes of the
+ *                                                   units whose pixels changed: the band above TOP and
+ *                                                   each CELL x CELL cell below it
+ *   watched ms=W bursts=N damage_bytes=D changed_bytes=C   the totals over the --watch stretch
  *   ready                                            done; the program keeps running
  * The program is stopped (SIGTERM, by its pid) when standard input closes or
  * the probe gets SIGTERM. Exit status: 0 fine, 2 usage, 3 the program ended
@@ -170,20 +171,20 @@ static long long changed_bytes(const XImage* before, const XImage* after, int to
 
 static void usage(void)
 {
-    fprintf(stderr, "usage: xprobe [--ticks N] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]\n");
+    fprintf(stderr, "usage: xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]\n");
 }
 
 int main(int argc, char** argv)
 {
-    int ticks = 0, top = 0, cell = 16, quiet_ms = 100, timeout_s = 20;
+    int watch_ms = 0, top = 0, cell = 16, quiet_ms = 100, timeout_s = 20;
     int i = 1;
     for (; i < argc && strcmp(argv[i], "--") != 0; ++i) {
         if (i + 1 >= argc) {
             usage();
             return 2;
         }
-        if (!strcmp(argv[i], "--ticks"))
-            ticks = atoi(argv[++i]);
+        if (!strcmp(argv[i], "--watch"))
+            watch_ms = atoi(argv[++i]);
         else if (!strcmp(argv[i], "--grid") && sscanf(argv[i + 1], "%d,%d", &top, &cell) == 2 && cell > 0)
             ++i;
         else if (!strcmp(argv[i], "--quiet"))
@@ -283,17 +284,25 @@ int main(int argc, char** argv)
     printf("frame ms=%.1f window=0x%lx pid=%d width=%d height=%d\n", now_ms() - launch, main_window->id, (int)child,
            main_window->width, main_window->height);
 
-    /* Repaint bursts: damage until `quiet_ms` pass without any. */
-    if (ticks > 0) {
+    /* Repaints while the program is left alone for `watch_ms`: a burst of
+     * damage ends when `quiet_ms` pass without any; after each, the window's
+     * pixels are compared with the last frame's. */
+    if (watch_ms > 0) {
         XEvent event;
         while (next_event(display, &event, quiet_ms))
             track(display, &event);
         XImage* before = snapshot(display, main_window);
-        for (int tick = 0; tick < ticks && before; ++tick) {
+        const double watch_start = now_ms();
+        long long total_damage = 0, total_changed = 0;
+        int bursts = 0;
+        while (before && !stop_requested) {
             long long area = 0;
             int rects = 0;
             int in_burst = 0;
-            while (next_event(display, &event, in_burst ? quiet_ms : 5000.0)) {
+            const double left = watch_start + watch_ms - now_ms();
+            if (left <= 0)
+                break;
+            while (next_event(display, &event, in_burst ? quiet_ms : left)) {
                 if (event.type == damage_event + XDamageNotify &&
                     ((XDamageNotifyEvent*)&event)->drawable == main_window->id) {
                     const XRectangle* r = &((XDamageNotifyEvent*)&event)->area;
@@ -304,20 +313,24 @@ int main(int argc, char** argv)
                     track(display, &event);
                 }
             }
-            if (!in_burst) {
-                fprintf(stderr, "xprobe: no repaint within 5 s\n");
+            if (!in_burst)
                 break;
-            }
             XImage* after = snapshot(display, main_window);
             if (!after)
                 break;
-            printf("tick damage_bytes=%lld changed_bytes=%lld rects=%d\n", area * (after->bits_per_pixel / 8),
-                   changed_bytes(before, after, top, cell), rects);
+            const long long damage_bytes = area * (after->bits_per_pixel / 8);
+            const long long changed = changed_bytes(before, after, top, cell);
+            printf("burst damage_bytes=%lld changed_bytes=%lld rects=%d\n", damage_bytes, changed, rects);
+            total_damage += damage_bytes;
+            total_changed += changed;
+            ++bursts;
             XDestroyImage(before);
             before = after;
         }
         if (before)
             XDestroyImage(before);
+        printf("watched ms=%.1f bursts=%d damage_bytes=%lld changed_bytes=%lld\n", now_ms() - watch_start, bursts,
+               total_damage, total_changed);
     }
     /* Damage reports cost the server work; none while the program is measured further. */
     for (int w = 0; w < window_count; ++w)
