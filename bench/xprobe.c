@@ -10,7 +10,8 @@
  *                                                   (DAMAGE area x bytes per pixel), C the bytes of the
  *                                                   units whose pixels changed: the band above TOP and
  *                                                   each CELL x CELL cell below it
- *   watched ms=W bursts=N damage_bytes=D changed_bytes=C   the totals over the --watch stretch
+ *   watched ms=W bursts=N damage_bytes=D changed_bytes=C   the totals of the bursts that began
+ *                                                   within the --watch stretch of W ms
  *   ready                                            done; the program keeps running
  * The program is stopped (SIGTERM, by its pid) when standard input closes or
  * the probe gets SIGTERM. Exit status: 0 fine, 2 usage, 3 the program ended
@@ -329,7 +330,7 @@ int main(int argc, char** argv)
         }
         if (before)
             XDestroyImage(before);
-        printf("watched ms=%.1f bursts=%d damage_bytes=%lld changed_bytes=%lld\n", now_ms() - watch_start, bursts,
+        printf("watched ms=%d bursts=%d damage_bytes=%lld changed_bytes=%lld\n", watch_ms, bursts,
                total_damage, total_changed);
     }
     /* Damage reports cost the server work; none while the program is measured further. */
