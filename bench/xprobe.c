@@ -5,7 +5,9 @@
  *   xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]
  *
  * Output, one line each, on standard output:
- *   frame ms=T window=0xID pid=P width=W height=H   the window was covered by damage T ms after fork
+ *   frame ms=T cpu_ms=U window=0xID pid=P width=W height=H
+ *                                                   the window was covered by damage T ms after fork;
+ *                                                   the program had used U ms of CPU by then
  *   burst damage_bytes=D changed_bytes=C rects=R    one repaint: D bytes of pixels drawn into the window
  *                                                   (DAMAGE area x bytes per pixel), C the bytes of the
  *                                                   units whose pixels changed: the band above TOP and
@@ -24,6 +26,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdio.h>
@@ -170,6 +173,45 @@ static long long changed_bytes(const XImage* before, const XImage* after, int to
     return total;
 }
 
+/* CPU time a process has used so far, in ms: its threads by the scheduler's
+ * nanosecond clock, plus the children it has waited for (a launcher's
+ * commands) in clock ticks. -1 when it cannot be read. */
+static double cpu_ms(pid_t pid)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR* tasks = opendir(path);
+    if (!tasks)
+        return -1;
+    double total = 0;
+    for (struct dirent* task; (task = readdir(tasks));) {
+        if (task->d_name[0] == '.')
+            continue;
+        char file[320];
+        snprintf(file, sizeof file, "/proc/%d/task/%s/schedstat", (int)pid, task->d_name);
+        FILE* in = fopen(file, "r");
+        unsigned long long ns = 0;
+        if (in && fscanf(in, "%llu", &ns) == 1)
+            total += (double)ns / 1e6;
+        if (in)
+            fclose(in);
+    }
+    closedir(tasks);
+    snprintf(path, sizeof path, "/proc/%d/stat", (int)pid);
+    FILE* in = fopen(path, "r");
+    if (!in)
+        return -1;
+    char line[1024];
+    const char* fields = fgets(line, sizeof line, in) ? strrchr(line, ')') : NULL;
+    fclose(in);
+    long long children_user = 0, children_system = 0;
+    /* After the name: the state, fields 4 to 15, then cutime and cstime (16 and 17). */
+    if (!fields || sscanf(fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %*u %*u %lld %lld",
+                          &children_user, &children_system) != 2)
+        return -1;
+    return total + (double)(children_user + children_system) * 1000.0 / (double)sysconf(_SC_CLK_TCK);
+}
+
 static void usage(void)
 {
     fprintf(stderr, "usage: xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]\n");
@@ -282,8 +324,9 @@ int main(int argc, char** argv)
                 }
     }
     free(covered);
-    printf("frame ms=%.1f window=0x%lx pid=%d width=%d height=%d\n", now_ms() - launch, main_window->id, (int)child,
-           main_window->width, main_window->height);
+    const double frame_ms = now_ms() - launch;
+    printf("frame ms=%.1f cpu_ms=%.1f window=0x%lx pid=%d width=%d height=%d\n", frame_ms, cpu_ms(child),
+           main_window->id, (int)child, main_window->width, main_window->height);
 
     /* Repaints while the program is left alone for `watch_ms`: a burst of
      * damage ends when `quiet_ms` pass without any; after each, the window's
