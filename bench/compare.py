@@ -139,6 +139,7 @@ class Run:
                     self.frame_ms = float(values["ms"])
                     self.frame_cpu_ms = float(values["cpu_ms"])
                     self.pid = int(values["pid"])
+                    self.size = (int(values["width"]), int(values["height"]))
                     self.window = values["window"]
                 elif words[0] == "watched":
                     # Bytes drawn and bytes of changed cells, per tick of the watched stretch
@@ -194,6 +195,7 @@ class Bench:
         self.data = args.data
         self.scratch = tempfile.mkdtemp(prefix="whiskerdash-bench-")
         self.running = []
+        self.sizes = {}
         self.largest = os.path.join(self.scratch, "largest.lvx")
         largest_level(self.largest)
         self.xvfb = Xvfb()
@@ -207,6 +209,10 @@ class Bench:
     def startup(self, kind, level):
         run = Run(self, kind, level, 0)
         run.stop()
+        sizes = self.sizes.setdefault(level, set())
+        sizes.add(run.size)
+        if len(sizes) > 1:
+            sys.exit(f"bench: the windows for {level} differ in size: {sorted(sizes)}; the floor must match the game")
         return run.frame_ms, run.frame_cpu_ms
 
     def idle_ticks(self, kind, level):
@@ -307,9 +313,12 @@ def measure(bench, args):
         floor_ticks = [figures["tick"] for figures in loads["floor", level]]
         ratio_line(f"{name}, bytes sent per idle tick", [d / 1024 for d, _ in game_ticks],
                    [d / 1024 for d, _ in floor_ticks], "KiB")
+        floor_overdraw = [d / c if c else float(d > 0) for d, c in floor_ticks]
         ratio_line(f"{name}, the same / bytes of the cells that changed",
-                   [d / c if c else float(d > 0) for d, c in game_ticks],
-                   [d / c if c else float(d > 0) for d, c in floor_ticks], "x", 2)
+                   [d / c if c else float(d > 0) for d, c in game_ticks], floor_overdraw, "x", 2)
+        if any(abs(ratio - 1) > 0.01 for ratio in floor_overdraw):
+            # The floor repaints all of its window with new pixels each tick: anything else is the probe's fault.
+            print(f"  PROBE CHECK FAILED: the floor drew {floor_overdraw} x the bytes it changed, not 1")
 
     game, floor = loads["game", largest], loads["floor", largest]
     ratio_line("CPU idle, largest board", [f["idle_cpu"] for f in game], [f["idle_cpu"] for f in floor], "ms/s")

@@ -80,13 +80,19 @@ static struct watched* find(Window id)
     return NULL;
 }
 
+/* SIGTERM, and SIGKILL if it is still there 5 s later. */
 static void stop_child(void)
 {
-    if (child > 0) {
-        kill(child, SIGTERM);
+    if (child <= 0)
+        return;
+    kill(child, SIGTERM);
+    for (int waited = 0; waited < 500 && waitpid(child, NULL, WNOHANG) == 0; ++waited)
+        usleep(10000);
+    if (waitpid(child, NULL, WNOHANG) == 0) {
+        kill(child, SIGKILL);
         waitpid(child, NULL, 0);
-        child = -1;
     }
+    child = -1;
 }
 
 static int child_gone(void)
