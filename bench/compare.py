@@ -262,7 +262,7 @@ def main():
     parser.add_argument("build")
     parser.add_argument("prefix")
     parser.add_argument("data")
-    parser.add_argument("--runs", type=int, default=9, help="start-up runs of each program and board")
+    parser.add_argument("--runs", type=int, default=11, help="start-up runs of each program and board")
     parser.add_argument("--load-runs", type=int, default=3, help="CPU, memory and bytes runs of each program")
     args = parser.parse_args()
     args.build, args.prefix, args.data = map(os.path.abspath, (args.build, args.prefix, args.data))
@@ -345,10 +345,11 @@ def measure(bench, args):
         verdict(results, f"bytes per idle tick, {name}, <= 2x the bytes of the cells that changed", ok,
                 f"{sent / changed:.2f}x" if changed else f"{sent:.0f} bytes for no change")
     for name, level in boards:
-        verdict(results, f"start-up, {name}, <= 1.10x the floor", startup["game", level] <= 1.10,
-                f"{startup['game', level]:.2f}x")
-        verdict(results, f"start-up through the launcher, {name}, <= 1.15x the floor",
-                startup["launcher", level] <= 1.15, f"{startup['launcher', level]:.2f}x")
+        # Other load on the machine only ever adds time: the fastest runs show what is left without it.
+        for kind, what, limit in (("game", "start-up", 1.10), ("launcher", "start-up through the launcher", 1.15)):
+            fastest = min(frames[kind, level]) / min(frames["floor", level])
+            verdict(results, f"{what}, {name}, <= {limit:.2f}x the floor", startup[kind, level] <= limit,
+                    f"{startup[kind, level]:.2f}x (fastest runs {fastest:.2f}x)")
     private_game = statistics.median(f["dirty_mb"] for f in game)
     private_floor = statistics.median(f["dirty_mb"] for f in floor)
     verdict(results, "private memory, largest board, <= the floor + 1 MB", private_game <= private_floor + 1.0,
