@@ -348,8 +348,9 @@ def measure(bench, args):
         # Other load on the machine only ever adds time: the fastest runs show what is left without it.
         for kind, what, limit in (("game", "start-up", 1.10), ("launcher", "start-up through the launcher", 1.15)):
             fastest = min(frames[kind, level]) / min(frames["floor", level])
+            cpu_ratio = statistics.median(cpu[kind, level]) / statistics.median(cpu["floor", level])
             verdict(results, f"{what}, {name}, <= {limit:.2f}x the floor", startup[kind, level] <= limit,
-                    f"{startup[kind, level]:.2f}x (fastest runs {fastest:.2f}x)")
+                    f"{startup[kind, level]:.2f}x (fastest runs {fastest:.2f}x, CPU until then {cpu_ratio:.2f}x)")
     private_game = statistics.median(f["dirty_mb"] for f in game)
     private_floor = statistics.median(f["dirty_mb"] for f in floor)
     verdict(results, "private memory, largest board, <= the floor + 1 MB", private_game <= private_floor + 1.0,
