@@ -160,6 +160,15 @@ class Run:
         bench.running.remove(self)
         sys.exit(f"bench: the display refused {' '.join(command)} 10 times")
 
+    def count(self):
+        """Bytes drawn into the window since the last count (or since the probe was ready)."""
+        self.process.stdin.write("\n")
+        self.process.stdin.flush()
+        words = self.process.stdout.readline().split()
+        if not words or words[0] != "count":
+            sys.exit(f"bench: the probe answered {words} to a count")
+        return int(dict(word.split("=", 1) for word in words[1:])["damage_bytes"])
+
     def stop(self):
         """The probe stops the program it started when its input closes."""
         self.bench.running.remove(self)
@@ -228,9 +237,11 @@ class Bench:
         time.sleep(IDLE_SECONDS)  # the stretch being measured, not a wait for something
         figures["idle_cpu"] = (cpu_ms(run.pid) - before) / (time.monotonic() - start)
         xdotool(self.xvfb.display, "windowfocus", "--sync", run.window)
+        run.count()
         before, server_before, start = cpu_ms(run.pid), self.xvfb.cpu_ms(), time.monotonic()
         xdotool(self.xvfb.display, "key", "--delay", str(KEY_DELAY_MS), *PLAY_KEYS)
         seconds = time.monotonic() - start
+        figures["play_bytes"] = run.count() / seconds
         figures["play_cpu"] = (cpu_ms(run.pid) - before) / seconds
         figures["play_server_cpu"] = (self.xvfb.cpu_ms() - server_before) / seconds
         figures["peak_mb"], figures["clean_mb"], figures["dirty_mb"] = memory_mb(run.pid)
@@ -324,6 +335,8 @@ def measure(bench, args):
     ratio_line("CPU idle, largest board", [f["idle_cpu"] for f in game], [f["idle_cpu"] for f in floor], "ms/s")
     play_cpu = ratio_line("CPU playing, largest board", [f["play_cpu"] for f in game],
                           [f["play_cpu"] for f in floor], "ms/s")
+    ratio_line("bytes drawn into the window while playing", [f["play_bytes"] / 2**20 for f in game],
+               [f["play_bytes"] / 2**20 for f in floor], "MiB/s")
     ratio_line("X server CPU while it plays, largest board", [f["play_server_cpu"] for f in game],
                [f["play_server_cpu"] for f in floor], "ms/s")
     ratio_line("peak memory (VmHWM), largest board", [f["peak_mb"] for f in game], [f["peak_mb"] for f in floor],

@@ -15,6 +15,8 @@
  *   watched ms=W bursts=N damage_bytes=D changed_bytes=C   the totals of the bursts that began
  *                                                   within the --watch stretch of W ms
  *   ready                                            done; the program keeps running
+ *   count damage_bytes=D rects=R                     for each line read on standard input: the bytes
+ *                                                   drawn into the window since "ready" or the last count
  * The program is stopped (SIGTERM, by its pid) when standard input closes or
  * the probe gets SIGTERM. Exit status: 0 fine, 2 usage, 3 the program ended
  * before its first frame (retry when the display refused it), 4 timed out. */
@@ -218,6 +220,30 @@ static double cpu_ms(pid_t pid)
     return total + (double)(children_user + children_system) * 1000.0 / (double)sysconf(_SC_CLK_TCK);
 }
 
+/* Adds a damage report on `window` to the totals; 0 for any other event. */
+static int add_damage(const XEvent* event, int damage_event, Window window, long long* area, int* rects)
+{
+    const XDamageNotifyEvent* damage = (const XDamageNotifyEvent*)event;
+    if (event->type != damage_event + XDamageNotify || damage->drawable != window)
+        return 0;
+    *area += (long long)damage->area.width * damage->area.height;
+    ++*rects;
+    return 1;
+}
+
+/* Bytes a pixel of the screen's depth takes in an image. */
+static int bytes_per_pixel(Display* display)
+{
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+    int bytes = 4;
+    for (int f = 0; f < count; ++f)
+        if (formats[f].depth == DefaultDepth(display, DefaultScreen(display)))
+            bytes = formats[f].bits_per_pixel / 8;
+    XFree(formats);
+    return bytes;
+}
+
 static void usage(void)
 {
     fprintf(stderr, "usage: xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]\n");
@@ -353,15 +379,10 @@ int main(int argc, char** argv)
             if (left <= 0)
                 break;
             while (next_event(display, &event, in_burst ? quiet_ms : left)) {
-                if (event.type == damage_event + XDamageNotify &&
-                    ((XDamageNotifyEvent*)&event)->drawable == main_window->id) {
-                    const XRectangle* r = &((XDamageNotifyEvent*)&event)->area;
-                    area += (long long)r->width * r->height;
-                    ++rects;
+                if (add_damage(&event, damage_event, main_window->id, &area, &rects))
                     in_burst = 1;
-                } else {
+                else
                     track(display, &event);
-                }
             }
             if (!in_burst)
                 break;
@@ -382,14 +403,23 @@ int main(int argc, char** argv)
         printf("watched ms=%d bursts=%d damage_bytes=%lld changed_bytes=%lld\n", watch_ms, bursts,
                total_damage, total_changed);
     }
-    /* Damage reports cost the server work; none while the program is measured further. */
+    /* From here only the main window's damage is counted, in bytes, each time a
+     * line comes in on standard input. */
     for (int w = 0; w < window_count; ++w)
-        XDamageDestroy(display, windows[w].damage);
+        if (&windows[w] != main_window)
+            XDamageDestroy(display, windows[w].damage);
+    const int pixel_bytes = bytes_per_pixel(display);
     XSync(display, False);
     printf("ready\n");
 
-    /* Keep the program running until told; keep draining events meanwhile. */
+    long long counted_area = 0;
+    int counted_rects = 0;
     for (;;) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            add_damage(&event, damage_event, main_window->id, &counted_area, &counted_rects);
+        }
         struct pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {ConnectionNumber(display), POLLIN, 0}};
         if (stop_requested || child_gone())
             break;
@@ -397,12 +427,23 @@ int main(int argc, char** argv)
             break;
         if (fds[0].revents) {
             char buffer[256];
-            if (read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            const ssize_t got = read(STDIN_FILENO, buffer, sizeof buffer);
+            if (got <= 0)
                 break;
-        }
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
+            for (ssize_t c = 0; c < got; ++c) {
+                if (buffer[c] != '\n')
+                    continue;
+                /* A round trip, so every repaint made before the line was asked for is in. */
+                XSync(display, False);
+                while (XPending(display)) {
+                    XEvent event;
+                    XNextEvent(display, &event);
+                    add_damage(&event, damage_event, main_window->id, &counted_area, &counted_rects);
+                }
+                printf("count damage_bytes=%lld rects=%d\n", counted_area * pixel_bytes, counted_rects);
+                counted_area = 0;
+                counted_rects = 0;
+            }
         }
     }
     stop_child();
