@@ -153,7 +153,10 @@ void MainWidget::handle(wd::Action action)
     case Action::restart_level: restart_level(); break;
     case Action::quit: close(); return;
     case Action::show_scores:
-        with_play_paused([this] { wd::show_scores(this, QString::fromUtf8(hsc_text)); });
+        with_play_paused([this] {
+            load_hsc();  // with what other games in this folder have saved
+            wd::show_scores(this, QString::fromUtf8(hsc_text));
+        });
         return;
     case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
     case Action::full_screen: toggle_full_screen(); return;
@@ -221,21 +224,26 @@ void MainWidget::with_play_paused(const std::function<void()>& show_box)
 void MainWidget::new_game()
 {
     // The player chose to leave this game: its score is not ranked.
-    state.score = 0;
-    state.level_number = 0;
-    if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok()) {
-        warn(QString::fromStdString(result.message));
-        close();
-    }
-    set_paused(false);
+    replay(wd::Board::level_file_name(0), 0);
 }
 
 void MainWidget::restart_level()
 {
-    state.score = level_entry_score;
-    if (const wd::LoadResult result = state.load_level(state.level_source); !result.ok()) {
-        warn(QString::fromStdString(result.message));
-        close();
+    replay(state.level_source, level_entry_score);
+}
+
+// Plays a level from its start; a level that can no longer be loaded ends the
+// program with its message, as at Play Again.
+void MainWidget::replay(const std::string& level, int score)
+{
+    const wd::Board before = state;
+    state.score = score;
+    if (level == wd::Board::level_file_name(0))
+        state.level_number = 0;
+    if (const wd::LoadResult result = state.load_level(level); !result.ok()) {
+        state = before;
+        end_after_failed_restart(result.message);
+        return;
     }
     set_paused(false);
 }

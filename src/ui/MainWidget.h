@@ -67,6 +67,7 @@ private:
     void fit_scene_to_board();
     void new_game();
     void restart_level();
+    void replay(const std::string& level, int score);
     void with_play_paused(const std::function<void()>& show_box);
     void toggle_full_screen();
 
