@@ -379,7 +379,9 @@ Step Player::choose(const Board& board, int turns_left)
     }
 
     std::vector<int> to_target;
-    if (target >= 0)
+    if (target == here)
+        to_target = from_mouse;  // waiting: the walk there is the walk back
+    else if (target >= 0)
         to_target = distances_from(m, target, near);
 
     Step chosen;
