@@ -257,7 +257,6 @@ std::vector<int> Player::distances_from(const Model& m, int target, const std::v
 
 Step Player::choose(const Board& board, int turns_left)
 {
-    ++turn_;
     const Model m = Model::of(board);
     if (m.width == 0 || m.height == 0)
         return {};
@@ -291,8 +290,9 @@ Step Player::choose(const Board& board, int turns_left)
         }
     const int here = m.mouse_y * max_cells + m.mouse_x;
 
-    // A push from here that catches a cat before it can move, or one that
-    // cannot get away anyway.
+    // Pushes from here that catch a cat: started when at most the last two of
+    // them come after the cats' next move (the crate has shut the cat in by
+    // then), or whenever the cat is shut in anyway.
     const std::vector<Setup> setups = catches(m);
     for (const Setup& s : setups)
         if (s.x == m.mouse_x && s.y == m.mouse_y && (s.pushes <= turns_left + 2 || s.shut_in))
@@ -357,7 +357,7 @@ Step Player::choose(const Board& board, int turns_left)
                 chosen = static_cast<int>(k);
             }
         }
-        if (bait_ >= 0 && score[static_cast<std::size_t>(bait_)] <= best_score + 6)
+        if (bait_ >= 0 && best_score != INT_MAX && score[static_cast<std::size_t>(bait_)] <= best_score + 6)
             chosen = bait_;
         if (chosen >= 0) {
             bait_ = chosen;

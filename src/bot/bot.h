@@ -76,7 +76,6 @@ private:
     std::vector<Trap> traps_;
     std::vector<int> trap_waits_;  // turns spent waiting at each trap
     int bait_ = -1;
-    long turn_ = 0;
 };
 
 }  // namespace wd::bot
