@@ -2,6 +2,7 @@
 
 #include "../scores/gameover_dialogs.h"
 #include "../scores/hsc_file.h"
+#include "../settings/settings.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -50,6 +51,8 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     setFocus();
     printscene();
     startup_ok = true;
+    sound.set_enabled(wd::settings::sound_on());
+    sound.load_after_first_frame(this);
 
     clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
@@ -103,6 +106,7 @@ void MainWidget::save_hsc()
 
 void MainWidget::keyPressEvent(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_M) return toggle_sound();
     const int key = e->key();
     if (key != key_right && key != key_left && key != key_up && key != key_down) {
         e->ignore();
@@ -118,6 +122,7 @@ void MainWidget::keyPressEvent(QKeyEvent* e)
         state.mouse_up();
     else
         state.mouse_down();
+    play_events(state.take_events());
     printscene();
 }
 
@@ -126,7 +131,15 @@ void MainWidget::timer_proc()
     if (in_game_over)
         return;
     state.move_cats();
+    play_events(state.take_events());
     printscene();
+}
+
+void MainWidget::toggle_sound()
+{
+    sound.set_enabled(!sound.enabled());
+    wd::settings::set_sound_on(sound.enabled());
+    printscene();  // the strip's mark follows
 }
 
 void MainWidget::printscene()
@@ -150,6 +163,7 @@ void MainWidget::mousedead()
     if (in_game_over)
         return;
     in_game_over = true;
+    play_events(state.take_events());  // the catch is heard as the box opens, not after it
 
     const auto beaten = wd::hsc::rank(hsc_text, state.score, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);

@@ -4,6 +4,7 @@
 
 #include "../game/board.h"
 #include "../scores/hsc_table.h"
+#include "../sound/SoundEffects.h"
 #include "SceneRenderer.h"
 
 #include <QImage>
@@ -29,6 +30,12 @@ public:
     void mousedead();
     int init_audio();
 
+    // Sound on or off; M switches it and the choice is kept for later runs.
+    bool sound_on() const { return sound.enabled(); }
+    void toggle_sound();
+    // Silent for this run only; the kept choice stays as it is.
+    void start_muted() { sound.set_enabled(false); }
+
 public slots:
     void timer_proc();
 
@@ -41,6 +48,7 @@ private:
     void load_hsc();
     void save_hsc();
     bool start_level(const wd::LoadResult& result);
+    void play_events(const wd::Events& events) { sound.play(events); }
 
     wd::Board state;
     int key_up;
@@ -60,6 +68,7 @@ private:
     QImage scene_pixmap;
     QImage strip_image;
     wd::SceneRenderer renderer;
+    wd::SoundEffects sound;
 
     QTimer* clock = nullptr;
     int timer_interval = 0;
