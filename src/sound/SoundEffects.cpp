@@ -53,13 +53,8 @@ public:
                 missing << name;
                 continue;
             }
-            auto* effect = new QSoundEffect(this);
-            connect(effect, &QSoundEffect::statusChanged, this, [this, effect, name] {
-                if (effect->status() == QSoundEffect::Error)
-                    warn_once(name + QStringLiteral(": cannot play this sound effect; playing without it"));
-            });
-            effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-            effects[i] = effect;
+            sources[i] = QUrl::fromLocalFile(file.absoluteFilePath());
+            effects[i] = make_voice(i);
         }
         if (!missing.isEmpty())
             warn_once(missing.join(QStringLiteral(", ")) + QStringLiteral(": sound effect not found; playing without it"));
@@ -70,8 +65,13 @@ public:
         QSoundEffect* effect = effects[static_cast<int>(which)];
         if (!effect || effect->status() == QSoundEffect::Error)
             return;
-        if (effect->isPlaying())
-            effect->stop();  // start over rather than queue behind itself
+        if (effect->isPlaying()) {
+            // Start over rather than queue. A fresh voice does: one stopped
+            // in mid-sound stays silent for about 200 ms when played again.
+            effect->stop();
+            effect->deleteLater();
+            effect = effects[static_cast<int>(which)] = make_voice(static_cast<int>(which));
+        }
         effect->play();
     }
 
@@ -83,6 +83,19 @@ public:
     }
 
 private:
+    // The decoded sound is cached by Qt, so a voice is cheap to make again.
+    QSoundEffect* make_voice(int i)
+    {
+        auto* voice = new QSoundEffect(this);
+        const QString name = QString::fromLatin1(effect_files[i]);
+        connect(voice, &QSoundEffect::statusChanged, this, [this, voice, name] {
+            if (voice->status() == QSoundEffect::Error)
+                warn_once(name + QStringLiteral(": cannot play this sound effect; playing without it"));
+        });
+        voice->setSource(sources[i]);
+        return voice;
+    }
+
     void warn_once(const QString& text)
     {
         if (warned)
@@ -92,6 +105,7 @@ private:
     }
 
     std::array<QSoundEffect*, effect_count> effects = {};
+    std::array<QUrl, effect_count> sources;
     bool warned = false;
 };
 

@@ -19,10 +19,11 @@ RATE = 22050  # recording: 16-bit mono
 SILENT = 64   # peak sample at or below which a stretch counts as silence
 HEARD = 800   # peak sample that counts as a sound (the effects peak near 5000)
 
-# Three cheeses in a row; the cat is walled in, so ticks make no sound.
+# Three cheeses in a row; the cat is walled in on all eight sides, so ticks make no sound.
 CHEESES = ["HHHHHHHH",
            "HMKKK..H",
-           "HHHHHHCH",
+           "HHHHHHHH",
+           "HHHCHHHH",
            "HHHHHHHH"]
 # Cheese, then a push that shuts in the only cat: level 1 follows.
 TRAP = ["HHHHHHHH",
@@ -111,6 +112,15 @@ class Recording:
         samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
         return max((abs(s) for s in samples), default=0)
 
+    def heard_span(self, start, end):
+        """Seconds from the first sound to the last between start and end."""
+        with open(self.path, "rb") as data:
+            data.seek(int(start * RATE) * 2)
+            raw = data.read(int((end - start) * RATE) * 2)
+        samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
+        loud = [i for i, s in enumerate(samples) if abs(s) > SILENT]
+        return (loud[-1] - loud[0]) / RATE if loud else 0.0
+
     def stop(self):
         if self.process.poll() is None:
             self.process.send_signal(signal.SIGINT)
@@ -180,6 +190,33 @@ def cheese_is_heard_and_m_mutes(exe, data):
         again_to = recording.wait_for(0.8)
         check(recording.peak(again, again_to) >= HEARD, "no sound after turning it on again")
         check(game.stderr_text() == "", "stderr: " + game.stderr_text())
+    finally:
+        if recording:
+            recording.stop()
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def a_repeated_effect_starts_over(exe, data):
+    """Three cheeses 30 ms apart: one cheese sound started over, not three in a queue."""
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": CHEESES})
+    game = recording = None
+    try:
+        game = start_with_sound(exe, folder, env, server)
+        recording = Recording(server)
+        start = recording.seconds()
+        game.keys("Right", "Right", "Right")
+        end = recording.wait_for(1.0)
+        span = recording.heard_span(start, end)
+        check(recording.peak(start, end) >= HEARD, "nothing heard")
+        # One sound lasts 0.125 s, so three started over take about 0.2 s; three in a row would take 0.375 s.
+        check(span < 0.3, f"sound for {span:.3f} s")
     finally:
         if recording:
             recording.stop()
@@ -291,7 +328,7 @@ def missing_effects_are_named_once(exe, data):
         shutil.rmtree(config, ignore_errors=True)
 
 
-CASES = [cheese_is_heard_and_m_mutes, caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered, plays_on_without_a_sound_server,
+CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered, plays_on_without_a_sound_server,
          missing_effects_are_named_once]
 
 
