@@ -1,9 +1,9 @@
 #pragma once
-// The game's sound effects, played through the desktop's sound server. They
-// load after the window's first frame and play on a thread of their own, so
-// neither start-up nor a move, tick or redraw waits for the sound server.
-// Without a server, a device or a file the game plays on in silence, after
-// one line on standard error.
+// The game's sound effects, played through the desktop's sound server. The
+// sound module loads after the window's first frame and plays on a thread of
+// its own, so neither start-up nor a move, tick or redraw waits for it or for
+// the sound server. Without the module, a server, a device or a file the game
+// plays on in silence, after one line on standard error.
 
 #include "effects.h"
 
@@ -14,8 +14,6 @@ class QThread;
 class QWidget;
 
 namespace wd {
-
-class SoundPlayer;
 
 class SoundEffects : public QObject {
     Q_OBJECT
@@ -29,7 +27,10 @@ public:
     void load_after_first_frame(QWidget* window, const QString& folder = QStringLiteral("."));
     // Starts loading at once; what is missing is reported on the sound thread.
     void load(const QString& folder);
-    bool load_started() const { return player != nullptr; }
+    bool load_started() const { return thread != nullptr; }
+
+    // The sound module lives beside the program.
+    static QString module_path();
 
     // Off stops what is playing.
     void set_enabled(bool on);
@@ -44,7 +45,7 @@ protected:
 
 private:
     QThread* thread = nullptr;
-    SoundPlayer* player = nullptr;  // lives on `thread`
+    QObject* on_thread = nullptr;  // lives on `thread` and holds the module's player there
     QString folder_after_frame;
     bool first_frame_shown = false;
     bool on = true;

@@ -33,6 +33,8 @@ def main():
                  f"icons/hicolor/64x64/apps/{APP_ID}.png", "whiskerdash/hsc.dat", "whiskerdash/level000.lvx",
                  "whiskerdash/level011.lvx", "whiskerdash/mouse.xpm", "whiskerdash/cheese.wav"]:
         check(os.path.isfile(os.path.join(share, path)), "not installed: " + path)
+    check(os.path.isfile(os.path.join(prefix, "libexec", "whiskerdash", "whiskerdash-sound.so")),
+          "the sound module is not beside the game")
     run("desktop-file-validate", os.path.join(share, "applications", APP_ID + ".desktop"))
     run("appstreamcli", "validate", "--no-net", os.path.join(share, "metainfo", APP_ID + ".metainfo.xml"))
     run(os.path.join(prefix, "bin", "whiskerdash-check"), *[os.path.join(share, "whiskerdash", f"level{n:03d}.lvx")

@@ -307,6 +307,32 @@ def plays_on_without_a_sound_server(exe, data):
         shutil.rmtree(config, ignore_errors=True)
 
 
+def plays_on_without_the_sound_module(exe, data):
+    """The game alone, without the module beside it that holds the sound libraries."""
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
+    alone = tempfile.mkdtemp(prefix="whiskerdash-alone-")
+    game = None
+    try:
+        shutil.copy(exe, alone)
+        game = Game(os.path.join(alone, os.path.basename(exe)), folder, env=env)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  HM..CH")
+        module = os.path.join(alone, "whiskerdash-sound.so")
+        check(game.stderr_text() == f"whiskerdash: {module}: sound module not found; playing without sound",
+              "stderr: " + game.stderr_text())
+    finally:
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(alone, ignore_errors=True)
+        shutil.rmtree(config, ignore_errors=True)
+
+
 def missing_effects_are_named_once(exe, data):
     server = SoundServer()
     server.start()
@@ -328,7 +354,8 @@ def missing_effects_are_named_once(exe, data):
         shutil.rmtree(config, ignore_errors=True)
 
 
-CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered, plays_on_without_a_sound_server,
+CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean,
+         sound_off_is_remembered, plays_on_without_a_sound_server, plays_on_without_the_sound_module,
          missing_effects_are_named_once]
 
 
