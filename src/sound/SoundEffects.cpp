@@ -30,7 +30,14 @@ SoundEffects::~SoundEffects()
 {
     if (!thread)
         return;
-    thread->quit();
+    // The player goes while the sound thread still runs, and with it what Qt
+    // leaves to be deleted later; then the thread ends.
+    QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
+        delete side->backend;
+        side->backend = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::currentThread()->quit();
+    }, Qt::QueuedConnection);
     // A sound server that hangs must not hang the game's exit: then the
     // thread is left to the process's end.
     if (thread->wait(QDeadlineTimer(2000)))

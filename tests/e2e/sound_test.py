@@ -243,8 +243,8 @@ def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
         end = recording.wait_for(0.6)
         check(recording.peak(start, end) >= HEARD, "the catch was not heard while the box is open")
         game.keys("Escape", window=box)
-        check(game.wait_exit() == 0, "exit status")
-        check(game.stderr_text() == "", "stderr: " + game.stderr_text())
+        code = game.wait_exit()
+        check(code == 0 and game.stderr_text() == "", f"exit status {code}; stderr: " + game.stderr_text())
         check(folder.read("hsc.dat") == HIGH, "the table changed")
     finally:
         if recording:
