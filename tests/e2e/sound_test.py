@@ -43,7 +43,8 @@ HIGH = b"Hall of fame\n\n" + b"".join(f"old{'.' * (16 - len(str(s)))}{s}\n".enco
 class SoundServer:
     """A PulseAudio of this test's own, in its own runtime folder, with a null sink."""
 
-    def __init__(self):
+    def __init__(self, with_sink=True):
+        self.with_sink = with_sink
         self.dir = tempfile.mkdtemp(prefix="whiskerdash-pulse-")
         os.chmod(self.dir, 0o700)
         self.socket = os.path.join(self.dir, "native")
@@ -56,10 +57,10 @@ class SoundServer:
         self.process = None
 
     def start(self):
+        sink = ["-L", "module-null-sink sink_name=whiskerdash_test rate=22050 channels=1"] if self.with_sink else []
         self.process = subprocess.Popen(
             ["pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
-             "-L", "module-null-sink sink_name=whiskerdash_test rate=22050 channels=1",
-             "-L", f"module-native-protocol-unix auth-anonymous=1 socket={self.socket}"],
+             *sink, "-L", f"module-native-protocol-unix auth-anonymous=1 socket={self.socket}"],
             env=self.env, stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.dir, "server.log"), "w"))
 
         def ready():
@@ -285,8 +286,11 @@ def sound_off_is_remembered(exe, data):
         shutil.rmtree(config, ignore_errors=True)
 
 
-def plays_on_without_a_sound_server(exe, data):
-    server = SoundServer()  # never started: its socket leads nowhere
+def plays_on_without_a_sound_server(exe, data, device_only=False):
+    server = SoundServer(with_sink=False)
+    if device_only:
+        server.start()  # a server, but nothing to play on
+    # else never started: its socket leads nowhere
     env, config = game_env(server.env)
     folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
     game = None
@@ -305,6 +309,10 @@ def plays_on_without_a_sound_server(exe, data):
         server.stop()
         folder.remove()
         shutil.rmtree(config, ignore_errors=True)
+
+
+def plays_on_without_a_sound_device(exe, data):
+    plays_on_without_a_sound_server(exe, data, device_only=True)
 
 
 def plays_on_without_the_sound_module(exe, data):
@@ -355,8 +363,8 @@ def missing_effects_are_named_once(exe, data):
 
 
 CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean,
-         sound_off_is_remembered, plays_on_without_a_sound_server, plays_on_without_the_sound_module,
-         missing_effects_are_named_once]
+         sound_off_is_remembered, plays_on_without_a_sound_server, plays_on_without_a_sound_device,
+         plays_on_without_the_sound_module, missing_effects_are_named_once]
 
 
 def main():
