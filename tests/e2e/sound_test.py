@@ -11,7 +11,6 @@ import struct
 import subprocess
 import sys
 import tempfile
-import time
 
 from harness import WAIT, Failure, Game, PlayFolder, check, wait_until
 
