@@ -1,6 +1,6 @@
-# Copies levels and sprites from SOURCE into TARGET; hsc.dat only when absent.
+# Copies levels, sprites and sound effects from SOURCE into TARGET; hsc.dat only when absent.
 file(MAKE_DIRECTORY ${TARGET})
-file(GLOB assets ${SOURCE}/*.lvx ${SOURCE}/*.xpm)
+file(GLOB assets ${SOURCE}/*.lvx ${SOURCE}/*.xpm ${SOURCE}/*.wav)
 foreach(asset IN LISTS assets)
     get_filename_component(name ${asset} NAME)
     file(COPY_FILE ${asset} ${TARGET}/${name} ONLY_IF_DIFFERENT)

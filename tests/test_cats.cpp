@@ -6,6 +6,7 @@
 
 using wd::testing::QuietBoard;
 using wd::testing::ScriptedDraws;
+using wd::testing::describe;
 
 namespace {
 
@@ -40,6 +41,8 @@ private slots:
     void restart_with_fewer_cats_writes_nothing_stray();
     void tick_always_ends();
     void cats_close_in_on_a_still_mouse();
+    void events_of_a_tick_data();
+    void events_of_a_tick();
 };
 
 void TestCats::draws_pick_the_step_in_order()
@@ -212,6 +215,34 @@ void TestCats::cats_close_in_on_a_still_mouse()
     for (int tick = 0; tick < 400 && b.game_overs == 0; ++tick)
         b.move_cats();
     QVERIFY(b.game_overs > 0);
+}
+
+void TestCats::events_of_a_tick_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<double>("dx_draw");
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<int>("game_overs");
+
+    QTest::newRow("a step beside the mouse") << "H.M.CH" << minus << "" << 0;
+    QTest::newRow("a step onto the mouse") << "H.MC.H" << minus << "mouse_caught=1" << 1;
+    QTest::newRow("staying put beside it") << "H.MC.H" << zero << "" << 0;
+    QTest::newRow("a step away") << "H.MC.H" << plus << "" << 0;
+    // Cats never eat, push or get caught, whatever they walk past.
+    QTest::newRow("beside cheese and crates") << "HBMKC.H" << plus << "" << 0;
+}
+
+void TestCats::events_of_a_tick()
+{
+    QFETCH(QString, row);
+    QFETCH(double, dx_draw);
+    QFETCH(QString, events);
+    QFETCH(int, game_overs);
+    const std::string ring(row.size(), 'H');
+    Field f({ring, row.toStdString(), ring}, {dx_draw, zero, 0.0});
+    f.move_cats();
+    QCOMPARE(QString::fromStdString(describe(f.take_events())), events);
+    QCOMPARE(f.game_overs, game_overs);
 }
 
 QTEST_GUILESS_MAIN(TestCats)

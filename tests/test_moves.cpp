@@ -6,6 +6,7 @@
 #include <fstream>
 
 using wd::testing::QuietBoard;
+using wd::testing::describe;
 using wd::testing::level_text;
 
 namespace {
@@ -42,6 +43,9 @@ private slots:
     void clearing_the_last_level_ends_the_game();
     void refused_next_level_ends_the_game();
     void level_without_cats_never_advances();
+    void events_of_a_move_data();
+    void events_of_a_move();
+    void events_add_up_until_taken();
 };
 
 void TestMoves::move_right_data()
@@ -257,6 +261,64 @@ void TestMoves::level_without_cats_never_advances()
     }
     QCOMPARE(b.level_number, 0);
     QCOMPARE(b.score, 10);
+}
+
+void TestMoves::events_of_a_move_data()
+{
+    QTest::addColumn<QString>("rows");  // joined by '|'
+    QTest::addColumn<QString>("next");  // level001.lvx: "" none, "ok" playable, "refused" beyond the limits
+    QTest::addColumn<QString>("events");
+
+    QTest::newRow("a step") << "HHHHH|HM..H|HHHHH" << "" << "";
+    QTest::newRow("into a wall") << "HHHH|HMHH|HHHH" << "" << "";
+    QTest::newRow("a row stopped by a wall") << "HHHHH|HMBBH|HHHHH" << "" << "";
+    QTest::newRow("cheese") << "HHHHH|HMK.H|HHHHH" << "" << "cheese=1";
+    QTest::newRow("a push") << "HHHHHH|HMBB.H|HHHHHH" << "" << "pushes=1";
+    QTest::newRow("a push over cheese eats none") << "HHHHH|HMBKH|HHHHH" << "" << "pushes=1";
+    QTest::newRow("a covered cat escapes") << "HHHHHH|HMBC.H|HHHHHH" << "" << "pushes=1 escaped=1";
+    QTest::newRow("a walled-in cat, another left") << "HHHHHHH|HMBCHCH|HHHHHHH" << "ok" << "pushes=1 caught=1";
+    QTest::newRow("the last cat clears the level") << "HHHHH|HMBCH|HHHHH" << "ok" << "pushes=1 caught=1 levels=1";
+    QTest::newRow("the last level cleared wins") << "HHHHH|HMBCH|HHHHH" << "" << "pushes=1 caught=1 won=1";
+    QTest::newRow("a refused next level") << "HHHHH|HMBCH|HHHHH" << "refused" << "pushes=1 caught=1 failed=1";
+    QTest::newRow("onto a cat") << "HHHHH|HMC.H|HHHHH" << "" << "mouse_caught=1";
+}
+
+void TestMoves::events_of_a_move()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, next);
+    QFETCH(QString, events);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    if (next == "ok")
+        std::ofstream("level001.lvx") << level_text({"HHHHH", "HM.CH", "HHHHH"});
+    else if (next == "refused")
+        std::ofstream("level001.lvx") << level_text({"HHHH", "HCCH", "HHHH"});
+    QuietBoard b;
+    std::string text;
+    for (const QString& row : rows.split('|'))
+        text += row.toStdString() + "\n";
+    QVERIFY(b.load_bytes(text, "test.lvx").ok());
+    b.level_number = 0;
+    QVERIFY(!b.events.any());  // loading is no event
+    b.mouse_right();
+    QCOMPARE(QString::fromStdString(describe(b.take_events())), events);
+    QCOMPARE(b.game_overs, events.contains("won") || events.contains("failed") || events.contains("mouse_caught"));
+    QVERIFY(!b.events.any());
+}
+
+void TestMoves::events_add_up_until_taken()
+{
+    QuietBoard b;
+    b.load({"HHHHHHH", "HMKKB.H", "HHHHHHH"});
+    b.mouse_right();
+    b.mouse_right();
+    b.mouse_right();  // the push
+    b.mouse_right();  // against the wall: nothing more
+    QCOMPARE(QString::fromStdString(describe(b.take_events())), QStringLiteral("cheese=2 pushes=1"));
+    QCOMPARE(QString::fromStdString(describe(b.take_events())), QString());
+    b.mouse_left();
+    QVERIFY(!b.take_events().any());
 }
 
 QTEST_GUILESS_MAIN(TestMoves)

@@ -94,6 +94,7 @@ private slots:
     void scores_and_help_boxes_pause_play_data();
     void scores_and_help_boxes_pause_play();
     void zoom_keys_resize_and_are_remembered();
+    void strip_marks_sound_off();
     void tick_repaints_only_the_cells_it_touched_data();
     void tick_repaints_only_the_cells_it_touched();
     void full_update_repaints_everything();
@@ -409,6 +410,28 @@ void TestView::zoom_keys_resize_and_are_remembered()
     }
     QCOMPARE(wd::settings::zoom(), 1);
     QCOMPARE(start_widget()->size(), one);
+}
+
+void TestView::strip_marks_sound_off()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHHHHHHHHHHHHHHHHH", "HM................CH", "HHHHHHHHHHHHHHHHHHHH"});
+    auto widget = start_widget();
+    const bool was_on = widget->sound_on();
+    if (!was_on)
+        send_key(*widget, Qt::Key_M);
+    const QImage on = frame(*widget).copy(0, 0, widget->width(), wd::strip_height);
+    send_key(*widget, Qt::Key_M);
+    QVERIFY(!widget->sound_on());
+    const QImage off = frame(*widget).copy(0, 0, widget->width(), wd::strip_height);
+    // The mark sits at the right end; the score at the left is untouched.
+    const int score_part = 70;
+    QCOMPARE(off.copy(0, 0, score_part, wd::strip_height), on.copy(0, 0, score_part, wd::strip_height));
+    QVERIFY(off.copy(widget->width() - 20, 0, 20, wd::strip_height) != on.copy(widget->width() - 20, 0, 20, wd::strip_height));
+    send_key(*widget, Qt::Key_M);
+    QCOMPARE(frame(*widget).copy(0, 0, widget->width(), wd::strip_height), on);
+    if (!was_on)
+        send_key(*widget, Qt::Key_M);
 }
 
 void TestView::tick_repaints_only_the_cells_it_touched_data()

@@ -31,6 +31,26 @@ struct QuietBoard : Board {
     std::string row(int y) const { return std::string(board[y]); }
 };
 
+// The events as one line, only the ones that happened, so a failed
+// comparison shows every difference at once: "pushes=1 caught=1".
+inline std::string describe(const Events& e)
+{
+    std::string text;
+    auto add = [&](const char* name, int value) {
+        if (value)
+            text += (text.empty() ? "" : " ") + std::string(name) + "=" + std::to_string(value);
+    };
+    add("cheese", e.cheese_eaten);
+    add("pushes", e.pushes);
+    add("escaped", e.cats_escaped);
+    add("caught", e.cats_caught);
+    add("levels", e.levels_cleared);
+    add("won", e.all_cleared);
+    add("failed", e.next_level_failed);
+    add("mouse_caught", e.mouse_caught);
+    return text;
+}
+
 // Draws for the cats: each value is a fraction in [0, 1), handed out in order.
 struct ScriptedDraws {
     std::vector<double> fractions;

@@ -61,6 +61,8 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     seen_loads = state.levels_loaded;
     printscene();
     startup_ok = true;
+    sound.set_enabled(wd::settings::sound_on());
+    sound.load_after_first_frame(this);
 
     clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
@@ -163,7 +165,7 @@ void MainWidget::handle(wd::Action action)
     case Action::zoom_in: zoom_to((view().whole() ? int(view().scale()) : 0) + 1); return;
     case Action::zoom_out: zoom_to(view().whole() ? int(view().scale()) - 1 : 1); return;
     case Action::zoom_reset: zoom_to(1); return;
-    case Action::toggle_sound:
+    case Action::toggle_sound: toggle_sound(); return;
     case Action::none: return;
     }
     after_rule_call();
@@ -180,7 +182,7 @@ void MainWidget::timer_proc()
 // What every key move and tick ends with: notice a new level, then draw.
 void MainWidget::after_rule_call()
 {
-    state.take_events();
+    play_events(state.take_events());
     if (state.levels_loaded != seen_loads) {
         seen_loads = state.levels_loaded;
         level_entry_score = state.score;
@@ -273,7 +275,7 @@ void MainWidget::zoom_to(int zoom)
 
 wd::StripState MainWidget::strip_state() const
 {
-    return {state.score, state.level_number, state.cat_count, is_paused, false};
+    return {state.score, state.level_number, state.cat_count, is_paused, !sound.enabled()};
 }
 
 // The scene image always has the current board's size: a level of another
@@ -286,6 +288,13 @@ void MainWidget::fit_scene_to_board()
     scene_pixmap = QImage(wanted, QImage::Format_RGB32);
     renderer.forget();
     update();
+}
+
+void MainWidget::toggle_sound()
+{
+    sound.set_enabled(!sound.enabled());
+    wd::settings::set_sound_on(sound.enabled());
+    printscene();  // the strip's mark follows
 }
 
 wd::ViewGeometry MainWidget::view() const
@@ -326,7 +335,8 @@ void MainWidget::mousedead()
     if (in_game_over)
         return;
     in_game_over = true;
-    const wd::Events ended = state.events;  // set by the rule that ended the game
+    const wd::Events ended = state.take_events();  // set by the rule that ended the game
+    play_events(ended);  // the catch is heard as the box opens, not after it
 
     load_hsc();  // as other games in this folder may have left it
     const auto beaten = wd::hsc::rank(hsc_text, state.score, [](const std::string& line) {

@@ -6,6 +6,7 @@
 #include "../scores/hsc_table.h"
 #include "../scores/score_store.h"
 #include "KeyMap.h"
+#include "../sound/SoundEffects.h"
 #include "SceneRenderer.h"
 #include "StatusStrip.h"
 #include "ViewGeometry.h"
@@ -42,6 +43,11 @@ public:
     wd::ViewGeometry view() const;
     // Resizes the window to show the board at this whole-number scale.
     void zoom_to(int zoom);
+    // Sound on or off; M switches it and the choice is kept for later runs.
+    bool sound_on() const { return sound.enabled(); }
+    void toggle_sound();
+    // Silent for this run only; the kept choice stays as it is.
+    void start_muted() { sound.set_enabled(false); }
 
 public slots:
     void timer_proc();
@@ -60,6 +66,7 @@ private:
     void note_hsc_problem(const QString& text);
     void end_after_failed_restart(const std::string& message);
     bool start_level(const wd::LoadResult& result);
+    void play_events(const wd::Events& events) { sound.play(events); }
 
     void handle(wd::Action action);
     void after_rule_call();
@@ -90,6 +97,7 @@ private:
     wd::SceneRenderer renderer;
     wd::ViewGeometry geometry;
     wd::StripState shown_strip;
+    wd::SoundEffects sound;
 
     QTimer* clock = nullptr;
     int timer_interval = 0;

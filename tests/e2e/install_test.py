@@ -31,8 +31,10 @@ def main():
     share = os.path.join(prefix, "share")
     for path in [f"applications/{APP_ID}.desktop", f"metainfo/{APP_ID}.metainfo.xml",
                  f"icons/hicolor/64x64/apps/{APP_ID}.png", "whiskerdash/hsc.dat", "whiskerdash/level000.lvx",
-                 "whiskerdash/level011.lvx", "whiskerdash/mouse.xpm"]:
+                 "whiskerdash/level011.lvx", "whiskerdash/mouse.xpm", "whiskerdash/cheese.wav"]:
         check(os.path.isfile(os.path.join(share, path)), "not installed: " + path)
+    check(os.path.isfile(os.path.join(prefix, "libexec", "whiskerdash", "whiskerdash-sound.so")),
+          "the sound module is not beside the game")
     run("desktop-file-validate", os.path.join(share, "applications", APP_ID + ".desktop"))
     run("appstreamcli", "validate", "--no-net", os.path.join(share, "metainfo", APP_ID + ".metainfo.xml"))
     run(os.path.join(prefix, "bin", "whiskerdash-check"), *[os.path.join(share, "whiskerdash", f"level{n:03d}.lvx")
@@ -46,7 +48,7 @@ def main():
     game = Game(launcher, anywhere, env=env)
     game.wait_for_line("reading line 19")
     game.stop()
-    for name in ["hsc.dat", "level000.lvx", "level011.lvx", "cat.xpm"]:
+    for name in ["hsc.dat", "level000.lvx", "level011.lvx", "cat.xpm", "caught.wav"]:
         check(os.path.isfile(os.path.join(play, name)), "play folder lacks " + name)
 
     # A second start: scores kept, levels refreshed, stale levels gone.

@@ -1,0 +1,27 @@
+#pragma once
+// What the game asks of the sound module. The module links Qt Multimedia and
+// the sound server's libraries; the game loads it only once its first frame
+// is up, so neither start-up nor a muted run pays for them.
+
+#include "effects.h"
+
+#include <QString>
+
+namespace wd {
+
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    // Reports what is missing in one line on standard error; returns whether
+    // any effect can play.
+    virtual bool load(const QString& folder) = 0;
+    // An effect still playing starts again from its beginning.
+    virtual void play(Effect effect) = 0;
+    virtual void stop_all() = 0;
+};
+
+// The module's one entry point, called on the thread the effects play on.
+using MakeSoundBackend = SoundBackend* (*)();
+constexpr const char* make_sound_backend_symbol = "whiskerdash_make_sound_backend";
+
+}  // namespace wd

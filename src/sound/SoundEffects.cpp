@@ -1,0 +1,130 @@
+#include "SoundEffects.h"
+
+#include "SoundBackend.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace wd {
+
+namespace {
+// Lives on the sound thread and owns what the module made there.
+struct ThreadSide : QObject {
+    SoundBackend* backend = nullptr;
+    ~ThreadSide() override { delete backend; }
+};
+}  // namespace
+
+SoundEffects::SoundEffects(QObject* parent) : QObject(parent) {}
+
+SoundEffects::~SoundEffects()
+{
+    if (!thread)
+        return;
+    // The player goes while the sound thread still runs, and with it what Qt
+    // leaves to be deleted later; then the thread ends.
+    QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
+        delete side->backend;
+        side->backend = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::currentThread()->quit();
+    }, Qt::QueuedConnection);
+    // A sound server that hangs must not hang the game's exit: then the
+    // thread is left to the process's end.
+    if (thread->wait(QDeadlineTimer(2000)))
+        delete thread;
+}
+
+QString SoundEffects::module_path()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WHISKERDASH_SOUND_MODULE_NAME));
+}
+
+void SoundEffects::load_after_first_frame(QWidget* window, const QString& folder)
+{
+    folder_after_frame = folder;
+    window->installEventFilter(this);
+}
+
+bool SoundEffects::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // After this paint has reached the screen, not before.
+        QTimer::singleShot(0, this, [this] {
+            first_frame_shown = true;
+            if (on)
+                load(folder_after_frame);
+        });
+    }
+    return false;
+}
+
+void SoundEffects::load(const QString& folder)
+{
+    if (thread)
+        return;
+    thread = new QThread;
+    thread->setObjectName(QStringLiteral("sound"));
+    auto* side = new ThreadSide;
+    on_thread = side;
+    side->moveToThread(thread);
+    connect(thread, &QThread::finished, side, &QObject::deleteLater);
+    thread->start();
+
+    QMetaObject::invokeMethod(side, [side, folder, path = module_path()] {
+        QLibrary module(path);
+        const bool found = QFileInfo(path).isFile();
+        const auto make = found && module.load()
+            ? reinterpret_cast<MakeSoundBackend>(module.resolve(make_sound_backend_symbol))
+            : nullptr;
+        if (!make) {
+            if (!found)
+                std::fprintf(stderr, "whiskerdash: %s: sound module not found; playing without sound\n", qPrintable(path));
+            else
+                std::fprintf(stderr, "whiskerdash: %s; playing without sound\n", qPrintable(module.errorString()));
+            return;
+        }
+        // The module stays loaded to the end: its code runs until the thread ends.
+        side->backend = make();
+        side->backend->load(folder);
+    }, Qt::QueuedConnection);
+}
+
+void SoundEffects::set_enabled(bool enabled)
+{
+    on = enabled;
+    if (on && first_frame_shown)
+        load(folder_after_frame);
+    if (!on && thread)
+        QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
+            if (side->backend)
+                side->backend->stop_all();
+        }, Qt::QueuedConnection);
+}
+
+void SoundEffects::play(Effect effect)
+{
+    if (on && thread)
+        QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread), effect] {
+            if (side->backend)
+                side->backend->play(effect);
+        }, Qt::QueuedConnection);
+}
+
+void SoundEffects::play(const Events& events)
+{
+    for (const Effect effect : effects_for(events))
+        play(effect);
+}
+
+}  // namespace wd

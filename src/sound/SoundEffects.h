@@ -1,0 +1,54 @@
+#pragma once
+// The game's sound effects, played through the desktop's sound server. The
+// sound module loads after the window's first frame and plays on a thread of
+// its own, so neither start-up nor a move, tick or redraw waits for it or for
+// the sound server. Without the module, a server, a device or a file the game
+// plays on in silence, after one line on standard error.
+
+#include "effects.h"
+
+#include <QObject>
+#include <QString>
+
+class QThread;
+class QWidget;
+
+namespace wd {
+
+class SoundEffects : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SoundEffects(QObject* parent = nullptr);
+    ~SoundEffects() override;
+
+    // Loads the effects from `folder` once `window` has painted its first
+    // frame, unless sound is off by then (then when it is turned on).
+    void load_after_first_frame(QWidget* window, const QString& folder = QStringLiteral("."));
+    // Starts loading at once; what is missing is reported on the sound thread.
+    void load(const QString& folder);
+    bool load_started() const { return thread != nullptr; }
+
+    // The sound module lives beside the program.
+    static QString module_path();
+
+    // Off stops what is playing.
+    void set_enabled(bool on);
+    bool enabled() const { return on; }
+
+    // An effect still playing starts again from its beginning.
+    void play(Effect effect);
+    void play(const Events& events);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QThread* thread = nullptr;
+    QObject* on_thread = nullptr;  // lives on `thread` and holds the module's player there
+    QString folder_after_frame;
+    bool first_frame_shown = false;
+    bool on = true;
+};
+
+}  // namespace wd

@@ -1,0 +1,385 @@
+"""The real program's sound effects, heard through a sound server of the
+test's own: a PulseAudio with a null sink, recorded from the sink's monitor.
+Usage (under xvfb-run):
+    sound_test.py --exe PATH --data DIR CASE"""
+
+import argparse
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+
+from harness import WAIT, Failure, Game, PlayFolder, check, wait_until
+
+RATE = 22050  # recording: 16-bit mono
+SILENT = 64   # peak sample at or below which a stretch counts as silence
+HEARD = 800   # peak sample that counts as a sound (the effects peak near 5000)
+
+# Three cheeses in a row; the cat is walled in on all eight sides, so ticks make no sound.
+CHEESES = ["HHHHHHHH",
+           "HMKKK..H",
+           "HHHHHHHH",
+           "HHHCHHHH",
+           "HHHHHHHH"]
+# Cheese, then a push that shuts in the only cat: level 1 follows.
+TRAP = ["HHHHHHHH",
+        "HMK.BCHH",
+        "HHHHHHHH"]
+NEXT = ["HHHHHH",
+        "HM..CH",
+        "HHHHHH"]
+# A cat with nowhere to go but towards the mouse: they meet, and nothing else happens.
+MEET = ["HHHHHH",
+        "HM.CBH",
+        "HHHHHH"]
+# Ten entries no score here can beat: the game over goes straight to the table.
+HIGH = b"Hall of fame\n\n" + b"".join(f"old{'.' * (16 - len(str(s)))}{s}\n".encode() for s in range(1000, 0, -100))
+
+
+class SoundServer:
+    """A PulseAudio of this test's own, in its own runtime folder, with a null sink."""
+
+    def __init__(self, with_sink=True):
+        self.with_sink = with_sink
+        self.dir = tempfile.mkdtemp(prefix="whiskerdash-pulse-")
+        os.chmod(self.dir, 0o700)
+        self.socket = os.path.join(self.dir, "native")
+        client_conf = os.path.join(self.dir, "client.conf")
+        with open(client_conf, "w") as out:
+            out.write("autospawn = no\n")  # a client must never start a server of its own
+        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.dir, HOME=self.dir, PULSE_SERVER="unix:" + self.socket,
+                        PULSE_CLIENTCONFIG=client_conf)
+        self.env.pop("PULSE_COOKIE", None)
+        self.process = None
+
+    def start(self):
+        sink = ["-L", "module-null-sink sink_name=whiskerdash_test rate=22050 channels=1"] if self.with_sink else []
+        self.process = subprocess.Popen(
+            ["pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
+             *sink, "-L", f"module-native-protocol-unix auth-anonymous=1 socket={self.socket}"],
+            env=self.env, stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.dir, "server.log"), "w"))
+
+        def ready():
+            if self.process.poll() is not None:
+                raise Failure("pulseaudio stopped: " + open(os.path.join(self.dir, "server.log")).read())
+            return subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0
+        wait_until("the sound server", ready)
+
+    def clients(self):
+        out = subprocess.run(["pactl", "list", "short", "clients"], env=self.env, capture_output=True, text=True)
+        return out.stdout
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=WAIT)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+class Recording:
+    """Everything the null sink plays, from start() on, as 16-bit mono samples."""
+
+    def __init__(self, server):
+        self.path = os.path.join(server.dir, "recording.raw")
+        self.out = open(self.path, "wb")
+        self.process = subprocess.Popen(
+            ["parec", "-d", "whiskerdash_test.monitor", "--latency-msec=20", "--format=s16le", f"--rate={RATE}",
+             "--channels=1", "--raw"], env=server.env, stdout=self.out, stderr=subprocess.PIPE)
+        wait_until("the recording to start", lambda: self.seconds() > 0.05)
+
+    def seconds(self):
+        if self.process.poll() is not None:
+            raise Failure("parec stopped: " + self.process.stderr.read().decode())
+        return os.path.getsize(self.path) / 2 / RATE
+
+    def wait_for(self, seconds):
+        """Records on until the sink has played `seconds` more; the window is the point here."""
+        end = self.seconds() + seconds
+        wait_until(f"{seconds} s of recording", lambda: self.seconds() >= end, timeout=WAIT + seconds)
+        return end
+
+    def peak(self, start, end):
+        with open(self.path, "rb") as data:
+            data.seek(int(start * RATE) * 2)
+            raw = data.read(int((end - start) * RATE) * 2)
+        samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
+        return max((abs(s) for s in samples), default=0)
+
+    def heard_span(self, start, end):
+        """Seconds from the first sound to the last between start and end."""
+        with open(self.path, "rb") as data:
+            data.seek(int(start * RATE) * 2)
+            raw = data.read(int((end - start) * RATE) * 2)
+        samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
+        loud = [i for i, s in enumerate(samples) if abs(s) > SILENT]
+        return (loud[-1] - loud[0]) / RATE if loud else 0.0
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.send_signal(signal.SIGINT)
+            try:
+                self.process.wait(timeout=WAIT)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.out.close()
+
+
+def game_env(server_env):
+    """The game's own settings folder, and the test's sound server (or none)."""
+    config = tempfile.mkdtemp(prefix="whiskerdash-config-")
+    return dict(server_env, XDG_CONFIG_HOME=config), config
+
+
+def settings_text(config):
+    path = os.path.join(config, "whiskerdash", "whiskerdash.conf")
+    return open(path).read() if os.path.exists(path) else ""
+
+
+def play_folder(data, levels, without=()):
+    folder = PlayFolder(data, levels)
+    for name in os.listdir(data):
+        if name.endswith(".wav") and name not in without:
+            shutil.copy(os.path.join(data, name), folder.path)
+    return folder
+
+
+def start_with_sound(exe, folder, env, server):
+    game = Game(exe, folder, env=env)
+    # The effects are loaded once the first frame is up: the game joins the server.
+    wait_until("the game to join the sound server", lambda: "whiskerdash" in server.clients())
+    return game
+
+
+def cheese_is_heard_and_m_mutes(exe, data):
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": CHEESES})
+    game = recording = None
+    try:
+        game = start_with_sound(exe, folder, env, server)
+        recording = Recording(server)
+
+        before = recording.seconds()
+        pressed = recording.wait_for(0.8)  # cats tick meanwhile, silently
+        game.keys("Right")
+        after = recording.wait_for(0.8)
+        check(recording.peak(before, pressed) <= SILENT, f"noise before the key: {recording.peak(before, pressed)}")
+        check(recording.peak(pressed, after) >= HEARD, f"the cheese was not heard: {recording.peak(pressed, after)}")
+
+        game.keys("m")
+        wait_until("sound off in the settings", lambda: "on=false" in settings_text(config))
+        quiet_from = recording.seconds()
+        game.keys("Right")
+        quiet_to = recording.wait_for(0.8)
+        check(recording.peak(quiet_from, quiet_to) <= SILENT,
+              f"a sound while muted: {recording.peak(quiet_from, quiet_to)}")
+
+        game.keys("m")
+        wait_until("sound on in the settings", lambda: "on=true" in settings_text(config))
+        again = recording.seconds()
+        game.keys("Right")  # the third cheese: the muted key before it was handled too
+        again_to = recording.wait_for(0.8)
+        check(recording.peak(again, again_to) >= HEARD, "no sound after turning it on again")
+        check(game.stderr_text() == "", "stderr: " + game.stderr_text())
+    finally:
+        if recording:
+            recording.stop()
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def a_repeated_effect_starts_over(exe, data):
+    """Three cheeses 30 ms apart: one cheese sound started over, not three in a queue."""
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": CHEESES})
+    game = recording = None
+    try:
+        game = start_with_sound(exe, folder, env, server)
+        recording = Recording(server)
+        start = recording.seconds()
+        game.keys("Right", "Right", "Right")
+        end = recording.wait_for(1.0)
+        span = recording.heard_span(start, end)
+        check(recording.peak(start, end) >= HEARD, "nothing heard")
+        # One sound lasts 0.125 s, so three started over take about 0.2 s; three in a row would take 0.375 s.
+        check(span < 0.3, f"sound for {span:.3f} s")
+    finally:
+        if recording:
+            recording.stop()
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": MEET})
+    folder.write("hsc.dat", HIGH)
+    game = recording = None
+    try:
+        game = start_with_sound(exe, folder, env, server)
+        recording = Recording(server)
+        start = recording.seconds()
+        game.keys("Right", "Right")  # into the cat, unless it came first
+        box = game.wait_for_table_box()
+        end = recording.wait_for(0.6)
+        check(recording.peak(start, end) >= HEARD, "the catch was not heard while the box is open")
+        game.keys("Escape", window=box)
+        code = game.wait_exit()
+        check(code == 0 and game.stderr_text() == "", f"exit status {code}; stderr: " + game.stderr_text())
+        check(folder.read("hsc.dat") == HIGH, "the table changed")
+    finally:
+        if recording:
+            recording.stop()
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def sound_off_is_remembered(exe, data):
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": CHEESES})
+    game = recording = None
+    try:
+        game = Game(exe, folder, env=env)
+        game.keys("m")
+        wait_until("sound off in the settings", lambda: "on=false" in settings_text(config))
+        game.stop()
+
+        game = Game(exe, folder, env=env)  # a new run, the same settings
+        recording = Recording(server)
+        start = recording.seconds()
+        game.keys("Right")
+        end = recording.wait_for(1.0)
+        check(recording.peak(start, end) <= SILENT, f"a sound in a muted run: {recording.peak(start, end)}")
+        check("whiskerdash" not in server.clients(), "a muted run joined the sound server")
+    finally:
+        if recording:
+            recording.stop()
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def plays_on_without_a_sound_server(exe, data, device_only=False):
+    server = SoundServer(with_sink=False)
+    if device_only:
+        server.start()  # a server, but nothing to play on
+    # else never started: its socket leads nowhere
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
+    game = None
+    try:
+        game = Game(exe, folder, env=env)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")  # cheese, a step, the push that clears the level
+        game.wait_for_line("  HM..CH")
+        game.keys("m", "m")
+        check(game.process.poll() is None, "the game stopped")
+        check(game.stderr_text() == "whiskerdash: no sound server or sound device; playing without sound",
+              "stderr: " + game.stderr_text())
+    finally:
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def plays_on_without_a_sound_device(exe, data):
+    plays_on_without_a_sound_server(exe, data, device_only=True)
+
+
+def plays_on_without_the_sound_module(exe, data):
+    """The game alone, without the module beside it that holds the sound libraries."""
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
+    alone = tempfile.mkdtemp(prefix="whiskerdash-alone-")
+    game = None
+    try:
+        shutil.copy(exe, alone)
+        game = Game(os.path.join(alone, os.path.basename(exe)), folder, env=env)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  HM..CH")
+        module = os.path.join(alone, "whiskerdash-sound.so")
+        check(game.stderr_text() == f"whiskerdash: {module}: sound module not found; playing without sound",
+              "stderr: " + game.stderr_text())
+    finally:
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(alone, ignore_errors=True)
+        shutil.rmtree(config, ignore_errors=True)
+
+
+def missing_effects_are_named_once(exe, data):
+    server = SoundServer()
+    server.start()
+    env, config = game_env(server.env)
+    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}, without=("cheese.wav", "push.wav"))
+    game = None
+    try:
+        game = start_with_sound(exe, folder, env, server)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  HM..CH")
+        check(game.stderr_text() == "whiskerdash: cheese.wav, push.wav: sound effect not found; playing without it",
+              "stderr: " + game.stderr_text())
+    finally:
+        if game:
+            game.stop()
+        server.stop()
+        folder.remove()
+        shutil.rmtree(config, ignore_errors=True)
+
+
+CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean,
+         sound_off_is_remembered, plays_on_without_a_sound_server, plays_on_without_a_sound_device,
+         plays_on_without_the_sound_module, missing_effects_are_named_once]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("case", choices=[case.__name__ for case in CASES])
+    options = parser.parse_args()
+    try:
+        next(case for case in CASES if case.__name__ == options.case)(options.exe, options.data)
+    except Failure as failure:
+        print("FAIL:", failure)
+        return 1
+    print("PASS:", options.case)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
