@@ -3,16 +3,14 @@ test's own: a PulseAudio with a null sink, recorded from the sink's monitor.
 Usage (under xvfb-run):
     sound_test.py --exe PATH --data DIR CASE"""
 
-import argparse
 import os
 import shutil
 import signal
 import struct
 import subprocess
-import sys
 import tempfile
 
-from harness import WAIT, Failure, Game, PlayFolder, check, wait_until
+from harness import WAIT, Failure, Game, PlayFolder, check, run_cases, wait_until
 
 RATE = 22050  # recording: 16-bit mono
 SILENT = 64   # peak sample at or below which a stretch counts as silence
@@ -132,41 +130,55 @@ class Recording:
         self.out.close()
 
 
-def game_env(server_env):
-    """The game's own settings folder, and the test's sound server (or none)."""
-    config = tempfile.mkdtemp(prefix="whiskerdash-config-")
-    return dict(server_env, XDG_CONFIG_HOME=config), config
-
-
 def settings_text(config):
     path = os.path.join(config, "whiskerdash", "whiskerdash.conf")
     return open(path).read() if os.path.exists(path) else ""
 
 
-def play_folder(data, levels, without=()):
-    folder = PlayFolder(data, levels)
-    for name in os.listdir(data):
-        if name.endswith(".wav") and name not in without:
-            shutil.copy(os.path.join(data, name), folder.path)
-    return folder
+class Session:
+    """One case's world: a sound server of its own (started or not), the game's own
+    settings and play folders; whatever is started in it is stopped on the way out."""
 
+    def __init__(self, data, levels, table=None, server_started=True, with_sink=True, without=()):
+        self.server = SoundServer(with_sink=with_sink)
+        if server_started:
+            self.server.start()
+        self.config = tempfile.mkdtemp(prefix="whiskerdash-config-")
+        self.env = dict(self.server.env, XDG_CONFIG_HOME=self.config)
+        self.folder = PlayFolder(data, levels, table)
+        for name in os.listdir(data):
+            if name.endswith(".wav") and name not in without:
+                shutil.copy(os.path.join(data, name), self.folder.path)
+        self.stops = []
 
-def start_with_sound(exe, folder, env, server):
-    game = Game(exe, folder, env=env)
-    # The effects are loaded once the first frame is up: the game joins the server.
-    wait_until("the game to join the sound server", lambda: "whiskerdash" in server.clients())
-    return game
+    def game(self, exe, joins_server=False):
+        game = Game(exe, self.folder, env=self.env)
+        self.stops.append(game.stop)
+        if joins_server:
+            # The effects are loaded once the first frame is up: the game joins the server.
+            wait_until("the game to join the sound server", lambda: "whiskerdash" in self.server.clients())
+        return game
+
+    def recording(self):
+        recording = Recording(self.server)
+        self.stops.append(recording.stop)
+        return recording
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        for stop in reversed(self.stops):
+            stop()
+        self.server.stop()
+        self.folder.remove()
+        shutil.rmtree(self.config, ignore_errors=True)
 
 
 def cheese_is_heard_and_m_mutes(exe, data):
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": CHEESES})
-    game = recording = None
-    try:
-        game = start_with_sound(exe, folder, env, server)
-        recording = Recording(server)
+    with Session(data, {"level000.lvx": CHEESES}) as session:
+        game = session.game(exe, joins_server=True)
+        recording = session.recording()
 
         before = recording.seconds()
         pressed = recording.wait_for(0.8)  # cats tick meanwhile, silently
@@ -176,7 +188,7 @@ def cheese_is_heard_and_m_mutes(exe, data):
         check(recording.peak(pressed, after) >= HEARD, f"the cheese was not heard: {recording.peak(pressed, after)}")
 
         game.keys("m")
-        wait_until("sound off in the settings", lambda: "on=false" in settings_text(config))
+        wait_until("sound off in the settings", lambda: "on=false" in settings_text(session.config))
         quiet_from = recording.seconds()
         game.keys("Right")
         quiet_to = recording.wait_for(0.8)
@@ -184,32 +196,19 @@ def cheese_is_heard_and_m_mutes(exe, data):
               f"a sound while muted: {recording.peak(quiet_from, quiet_to)}")
 
         game.keys("m")
-        wait_until("sound on in the settings", lambda: "on=true" in settings_text(config))
+        wait_until("sound on in the settings", lambda: "on=true" in settings_text(session.config))
         again = recording.seconds()
         game.keys("Right")  # the third cheese: the muted key before it was handled too
         again_to = recording.wait_for(0.8)
         check(recording.peak(again, again_to) >= HEARD, "no sound after turning it on again")
         check(game.stderr_text() == "", "stderr: " + game.stderr_text())
-    finally:
-        if recording:
-            recording.stop()
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
 
 
 def a_repeated_effect_starts_over(exe, data):
     """Three cheeses 30 ms apart: one cheese sound started over, not three in a queue."""
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": CHEESES})
-    game = recording = None
-    try:
-        game = start_with_sound(exe, folder, env, server)
-        recording = Recording(server)
+    with Session(data, {"level000.lvx": CHEESES}) as session:
+        game = session.game(exe, joins_server=True)
+        recording = session.recording()
         start = recording.seconds()
         game.keys("Right", "Right", "Right")
         end = recording.wait_for(1.0)
@@ -217,26 +216,12 @@ def a_repeated_effect_starts_over(exe, data):
         check(recording.peak(start, end) >= HEARD, "nothing heard")
         # One sound lasts 0.125 s, so three started over take about 0.2 s; three in a row would take 0.375 s.
         check(span < 0.3, f"sound for {span:.3f} s")
-    finally:
-        if recording:
-            recording.stop()
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
 
 
 def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": MEET})
-    folder.write("hsc.dat", HIGH)
-    game = recording = None
-    try:
-        game = start_with_sound(exe, folder, env, server)
-        recording = Recording(server)
+    with Session(data, {"level000.lvx": MEET}, table=HIGH) as session:
+        game = session.game(exe, joins_server=True)
+        recording = session.recording()
         start = recording.seconds()
         game.keys("Right", "Right")  # into the cat, unless it came first
         box = game.wait_for_table_box()
@@ -245,56 +230,30 @@ def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
         game.keys("Escape", window=box)
         code = game.wait_exit()
         check(code == 0 and game.stderr_text() == "", f"exit status {code}; stderr: " + game.stderr_text())
-        check(folder.read("hsc.dat") == HIGH, "the table changed")
-    finally:
-        if recording:
-            recording.stop()
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
+        check(session.folder.read("hsc.dat") == HIGH, "the table changed")
 
 
 def sound_off_is_remembered(exe, data):
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": CHEESES})
-    game = recording = None
-    try:
-        game = Game(exe, folder, env=env)
+    with Session(data, {"level000.lvx": CHEESES}) as session:
+        game = session.game(exe)
         game.keys("m")
-        wait_until("sound off in the settings", lambda: "on=false" in settings_text(config))
+        wait_until("sound off in the settings", lambda: "on=false" in settings_text(session.config))
         game.stop()
 
-        game = Game(exe, folder, env=env)  # a new run, the same settings
-        recording = Recording(server)
+        game = session.game(exe)  # a new run, the same settings
+        recording = session.recording()
         start = recording.seconds()
         game.keys("Right")
         end = recording.wait_for(1.0)
         check(recording.peak(start, end) <= SILENT, f"a sound in a muted run: {recording.peak(start, end)}")
-        check("whiskerdash" not in server.clients(), "a muted run joined the sound server")
-    finally:
-        if recording:
-            recording.stop()
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
+        check("whiskerdash" not in session.server.clients(), "a muted run joined the sound server")
 
 
 def plays_on_without_a_sound_server(exe, data, device_only=False):
-    server = SoundServer(with_sink=False)
-    if device_only:
-        server.start()  # a server, but nothing to play on
-    # else never started: its socket leads nowhere
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
-    game = None
-    try:
-        game = Game(exe, folder, env=env)
+    # Without a server its socket leads nowhere; a server without a sink has nothing to play on.
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}, server_started=device_only,
+                 with_sink=False) as session:
+        game = session.game(exe)
         wait_until("the line on stderr", lambda: game.stderr_text())
         game.keys("Right", "Right", "Right")  # cheese, a step, the push that clears the level
         game.wait_for_line("  HM..CH")
@@ -302,12 +261,6 @@ def plays_on_without_a_sound_server(exe, data, device_only=False):
         check(game.process.poll() is None, "the game stopped")
         check(game.stderr_text() == "whiskerdash: no sound server or sound device; playing without sound",
               "stderr: " + game.stderr_text())
-    finally:
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
 
 
 def plays_on_without_a_sound_device(exe, data):
@@ -316,70 +269,33 @@ def plays_on_without_a_sound_device(exe, data):
 
 def plays_on_without_the_sound_module(exe, data):
     """The game alone, without the module beside it that holds the sound libraries."""
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
-    alone = tempfile.mkdtemp(prefix="whiskerdash-alone-")
-    game = None
-    try:
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}) as session:
+        alone = tempfile.mkdtemp(prefix="whiskerdash-alone-")
+        session.stops.append(lambda: shutil.rmtree(alone, ignore_errors=True))
         shutil.copy(exe, alone)
-        game = Game(os.path.join(alone, os.path.basename(exe)), folder, env=env)
+        game = session.game(os.path.join(alone, os.path.basename(exe)))
         wait_until("the line on stderr", lambda: game.stderr_text())
         game.keys("Right", "Right", "Right")
         game.wait_for_line("  HM..CH")
         module = os.path.join(alone, "whiskerdash-sound.so")
         check(game.stderr_text() == f"whiskerdash: {module}: sound module not found; playing without sound",
               "stderr: " + game.stderr_text())
-    finally:
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(alone, ignore_errors=True)
-        shutil.rmtree(config, ignore_errors=True)
 
 
 def missing_effects_are_named_once(exe, data):
-    server = SoundServer()
-    server.start()
-    env, config = game_env(server.env)
-    folder = play_folder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}, without=("cheese.wav", "push.wav"))
-    game = None
-    try:
-        game = start_with_sound(exe, folder, env, server)
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}, without=("cheese.wav", "push.wav")) as session:
+        game = session.game(exe, joins_server=True)
         wait_until("the line on stderr", lambda: game.stderr_text())
         game.keys("Right", "Right", "Right")
         game.wait_for_line("  HM..CH")
         check(game.stderr_text() == "whiskerdash: cheese.wav, push.wav: sound effect not found; playing without it",
               "stderr: " + game.stderr_text())
-    finally:
-        if game:
-            game.stop()
-        server.stop()
-        folder.remove()
-        shutil.rmtree(config, ignore_errors=True)
 
 
-CASES = [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over, caught_is_heard_with_the_box_and_quit_is_clean,
-         sound_off_is_remembered, plays_on_without_a_sound_server, plays_on_without_a_sound_device,
-         plays_on_without_the_sound_module, missing_effects_are_named_once]
-
-
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("case", choices=[case.__name__ for case in CASES])
-    options = parser.parse_args()
-    try:
-        next(case for case in CASES if case.__name__ == options.case)(options.exe, options.data)
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    print("PASS:", options.case)
-    return 0
-
+CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over,
+                                  caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered,
+                                  plays_on_without_a_sound_server, plays_on_without_a_sound_device,
+                                  plays_on_without_the_sound_module, missing_effects_are_named_once]}
 
 if __name__ == "__main__":
-    sys.exit(main())
+    run_cases(CASES)
