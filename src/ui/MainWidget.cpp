@@ -2,7 +2,9 @@
 
 #include "../scores/gameover_dialogs.h"
 #include "../scores/hsc_file.h"
+#include "data_files.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +15,8 @@
 
 namespace {
 const QString hsc_file = QStringLiteral("hsc.dat");
+
+constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
 void warn(const QString& text)
 {
@@ -32,6 +36,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
+    state.locate = [](const std::string& name) { return wd::data_files::locate(name); };
     load_sprites();
     state.game_over = [this] { mousedead(); };
     load_hsc();
@@ -79,9 +84,15 @@ void MainWidget::load_sprites()
         {&cat_pixmap, "cat.xpm"},     {&mouse_pixmap, "mouse.xpm"},         {&cheese_pixmap, "cheese.xpm"},
         {&block_pixmap, "block.xpm"}, {&hardblock_pixmap, "hardblock.xpm"},
     };
-    for (const auto& sprite : sprites)
-        if (!sprite.pixmap->load(QString::fromLatin1(sprite.file)))
-            warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(QLatin1String(sprite.file)));
+    for (const auto& sprite : sprites) {
+        const QString path = wd::data_files::locate(QString::fromLatin1(sprite.file));
+        const wd::FileBytes file = wd::read_regular_file(QFile::encodeName(path).toStdString(), sprite_cap);
+        if (!file.opened)
+            warn(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(file.error)));
+        else if (!sprite.pixmap->loadFromData(reinterpret_cast<const uchar*>(file.bytes.data()),
+                                              static_cast<uint>(file.bytes.size())))
+            warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path));
+    }
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
 }
 
@@ -167,8 +178,7 @@ void MainWidget::mousedead()
     switch (wd::show_table(QString::fromUtf8(hsc_text))) {
     case wd::TableChoice::play_again:
         state.score = 0;
-        state.level_number = 0;
-        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok())
+        if (const wd::LoadResult result = state.load_numbered_level(0); !result.ok())
             warn(QString::fromStdString(result.message));
         break;
     case wd::TableChoice::quit:
