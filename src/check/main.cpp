@@ -41,8 +41,9 @@ int main(int argc, char** argv)
         {"version", no_argument, nullptr, 'v'},
         {nullptr, 0, nullptr, 0},
     };
-    // '+': options end at the first file name, so a level named "-x.lvx" needs "--".
-    for (int choice; (choice = getopt_long(argc, argv, "+hv", options, nullptr)) != -1;) {
+    // As everywhere: options may come anywhere, and "--" ends them, so a level
+    // named "-x.lvx" follows a "--".
+    for (int choice; (choice = getopt_long(argc, argv, "hv", options, nullptr)) != -1;) {
         switch (choice) {
         case 'h':
             print_help();

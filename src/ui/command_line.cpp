@@ -20,8 +20,10 @@ CommandLine parse_command_line(const QStringList& arguments)
                                  QStringLiteral("[LEVEL.lvx]"));
 
     const bool parsed = parser.parse(arguments);
-    // Without an application object the parser cannot know the program's name.
-    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("whiskerdash"));
+    // The parser names the program by its full path, or not at all before the
+    // application object exists: the usage line says what the player types.
+    QString usage = parser.helpText();
+    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: whiskerdash [options] [LEVEL.lvx]"));
 
     CommandLine line;
     if (parser.isSet(help)) {
