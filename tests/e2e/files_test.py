@@ -8,7 +8,7 @@ import sys
 import tempfile
 import time
 
-from harness import DISPLAY_REFUSED, Failure, Game, PlayFolder, check
+from harness import DISPLAY_REFUSED, Failure, Game, PlayFolder, check, visible_windows, wait_until
 
 SOUND = ["HHHHH", "HM.CH", "HHHHH"]
 QUICK = 1.0  # seconds: a refusal must come at once, never after a hang
@@ -95,6 +95,11 @@ def command_line(exe, check_exe, data):
     try:
         game.wait_for_line("  HM..CH")
         check(game.geometry() == (6 * 16, 3 * 16 + 20), f"window {game.geometry()}")
+        # The window carries the icon, and its class names the desktop file.
+        props = subprocess.run(["xprop", "-id", str(game.window), "WM_CLASS", "_NET_WM_ICON"], capture_output=True,
+                               text=True, timeout=10).stdout
+        check('WM_CLASS(STRING) = "whiskerdash", "org.whiskerdash.Whiskerdash"' in props, props[:200])
+        check("_NET_WM_ICON(CARDINAL) = " in props and "Icon (16 x 16)" in props, props[:200])
     finally:
         game.stop()
 
@@ -119,7 +124,39 @@ def command_line(exe, check_exe, data):
     folder.remove()
 
 
-CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line]}
+def closed_standard_output(exe, check_exe, data):
+    """whiskerdash | head: with no reader left from the start, the game still
+    plays: the cat next to the mouse catches it and the table box opens."""
+    folder = PlayFolder(data, {"level000.lvx": ["HHHHH", "HMC.H", "HHHHH"]})
+    for attempt in range(10):
+        reader, writer = os.pipe()
+        os.close(reader)  # before the game writes anything
+        process = subprocess.Popen([exe], cwd=folder.path, env=own_env(folder), stdout=writer,
+                                   stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+        os.close(writer)
+        try:
+            def two_windows():
+                if process.poll() is not None:
+                    return "exited"
+                return len(visible_windows("^Whiskerdash$", process.pid)) == 2
+            state = wait_until("the table box", two_windows)
+            if state != "exited":
+                break
+            errors = process.stderr.read().decode()
+            check(any(text in errors for text in DISPLAY_REFUSED),
+                  f"the game died: status {process.returncode}; stderr: {errors}")
+        finally:
+            if process.poll() is None:
+                process.kill()
+            process.wait()
+            process.stderr.close()
+        time.sleep(0.05 * (attempt + 1))
+    else:
+        raise Failure("the display refused the game 10 times")
+    folder.remove()
+
+
+CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output]}
 
 
 def main():
