@@ -71,6 +71,15 @@ def main():
     play = os.path.join(scratch, "xdg", "whiskerdash")
     anywhere = PlayFolder(options.data)  # the launcher is started from an unrelated folder
 
+    # Help and version from the launcher: no display needed, no folder made.
+    quiet = {key: value for key, value in env.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    for option in ("--help", "-v"):
+        result = subprocess.run([launcher, option], cwd=anywhere.path, env=quiet, capture_output=True, text=True,
+                                timeout=20)
+        check(result.returncode == 0 and result.stdout.startswith(("Usage: whiskerdash", "whiskerdash ")),
+              f"{option}: {result.returncode} {result.stdout}{result.stderr}")
+    check(not os.path.exists(play), "--help made the play folder")
+
     # First start: the play folder gets the starting table and nothing else; the
     # game reads the installed levels and sprites; the window names the desktop file.
     game = Game(launcher, anywhere, env=env)
