@@ -43,7 +43,8 @@ level; the cats hunt you all the while.
 Twelve levels, a table of the ten best scores, and whiskerdash-check, which
 reports every problem of a level written in any text editor.]])
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+# Always /usr: the programs find their data relative to themselves, whatever prefix was configured.
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
