@@ -40,7 +40,7 @@ row of crates to push it, eat cheese for points, and push a crate onto a
 cat with nowhere to run to catch it. Catch every cat to reach the next
 level; the cats hunt you all the while.
 .
-Twelve levels, a table of the ten best scores, and whiskerdash-check, which
+33 levels, a table of the ten best scores, and whiskerdash-check, which
 reports every problem of a level written in any text editor.]])
 set(CPACK_STRIP_FILES ON)
 # Always /usr: the programs find their data relative to themselves, whatever prefix was configured.

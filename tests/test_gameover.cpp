@@ -1,5 +1,7 @@
 #include "widget_testing.h"
 
+#include "settings/settings.h"
+
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -41,11 +43,13 @@ QString line(const QByteArray& table_text, int index)
 }
 
 struct Seen {
-    QString dialog_title, dialog_name, edit_name, prefilled, ok_text, ok_name;
-    QRect edit_geometry, ok_geometry;
-    QSize dialog_size;
-    QString box_title, box_text;
+    QString dialog_title, dialog_name, edit_name, prefilled, ok_text, ok_name, label_name, label_text;
+    QRect edit_geometry, ok_geometry, label_geometry, dialog_geometry;
+    bool label_visible = false;
+    QString box_title, box_text, box_below;
+    QRect box_geometry;
     bool fixed_pitch = false;
+    bool below_plain = false;
     int name_dialogs = 0;
     int boxes = 0;
 };
@@ -59,9 +63,16 @@ void answer_name(Seen& seen, const QString& typed, int key = Qt::Key_Return)
         ++seen.name_dialogs;
         auto* edit = dialog->findChild<QLineEdit*>();
         auto* ok = dialog->findChild<QPushButton*>();
+        auto* label = dialog->findChild<QLabel*>();
         seen.dialog_title = dialog->windowTitle();
         seen.dialog_name = dialog->objectName();
-        seen.dialog_size = dialog->size();
+        seen.dialog_geometry = dialog->geometry();
+        if (label) {
+            seen.label_name = label->objectName();
+            seen.label_text = label->text();
+            seen.label_geometry = label->geometry();
+            seen.label_visible = label->isVisible();
+        }
         seen.edit_name = edit->objectName();
         seen.edit_geometry = edit->geometry();
         seen.prefilled = edit->text();
@@ -81,6 +92,10 @@ void answer_box(Seen& seen, int key, std::function<void()> meanwhile = {})
         ++seen.boxes;
         seen.box_title = box->windowTitle();
         seen.box_text = box->text();
+        seen.box_below = box->informativeText();
+        seen.box_geometry = box->geometry();
+        if (auto* below = box->findChild<QLabel*>("qt_msgbox_informativelabel"))
+            seen.below_plain = below->textFormat() == Qt::PlainText && below->isVisible();
         if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"))
             seen.fixed_pitch = QFontMetrics(label->font()).horizontalAdvance(".....")
                 == QFontMetrics(label->font()).horizontalAdvance("WWWWW");
@@ -102,6 +117,7 @@ class TestGameOver : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { wd::settings::set_last_name(QString()); }
     void cleanup() { wd::testing::stop_waiting(); }
     void new_entry_then_play_again();
     void no_entry_then_quit();
@@ -111,7 +127,16 @@ private slots:
     void ticks_wait_while_the_dialogs_are_open();
     void cat_catching_the_mouse_ends_the_game();
     void clearing_the_last_level_is_a_win();
-    void untrusted_score_file_is_never_written();
+    void damaged_score_file_moves_aside_and_is_told();
+    void unsaved_score_is_told_in_the_box();
+    void nothing_written_without_a_new_entry();
+    void unsaved_entry_is_saved_on_the_way_out();
+    void two_games_in_one_folder_keep_both_entries();
+    void name_is_remembered_between_runs();
+    void dialogs_open_over_the_game_window();
+    void return_and_escape_keep_their_meaning_data();
+    void return_and_escape_keep_their_meaning();
+    void level_zero_gone_at_play_again_ends_the_game();
 };
 
 void TestGameOver::new_entry_then_play_again()
@@ -135,13 +160,20 @@ void TestGameOver::new_entry_then_play_again()
     QCOMPARE(seen.name_dialogs, 1);
     QCOMPARE(seen.dialog_title, QStringLiteral("Enter your name:"));
     QCOMPARE(seen.dialog_name, QStringLiteral("diag_name"));
-    QCOMPARE(seen.dialog_size, QSize(200, 60));
     QCOMPARE(seen.edit_name, QStringLiteral("ledit_name"));
-    QCOMPARE(seen.edit_geometry, QRect(10, 10, 180, 26));
     QCOMPARE(seen.prefilled, QString());
     QCOMPARE(seen.ok_text, QStringLiteral("OK"));
     QCOMPARE(seen.ok_name, QStringLiteral("ok_name"));
-    QCOMPARE(seen.ok_geometry, QRect(90, 40, 30, 20));
+    // A visible prompt with the score and the place it takes, above the edit and OK.
+    QCOMPARE(seen.label_name, QStringLiteral("label_name"));
+    QVERIFY(seen.label_visible);
+    QCOMPARE(seen.label_text, QStringLiteral("Your score of 475 takes 4th place in the table.\nEnter your name:"));
+    const QRect inside(QPoint(0, 0), seen.dialog_geometry.size());
+    QVERIFY(inside.contains(seen.label_geometry) && inside.contains(seen.edit_geometry)
+            && inside.contains(seen.ok_geometry));
+    QVERIFY(seen.label_geometry.bottom() < seen.edit_geometry.top());
+    QVERIFY(seen.edit_geometry.bottom() < seen.ok_geometry.top());
+    QVERIFY(seen.edit_geometry.width() >= 180);
 
     QCOMPARE(seen.boxes, 1);
     QCOMPARE(seen.box_title, QStringLiteral("Whiskerdash"));
@@ -150,6 +182,7 @@ void TestGameOver::new_entry_then_play_again()
     QCOMPARE(line(seen.box_text.toUtf8(), 5), entry("Zoe", 475));
     QCOMPARE(line(seen.box_text.toUtf8(), 6), entry("old", 470));
     QVERIFY(seen.fixed_pitch);
+    QCOMPARE(seen.box_below, QStringLiteral("Caught!"));
 
     // Play Again: level 0, score 0, the mouse on level 0's cell.
     const wd::Board& b = widget->game();
@@ -300,16 +333,19 @@ void TestGameOver::clearing_the_last_level_is_a_win()
     QCOMPARE(seen.name_dialogs, 1);
     QCOMPARE(seen.boxes, 1);
     QCOMPARE(line(widget->table_text(), 2), entry("Winner", 300));
+    QCOMPARE(seen.box_below, QStringLiteral("All levels cleared!"));
+    QCOMPARE(seen.box_text, QString::fromUtf8(widget->table_text()));  // the table alone
     QCOMPARE(widget->game().level_number, 0);
     QCOMPARE(widget->game().cat_count, 1);
 }
 
-void TestGameOver::untrusted_score_file_is_never_written()
+void TestGameOver::damaged_score_file_moves_aside_and_is_told()
 {
     PlayFolder folder;
     folder.level("level000.lvx", meeting);
     const QByteArray junk = "not a table\n";
     folder.file("hsc.dat", junk);
+    folder.file("hsc.dat.damaged", "an older one");
     auto widget = start_widget();
     Seen seen;
     answer_name(seen, "Ann");
@@ -317,9 +353,222 @@ void TestGameOver::untrusted_score_file_is_never_written()
     widget->game().score = 99999;
     press(*widget, Qt::Key_Right);
     QCOMPARE(seen.name_dialogs, 1);  // the built-in table takes the entry
+    const QString path = folder.dir.filePath("hsc.dat");
+    QCOMPARE(seen.box_below, "Caught!\n" + path + ": has 0 entry lines, not 10; moved aside to " + path
+                                 + ".damaged.1, a fresh table takes its place");
+    QVERIFY(seen.below_plain);
+    QCOMPARE(folder.read("hsc.dat.damaged.1"), junk);
+    QCOMPARE(folder.read("hsc.dat.damaged"), QByteArray("an older one"));
+    // A fresh table with the entry, saved at once.
+    QCOMPARE(folder.read("hsc.dat"), QByteArray(widget->table_text()));
     QVERIFY(QString(widget->table_text()).contains("Ann"));
+    QVERIFY(!wd::hsc::format_problem(widget->table_text()));
+}
+
+void TestGameOver::unsaved_score_is_told_in_the_box()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    QVERIFY(QDir(folder.dir.path()).mkdir("hsc.dat"));
+    auto widget = start_widget();
+    Seen seen;
+    answer_name(seen, "Ann");
+    answer_box(seen, Qt::Key_Escape);
+    widget->game().score = 99999;
+    press(*widget, Qt::Key_Right);
+    const QString path = folder.dir.filePath("hsc.dat");
+    const QString unreadable = path + ": cannot read: not a regular file (a folder); the file is left as it is";
+    QCOMPARE(seen.box_below.split('\n'),
+             (QStringList{"Caught!", unreadable, path + ": cannot save the high scores: cannot read: not a regular "
+                                                     "file (a folder); the file is left as it is"}));
+    QVERIFY(seen.box_text.contains("Ann"));  // shown, and said to be unsaved
     widget.reset();
-    QCOMPARE(folder.read("hsc.dat"), junk);
+    QVERIFY(QFileInfo(path).isDir());
+
+    // Told again at the next game over: the problem is still there.
+    widget = start_widget();
+    Seen again;
+    answer_box(again, Qt::Key_Escape);
+    press(*widget, Qt::Key_Right);
+    QCOMPARE(again.box_below.split('\n'), (QStringList{"Caught!", unreadable}));
+}
+
+void TestGameOver::nothing_written_without_a_new_entry()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    auto widget = start_widget();
+    Seen seen;
+    answer_box(seen, Qt::Key_Return);
+    press(*widget, Qt::Key_Right);  // a score of 0 makes no entry in the built-in table
+    QCOMPARE(seen.boxes, 1);
+    widget.reset();
+    QVERIFY(!QFile::exists(folder.dir.filePath("hsc.dat")));
+}
+
+void TestGameOver::unsaved_entry_is_saved_on_the_way_out()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    QVERIFY(QDir(folder.dir.path()).mkdir("hsc.dat"));  // no save can succeed
+    auto widget = start_widget();
+    widget->show();
+    Seen seen;
+    answer_name(seen, "Ann");
+    answer_box(seen, Qt::Key_Return, [&] { QVERIFY(QDir(folder.dir.path()).rmdir("hsc.dat")); });
+    widget->game().score = 99999;
+    press(*widget, Qt::Key_Right);
+    QVERIFY(!QFile::exists(folder.dir.filePath("hsc.dat")));  // the box showed it unsaved
+    QKeyEvent quit(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::sendEvent(widget.get(), &quit);
+    QVERIFY(!widget->isVisible());
+    widget.reset();
+    QCOMPARE(line(folder.read("hsc.dat"), 2).left(4), QStringLiteral("Ann."));
+    QVERIFY(!wd::hsc::format_problem(folder.read("hsc.dat").toStdString()));
+}
+
+void TestGameOver::two_games_in_one_folder_keep_both_entries()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    folder.file("hsc.dat", table(500));
+    auto first = start_widget();
+    auto second = start_widget();  // both read the table before either plays
+
+    Seen bob;
+    answer_name(bob, "Bob");
+    answer_box(bob, Qt::Key_Escape);
+    second->game().score = 475;
+    press(*second, Qt::Key_Right);
+
+    Seen alice;
+    answer_name(alice, "Alice");
+    answer_box(alice, Qt::Key_Escape);
+    first->game().score = 455;
+    press(*first, Qt::Key_Right);
+    QCOMPARE(alice.label_text, QStringLiteral("Your score of 455 takes 7th place in the table.\nEnter your name:"));
+    // The box shows the table with both games' entries, and so does the file.
+    QCOMPARE(line(alice.box_text.toUtf8(), 5), entry("Bob", 475));
+    QCOMPARE(line(alice.box_text.toUtf8(), 8), entry("Alice", 455));
+    QCOMPARE(folder.read("hsc.dat"), alice.box_text.toUtf8());
+    // Neither puts its own older copy back on the way out.
+    second.reset();
+    first.reset();
+    QCOMPARE(folder.read("hsc.dat"), alice.box_text.toUtf8());
+}
+
+void TestGameOver::name_is_remembered_between_runs()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    folder.file("hsc.dat", table(100));
+    {
+        auto widget = start_widget();
+        Seen seen;
+        answer_name(seen, "Mira");
+        answer_box(seen, Qt::Key_Escape);
+        widget->game().score = 500;
+        press(*widget, Qt::Key_Right);
+        QCOMPARE(seen.prefilled, QString());
+    }
+    auto widget = start_widget();
+    Seen seen;
+    answer_name(seen, QString());
+    answer_box(seen, Qt::Key_Escape);
+    widget->game().score = 400;
+    press(*widget, Qt::Key_Right);
+    QCOMPARE(seen.prefilled, QStringLiteral("Mira"));
+    QCOMPARE(seen.label_text, QStringLiteral("Your score of 400 takes 2nd place in the table.\nEnter your name:"));
+    QCOMPARE(line(folder.read("hsc.dat"), 3), entry("Mira", 400));
+}
+
+void TestGameOver::dialogs_open_over_the_game_window()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    folder.file("hsc.dat", table(100));
+    auto widget = start_widget();
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    // Away from the middle of the screen, with room for the box all round.
+    const QRect screen = widget->screen()->availableGeometry();
+    widget->move(screen.center() + QPoint(-screen.width() / 8, screen.height() / 10));
+    QTRY_VERIFY((widget->QWidget::geometry().center() - screen.center()).manhattanLength() > 20);
+    Seen seen;
+    answer_name(seen, "Ann");
+    answer_box(seen, Qt::Key_Escape);
+    widget->game().score = 500;
+    press(*widget, Qt::Key_Right);
+    const QPoint centre = widget->QWidget::geometry().center();
+    QVERIFY2((seen.dialog_geometry.center() - centre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("dialog at %1,%2").arg(seen.dialog_geometry.center().x()).arg(seen.dialog_geometry.center().y())));
+    QVERIFY2((seen.box_geometry.center() - centre).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("box at %1,%2").arg(seen.box_geometry.center().x()).arg(seen.box_geometry.center().y())));
+    QVERIFY((screen.center() - centre).manhattanLength() > 20);
+}
+
+void TestGameOver::return_and_escape_keep_their_meaning_data()
+{
+    QTest::addColumn<QList<int>>("stray");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("plays_again");
+    const QList<int> arrows = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right};
+    QTest::newRow("Return") << QList<int>{} << int(Qt::Key_Return) << true;
+    QTest::newRow("Right, Return") << QList<int>{Qt::Key_Right} << int(Qt::Key_Return) << true;
+    QTest::newRow("Tab, Enter") << QList<int>{Qt::Key_Tab} << int(Qt::Key_Enter) << true;
+    QTest::newRow("Backtab, Return") << QList<int>{Qt::Key_Backtab} << int(Qt::Key_Return) << true;
+    QTest::newRow("arrows, Return") << arrows << int(Qt::Key_Return) << true;
+    QTest::newRow("arrows, Escape") << arrows << int(Qt::Key_Escape) << false;
+    QTest::newRow("Tab, Escape") << QList<int>{Qt::Key_Tab} << int(Qt::Key_Escape) << false;
+}
+
+void TestGameOver::return_and_escape_keep_their_meaning()
+{
+    QFETCH(QList<int>, stray);
+    QFETCH(int, key);
+    QFETCH(bool, plays_again);
+    PlayFolder folder;
+    folder.level("level000.lvx", level0);
+    folder.level("meet.lvx", meeting);
+    folder.file("hsc.dat", table(500));
+    auto widget = start_widget("meet.lvx");
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    widget->game().level_number = 3;
+    int boxes = 0;
+    // Keys go where X sends them: to the widget with the focus.
+    wd::testing::when_shown<QMessageBox>([&](QMessageBox* box) {
+        ++boxes;
+        const auto focused = [box] { return box->focusWidget() ? box->focusWidget() : static_cast<QWidget*>(box); };
+        for (const int k : stray)
+            QTest::keyClick(focused(), Qt::Key(k));
+        QTest::keyClick(focused(), Qt::Key(key));
+    });
+    press(*widget, Qt::Key_Right);
+    QCOMPARE(boxes, 1);
+    QCOMPARE(widget->isVisible(), plays_again);
+    QCOMPARE(widget->game().level_number, plays_again ? 0 : 3);
+}
+
+void TestGameOver::level_zero_gone_at_play_again_ends_the_game()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", level0);
+    folder.level("meet.lvx", meeting);
+    folder.file("hsc.dat", table(500));
+    auto widget = start_widget("meet.lvx");
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    Seen seen;
+    answer_box(seen, Qt::Key_Return, [&] { QVERIFY(QFile::remove(folder.dir.filePath("level000.lvx"))); });
+    press(*widget, Qt::Key_Right);
+    QCOMPARE(seen.boxes, 1);
+    QVERIFY(!widget->isVisible());  // no blank board left playing
+    // Nothing moves on the board that could not be loaded.
+    const QByteArray before(&widget->game().board[0][0], sizeof widget->game().board);
+    widget->timer_proc();
+    press(*widget, Qt::Key_Left);
+    QCOMPARE(QByteArray(&widget->game().board[0][0], sizeof widget->game().board), before);
 }
 
 QTEST_MAIN(TestGameOver)

@@ -1,10 +1,17 @@
 #include "scores/hsc_file.h"
 
-#include <QSaveFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace hsc = wd::hsc;
+using Status = hsc::FileRead::Status;
 
 namespace {
 
@@ -32,6 +39,36 @@ void write(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// Runs a save in a child process under a file-size limit, with SIGXFSZ
+// ignored so the writes fail with EFBIG as they would on a full disk.
+// Returns the child's exit status and the reason it reported.
+std::pair<int, QString> save_with_size_limit(const QString& path, rlim_t limit, const QByteArray& text)
+{
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return {-1, "pipe failed"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const auto failure = hsc::write_table(path, std::string_view(text.constData(), text.size()));
+        const QByteArray said = failure ? failure->toUtf8() : QByteArray();
+        [[maybe_unused]] const ssize_t sent = ::write(channel[1], said.constData(), said.size());
+        ::_exit(failure ? 1 : 0);
+    }
+    ::close(channel[1]);
+    QByteArray said;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(said)};
+}
+
 }  // namespace
 
 class TestHscFile : public QObject {
@@ -41,11 +78,17 @@ private slots:
     void init() { QVERIFY(dir.isValid()); }
     void round_trip_byte_for_byte_data();
     void round_trip_byte_for_byte();
-    void missing_file_gives_builtin_table();
-    void untrusted_file_is_reported_and_kept_data();
-    void untrusted_file_is_reported_and_kept();
+    void missing_file_reads_as_missing();
+    void out_of_format_file_is_damaged_data();
+    void out_of_format_file_is_damaged();
+    void only_regular_files_are_read_data();
+    void only_regular_files_are_read();
     void failed_save_is_reported();
-    void save_interrupted_before_commit_keeps_old_file();
+    void full_disk_keeps_the_old_file_data();
+    void full_disk_keeps_the_old_file();
+    void read_only_table_is_not_replaced();
+    void save_through_a_link_keeps_the_link();
+    void damaged_file_moves_aside_without_replacing();
 
 private:
     QTemporaryDir dir;
@@ -64,28 +107,22 @@ void TestHscFile::round_trip_byte_for_byte()
     QFETCH(QByteArray, bytes);
     const QString path = dir.filePath("round.dat");
     write(path, bytes);
-    char text[hsc::text_capacity];
-    const hsc::FileState state = hsc::read_table(path, text);
-    QVERIFY2(state.warning.isEmpty(), qPrintable(state.warning));
-    QVERIFY(state.may_write);
-    QCOMPARE(QByteArray(text), bytes);
-    QVERIFY(!hsc::write_table(path, text));
+    const hsc::FileRead read = hsc::read_file(path);
+    QCOMPARE(read.status, Status::read);
+    QCOMPARE(QByteArray::fromStdString(read.bytes), bytes);
+    QVERIFY(!hsc::write_table(path, read.bytes));
     QCOMPARE(contents(path), bytes);
 }
 
-void TestHscFile::missing_file_gives_builtin_table()
+void TestHscFile::missing_file_reads_as_missing()
 {
     const QString path = dir.filePath("absent.dat");
-    char text[hsc::text_capacity];
-    const hsc::FileState state = hsc::read_table(path, text);
-    QVERIFY(state.may_write);
-    QVERIFY(state.warning.isEmpty());
-    QCOMPARE(std::string_view(text), hsc::default_table());
-    QVERIFY(!hsc::write_table(path, text));
+    QCOMPARE(hsc::read_file(path).status, Status::missing);
+    QVERIFY(!hsc::write_table(path, hsc::default_table()));
     QCOMPARE(contents(path), QByteArray(hsc::default_table().data()));
 }
 
-void TestHscFile::untrusted_file_is_reported_and_kept_data()
+void TestHscFile::out_of_format_file_is_damaged_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
@@ -93,27 +130,66 @@ void TestHscFile::untrusted_file_is_reported_and_kept_data()
     QTest::newRow("empty") << QByteArray("") << "file is empty";
     QTest::newRow("byte 0xFF") << QByteArray("x\xff") << "byte 0xFF at offset 1";
     QTest::newRow("nine entries") << QByteArray("\n\n") + QByteArray("a.1\n").repeated(9) << "has 9 entry lines, not 10";
-    QTest::newRow("a folder") << QByteArray() << "cannot read";
 }
 
-void TestHscFile::untrusted_file_is_reported_and_kept()
+void TestHscFile::out_of_format_file_is_damaged()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     const QString path = dir.filePath("bad.dat");
-    QFile::remove(path);
-    QDir(dir.path()).rmdir("bad.dat");
-    if (bytes.isNull())
-        QVERIFY(QDir(dir.path()).mkdir("bad.dat"));
-    else
-        write(path, bytes);
+    write(path, bytes);
+    const hsc::FileRead read = hsc::read_file(path);
+    QCOMPARE(read.status, Status::damaged);
+    QCOMPARE(read.reason, reason);
+    QCOMPARE(contents(path), bytes);
+}
 
-    char text[hsc::text_capacity];
-    const hsc::FileState state = hsc::read_table(path, text);
-    QVERIFY(!state.may_write);
-    QVERIFY2(state.warning.startsWith(path + ": " + reason), qPrintable(state.warning));
-    QVERIFY(state.warning.endsWith("leaving the file as it is"));
-    QCOMPARE(std::string_view(text), hsc::default_table());
+void TestHscFile::only_regular_files_are_read_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder" << "not a regular file (a folder)";
+    QTest::newRow("FIFO") << "fifo" << "not a regular file (a FIFO)";
+    QTest::newRow("link to a FIFO") << "link" << "not a regular file (a FIFO)";
+    QTest::newRow("device") << "device" << "not a regular file (a device)";
+    QTest::newRow("inside a file") << "inside" << "Not a directory";
+}
+
+void TestHscFile::only_regular_files_are_read()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir own;
+    QString path = own.filePath("hsc.dat");
+    if (kind == "folder")
+        QVERIFY(QDir(own.path()).mkdir("hsc.dat"));
+    if (kind == "fifo" || kind == "link")
+        QCOMPARE(::mkfifo(QFile::encodeName(own.filePath("fifo")).constData(), 0600), 0);
+    if (kind == "fifo")
+        path = own.filePath("fifo");
+    if (kind == "link")
+        QVERIFY(QFile::link(own.filePath("fifo"), path));
+    if (kind == "device")
+        path = "/dev/zero";
+    if (kind == "inside") {
+        write(own.filePath("plain"), "x");
+        path = own.filePath("plain/hsc.dat");
+    }
+    // Opening a FIFO for reading blocks until a writer comes; that must never happen.
+    QElapsedTimer clock;
+    clock.start();
+    const hsc::FileRead read = hsc::read_file(path);
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(read.status, Status::unreadable);
+    QCOMPARE(read.reason, reason);
+    const auto failure = hsc::write_table(path, hsc::default_table());
+    QVERIFY(failure);
+    QVERIFY2(failure->startsWith(path + ": cannot save the high scores: "), qPrintable(*failure));
+    if (kind == "fifo") {
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));  // left as it is
+    }
 }
 
 void TestHscFile::failed_save_is_reported()
@@ -125,20 +201,77 @@ void TestHscFile::failed_save_is_reported()
     QVERIFY(failure->startsWith(path + ": cannot save the high scores: "));
 }
 
-void TestHscFile::save_interrupted_before_commit_keeps_old_file()
+void TestHscFile::full_disk_keeps_the_old_file_data()
 {
-    // What a crash between writing and committing leaves behind.
+    QTest::addColumn<int>("limit");
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for part of the table") << 100;
+}
+
+void TestHscFile::full_disk_keeps_the_old_file()
+{
+    QFETCH(int, limit);
     QTemporaryDir own;
     const QString path = own.filePath("hsc.dat");
     const QByteArray old = table_of_size(500);
     write(path, old);
-    {
-        QSaveFile pending(path);
-        QVERIFY(pending.open(QIODevice::WriteOnly));
-        pending.write("half a tab");
-    }
+    const auto [status, reason] = save_with_size_limit(path, static_cast<rlim_t>(limit), table_of_size(900));
+    QCOMPARE(status, 1);
+    QCOMPARE(reason, path + ": cannot save the high scores: File too large");
     QCOMPARE(contents(path), old);
-    QCOMPARE(QDir(own.path()).entryList(QDir::Files), QStringList{"hsc.dat"});
+    QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"hsc.dat"});
+
+    // The same save without the limit goes through.
+    const auto [free_status, free_reason] = save_with_size_limit(path, RLIM_INFINITY, table_of_size(900));
+    QCOMPARE(free_status, 0);
+    QCOMPARE(contents(path), table_of_size(900));
+}
+
+void TestHscFile::read_only_table_is_not_replaced()
+{
+    if (::geteuid() == 0)
+        QSKIP("root may write any file");
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const QByteArray old = table_of_size(500);
+    write(path, old);
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    const auto failure = hsc::write_table(path, hsc::default_table());
+    QVERIFY(failure);
+    QCOMPARE(*failure, path + ": cannot save the high scores: Permission denied");
+    QCOMPARE(contents(path), old);
+}
+
+void TestHscFile::save_through_a_link_keeps_the_link()
+{
+    QTemporaryDir own;
+    const QString real = own.filePath("scores/real.dat");
+    QVERIFY(QDir(own.path()).mkdir("scores"));
+    write(real, table_of_size(500));
+    QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QString path = own.filePath("hsc.dat");
+    QVERIFY(QFile::link(real, path));
+    QVERIFY(!hsc::write_table(path, hsc::default_table()));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(contents(real), QByteArray(hsc::default_table().data()));
+    QCOMPARE(QFile::permissions(real) & QFileDevice::Permissions(0x7077),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+}
+
+void TestHscFile::damaged_file_moves_aside_without_replacing()
+{
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    for (int n = 0; n < 3; ++n) {
+        write(path, "damaged " + QByteArray::number(n));
+        const hsc::MovedAside moved = hsc::move_aside(path);
+        QCOMPARE(moved.error, QString());
+        QCOMPARE(moved.path, path + ".damaged" + (n ? "." + QString::number(n) : QString()));
+        QVERIFY(!QFile::exists(path));
+    }
+    QCOMPARE(contents(path + ".damaged"), QByteArray("damaged 0"));
+    QCOMPARE(contents(path + ".damaged.1"), QByteArray("damaged 1"));
+    QCOMPARE(contents(path + ".damaged.2"), QByteArray("damaged 2"));
 }
 
 QTEST_GUILESS_MAIN(TestHscFile)

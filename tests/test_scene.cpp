@@ -2,6 +2,7 @@
 
 #include "ui/SceneRenderer.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 using wd::testing::PlayFolder;
@@ -20,9 +21,10 @@ QImage expected_cell(const QString& sprite_file)
     return tile;
 }
 
-QImage cell_of(const QImage& frame, int x, int y)
+QImage cell_of(const QImage& frame, int x, int y, int zoom = 1)
 {
-    return frame.copy(16 * x, 20 + 16 * y, 16, 16).convertToFormat(QImage::Format_RGB32);
+    const int size = 16 * zoom;
+    return frame.copy(size * x, 20 * zoom + size * y, size, size).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage expected_strip(const QWidget& widget, int width, const QString& text)
@@ -48,8 +50,8 @@ private slots:
     void sprites_at_their_cells();
     void status_strip_data();
     void status_strip();
-    void window_keeps_start_up_size_data();
-    void window_keeps_start_up_size();
+    void later_level_of_another_size_drawn_whole_data();
+    void later_level_of_another_size_drawn_whole();
     void copied_tiles_match_painted_sprites();
     void missing_sprite_draws_background();
 };
@@ -58,25 +60,33 @@ void TestScene::sprites_at_their_cells_data()
 {
     QTest::addColumn<QPoint>("cell");
     QTest::addColumn<QString>("sprite");
-    QTest::newRow("hard block") << QPoint(0, 0) << "hardblock.xpm";
-    QTest::newRow("mouse") << QPoint(1, 1) << "mouse.xpm";
-    QTest::newRow("block") << QPoint(2, 1) << "block.xpm";
-    QTest::newRow("cheese") << QPoint(3, 1) << "cheese.xpm";
-    QTest::newRow("cat") << QPoint(4, 1) << "cat.xpm";
-    QTest::newRow("floor") << QPoint(5, 1) << "";
-    QTest::newRow("space") << QPoint(6, 1) << "";
-    QTest::newRow("other letter") << QPoint(1, 2) << "";
+    QTest::addColumn<int>("zoom");
+    for (int zoom : {1, 2, 3}) {
+        const auto row = [zoom](const char* name) -> QTestData& { return QTest::addRow("%s at %dx", name, zoom); };
+        row("hard block") << QPoint(0, 0) << "hardblock.xpm" << zoom;
+        row("mouse") << QPoint(1, 1) << "mouse.xpm" << zoom;
+        row("block") << QPoint(2, 1) << "block.xpm" << zoom;
+        row("cheese") << QPoint(3, 1) << "cheese.xpm" << zoom;
+        row("cat") << QPoint(4, 1) << "cat.xpm" << zoom;
+        row("floor") << QPoint(5, 1) << "" << zoom;
+        row("space") << QPoint(6, 1) << "" << zoom;
+        row("other letter") << QPoint(1, 2) << "" << zoom;
+    }
 }
 
 void TestScene::sprites_at_their_cells()
 {
     QFETCH(QPoint, cell);
     QFETCH(QString, sprite);
+    QFETCH(int, zoom);
     PlayFolder folder;
     folder.level("level000.lvx", all_kinds);
     auto widget = start_widget();
     QVERIFY(widget->started());
-    QCOMPARE(cell_of(frame(*widget), cell.x(), cell.y()), expected_cell(sprite));
+    widget->resize(widget->size() * zoom);
+    // Whole-number scales copy each sprite pixel into a zoom x zoom square.
+    const QImage expected = expected_cell(sprite).scaled(16 * zoom, 16 * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QCOMPARE(cell_of(frame(*widget), cell.x(), cell.y(), zoom), expected);
 }
 
 void TestScene::status_strip_data()
@@ -97,25 +107,30 @@ void TestScene::status_strip()
     auto widget = start_widget();
     widget->game().score = score;
     widget->printscene();
-    const QImage strip = frame(*widget).copy(0, 0, widget->width(), 20);
-    QCOMPARE(strip, expected_strip(*widget, widget->width(), text));
-    QVERIFY(strip != expected_strip(*widget, widget->width(), ":99999"));
+    // The cheese and score stand where they always have; the right is the status.
+    const int left = 18 + QFontMetrics(widget->font()).horizontalAdvance(text) + 2;
+    const QImage strip = frame(*widget).copy(0, 0, left, 20);
+    QCOMPARE(strip, expected_strip(*widget, left, text));
+    QVERIFY(strip != expected_strip(*widget, left, ":99999"));
 }
 
-void TestScene::window_keeps_start_up_size_data()
+void TestScene::later_level_of_another_size_drawn_whole_data()
 {
     QTest::addColumn<QStringList>("later");
-    QTest::addColumn<QString>("last_cell");  // the sprite at the image's lower right cell
-    QTest::newRow("smaller, background beyond it") << QStringList{"HHH", "HMH", "HHH"} << "";
-    QTest::newRow("larger, clipped") << QStringList{"HHHHHHHHHHHH", "HM........KH", "H..........H", "H......K...H",
-                                                    "HK........KH", "HHHHHHHHHHHH"}
-                                     << "cheese.xpm";
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QPoint>("origin");  // where the later level's strip begins
+    // 8x4 cells and the strip: 128 x 84 pixels.
+    QTest::newRow("smaller: 1x, centred") << QStringList{"HHH", "HMH", "HHH"} << 1.0 << QPoint(40, 8);
+    QTest::newRow("larger: reduced to fit") << QStringList{"HHHHHHHHHHHH", "HM........KH", "H..........H",
+                                                           "H......K...H", "HK........KH", "HHHHHHHHHHHH"}
+                                            << 2.0 / 3.0 << QPoint(0, 3);
 }
 
-void TestScene::window_keeps_start_up_size()
+void TestScene::later_level_of_another_size_drawn_whole()
 {
     QFETCH(QStringList, later);
-    QFETCH(QString, last_cell);
+    QFETCH(double, scale);
+    QFETCH(QPoint, origin);
     PlayFolder folder;
     folder.level("level000.lvx", all_kinds);
     folder.level("later.lvx", later);
@@ -127,8 +142,18 @@ void TestScene::window_keeps_start_up_size()
     QCOMPARE(widget->size(), size);
     const QImage shown = frame(*widget);
     QCOMPARE(shown.size(), size);
-    QCOMPARE(cell_of(shown, 1, 1), expected_cell("mouse.xpm"));
-    QCOMPARE(cell_of(shown, 7, 3), expected_cell(last_cell));
+    const wd::ViewGeometry view = widget->view();
+    QCOMPARE(view.scale(), scale);
+    QCOMPARE(view.target().topLeft(), origin);
+    // The whole level is inside the window: its last wall cell is drawn.
+    QVERIFY(QRect(QPoint(0, 0), size).contains(view.target()));
+    const QRect board = view.board();
+    QVERIFY(shown.pixelColor(board.bottomRight() - QPoint(1, 1)) != wd::SceneRenderer::background());
+    if (scale == 1.0) {
+        const QImage mouse = shown.copy(board.x() + 16, board.y() + 16, 16, 16);
+        QCOMPARE(mouse, expected_cell("mouse.xpm"));
+        QCOMPARE(shown.pixelColor(0, 0), wd::SceneRenderer::background());  // around the picture
+    }
 }
 
 void TestScene::copied_tiles_match_painted_sprites()

@@ -26,7 +26,7 @@ private slots:
     void start_up_refuses_a_bad_level_data();
     void start_up_refuses_a_bad_level();
     void level_argument_sets_the_window_size();
-    void window_is_fixed_and_takes_focus();
+    void window_starts_at_one_to_one_and_takes_focus();
     void arrow_keys_move_data();
     void arrow_keys_move();
     void other_keys_are_ignored();
@@ -73,12 +73,14 @@ void TestWidget::level_argument_sets_the_window_size()
     QCOMPARE(widget->game().board[4][0], 'H');
 }
 
-void TestWidget::window_is_fixed_and_takes_focus()
+void TestWidget::window_starts_at_one_to_one_and_takes_focus()
 {
     PlayFolder folder;
     folder.level("level000.lvx", small);
     auto widget = start_widget();
-    QCOMPARE(widget->minimumSize(), widget->maximumSize());
+    // Starts at 16 pixels a cell; the player may resize it.
+    QCOMPARE(widget->size(), QSize(6 * 16, 5 * 16 + 20));
+    QVERIFY(widget->minimumSize().width() < widget->maximumSize().width());
     QCOMPARE(widget->focusPolicy(), Qt::StrongFocus);
     QCOMPARE(widget->windowTitle(), QStringLiteral("Whiskerdash"));
     QCOMPARE(widget->objectName(), QStringLiteral("MainWidget"));
@@ -120,7 +122,7 @@ void TestWidget::other_keys_are_ignored()
     folder.level("level000.lvx", small);
     auto widget = start_widget();
     const QImage before = frame(*widget);
-    for (int key : {int(Qt::Key_A), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Escape), int(Qt::Key_PageUp)}) {
+    for (int key : {int(Qt::Key_B), int(Qt::Key_Space), int(Qt::Key_Return), int(Qt::Key_Tab), int(Qt::Key_PageUp)}) {
         QVERIFY(!send_key(*widget, key));
         QCOMPARE(QPoint(widget->game().mouse_x, widget->game().mouse_y), QPoint(2, 2));
     }
@@ -131,29 +133,36 @@ void TestWidget::other_keys_are_ignored()
 
 void TestWidget::score_file_at_exit_data()
 {
+    // A run without a new entry writes nothing; a damaged table is moved aside at start.
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    const QByteArray builtin(wd::hsc::default_table().data(), wd::hsc::default_table().size());
+    QTest::addColumn<QByteArray>("moved_aside");
     const QByteArray own = "Top\n\n" + QByteArray("x........7\n").repeated(10);
-    QTest::newRow("missing: created") << QByteArray() << builtin;
-    QTest::newRow("valid: written back as read") << own << own;
-    QTest::newRow("malformed: left alone") << QByteArray("junk\n") << QByteArray("junk\n");
-    QTest::newRow("empty: left alone") << QByteArray("") << QByteArray("");
+    QTest::newRow("missing: not created") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("valid: left as read") << own << own << QByteArray();
+    QTest::newRow("malformed: moved aside") << QByteArray("junk\n") << QByteArray() << QByteArray("junk\n");
+    QTest::newRow("empty: moved aside") << QByteArray("") << QByteArray() << QByteArray("");
 }
 
 void TestWidget::score_file_at_exit()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
+    QFETCH(QByteArray, moved_aside);
     PlayFolder folder;
     folder.level("level000.lvx", small);
     if (!before.isNull())
         folder.file("hsc.dat", before);
+    const QDateTime written = QFileInfo("hsc.dat").lastModified();
     auto widget = start_widget();
     QVERIFY(widget->started());
     widget.reset();
-    QVERIFY(QFile::exists("hsc.dat"));
+    QCOMPARE(QFile::exists("hsc.dat"), !after.isNull());
     QCOMPARE(folder.read("hsc.dat"), after);
+    if (!after.isNull())
+        QCOMPARE(QFileInfo("hsc.dat").lastModified(), written);
+    QCOMPARE(QFile::exists("hsc.dat.damaged"), !moved_aside.isNull());
+    QCOMPARE(folder.read("hsc.dat.damaged"), moved_aside);
 }
 
 QTEST_MAIN(TestWidget)

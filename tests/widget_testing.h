@@ -15,6 +15,14 @@
 
 namespace wd::testing {
 
+// The player's own settings are never read or written by a test: each test
+// program keeps them in a folder of its own, set before Qt first looks.
+inline const bool own_settings_folder = [] {
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    return true;
+}();
+
 struct PlayFolder {
     QTemporaryDir dir;
     QString previous = QDir::currentPath();

@@ -1,33 +1,108 @@
 #include "gameover_dialogs.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace wd {
 
-QString ask_name(QWidget* parent, const QString& last_name)
+namespace {
+
+// Keeps the box's two answers on their keys: a stray arrow or Tab (or arrow
+// presses still arriving from play) would otherwise move the focus to Quit and
+// make Return quit.
+class ChoiceKeys : public QObject {
+public:
+    ChoiceKeys(QAbstractButton* again, QAbstractButton* quit, QObject* parent)
+        : QObject(parent)
+        , again(again)
+        , quit(quit)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            if (event->type() == QEvent::KeyPress)
+                (key == Qt::Key_Escape ? quit : again)->click();
+            event->accept();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return event->type() == QEvent::KeyPress;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QAbstractButton* again;
+    QAbstractButton* quit;
+};
+
+}  // namespace
+
+QString ordinal(int place)
+{
+    const int last = place % 10;
+    const bool teen = place % 100 >= 11 && place % 100 <= 13;
+    const char* suffix = teen ? "th" : last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
+    return QString::number(place) + QLatin1String(suffix);
+}
+
+QString ask_name(QWidget* parent, int score, int place, const QString& last_name)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("diag_name"));
     dialog.setWindowTitle(QStringLiteral("Enter your name:"));
     dialog.setModal(true);
 
+    // The caption alone is often cut short by the window manager.
+    auto* label = new QLabel(QStringLiteral("Your score of %1 takes %2 place in the table.\nEnter your name:")
+                                 .arg(score)
+                                 .arg(ordinal(place)),
+                             &dialog);
+    label->setObjectName(QStringLiteral("label_name"));
+
     auto* edit = new QLineEdit(&dialog);
     edit->setObjectName(QStringLiteral("ledit_name"));
-    edit->setGeometry(10, 10, 180, 26);
     edit->setMaxLength(19);
     edit->setText(last_name);
+    edit->selectAll();  // typing replaces the remembered name, Return keeps it
+    edit->setMinimumWidth(180);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
     ok->setObjectName(QStringLiteral("ok_name"));
-    ok->setGeometry(90, 40, 30, 20);
     ok->setAutoDefault(false);  // Return belongs to the line edit
 
-    dialog.resize(200, 60);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(edit);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
     QObject::connect(edit, &QLineEdit::returnPressed, &dialog, &QDialog::accept);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
 
@@ -36,13 +111,22 @@ QString ask_name(QWidget* parent, const QString& last_name)
     return edit->text();
 }
 
-TableChoice show_table(const QString& table)
+TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices)
 {
-    QMessageBox box;
+    // A child of the game window, so it opens centred over it.
+    QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("Whiskerdash"));
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(table);
+    QStringList below;
+    if (!outcome.isEmpty())
+        below << outcome;
+    below << notices;
+    box.setInformativeText(below.join(QLatin1Char('\n')));
+    // A file name is never markup.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setTextFormat(Qt::PlainText);
     // Fixed pitch, so the columns of dots line up.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
@@ -52,6 +136,11 @@ TableChoice show_table(const QString& table)
     QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
     box.setDefaultButton(again);
     box.setEscapeButton(quit);
+
+    auto* keys = new ChoiceKeys(again, quit, &box);
+    box.installEventFilter(keys);
+    for (QWidget* child : box.findChildren<QWidget*>())
+        child->installEventFilter(keys);
     box.exec();
 
     if (box.clickedButton() == again)

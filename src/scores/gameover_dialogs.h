@@ -2,18 +2,26 @@
 // The two dialogs of a game over: the name prompt and the table with its choice.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace wd {
 
-// Asks for the player's name, pre-filled with the last one. Whatever ends the
-// dialog, the text in the line edit at that moment is the answer.
-QString ask_name(QWidget* parent, const QString& last_name);
+// Asks for the player's name, telling the score and the place it takes, and
+// pre-filled with the last name. Whatever ends the dialog, the text in the line
+// edit at that moment is the answer.
+QString ask_name(QWidget* parent, int score, int place, const QString& last_name);
 
 enum class TableChoice { play_again, quit, none };
 
-// Shows the whole table and asks whether to play again.
-TableChoice show_table(const QString& table);
+// Shows the whole table over `parent`, with how the game ended and anything
+// the player must know about the file below it, and asks whether to play
+// again. Return always means Play Again and Escape always Quit, whatever keys
+// moved the focus before.
+TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices);
+
+// "1st", "2nd", "3rd", "4th", ...
+QString ordinal(int place);
 
 }  // namespace wd

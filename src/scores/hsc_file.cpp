@@ -1,50 +1,220 @@
 #include "hsc_file.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wd::hsc {
 
-FileState read_table(const QString& path, char (&text)[text_capacity])
-{
-    set_text(text, default_table());
-    QFile file(path);
-    if (!file.exists())
-        return {};
+namespace {
 
-    FileState state;
-    state.may_write = false;
-    if (!file.open(QIODevice::ReadOnly)) {
-        state.warning = path + QStringLiteral(": cannot read: ") + file.errorString();
-    } else {
-        // One byte past the limit is enough to tell an over-long file.
-        const QByteArray bytes = file.read(static_cast<qint64>(max_text) + 1);
-        if (file.error() != QFileDevice::NoError)
-            state.warning = path + QStringLiteral(": cannot read: ") + file.errorString();
-        else if (const auto problem = format_problem(std::string_view(bytes.constData(), bytes.size())))
-            state.warning = path + QStringLiteral(": ") + QString::fromStdString(*problem);
-        else {
-            set_text(text, std::string_view(bytes.constData(), bytes.size()));
-            return {};
-        }
+QString system_error(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString kind_of(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("not a file");
+}
+
+QString not_regular(mode_t mode)
+{
+    return QStringLiteral("not a regular file (%1)").arg(kind_of(mode));
+}
+
+// Closes a descriptor when the scope ends, unless it was closed by hand.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
     }
-    state.warning += QStringLiteral("; playing with the built-in table and leaving the file as it is");
-    return state;
+    // Closing is where some file systems report a failed write.
+    int close_checked()
+    {
+        const int result = ::close(fd);
+        fd = -1;
+        return result;
+    }
+};
+
+bool write_all(int fd, std::string_view bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Moves without ever replacing what is at `to`.
+int rename_no_replace(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    // A file system without that flag: a hard link refuses to replace as well.
+    if (::link(from.constData(), to.constData()) != 0)
+        return -1;
+    return ::unlink(from.constData());
+}
+
+}  // namespace
+
+FileRead read_file(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    FileRead result;
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return result;  // missing
+        result.status = FileRead::Status::unreadable;
+        result.reason = system_error(errno);
+        return result;
+    }
+    result.status = FileRead::Status::unreadable;
+    if (!S_ISREG(info.st_mode)) {
+        result.reason = not_regular(info.st_mode);
+        return result;
+    }
+    // Non-blocking, so a FIFO put there since the check cannot hang the game.
+    Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0) {
+        result.reason = system_error(errno);
+        return result;
+    }
+    if (::fstat(file.fd, &info) != 0) {
+        result.reason = system_error(errno);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.reason = not_regular(info.st_mode);
+        return result;
+    }
+    // One byte past the limit is enough to tell an over-long file.
+    char buffer[max_text + 1];
+    std::size_t got = 0;
+    while (got < sizeof buffer) {
+        const ssize_t n = ::read(file.fd, buffer + got, sizeof buffer - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.reason = system_error(errno);
+            return result;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    result.bytes.assign(buffer, got);
+    if (const auto problem = format_problem(result.bytes)) {
+        result.status = FileRead::Status::damaged;
+        result.reason = QString::fromStdString(*problem);
+    } else {
+        result.status = FileRead::Status::read;
+    }
+    return result;
+}
+
+QString save_target(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
 }
 
 std::optional<QString> write_table(const QString& path, std::string_view text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return path + QStringLiteral(": cannot save the high scores: ") + file.errorString();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const auto failed = [&path](const QString& reason) {
         return path + QStringLiteral(": cannot save the high scores: ") + reason;
+    };
+    const QByteArray target = QFile::encodeName(save_target(path));
+
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return failed(system_error(errno));
+    if (exists && !S_ISREG(old.st_mode))
+        return failed(not_regular(old.st_mode));
+    if (exists && ::access(target.constData(), W_OK) != 0)
+        return failed(system_error(errno));
+
+    // A name of this process's own in the same folder, so the rename is atomic.
+    static std::atomic<int> serial{0};
+    QByteArray temporary;
+    Descriptor file;
+    for (int attempt = 0; attempt < 100 && file.fd < 0; ++attempt) {
+        temporary = target + ".save-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial++);
+        file.fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (file.fd < 0 && errno != EEXIST)
+            return failed(system_error(errno));
     }
-    if (!file.commit())
-        return path + QStringLiteral(": cannot save the high scores: ") + file.errorString();
+    if (file.fd < 0)
+        return failed(system_error(EEXIST));
+
+    int error = 0;
+    if (exists && ::fchmod(file.fd, old.st_mode & 07777) != 0)
+        error = errno;
+    if (!error && !write_all(file.fd, text))
+        error = errno;
+    while (!error && ::fsync(file.fd) != 0) {
+        if (errno != EINTR)
+            error = errno;
+    }
+    if (file.close_checked() != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(temporary.constData());
+        return failed(system_error(error));
+    }
+
+    // The new name itself reaches the disk with the folder; the file is in
+    // place whatever this says, so it cannot fail the save.
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    if (Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)}; dir.fd >= 0)
+        ::fsync(dir.fd);
     return std::nullopt;
+}
+
+MovedAside move_aside(const QString& path)
+{
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 0; n < 1000; ++n) {
+        const QString to = path + QStringLiteral(".damaged") + (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
+        if (rename_no_replace(from, QFile::encodeName(to)) == 0)
+            return {to, {}};
+        if (errno != EEXIST)
+            return {{}, system_error(errno)};
+    }
+    return {{}, QStringLiteral("every name up to %1.damaged.999 is taken").arg(path)};
 }
 
 }  // namespace wd::hsc

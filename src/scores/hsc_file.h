@@ -1,25 +1,48 @@
 #pragma once
-// Moving the high-score table between hsc.dat and its buffer.
+// Moving the high-score table between hsc.dat and its buffer, with every
+// system call checked: a failure is reported, never taken for success.
 
 #include "hsc_table.h"
 
 #include <QString>
 
+#include <optional>
+#include <string>
+
 namespace wd::hsc {
 
-struct FileState {
-    // False when the file exists but could not be read or is out of format:
-    // it is then left exactly as it was found.
-    bool may_write = true;
-    QString warning;  // names the file and the problem; empty when all is well
+// What is at the table's path.
+struct FileRead {
+    enum class Status {
+        read,        // a table in the format
+        missing,     // no file there
+        damaged,     // a regular file, but out of format
+        unreadable,  // not a regular file, or it could not be opened or read
+    };
+    Status status = Status::missing;
+    std::string bytes;  // what was read, when read or damaged
+    QString reason;     // what is wrong, when damaged or unreadable
 };
 
-// Fills `text` with the file's table, or with the built-in one when the file is
-// missing or cannot be trusted.
-FileState read_table(const QString& path, char (&text)[text_capacity]);
+// Reads the file, refusing anything but a regular file (or a link to one)
+// without ever blocking on a FIFO or a device.
+FileRead read_file(const QString& path);
 
-// Replaces the file with the text's bytes in one step: a crash or a full disk
-// leaves the old file whole. Returns the reason on failure.
+// The path a save writes to: a link is followed to the file it names.
+QString save_target(const QString& path);
+
+// Replaces the file with the text's bytes in one step, through a temporary
+// file in the same folder that is written, synced and closed with every call
+// checked, then renamed. Any failure leaves the old file whole and returns the
+// reason. A read-only table is not replaced.
 std::optional<QString> write_table(const QString& path, std::string_view text);
+
+// Renames a damaged table to path.damaged, or path.damaged.N when that is
+// taken, never replacing a file. Returns the new path, or the reason it failed.
+struct MovedAside {
+    QString path;
+    QString error;
+};
+MovedAside move_aside(const QString& path);
 
 }  // namespace wd::hsc

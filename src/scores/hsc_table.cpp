@@ -126,7 +126,8 @@ std::optional<std::string> format_problem(std::string_view bytes)
         return "last line has no line feed";
     const std::vector<std::string_view> lines = split_lines(bytes);
     if (lines.size() != 2 + entry_count)
-        return "has " + std::to_string(static_cast<int>(lines.size()) - 2) + " entry lines, not 10";
+        return "has " + std::to_string(lines.size() < 2 ? 0 : static_cast<int>(lines.size()) - 2)
+            + " entry lines, not 10";
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const std::string where = "line " + std::to_string(i + 1) + ": ";
@@ -180,7 +181,7 @@ std::optional<Slot> rank(const char* text, int score, const TraceSink& trace)
 
         const std::size_t next = end + 1;
         if (score > value)
-            return Slot{s, next - s};
+            return Slot{s, next - s, n};
         s = next;
     }
     return std::nullopt;

@@ -30,6 +30,7 @@ void set_text(char (&text)[text_capacity], std::string_view bytes);
 struct Slot {
     std::size_t start = 0;
     std::size_t length = 0;
+    int index = 0;  // 0 for the best entry: the new entry's place is index + 1
 };
 
 // Ranks a score against the table, best entry first; `trace` gets one line per

@@ -1,20 +1,26 @@
 #include "MainWidget.h"
 
 #include "../scores/gameover_dialogs.h"
-#include "../scores/hsc_file.h"
+#include "../settings/settings.h"
+#include "InfoBoxes.h"
+#include "ViewPainter.h"
 #include "data_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
-const QString hsc_file = QStringLiteral("hsc.dat");
+constexpr int tick_ms = 400;
 
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
@@ -46,20 +52,25 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     if (argc > 1 && !start_level(state.load_level(argv[1])))
         return;
 
-    const int width = wd::cell_size * state.board_width;
-    const int height = wd::cell_size * state.board_height;
-    setFixedSize(width, height + wd::strip_height);
-    scene_pixmap = QImage(width, height, QImage::Format_RGB32);
-    strip_image = QImage(width, wd::strip_height, QImage::Format_RGB32);
+    // The window starts at 16 pixels a cell, as the board's own size; the
+    // player may then resize it, and the picture scales to fit.
+    fit_scene_to_board();
+    resize(wd::ViewGeometry::size_at(1, scene_pixmap.size(), wd::strip_height));
+    setMinimumSize(64, 48);
+    if (const int zoom = wd::settings::zoom(); zoom > 1)
+        zoom_to(zoom);
+    // Every pixel is painted by the paint event: Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
+    seen_loads = state.levels_loaded;
     printscene();
     startup_ok = true;
 
     clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
-    timer_interval = 400;
-    clock->start(400);
+    timer_interval = tick_ms;
+    clock->start(tick_ms);
 }
 
 MainWidget::~MainWidget()
@@ -98,62 +109,228 @@ void MainWidget::load_sprites()
 
 void MainWidget::load_hsc()
 {
-    const wd::hsc::FileState file = wd::hsc::read_table(hsc_file, hsc_text);
-    hsc_may_write = file.may_write;
-    if (!file.warning.isEmpty())
-        warn(file.warning);
+    hsc_store.load(hsc_text);
 }
 
+// Only a game holding an entry not yet in the file writes it: a run that made
+// none leaves the file (and its owner) as they are.
 void MainWidget::save_hsc()
 {
-    if (!hsc_may_write)
-        return;
-    if (const auto failure = wd::hsc::write_table(hsc_file, hsc_text))
-        warn(*failure);
+    if (hsc_store.has_unsaved())
+        hsc_store.save(hsc_text);
+}
+
+void MainWidget::note_hsc_problem(const QString& text)
+{
+    warn(text);
+    if (!hsc_notices.contains(text))
+        hsc_notices << text;
 }
 
 void MainWidget::keyPressEvent(QKeyEvent* e)
 {
-    const int key = e->key();
-    if (key != key_right && key != key_left && key != key_up && key != key_down) {
+    const wd::Action action = wd::action_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
+    if (action == wd::Action::none) {
         e->ignore();
         return;
     }
-    if (in_game_over)
+    if (in_game_over || box_open)
         return;
-    if (key == key_right)
-        state.mouse_right();
-    else if (key == key_left)
-        state.mouse_left();
-    else if (key == key_up)
-        state.mouse_up();
-    else
-        state.mouse_down();
-    printscene();
+    if (wd::is_move(action)) {
+        if (is_paused || (e->isAutoRepeat() && repeats_blocked))
+            return;
+        repeats_blocked = false;
+    }
+    handle(action);
+}
+
+void MainWidget::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat())
+        repeats_blocked = false;
+    QWidget::keyReleaseEvent(e);
+}
+
+void MainWidget::handle(wd::Action action)
+{
+    using wd::Action;
+    switch (action) {
+    case Action::move_right: state.mouse_right(); break;
+    case Action::move_left: state.mouse_left(); break;
+    case Action::move_up: state.mouse_up(); break;
+    case Action::move_down: state.mouse_down(); break;
+    case Action::pause: set_paused(!is_paused); return;
+    case Action::new_game: new_game(); break;
+    case Action::restart_level: restart_level(); break;
+    case Action::quit: close(); return;
+    case Action::show_scores:
+        with_play_paused([this] {
+            load_hsc();  // with what other games in this folder have saved
+            wd::show_scores(this, QString::fromUtf8(hsc_text));
+        });
+        return;
+    case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
+    case Action::full_screen: toggle_full_screen(); return;
+    case Action::zoom_in: zoom_to((view().whole() ? int(view().scale()) : 0) + 1); return;
+    case Action::zoom_out: zoom_to(view().whole() ? int(view().scale()) - 1 : 1); return;
+    case Action::zoom_reset: zoom_to(1); return;
+    case Action::toggle_sound:
+    case Action::none: return;
+    }
+    after_rule_call();
 }
 
 void MainWidget::timer_proc()
 {
-    if (in_game_over)
+    if (in_game_over || is_paused)
         return;
     state.move_cats();
+    after_rule_call();
+}
+
+// What every key move and tick ends with: notice a new level, then draw.
+void MainWidget::after_rule_call()
+{
+    state.take_events();
+    if (state.levels_loaded != seen_loads) {
+        seen_loads = state.levels_loaded;
+        level_entry_score = state.score;
+        repeats_blocked = true;
+    }
     printscene();
+}
+
+bool MainWidget::event(QEvent* e)
+{
+    // Switching to another window pauses; the game's own boxes do not.
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !in_game_over && !box_open)
+        set_paused(true);
+    return QWidget::event(e);
+}
+
+void MainWidget::set_paused(bool pause)
+{
+    if (!clock || pause == is_paused)
+        return;
+    is_paused = pause;
+    if (is_paused)
+        clock->stop();
+    else
+        clock->start(tick_ms);  // a fresh interval: no tick the moment play resumes
+    shown_strip = strip_state();
+    update();
+}
+
+void MainWidget::with_play_paused(const std::function<void()>& show_box)
+{
+    const bool was_paused = is_paused;
+    set_paused(true);
+    box_open = true;
+    show_box();
+    box_open = false;
+    if (!was_paused)
+        set_paused(false);
+}
+
+void MainWidget::new_game()
+{
+    // The player chose to leave this game: its score is not ranked. Level 0 is
+    // found like every numbered level, in the play folder or the installed data.
+    replay(state.locate(wd::Board::level_file_name(0)), 0);
+}
+
+void MainWidget::restart_level()
+{
+    replay(state.level_source, level_entry_score);
+}
+
+// Plays a level from its start; a level that can no longer be loaded ends the
+// program with its message, as at Play Again.
+void MainWidget::replay(const std::string& level, int score)
+{
+    const wd::Board before = state;
+    state.score = score;
+    if (level == state.locate(wd::Board::level_file_name(0)))
+        state.level_number = 0;
+    if (const wd::LoadResult result = state.load_level(level); !result.ok()) {
+        state = before;
+        end_after_failed_restart(result.message);
+        return;
+    }
+    set_paused(false);
+}
+
+void MainWidget::toggle_full_screen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void MainWidget::zoom_to(int zoom)
+{
+    const QSize board = scene_pixmap.size();
+    if (board.isEmpty())
+        return;
+    const QSize available = screen() ? screen()->availableGeometry().size() : QSize();
+    if (available.isValid())
+        zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
+    zoom = std::max(zoom, 1);
+    if (isFullScreen() || isMaximized())
+        showNormal();
+    resize(wd::ViewGeometry::size_at(zoom, board, wd::strip_height));
+    wd::settings::set_zoom(zoom);
+}
+
+wd::StripState MainWidget::strip_state() const
+{
+    return {state.score, state.level_number, state.cat_count, is_paused, false};
+}
+
+// The scene image always has the current board's size: a level of another
+// size than the first is drawn whole, scaled to the same window.
+void MainWidget::fit_scene_to_board()
+{
+    const QSize wanted(wd::cell_size * state.board_width, wd::cell_size * state.board_height);
+    if (scene_pixmap.size() == wanted)
+        return;
+    scene_pixmap = QImage(wanted, QImage::Format_RGB32);
+    renderer.forget();
+    update();
+}
+
+wd::ViewGeometry MainWidget::view() const
+{
+    return wd::ViewGeometry(size(), scene_pixmap.size(), wd::strip_height);
 }
 
 void MainWidget::printscene()
 {
-    renderer.render_board(state, scene_pixmap);
-    renderer.render_strip(state.score, font(), strip_image);
-    update();
+    fit_scene_to_board();
+    geometry = view();
+    QRegion changed;
+    for (const QRect& cells : renderer.update_board(state, scene_pixmap))
+        changed += geometry.board_to_window(cells);
+    if (const wd::StripState now = strip_state(); now != shown_strip) {
+        shown_strip = now;
+        changed += geometry.strip();
+    }
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+void MainWidget::resizeEvent(QResizeEvent* e)
+{
+    geometry = view();
+    QWidget::resizeEvent(e);
 }
 
 void MainWidget::paintEvent(QPaintEvent* e)
 {
+    geometry = view();
     QPainter painter(this);
-    if (const QRect strip = e->rect().intersected(strip_image.rect()); !strip.isEmpty())
-        painter.drawImage(strip.topLeft(), strip_image, strip);
-    if (const QRect board = e->rect().intersected(scene_pixmap.rect().translated(0, wd::strip_height)); !board.isEmpty())
-        painter.drawImage(board.topLeft(), scene_pixmap, board.translated(0, -wd::strip_height));
+    wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
 }
 
 void MainWidget::mousedead()
@@ -161,26 +338,37 @@ void MainWidget::mousedead()
     if (in_game_over)
         return;
     in_game_over = true;
+    const wd::Events ended = state.events;  // set by the rule that ended the game
 
+    load_hsc();  // as other games in this folder may have left it
     const auto beaten = wd::hsc::rank(hsc_text, state.score, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });
     if (beaten) {
-        const QString typed = wd::ask_name(this, QString::fromUtf8(actpname));
+        const QString last = actpname[0] ? QString::fromUtf8(actpname) : wd::settings::last_name();
+        const QString typed = wd::ask_name(this, state.score, beaten->index + 1, last);
         const std::string name = wd::hsc::clean_name(typed.toStdString());
         std::memcpy(actpname, name.c_str(), name.size() + 1);
-        if (wd::hsc::insert_entry(hsc_text, *beaten, actpname, state.score))
+        wd::settings::set_last_name(QString::fromUtf8(actpname));
+        if (hsc_store.add(hsc_text, *beaten, actpname, state.score))
             save_hsc();  // at once, so a crash later cannot lose it
-        else
-            warn(QStringLiteral("%1: score %2 is too wide for the table's entries").arg(hsc_file).arg(state.score));
     }
 
-    switch (wd::show_table(QString::fromUtf8(hsc_text))) {
-    case wd::TableChoice::play_again:
+    const QString outcome = ended.all_cleared ? QStringLiteral("All levels cleared!")
+        : ended.next_level_failed             ? QStringLiteral("The next level could not be loaded.")
+                                              : QStringLiteral("Caught!");
+    const QStringList notices = std::exchange(hsc_notices, {});
+    switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices)) {
+    case wd::TableChoice::play_again: {
+        const wd::Board ended_board = state;  // what is drawn until the program ends, if level 0 fails
         state.score = 0;
-        if (const wd::LoadResult result = state.load_numbered_level(0); !result.ok())
-            warn(QString::fromStdString(result.message));
+        if (const wd::LoadResult result = state.load_numbered_level(0); !result.ok()) {
+            state = ended_board;
+            end_after_failed_restart(result.message);
+            return;  // play stays stopped until the program ends
+        }
         break;
+    }
     case wd::TableChoice::quit:
         close();
         break;
@@ -188,4 +376,16 @@ void MainWidget::mousedead()
         break;
     }
     in_game_over = false;
+}
+
+// Level 0 cannot be played again: rather than a blank board, the program ends
+// with the loader's message, as it does when level 0 fails at start-up.
+void MainWidget::end_after_failed_restart(const std::string& message)
+{
+    warn(QString::fromStdString(message));
+    close();
+    // Only a running event loop can carry the status; without one (a test
+    // driving the widget) setting it would end the next loop started instead.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(1);
 }

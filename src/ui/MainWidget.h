@@ -4,11 +4,18 @@
 
 #include "../game/board.h"
 #include "../scores/hsc_table.h"
+#include "../scores/score_store.h"
+#include "KeyMap.h"
 #include "SceneRenderer.h"
+#include "StatusStrip.h"
+#include "ViewGeometry.h"
 
 #include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class QTimer;
 
@@ -29,18 +36,40 @@ public:
     void mousedead();
     int init_audio();
 
+    bool paused() const { return is_paused; }
+    void set_paused(bool pause);
+    // Where the board and strip stand in the window as it is now.
+    wd::ViewGeometry view() const;
+    // Resizes the window to show the board at this whole-number scale.
+    void zoom_to(int zoom);
+
 public slots:
     void timer_proc();
 
 protected:
+    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void load_sprites();
     void load_hsc();
     void save_hsc();
+    void note_hsc_problem(const QString& text);
+    void end_after_failed_restart(const std::string& message);
     bool start_level(const wd::LoadResult& result);
+
+    void handle(wd::Action action);
+    void after_rule_call();
+    wd::StripState strip_state() const;
+    void fit_scene_to_board();
+    void new_game();
+    void restart_level();
+    void replay(const std::string& level, int score);
+    void with_play_paused(const std::function<void()>& show_box);
+    void toggle_full_screen();
 
     wd::Board state;
     int key_up;
@@ -58,16 +87,24 @@ private:
     QPixmap block_pixmap;
     QPixmap hardblock_pixmap;
     QImage scene_pixmap;
-    QImage strip_image;
     wd::SceneRenderer renderer;
+    wd::ViewGeometry geometry;
+    wd::StripState shown_strip;
 
     QTimer* clock = nullptr;
     int timer_interval = 0;
 
     char hsc_text[wd::hsc::text_capacity] = {};
-    bool hsc_may_write = true;
+    wd::hsc::ScoreStore hsc_store{QStringLiteral("hsc.dat"), [this](const QString& text) { note_hsc_problem(text); }};
+    QStringList hsc_notices;  // told in the next table box
     char actpname[wd::hsc::name_capacity] = {};  // the last name entered this run
 
     bool startup_ok = false;
     bool in_game_over = false;  // ticks and keys wait while its dialogs are open
+
+    bool is_paused = false;
+    bool box_open = false;         // a box the player opened: not a focus loss
+    int seen_loads = 0;            // the board's level count when last drawn
+    int level_entry_score = 0;     // what a restart of this level starts with
+    bool repeats_blocked = false;  // a key held into a new level must be let go first
 };

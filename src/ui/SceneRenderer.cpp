@@ -33,6 +33,7 @@ void SceneRenderer::set_sprites(const Sprites& sprites)
 
     // A sprite larger than a cell overlaps its neighbours, which copies cannot do.
     tiles_usable_ = true;
+    drawn_.clear();
     for (char c : sprite_cells) {
         const QPixmap* sprite = sprite_for(c);
         if (sprite->width() > cell_size || sprite->height() > cell_size)
@@ -83,14 +84,46 @@ void SceneRenderer::render_painted(const Board& board, QImage& image) const
                 painter.drawPixmap(cell_size * x, cell_size * y, *sprite);
 }
 
-void SceneRenderer::render_strip(int score, const QFont& font, QImage& strip) const
+QRegion SceneRenderer::update_board(const Board& board, QImage& image)
 {
-    QPainter painter(&strip);
-    painter.fillRect(strip.rect(), background());
-    painter.drawPixmap(2, 2, sprites_.cheese);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(18, 18, QString::asprintf(":%05d", score));
+    const int columns = image.width() / cell_size;
+    const int rows = image.height() / cell_size;
+    const auto shown = [&](int x, int y) { return x < board.board_width && y < board.board_height ? board.board[y][x] : '.'; };
+    if (!tiles_usable_ || image.format() != QImage::Format_RGB32 || drawn_size_ != image.size()
+        || drawn_.size() != std::size_t(columns) * rows) {
+        render_board(board, image);
+        drawn_.resize(std::size_t(columns) * rows);
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                drawn_[std::size_t(y) * columns + x] = shown(x, y);
+        drawn_size_ = image.size();
+        return QRegion(image.rect());
+    }
+
+    const std::size_t tile_row_bytes = cell_size * sizeof(QRgb);
+    const qsizetype stride = image.bytesPerLine();
+    uchar* const pixels = image.bits();
+    QRegion changed;
+    for (int y = 0; y < rows; ++y) {
+        int run_start = -1;  // neighbouring changed cells join one rectangle
+        for (int x = 0; x <= columns; ++x) {
+            const bool differs = x < columns && drawn_[std::size_t(y) * columns + x] != shown(x, y);
+            if (differs) {
+                const char c = shown(x, y);
+                drawn_[std::size_t(y) * columns + x] = c;
+                const uchar* tile = tiles_[static_cast<unsigned char>(c)].constBits();
+                uchar* target = pixels + y * cell_size * stride + x * tile_row_bytes;
+                for (int line = 0; line < cell_size; ++line)
+                    std::memcpy(target + line * stride, tile + line * tile_row_bytes, tile_row_bytes);
+                if (run_start < 0)
+                    run_start = x;
+            } else if (run_start >= 0) {
+                changed += QRect(run_start * cell_size, y * cell_size, (x - run_start) * cell_size, cell_size);
+                run_start = -1;
+            }
+        }
+    }
+    return changed;
 }
 
 }  // namespace wd

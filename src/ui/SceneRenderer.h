@@ -1,12 +1,15 @@
 #pragma once
-// Draws the board into the scene image and the score into the status strip.
+// Draws the board into the scene image, one 16-pixel cell at a time.
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 
+#include <QRegion>
+
 #include <array>
+#include <vector>
 
 namespace wd {
 
@@ -29,7 +32,12 @@ public:
     // Rebuilds the whole image from the board; cells beyond it are clipped and
     // image area beyond the board shows background.
     void render_board(const Board& board, QImage& image) const;
-    void render_strip(int score, const QFont& font, QImage& strip) const;
+
+    // Brings the image up to date with the board, drawing only the cells that
+    // changed since the last call, and returns them in image pixels. A new
+    // image size, new sprites or forget() redraws and returns everything.
+    QRegion update_board(const Board& board, QImage& image);
+    void forget() { drawn_.clear(); }
 
 private:
     const QPixmap* sprite_for(char cell) const;
@@ -41,6 +49,10 @@ private:
     // plain copy of 16 rows, with the very pixels a painter would produce.
     std::array<QImage, 256> tiles_;
     bool tiles_usable_ = false;
+
+    // The cells as update_board last drew them, row by row over the image.
+    std::vector<char> drawn_;
+    QSize drawn_size_;
 };
 
 }  // namespace wd

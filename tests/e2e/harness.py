@@ -82,7 +82,9 @@ class Game:
 
     def __init__(self, exe, folder, args=(), expect_window=True, env=None):
         self.folder = folder
-        self.env = env
+        # Settings of this run only: a remembered zoom or name never leaks in.
+        self.env = dict(env if env is not None else os.environ)
+        self.env.setdefault("XDG_CONFIG_HOME", os.path.join(folder.path, ".config"))
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -108,6 +110,7 @@ class Game:
     def _start(self, exe, args):
         self.lines = []
         self.errors = []
+        self.started = time.monotonic()
         self.changed = threading.Condition()
         self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env)
@@ -198,3 +201,21 @@ class Game:
             self.process.kill()
             self.process.wait()
         self._readers_done()
+
+
+def run_cases(cases):
+    """The command line of a script of cases: --exe PATH --data DIR CASE."""
+    import argparse
+    import sys
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--data", required=True)
+    parser.add_argument("case", choices=sorted(cases))
+    options = parser.parse_args()
+    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
+    try:
+        cases[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
+    except Failure as failure:
+        print("FAIL:", failure)
+        sys.exit(1)
+    print("PASS:", options.case)

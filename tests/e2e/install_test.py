@@ -95,7 +95,9 @@ def main():
 
     # The player's own files: a table, an extra level, an edited level and sprite,
     # all kept byte for byte; the game plays the edited level 0 from the play folder.
-    own = {"hsc.dat": b"mine\n", "level000.lvx": OWN_LEVEL.encode(), "level012.lvx": b"my own\n",
+    # The table in the format: the game would move a damaged one aside.
+    table = "Mine\n\n" + "".join(f"me.....{n}\n" for n in range(9, -1, -1))
+    own = {"hsc.dat": table.encode(), "level000.lvx": OWN_LEVEL.encode(), "level012.lvx": b"my own\n",
            "level005.lvx": b"edited\n", "cat.xpm": b"/* XPM */ edited\n"}
     for name, content in own.items():
         with open(os.path.join(play, name), "wb") as out:

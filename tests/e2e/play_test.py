@@ -2,13 +2,13 @@
     play_test.py --exe PATH --data DIR CASE
 Run under xvfb-run; CASE is one of the functions named in CASES."""
 
-import argparse
 import os
 import re
+import stat
 import subprocess
-import sys
+import time
 
-from harness import Failure, Game, PlayFolder, check, xdotool
+from harness import run_cases, Failure, Game, PlayFolder, check, wait_until, xdotool
 
 # The mouse eats the cheese, then pushes the block onto a walled-in cat.
 TRAP = ["HHHHHHHH",
@@ -184,14 +184,13 @@ def screenshot_of_level_zero(exe, data):
 
 
 def shipped_level_zero_can_be_cleared(exe, data):
-    """Both cats of the first shipped level shut in by real pushes; level 1 follows."""
+    """The cat of the first shipped level herded to the end of its pen by real pushes; level 1 follows."""
     folder = PlayFolder(data, {}, HIGH, shipped_levels=True)
     game = Game(exe, folder)
     try:
-        # To the upper pen's crate, then push it home; walls stop any extra steps.
-        game.keys(*["Left"] * 10, *["Up"] * 3, *["Right"] * 9)
-        # Round to the lower pen's crate, then push it home.
-        game.keys(*["Left"] * 20, *["Down"] * 4, *["Right"] * 25, *["Down"] * 2, *["Left"] * 12)
+        # Along the open row and up past a cheese to the pen's crate, then ten pushes
+        # bring the crate to the pen's last cell, where the cat is caught.
+        game.keys(*["Left"] * 12, *["Up"] * 5, *["Right"] * 10)
         game.wait_for_line("reading line 0", count=2)
         check(game.count_lines(r"\d+:.*") == 0, "the game ended instead")
         rows = {name: [line.rstrip("\n") for line in open(os.path.join(data, name))]
@@ -202,26 +201,74 @@ def shipped_level_zero_can_be_cleared(exe, data):
         game.stop()
 
 
+def return_after_arrows_plays_again(exe, data):
+    """Stray arrow and Tab presses in the table box never turn Return into Quit, nor Escape into Play Again."""
+    folder = PlayFolder(data, {"level000.lvx": MEET}, HIGH)
+    game = Game(exe, folder)
+    try:
+        # Arrow presses still arriving after the cat is met change nothing.
+        game.keys("Right", "Right", "Right", "Right", "Right", "Down")
+        game.wait_for_line(r"9:old,100, hsc=100,scr=10")
+        game.keys("Right", "Tab", "Left", "Down", "Tab", "Up", "Return", window=game.wait_for_table_box())
+        game.wait_for_line("reading line 0", count=2)  # Play Again: level 0 once more
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line(r"9:old,100, hsc=100,scr=10", count=2)
+        game.keys("Tab", "Left", "Right", "Escape", window=game.wait_for_table_box())
+        check(game.wait_exit() == 0, "exit status")
+        check(game.count_lines("reading line 0") == 2, "played again after Escape")
+        check(folder.read("hsc.dat") == HIGH, "table changed")
+    finally:
+        game.stop()
+
+
+def fifo_table_refused_within_a_second(exe, data):
+    """A FIFO as hsc.dat is refused at once, at start and at the game over, and left as it is."""
+    folder = PlayFolder(data, {"level000.lvx": MEET})
+    table = os.path.join(folder.path, "hsc.dat")
+    os.mkfifo(table)
+    message = f"whiskerdash: {table}: cannot read: not a regular file (a FIFO); the file is left as it is"
+    game = Game(exe, folder)
+    try:
+        wait_until("the FIFO refused", lambda: message in game.stderr_text(),
+                   timeout=max(0.0, game.started + 1.0 - time.monotonic()))
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line(r"9:Dot,50, hsc=50,scr=10")
+        box = game.wait_for_table_box()
+        check(game.stderr_text().count(message) == 2, "stderr: " + game.stderr_text())
+        game.keys("Escape", window=box)
+        check(game.wait_exit() == 0, "exit status")
+        check(stat.S_ISFIFO(os.stat(table).st_mode), "hsc.dat is no longer a FIFO")
+        check(sorted(set(os.listdir(folder.path)) - {".config"}) == sorted(["hsc.dat", "level000.lvx"] +
+                                                        [n for n in os.listdir(data) if n.endswith(".xpm")]),
+              "files: " + " ".join(sorted(os.listdir(folder.path))))
+    finally:
+        game.stop()
+
+
+def level_zero_gone_at_play_again_ends_with_message(exe, data):
+    """Play Again with level 0 gone ends the program with the loader's message, not a blank board."""
+    folder = PlayFolder(data, {"level000.lvx": MEET}, HIGH)
+    game = Game(exe, folder)
+    try:
+        game.keys("Right", "Right", "Right")
+        box = game.wait_for_table_box()
+        os.remove(os.path.join(folder.path, "level000.lvx"))
+        game.keys("Return", window=box)
+        code = game.wait_exit()
+        check(code == 1, f"exit status {code}")
+        check(game.stderr_text().endswith("whiskerdash: level000.lvx: cannot open: No such file or directory"),
+              "stderr: " + game.stderr_text())
+        check(folder.read("hsc.dat") == HIGH, "table changed")
+    finally:
+        game.stop()
+
+
 CASES = {f.__name__: f for f in [shipped_level_zero_can_be_cleared, startup_trace_and_size, refused_start_exits_with_message,
                                   play_push_advance_name_quit, play_again_restarts_level_zero,
-                                  cat_hunts_a_still_mouse, clearing_the_last_level_wins, screenshot_of_level_zero]}
-
-
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
-    options = parser.parse_args()
-    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
-    try:
-        CASES[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    print("PASS:", options.case)
-    return 0
+                                  cat_hunts_a_still_mouse, clearing_the_last_level_wins, screenshot_of_level_zero,
+                                  return_after_arrows_plays_again, fifo_table_refused_within_a_second,
+                                  level_zero_gone_at_play_again_ends_with_message]}
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    run_cases(CASES)

@@ -1,0 +1,62 @@
+#pragma once
+// The high-score file shared by every game playing in the same folder: each
+// save takes a lock beside the table, reads what is there now, ranks this
+// game's unsaved entries into it and writes the result, so no game's entry is
+// lost to another's copy.
+
+#include "hsc_table.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wd::hsc {
+
+class ScoreStore {
+public:
+    // Gets every problem the player should hear of, naming the file and the reason.
+    using NoticeSink = std::function<void(const QString&)>;
+
+    explicit ScoreStore(const QString& path, NoticeSink notice = {});
+
+    // Fills `text` with the table as it is on disk now (the built-in one when
+    // there is none), with this game's unsaved entries ranked into it. A
+    // damaged table is moved aside; an unreadable one is left as it is and the
+    // text keeps the table it held, if any.
+    void load(char (&text)[text_capacity]);
+
+    // Writes this game's new entry at `slot` of the text and keeps it until a
+    // save puts it in the file. False, text unchanged, when it cannot fit.
+    bool add(char (&text)[text_capacity], Slot slot, std::string_view name, int score);
+
+    // Puts the unsaved entries into the file, merged with what is there now,
+    // and leaves that merged table in `text`. False when the file could not be
+    // written; the entries then stay unsaved and the old file stays whole.
+    bool save(char (&text)[text_capacity]);
+
+    bool has_unsaved() const { return !unsaved.empty(); }
+    const QString& path() const { return file; }
+
+    // How long a save waits for another game's lock.
+    static constexpr int lock_wait_ms = 5000;
+
+private:
+    struct Entry {
+        std::string name;
+        int score = 0;
+    };
+
+    // The table on disk, or why there is none to build on. A damaged table is
+    // moved aside only while holding the lock.
+    bool read_base(std::string& base, bool locked, QString& failure);
+    void rank_unsaved_into(char (&text)[text_capacity]) const;
+    void tell(const QString& text) const;
+
+    QString file;
+    NoticeSink notice;
+    std::vector<Entry> unsaved;
+};
+
+}  // namespace wd::hsc

@@ -1,0 +1,59 @@
+#include "InfoBoxes.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace wd {
+
+namespace {
+void run_box(QWidget* over, const QString& title, const QString& text, bool fixed_pitch)
+{
+    QMessageBox box(over);
+    box.setWindowTitle(title);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    if (fixed_pitch)
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    box.setDefaultButton(close);
+    box.setEscapeButton(close);
+    box.exec();
+}
+}  // namespace
+
+QString help_text()
+{
+    return QStringLiteral(
+        "You are the mouse. Catch every cat to clear a level.\n"
+        "\n"
+        "Arrow keys, W A S D or the keypad's 8 4 6 2 move the mouse.\n"
+        "Walk into a row of crates to push it, unless a stone wall stops it.\n"
+        "Cheese is worth 10 points. Cats cannot step on cheese or crates.\n"
+        "Push a crate onto a cat: it escapes to a free cell next to it,\n"
+        "or is caught when it has none. If a cat reaches you, the game is over.\n"
+        "\n"
+        "P, Pause or Escape   pause and resume\n"
+        "F2 or Ctrl+N         new game\n"
+        "F5                   restart this level\n"
+        "Ctrl+H               high scores\n"
+        "M                    sound on or off\n"
+        "F11                  full screen\n"
+        "Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x\n"
+        "Ctrl+Q               quit\n");
+}
+
+void show_scores(QWidget* over, const QString& table)
+{
+    run_box(over, QStringLiteral("Whiskerdash high scores"), table, true);
+}
+
+void show_help(QWidget* over)
+{
+    run_box(over, QStringLiteral("Whiskerdash help"), help_text(), true);
+}
+
+}  // namespace wd

@@ -1,0 +1,127 @@
+"""End-to-end cases for what surrounds play: pause, keys, a window that scales.
+Usage: window_test.py --exe PATH --data DIR CASE, under xvfb-run."""
+
+import os
+import subprocess
+import time
+
+from harness import run_cases, WAIT, Failure, Game, PlayFolder, check, wait_until, xdotool
+
+TRAP = ["HHHHHHHH",
+        "HMK.BCHH",
+        "HHHHHHHH"]
+OPEN = ["HHHHHHHHHH",
+        "H........H",
+        "H.M......H",
+        "H........H",
+        "H......C.H",
+        "HHHHHHHHHH"]
+FLOOR = (0xDD, 0xE6, 0xD5)
+TABLE = b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"9\n" for _ in range(10))
+
+
+class Shot:
+    """The window's pixels as the X server holds them."""
+
+    def __init__(self, game):
+        width, height = game.geometry()
+        for attempt in range(10):
+            grab = subprocess.run(["import", "-window", game.window, "-depth", "8", "rgb:-"], capture_output=True)
+            if grab.returncode == 0 and len(grab.stdout) == width * height * 3:
+                break
+            time.sleep(0.05 * (attempt + 1))
+        check(grab.returncode == 0, "import failed: " + grab.stderr.decode(errors="replace"))
+        self.width, self.height, self.pixels = width, height, grab.stdout
+
+    def pixel(self, x, y):
+        at = (y * self.width + x) * 3
+        return tuple(self.pixels[at:at + 3])
+
+    def block(self, x, y, size):
+        return b"".join(self.pixels[((y + r) * self.width + x) * 3:][:size * 3] for r in range(size))
+
+    def board(self):
+        """Everything below the strip, where only the cells change."""
+        return self.pixels[20 * self.width * 3:]
+
+
+def floor_cell_colour(game, zoom=1):
+    """The middle of cell (1,1), a floor cell of OPEN."""
+    return Shot(game).pixel(zoom * (16 + 8), zoom * (20 + 16 + 8))
+
+
+def pause_holds_the_board(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": OPEN}, TABLE)
+    game = Game(exe, folder)
+    try:
+        game.keys("p")
+        wait_until("the board dimmed", lambda: floor_cell_colour(game) != FLOOR)
+        paused = Shot(game)
+        time.sleep(2.0)  # the point of the test: two seconds in which nothing may move
+        check(Shot(game).pixels == paused.pixels, "the window changed while paused")
+        game.keys("p")
+        wait_until("the board lit again", lambda: floor_cell_colour(game) == FLOOR)
+        lit = Shot(game)
+        wait_until("a cat's move after resuming", lambda: Shot(game).board() != lit.board(), timeout=WAIT)
+    finally:
+        game.stop()
+
+
+def ctrl_q_quits_and_keeps_the_table(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP}, TABLE)
+    game = Game(exe, folder)
+    try:
+        game.keys("Right")  # cheese: 10 points, never ranked when the player quits
+        game.keys("ctrl+q")
+        check(game.wait_exit() == 0, "exit status")
+        check(game.count_lines(r"\d+:.*") == 0, "a quit game was ranked")
+        check(folder.read("hsc.dat") == TABLE, repr(folder.read("hsc.dat")))
+    finally:
+        game.stop()
+
+
+def f2_starts_a_new_game_at_level_zero(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": OPEN}, TABLE)
+    game = Game(exe, folder)
+    try:
+        game.keys("Right", "Right", "Right")  # cheese, then the cat is trapped
+        game.wait_for_line("  " + OPEN[-1], count=1)
+        game.keys("F2")
+        game.wait_for_line("  " + TRAP[1], count=2)
+        check(game.count_lines(r"\d+:.*") == 0, "a new game ranked the old one")
+        # Level 0 again, with a score of 0: the cheese is back and worth 10.
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  " + OPEN[-1], count=2)
+    finally:
+        game.stop()
+
+
+def resized_window_shows_sprites_at_3x(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP}, TABLE)
+    game = Game(exe, folder)
+    try:
+        width, height = game.geometry()
+        xdotool("windowsize", game.window, width * 3, height * 3)
+        wait_until("the window at 3x", lambda: game.geometry() == (width * 3, height * 3))
+
+        def sprite_at_3x(name):
+            return subprocess.run(["convert", os.path.join(data, name), "-background", "#DDE6D5", "-flatten",
+                                   "-scale", "300%", "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+
+        expected = {(1, 1): sprite_at_3x("mouse.xpm"), (2, 1): sprite_at_3x("cheese.xpm"),
+                    (4, 1): sprite_at_3x("block.xpm"), (0, 0): sprite_at_3x("hardblock.xpm")}
+
+        def all_cells_at_3x():
+            shot = Shot(game)
+            return all(shot.block(48 * x, 60 + 48 * y, 48) == pixels for (x, y), pixels in expected.items())
+        wait_until("every sprite drawn at exactly 3x", all_cells_at_3x)
+    finally:
+        game.stop()
+
+
+CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_the_table,
+                                  f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x]}
+
+
+if __name__ == "__main__":
+    run_cases(CASES)

@@ -1,0 +1,478 @@
+// Pause, the keys around play, the strip's status, the scaling window and the
+// repaint of only what changed.
+
+#include "widget_testing.h"
+
+#include "settings/settings.h"
+#include "ui/InfoBoxes.h"
+#include "ui/KeyMap.h"
+#include "ui/SceneRenderer.h"
+#include "ui/StatusStrip.h"
+#include "ui/ViewGeometry.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPaintEvent>
+
+using wd::Action;
+using wd::testing::PlayFolder;
+using wd::testing::frame;
+using wd::testing::start_widget;
+using wd::testing::when_shown;
+
+namespace {
+
+// Mouse at (1,1), cheese right of it, a cat at the far end of the corridor.
+const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H......H", "HHHHHHHH"};
+// Pushing the crate right traps the one cat: the next level loads.
+const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
+
+void send_key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false,
+              QEvent::Type type = QEvent::KeyPress)
+{
+    QKeyEvent event(type, key, modifiers, QString(), repeat);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+QTimer* clock_of(MainWidget& widget)
+{
+    return widget.findChild<QTimer*>();
+}
+
+QPoint mouse_of(MainWidget& widget)
+{
+    return {widget.game().mouse_x, widget.game().mouse_y};
+}
+
+// The cats' draws for one step of the first cat: left, no vertical, accepted.
+void next_tick_moves_cat_left(MainWidget& widget)
+{
+    auto draws = std::make_shared<std::vector<double>>(std::vector<double>{0.1, 0.5, 0.0});
+    widget.game().random = [draws, i = std::size_t(0)]() mutable {
+        const double f = i < draws->size() ? (*draws)[i++] : 0.99;
+        return int(f * 16777216.0);
+    };
+}
+
+// Collects what the paint events were asked to cover.
+struct PaintSpy : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class TestView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void geometry_for_window_sizes_data();
+    void geometry_for_window_sizes();
+    void actions_for_keys_data();
+    void actions_for_keys();
+    void status_text_data();
+    void status_text();
+    void pause_keys_stop_cats_and_moves_data();
+    void pause_keys_stop_cats_and_moves();
+    void focus_loss_pauses_but_game_over_boxes_do_not();
+    void new_game_and_restart_level();
+    void held_key_does_not_walk_into_a_new_level();
+    void quit_key_closes_the_window();
+    void scores_and_help_boxes_pause_play_data();
+    void scores_and_help_boxes_pause_play();
+    void zoom_keys_resize_and_are_remembered();
+    void tick_repaints_only_the_cells_it_touched_data();
+    void tick_repaints_only_the_cells_it_touched();
+    void full_update_repaints_everything();
+};
+
+void TestView::cleanup()
+{
+    wd::testing::stop_waiting();
+    wd::settings::set_zoom(0);
+}
+
+void TestView::geometry_for_window_sizes_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QRect>("target");
+    // The shipped levels: 32 x 20 cells, 512 x 340 with the strip.
+    QTest::newRow("start-up size") << QSize(512, 340) << 1.0 << QRect(0, 0, 512, 340);
+    QTest::newRow("a little larger: 1x, centred") << QSize(600, 400) << 1.0 << QRect(44, 30, 512, 340);
+    QTest::newRow("3x exactly") << QSize(1536, 1020) << 3.0 << QRect(0, 0, 1536, 1020);
+    QTest::newRow("full HD: height allows 3x") << QSize(1920, 1080) << 3.0 << QRect(192, 30, 1536, 1020);
+    QTest::newRow("4K: height allows 6x") << QSize(3840, 2160) << 6.0 << QRect(384, 60, 3072, 2040);
+    QTest::newRow("half size: smooth reduction") << QSize(256, 170) << 0.5 << QRect(0, 0, 256, 170);
+    QTest::newRow("narrow below 1x") << QSize(256, 400) << 0.5 << QRect(0, 115, 256, 170);
+    QTest::newRow("empty window") << QSize(0, 0) << 1.0 << QRect(0, 0, 0, 0);
+}
+
+void TestView::geometry_for_window_sizes()
+{
+    QFETCH(QSize, window);
+    QFETCH(double, scale);
+    QFETCH(QRect, target);
+    const wd::ViewGeometry view(window, QSize(512, 320), wd::strip_height);
+    QCOMPARE(view.scale(), scale);
+    QCOMPARE(view.target(), target);
+    QCOMPARE(view.strip().height() + view.board().height(), target.height());
+    if (window.isEmpty())
+        return;
+    if (scale >= 1.0) {
+        const int s = int(scale);
+        QCOMPARE(view.board_to_window(QRect(16, 16, 16, 16)),
+                 QRect(target.x() + 16 * s, target.y() + 20 * s + 16 * s, 16 * s, 16 * s));
+        // Mapping back covers the very cell.
+        QCOMPARE(view.window_to_board(view.board_to_window(QRect(16, 16, 16, 16))), QRect(16, 16, 16, 16));
+    } else {
+        // A reduced cell still maps to pixels inside the board's part.
+        QVERIFY(view.board().contains(view.board_to_window(QRect(496, 304, 16, 16))));
+    }
+}
+
+void TestView::actions_for_keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("action");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int pad = Qt::KeypadModifier;
+    QTest::newRow("up arrow") << int(Qt::Key_Up) << none << int(Action::move_up);
+    QTest::newRow("ctrl+right arrow still moves") << int(Qt::Key_Right) << ctrl << int(Action::move_right);
+    QTest::newRow("keypad 8") << int(Qt::Key_8) << pad << int(Action::move_up);
+    QTest::newRow("keypad 4") << int(Qt::Key_4) << pad << int(Action::move_left);
+    QTest::newRow("keypad 6") << int(Qt::Key_6) << pad << int(Action::move_right);
+    QTest::newRow("keypad 2") << int(Qt::Key_2) << pad << int(Action::move_down);
+    QTest::newRow("keypad up, num lock off") << int(Qt::Key_Up) << pad << int(Action::move_up);
+    QTest::newRow("8 of the main row") << int(Qt::Key_8) << none << int(Action::none);
+    QTest::newRow("W") << int(Qt::Key_W) << none << int(Action::move_up);
+    QTest::newRow("A") << int(Qt::Key_A) << none << int(Action::move_left);
+    QTest::newRow("S") << int(Qt::Key_S) << none << int(Action::move_down);
+    QTest::newRow("D") << int(Qt::Key_D) << none << int(Action::move_right);
+    QTest::newRow("ctrl+W is no move") << int(Qt::Key_W) << ctrl << int(Action::none);
+    QTest::newRow("P") << int(Qt::Key_P) << none << int(Action::pause);
+    QTest::newRow("Pause") << int(Qt::Key_Pause) << none << int(Action::pause);
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << int(Action::pause);
+    QTest::newRow("alt+P") << int(Qt::Key_P) << int(Qt::AltModifier) << int(Action::none);
+    QTest::newRow("F2") << int(Qt::Key_F2) << none << int(Action::new_game);
+    QTest::newRow("ctrl+N") << int(Qt::Key_N) << ctrl << int(Action::new_game);
+    QTest::newRow("F5") << int(Qt::Key_F5) << none << int(Action::restart_level);
+    QTest::newRow("ctrl+Q") << int(Qt::Key_Q) << ctrl << int(Action::quit);
+    QTest::newRow("Q alone") << int(Qt::Key_Q) << none << int(Action::none);
+    QTest::newRow("ctrl+H") << int(Qt::Key_H) << ctrl << int(Action::show_scores);
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << int(Action::show_help);
+    QTest::newRow("F11") << int(Qt::Key_F11) << none << int(Action::full_screen);
+    QTest::newRow("ctrl++") << int(Qt::Key_Plus) << ctrl << int(Action::zoom_in);
+    QTest::newRow("ctrl+= (plus without shift)") << int(Qt::Key_Equal) << ctrl << int(Action::zoom_in);
+    QTest::newRow("ctrl+-") << int(Qt::Key_Minus) << ctrl << int(Action::zoom_out);
+    QTest::newRow("ctrl+0") << int(Qt::Key_0) << ctrl << int(Action::zoom_reset);
+    QTest::newRow("M") << int(Qt::Key_M) << none << int(Action::toggle_sound);
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << int(Action::none);
+}
+
+void TestView::actions_for_keys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, action);
+    const wd::Arrows arrows{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+    QCOMPARE(int(wd::action_for(key, Qt::KeyboardModifiers(modifiers), arrows)), action);
+}
+
+void TestView::status_text_data()
+{
+    QTest::addColumn<bool>("paused");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("wide") << false << 1000 << "Level 4 \u00b7 Cats left 7";
+    QTest::newRow("paused, wide") << true << 1000 << "Paused \u00b7 press P to play";
+    QTest::newRow("no room at all") << false << 3 << "";
+}
+
+void TestView::status_text()
+{
+    QFETCH(bool, paused);
+    QFETCH(int, room);
+    QFETCH(QString, text);
+    const QFont font;
+    wd::StripState state;
+    state.level = 3;
+    state.cats = 7;
+    state.paused = paused;
+    QCOMPARE(wd::strip_status_text(state, font, room), text);
+    // Narrower room gives shorter text that still fits.
+    for (int narrower = 200; narrower > 0; narrower -= 10) {
+        const QString fitted = wd::strip_status_text(state, font, narrower);
+        QVERIFY(QFontMetrics(font).horizontalAdvance(fitted) <= narrower);
+    }
+}
+
+void TestView::pause_keys_stop_cats_and_moves_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("P") << int(Qt::Key_P);
+    QTest::newRow("Pause") << int(Qt::Key_Pause);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestView::pause_keys_stop_cats_and_moves()
+{
+    QFETCH(int, key);
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    QVERIFY(clock_of(*widget)->isActive());
+
+    send_key(*widget, key);
+    QVERIFY(widget->paused());
+    QVERIFY(!clock_of(*widget)->isActive());
+    const QImage paused_frame = frame(*widget);
+    next_tick_moves_cat_left(*widget);
+    widget->timer_proc();  // a tick that was already queued
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(mouse_of(*widget), QPoint(1, 1));
+    QCOMPARE(widget->game().cat_x[0], 6);
+    QCOMPARE(widget->game().score, 0);
+    QCOMPARE(frame(*widget), paused_frame);
+
+    send_key(*widget, key);
+    QVERIFY(!widget->paused());
+    // A fresh interval: the cats wait a whole tick after resuming.
+    QVERIFY(clock_of(*widget)->isActive());
+    QVERIFY(clock_of(*widget)->remainingTime() > 300);
+    QVERIFY(frame(*widget) != paused_frame);  // no longer dimmed
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(widget->game().score, 10);
+}
+
+void TestView::focus_loss_pauses_but_game_over_boxes_do_not()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHH", "HMCKH", "HHHHH"});
+    auto widget = start_widget();
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(widget.get(), &deactivate);
+    QVERIFY(widget->paused());
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(widget.get(), &activate);
+    QVERIFY(widget->paused());  // coming back does not resume by itself
+    send_key(*widget, Qt::Key_P);
+    QVERIFY(!widget->paused());
+
+    // The game-over box takes the focus from the window: play goes on after it.
+    bool answered = false;
+    when_shown<QMessageBox>([&](QMessageBox* box) {
+        QEvent lost(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(widget.get(), &lost);
+        answered = true;
+        box->defaultButton()->click();
+    });
+    send_key(*widget, Qt::Key_Right);  // onto the cat
+    QVERIFY(answered);
+    QVERIFY(!widget->paused());
+    QVERIFY(clock_of(*widget)->isActive());
+}
+
+void TestView::new_game_and_restart_level()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", trap);
+    folder.level("level001.lvx", corridor);
+    auto widget = start_widget();
+    widget->game().score = 30;
+    send_key(*widget, Qt::Key_Right);  // traps the cat: level 1 with 30 points
+    QCOMPARE(widget->game().level_number, 1);
+    send_key(*widget, Qt::Key_Right);  // cheese
+    QCOMPARE(widget->game().score, 40);
+
+    send_key(*widget, Qt::Key_F5);
+    QCOMPARE(widget->game().score, 30);
+    QCOMPARE(widget->game().level_number, 1);
+    QCOMPARE(std::string(widget->game().board[1]), std::string("HMK...CH"));
+
+    send_key(*widget, Qt::Key_P);
+    send_key(*widget, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(widget->game().score, 0);
+    QCOMPARE(widget->game().level_number, 0);
+    QCOMPARE(std::string(widget->game().board[1]), std::string("HMBCHH"));
+    QVERIFY(!widget->paused());  // a new game is played at once
+}
+
+void TestView::held_key_does_not_walk_into_a_new_level()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", trap);
+    folder.level("level001.lvx", corridor);
+    auto widget = start_widget();
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(widget->game().level_number, 1);
+    send_key(*widget, Qt::Key_Right, Qt::NoModifier, true);  // the key is still held
+    QCOMPARE(mouse_of(*widget), QPoint(1, 1));
+    send_key(*widget, Qt::Key_Right, Qt::NoModifier, false, QEvent::KeyRelease);
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(mouse_of(*widget), QPoint(2, 1));
+    send_key(*widget, Qt::Key_Right, Qt::NoModifier, true);  // repeats count again
+    QCOMPARE(mouse_of(*widget), QPoint(3, 1));
+}
+
+void TestView::quit_key_closes_the_window()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    widget->show();
+    QVERIFY(widget->isVisible());
+    send_key(*widget, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!widget->isVisible());
+    widget.reset();
+    QVERIFY(!QFile::exists("hsc.dat"));  // as any close: written only for an entry not yet saved
+}
+
+void TestView::scores_and_help_boxes_pause_play_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("shows_table");
+    QTest::newRow("ctrl+H: high scores") << int(Qt::Key_H) << int(Qt::ControlModifier) << true;
+    QTest::newRow("F1: help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+}
+
+void TestView::scores_and_help_boxes_pause_play()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, shows_table);
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    QString shown;
+    bool paused_while_open = false;
+    when_shown<QMessageBox>([&](QMessageBox* box) {
+        shown = box->text();
+        paused_while_open = widget->paused() && !clock_of(*widget)->isActive();
+        box->escapeButton()->click();
+    });
+    send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(shown, shows_table ? QString::fromUtf8(widget->table_text()) : wd::help_text());
+    QVERIFY(paused_while_open);
+    QVERIFY(!widget->paused());
+    QVERIFY(clock_of(*widget)->isActive());
+    QCOMPARE(mouse_of(*widget), QPoint(1, 1));
+}
+
+void TestView::zoom_keys_resize_and_are_remembered()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    const QSize one(8 * 16, 4 * 16 + 20);
+    {
+        auto widget = start_widget();
+        QCOMPARE(widget->size(), one);
+        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(widget->size(), one);  // never below 1x
+        send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(widget->size(), one * 2);
+        send_key(*widget, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(widget->size(), one * 3);
+        QCOMPARE(widget->view().scale(), 3.0);
+        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(widget->size(), one * 2);
+        QCOMPARE(wd::settings::zoom(), 2);
+        send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+        for (int i = 0; i < 20; ++i)
+            send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+        // Never larger than the screen.
+        const QSize available = widget->screen()->availableGeometry().size();
+        QVERIFY(widget->width() <= available.width() && widget->height() <= available.height());
+        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        const int remembered = wd::settings::zoom();
+        QVERIFY(remembered >= 2);
+        auto next_run = start_widget();
+        QCOMPARE(next_run->size(), one * remembered);
+        send_key(*next_run, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(next_run->size(), one);
+    }
+    QCOMPARE(wd::settings::zoom(), 1);
+    QCOMPARE(start_widget()->size(), one);
+}
+
+void TestView::tick_repaints_only_the_cells_it_touched_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+    QTest::newRow("3x, off centre") << 3;
+}
+
+void TestView::tick_repaints_only_the_cells_it_touched()
+{
+    QFETCH(int, zoom);
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    clock_of(*widget)->stop();  // ticks come from the test alone
+    widget->resize(widget->size() * zoom + QSize(zoom == 3 ? 7 : 0, zoom == 3 ? 5 : 0));
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+
+    next_tick_moves_cat_left(*widget);
+    widget->timer_proc();
+    settle();
+    QCOMPARE(widget->game().cat_x[0], 5);
+    const wd::ViewGeometry view = widget->view();
+    QCOMPARE(spy.painted, QRegion(view.board_to_window(QRect(5 * 16, 16, 32, 16))));
+
+    // Cheese eaten: the mouse's two cells and the strip, whose score changed.
+    spy.painted = {};
+    send_key(*widget, Qt::Key_Right);
+    settle();
+    QCOMPARE(spy.painted, QRegion(view.board_to_window(QRect(16, 16, 32, 16))) + view.strip());
+
+    // Nothing changed: nothing is sent.
+    spy.painted = {};
+    widget->game().random = [] { return 0x666666; };  // the cat holds still
+    widget->timer_proc();
+    settle();
+    QVERIFY(spy.painted.isEmpty());
+}
+
+void TestView::full_update_repaints_everything()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    widget->resize(300, 200);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    widget->repaint();
+    QCOMPARE(spy.painted, QRegion(widget->rect()));
+    // Around the picture is the background colour, painted by the game itself.
+    const QImage shown = frame(*widget);
+    QCOMPARE(shown.pixelColor(0, 0), wd::SceneRenderer::background());
+    QCOMPARE(shown.pixelColor(299, 199), wd::SceneRenderer::background());
+    QVERIFY(widget->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+QTEST_MAIN(TestView)
+#include "test_view.moc"
