@@ -87,6 +87,10 @@ def main():
         game.wait_for_line("reading line 19")
         check(window_class(game) == f'"whiskerdash", "{APP_ID}"', "WM_CLASS " + window_class(game))
         check(game.stderr_text().count("cannot load the sprite") == 0, game.stderr_text())
+        # A new game finds the installed level 0 too.
+        game.keys("F2")
+        game.wait_for_line("reading line 19", count=2)
+        check(game.process.poll() is None and "whiskerdash:" not in game.stderr_text(), game.stderr_text())
     finally:
         game.stop()
     check(sorted(os.listdir(play)) == ["hsc.dat"], f"play folder holds {sorted(os.listdir(play))}")
