@@ -6,6 +6,11 @@
 #include <cstring>
 #include <fstream>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using wd::LoadResult;
 using wd::testing::QuietBoard;
 using wd::testing::level_text;
@@ -54,6 +59,7 @@ private slots:
     void refused_file_prints_no_trace();
     void file_names();
     void next_level_counts_up();
+    void numbered_levels_are_located();
     void cells_outside_grid_are_hard();
 };
 
@@ -157,9 +163,18 @@ void TestLevelLoader::missing_or_empty_file_leaves_no_rows_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "absent.lvx" << QByteArray() << "cannot open";
-    QTest::newRow("empty") << "empty.lvx" << QByteArray("") << "file is empty";
-    QTest::newRow("a folder") << "folder.lvx" << QByteArray() << "cannot read";
+    QTest::addColumn<int>("status");
+    const int missing = static_cast<int>(LoadResult::Status::missing);
+    const int no_rows = static_cast<int>(LoadResult::Status::no_rows);
+    QTest::newRow("missing") << "absent.lvx" << QByteArray() << "cannot open: No such file" << missing;
+    QTest::newRow("dangling link") << "dangling.lvx" << QByteArray() << "cannot open: No such file" << no_rows;
+    QTest::newRow("empty") << "empty.lvx" << QByteArray("") << "file is empty" << no_rows;
+    QTest::newRow("a folder") << "folder.lvx" << QByteArray() << "is a directory, not a regular file" << no_rows;
+    // Opening these could block for ever or act on a device: refused before opening.
+    QTest::newRow("a FIFO") << "fifo.lvx" << QByteArray() << "is a FIFO, not a regular file" << no_rows;
+    QTest::newRow("a socket") << "socket.lvx" << QByteArray() << "is a socket, not a regular file" << no_rows;
+    QTest::newRow("a device") << "/dev/zero" << QByteArray() << "is a device, not a regular file" << no_rows;
+    QTest::newRow("unreadable") << "locked.lvx" << QByteArray("HMH\n") << "cannot open: Permission denied" << no_rows;
 }
 
 void TestLevelLoader::missing_or_empty_file_leaves_no_rows()
@@ -167,18 +182,43 @@ void TestLevelLoader::missing_or_empty_file_leaves_no_rows()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
+    QFETCH(int, status);
     QTemporaryDir dir;
-    const QString path = dir.filePath(name);
-    if (name == "folder.lvx")
+    const QString path = name.startsWith('/') ? name : dir.filePath(name);
+    const QByteArray native = QFile::encodeName(path);
+    int socket_fd = -1;
+    if (name == "folder.lvx") {
         QDir(dir.path()).mkdir(name);
-    else if (!content.isNull())
+    } else if (name == "dangling.lvx") {
+        QVERIFY(QFile::link(dir.filePath("gone.lvx"), path));
+    } else if (name == "fifo.lvx") {
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    } else if (name == "socket.lvx") {
+        socket_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(static_cast<std::size_t>(native.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+        QCOMPARE(::bind(socket_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    } else if (name == "locked.lvx") {
+        if (::geteuid() == 0)
+            QSKIP("root reads any file");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QVERIFY(file.setPermissions({}));
+    } else if (!content.isNull() && !name.startsWith('/')) {
         QFile(path).open(QIODevice::WriteOnly);
+    }
 
     QuietBoard b;
     QVERIFY(b.load({"HHHHHH", "H.MC.H", "HHHHHH"}).ok());
     const LoadResult result = b.load_level(path.toStdString());
-    QCOMPARE(result.status, LoadResult::Status::no_rows);
-    QVERIFY(QString::fromStdString(result.message).startsWith(path + ": " + reason));
+    if (socket_fd >= 0)
+        ::close(socket_fd);
+    QCOMPARE(static_cast<int>(result.status), status);
+    QVERIFY2(QString::fromStdString(result.message).startsWith(path + ": " + reason), result.message.c_str());
     QCOMPARE(b.board_height, 0);
     QCOMPARE(b.cat_count, 0);
     QCOMPARE(b.board_width, 6);
@@ -196,14 +236,26 @@ void TestLevelLoader::refused_file_changes_nothing_data()
         many_lines += "HHH\n";
     std::string many_cats = "HM" + repeat('C', 70) + "H\n" + "H" + repeat('C', 31) + "H\n";
 
-    QTest::newRow("82 lines") << many_lines << "bad.lvx: line 82: more than 81 lines";
-    QTest::newRow("81 cells") << ("HM" + repeat('H', 79) + "\n") << "bad.lvx: line 1, column 81: line longer than 80 cells";
+    QTest::newRow("82 lines") << many_lines << "bad.lvx:82: more than 81 lines";
+    QTest::newRow("81 cells") << ("HM" + repeat('H', 79) + "\n") << "bad.lvx:1:81: line longer than 80 cells";
     QTest::newRow("81 cells on the last line without line feed")
-        << ("HMH\n" + repeat('H', 82)) << "bad.lvx: line 2, column 81: line longer than 80 cells";
-    QTest::newRow("101 cats") << many_cats << "bad.lvx: line 2, column 32: more than 100 cats";
+        << ("HMH\n" + repeat('H', 82)) << "bad.lvx:2:81: line longer than 80 cells";
+    QTest::newRow("101 cats") << many_cats << "bad.lvx:2:32: more than 100 cats";
     QTest::newRow("no mouse") << level_text({"HHH", "HCH", "HHH"}) << "bad.lvx: no mouse ('M') in the level";
-    QTest::newRow("zero byte") << std::string("HHH\nHM\0H\nHHH\n", 13) << "bad.lvx: line 2, column 3: zero byte";
-    QTest::newRow("line starting with zero") << std::string("HMH\n\0HH\n", 8) << "bad.lvx: line 2, column 1: zero byte";
+    QTest::newRow("zero byte") << std::string("HHH\nHM\0H\nHHH\n", 13) << "bad.lvx:2:3: zero byte";
+    QTest::newRow("line starting with zero") << std::string("HMH\n\0HH\n", 8) << "bad.lvx:2:1: zero byte";
+    // A board of no width would give a window of no width.
+    QTest::newRow("empty first row") << level_text({"", "HMCH", "HHHH"})
+                                     << "bad.lvx:1:1: first row is empty: the board would have no width";
+    QTest::newRow("first row only a line feed cut from the last line") << std::string("H")
+                                     << "bad.lvx:1:1: first row is empty: the board would have no width";
+    // Only the first row's width is drawn: a mouse beyond it could not be seen.
+    QTest::newRow("mouse right of the drawn board")
+        << level_text({"HHHH", "HC.H", "H..H.M", "HHHH"})
+        << "bad.lvx:3:6: mouse outside the drawn board, which is 4 cells wide (the first row's length)";
+    QTest::newRow("the played mouse is the last one")
+        << level_text({"HHHH", "HMCH", "HHHHHM"})
+        << "bad.lvx:3:6: mouse outside the drawn board, which is 4 cells wide (the first row's length)";
 }
 
 void TestLevelLoader::refused_file_changes_nothing()
@@ -250,8 +302,35 @@ void TestLevelLoader::next_level_counts_up()
     QVERIFY(b.load_next_level().ok());
     QCOMPARE(b.level_number, 1);
     QCOMPARE(b.board_width, 5);
-    QCOMPARE(b.load_next_level().status, LoadResult::Status::no_rows);
+    QCOMPARE(b.load_next_level().status, LoadResult::Status::missing);
     QCOMPARE(b.level_number, 2);
+}
+
+void TestLevelLoader::numbered_levels_are_located()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QVERIFY(QDir(dir.path()).mkdir("installed"));
+    std::ofstream("installed/level000.lvx") << level_text({"HHHH", "HMCH", "HHHH"});
+    std::ofstream("installed/level001.lvx") << level_text({"HHHHH", "HM.CH", "HHHHH"});
+    QuietBoard b;
+    std::vector<std::string> asked;
+    b.locate = [&asked](const std::string& name) {
+        asked.push_back(name);
+        return "installed/" + name;
+    };
+    QVERIFY(b.load_next_level().ok());
+    QVERIFY(b.load_next_level().ok());
+    QCOMPARE(b.board_width, 5);
+    QVERIFY(b.load_numbered_level(0).ok());  // Play Again
+    QCOMPARE(b.level_number, 0);
+    QCOMPARE(b.board_width, 4);
+    QVERIFY(b.load_next_level().ok());
+    const LoadResult gone = b.load_next_level();
+    QCOMPARE(gone.status, LoadResult::Status::missing);
+    QCOMPARE(gone.message, std::string("installed/level002.lvx: cannot open: No such file or directory"));
+    QCOMPARE(asked, (std::vector<std::string>{"level000.lvx", "level001.lvx", "level000.lvx", "level001.lvx",
+                                              "level002.lvx"}));
 }
 
 void TestLevelLoader::cells_outside_grid_are_hard()

@@ -5,6 +5,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 using wd::testing::QuietBoard;
 using wd::testing::describe;
 using wd::testing::level_text;
@@ -42,6 +44,8 @@ private slots:
     void last_cat_removed_loads_next_level_with_score();
     void clearing_the_last_level_ends_the_game();
     void refused_next_level_ends_the_game();
+    void next_level_that_cannot_be_played_is_no_win_data();
+    void next_level_that_cannot_be_played_is_no_win();
     void level_without_cats_never_advances();
     void events_of_a_move_data();
     void events_of_a_move();
@@ -248,6 +252,45 @@ void TestMoves::refused_next_level_ends_the_game()
     QCOMPARE(b.game_overs, 1);
     QCOMPARE(b.level_number, 1);
     QCOMPARE(b.cell(1, 1), 'B');  // the cleared level stays on the board
+}
+
+void TestMoves::next_level_that_cannot_be_played_is_no_win_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("won");
+    QTest::newRow("missing: every level cleared") << "missing" << true;
+    QTest::newRow("refused") << "refused" << false;
+    QTest::newRow("empty") << "empty" << false;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a FIFO") << "fifo" << false;  // and no hang
+    QTest::newRow("a dangling link") << "dangling" << false;
+}
+
+void TestMoves::next_level_that_cannot_be_played_is_no_win()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, won);
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    if (kind == "refused")
+        std::ofstream("level001.lvx") << level_text({"HHHH", "HCCH", "HHHH"});
+    else if (kind == "empty")
+        std::ofstream("level001.lvx");
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir("level001.lvx"));
+    else if (kind == "fifo")
+        QCOMPARE(::mkfifo("level001.lvx", 0600), 0);
+    else if (kind == "dangling")
+        QVERIFY(QFile::link("gone.lvx", "level001.lvx"));
+    QuietBoard b;
+    b.load({"HHHH", "HCHH", "HBHH", "HMHH", "HHHH"});
+    b.level_number = 0;
+    b.mouse_up();
+    const wd::Events events = b.take_events();
+    QCOMPARE(b.game_overs, 1);
+    QCOMPARE(events.all_cleared, won);
+    QCOMPARE(events.next_level_failed, !won);
+    QCOMPARE(events.levels_cleared, 0);
 }
 
 void TestMoves::level_without_cats_never_advances()

@@ -24,7 +24,9 @@ std::string generated_level(Lcg& random)
     std::string text;
     int cats = 0;
     for (int y = 0; y < height; ++y) {
-        const int length = random() % 6 == 0 ? random() % 80 : width;
+        int length = random() % 6 == 0 ? random() % 80 : width;
+        if (y == 0 && length == 0)
+            length = 1;  // an empty first row is refused
         std::string row;
         for (int x = 0; x < length; ++x) {
             char c = kinds[random() % (sizeof kinds - 1)];
@@ -36,7 +38,13 @@ std::string generated_level(Lcg& random)
         }
         text += row + "\n";
     }
-    const std::size_t at = static_cast<std::size_t>(random()) % text.size();
+    // The mouse somewhere within the drawn width, the first row's length.
+    const std::size_t first_row = text.find('\n');
+    std::size_t at = static_cast<std::size_t>(random()) % text.size();
+    const std::size_t before = at == 0 ? std::string::npos : text.rfind('\n', at - 1);
+    const std::size_t line_start = before == std::string::npos ? 0 : before + 1;
+    if (at - line_start >= first_row)
+        at = line_start + (at - line_start) % first_row;
     text[at] = text[at] == '\n' ? text[at] : 'M';
     if (text.find('M') == std::string::npos)
         text.insert(0, "M\n");

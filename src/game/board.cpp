@@ -11,6 +11,7 @@ Board::Board()
     : random([] { return std::rand(); })
     , game_over([] {})
     , trace([](const std::string& text) { std::fputs(text.c_str(), stdout); })
+    , locate([](const std::string& name) { return name; })
 {
 }
 
@@ -37,8 +38,13 @@ std::string Board::level_file_name(int number)
 
 LoadResult Board::load_next_level()
 {
-    ++level_number;
-    return load_level(level_file_name(level_number));
+    return load_numbered_level(level_number + 1);
+}
+
+LoadResult Board::load_numbered_level(int number)
+{
+    level_number = number;
+    return load_level(locate(level_file_name(number)));
 }
 
 LoadResult Board::load_level(const std::string& path)
@@ -46,7 +52,8 @@ LoadResult Board::load_level(const std::string& path)
     const FileBytes file = read_level_file(path);
     if (!file.opened) {
         apply_lines({});
-        return {LoadResult::Status::no_rows, path + ": " + file.error};
+        return {file.missing ? LoadResult::Status::missing : LoadResult::Status::no_rows,
+                describe(path, {0, 0, file.error})};
     }
     return load_bytes(file.bytes, path);
 }
@@ -58,7 +65,7 @@ LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)
         return {LoadResult::Status::refused, describe(name, *problem)};
     apply_lines(lines);
     if (lines.empty())
-        return {LoadResult::Status::no_rows, name + ": file is empty"};
+        return {LoadResult::Status::no_rows, describe(name, {0, 0, "file is empty"})};
     ++levels_loaded;
     level_source = name;
     return {LoadResult::Status::loaded, {}};
@@ -162,14 +169,15 @@ void Board::recalcscene()
         if (cat_count > 0)
             continue;
         const LoadResult next = load_next_level();
-        if (next.status == LoadResult::Status::refused)
-            std::fprintf(stderr, "whiskerdash: %s\n", next.message.c_str());
         if (next.ok()) {
             ++events.levels_cleared;
         } else {
-            // No next level: every level is cleared and the game ends as a win.
-            events.all_cleared = next.status == LoadResult::Status::no_rows;
+            // Only a next level that is not there at all means every level is
+            // cleared; one that is there but cannot be played is the file's fault.
+            events.all_cleared = next.status == LoadResult::Status::missing;
             events.next_level_failed = !events.all_cleared;
+            if (events.next_level_failed)
+                std::fprintf(stderr, "whiskerdash: %s\n", next.message.c_str());
             game_over();
         }
     }

@@ -13,10 +13,11 @@ namespace wd {
 struct LoadResult {
     enum class Status {
         loaded,   // at least one row read
-        no_rows,  // missing, unreadable or empty: zero rows in play
+        missing,  // no such file: zero rows in play
+        no_rows,  // there but not readable, not a regular file, or empty: zero rows in play
         refused,  // beyond the format's limits: nothing changed
     };
-    Status status = Status::no_rows;
+    Status status = Status::missing;
     std::string message;  // names the file; empty when loaded
     bool ok() const { return status == Status::loaded; }
 };
@@ -30,7 +31,7 @@ struct Events {
     int cats_caught = 0;    // covered cats with nowhere to go
     int levels_cleared = 0; // last cat of a level caught, next level loaded
     bool all_cleared = false;  // the last level was cleared: the game is won
-    bool next_level_failed = false;  // the next level exists in name only
+    bool next_level_failed = false;  // the next level is there but cannot be played
     bool mouse_caught = false;       // the mouse and a cat met
     bool any() const
     {
@@ -47,6 +48,8 @@ public:
     using GameOverCall = std::function<void()>;
     // Receives the loader's trace text, already formatted.
     using TraceSink = std::function<void(const std::string&)>;
+    // Where a numbered level file of this name is to be read from.
+    using Locate = std::function<std::string(const std::string&)>;
 
     Board();
 
@@ -79,6 +82,7 @@ public:
     RandomSource random;
     GameOverCall game_over;
     TraceSink trace;
+    Locate locate;  // the name itself unless told otherwise
 
     // A cell outside the grid reads as a hard block, so no rule can leave it.
     char cell(int x, int y) const;
@@ -89,6 +93,8 @@ public:
     // The same load from bytes already in memory; `name` is used in messages.
     LoadResult load_bytes(std::string_view bytes, const std::string& name);
     LoadResult load_next_level();
+    // Sets the level number and loads that numbered level, as Play Again does with 0.
+    LoadResult load_numbered_level(int number);
     static std::string level_file_name(int number);
 
     void mouse_right() { move_mouse(1, 0); }

@@ -31,20 +31,27 @@ struct LevelProblem {
 std::vector<LevelLine> split_level_lines(std::string_view bytes);
 
 // The first reason why the game must refuse these lines, if any: more than 81
-// lines, a line longer than 80 cells, a zero byte, more than 100 cats, no mouse.
+// lines, an empty first row, a line longer than 80 cells, a zero byte, more
+// than 100 cats, no mouse, or a mouse right of the drawn board.
 std::optional<LevelProblem> hard_limit_problem(const std::vector<LevelLine>& lines);
 
-// "file: line 3, column 7: what" — the form every level message takes.
+// "file:3:7: what", "file:3: what" or "file: what": the form editors jump to,
+// taken by every level message.
 std::string describe(std::string_view file, const LevelProblem& problem);
 
 // Reads a level file whole, or says why it could not. A file larger than any
-// valid level is cut at a size that still shows the fault.
+// valid level is cut at a size that still shows the fault. Only regular files
+// (or links to one) are read, and nothing here can block: a FIFO, socket or
+// device is refused before it is opened.
 struct FileBytes {
     bool opened = false;
+    bool missing = false;  // no file of that name at all, not even a dangling link
     std::string bytes;
     std::string error;  // set when !opened
 };
 FileBytes read_level_file(const std::string& path);
+// The same for any data file, reading at most `cap` bytes.
+FileBytes read_regular_file(const std::string& path, std::size_t cap);
 
 // Everything wrong with a level for play, in file order: the faults the game
 // refuses, then rows of unequal length, a broken ring of 'H', a level without

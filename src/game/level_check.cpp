@@ -35,6 +35,7 @@ void check_shape(const std::vector<LevelLine>& lines, std::vector<LevelProblem>&
             const int column = static_cast<int>(x) + 1;
             const bool on_ring = y == 0 || y == height - 1 || x == 0 || x + 1 == row.size();
             const bool actor = c == 'M' || c == 'C';
+            const bool known = actor || c == 'H' || c == 'B' || c == 'K' || c == '.' || c == ' ';
             cats += c == 'C';
             if (c == 'M' && ++mice == 2)
                 problems.push_back({line, column, "a second mouse: the game plays the last one"});
@@ -42,6 +43,8 @@ void check_shape(const std::vector<LevelLine>& lines, std::vector<LevelProblem>&
                 problems.push_back({line, column, std::string(c == 'M' ? "mouse" : "cat") + " outside the ring"});
             else if (on_ring && c != 'H')
                 problems.push_back({line, column, "ring of 'H' broken by " + shown(c)});
+            else if (!known)
+                problems.push_back({line, column, "unknown cell " + shown(c) + ": the game plays it as floor"});
         }
     }
     if (cats == 0)
@@ -58,7 +61,22 @@ std::vector<LevelProblem> level_problems(std::string_view bytes)
     if (auto refused = hard_limit_problem(lines))
         return {*refused};
     std::vector<LevelProblem> problems;
-    check_shape(lines, problems);
+    bool crlf = false;
+    for (const LevelLine& line : lines)
+        crlf = crlf || line.cells().ends_with('\r');
+    if (!crlf) {
+        check_shape(lines, problems);
+        return problems;
+    }
+    // Said once for the file; the rest is checked as if the fix were made, so
+    // the carriage returns do not hide the other problems behind a broken ring.
+    problems.push_back({0, 0,
+                        "Windows line endings (CR LF): the game takes each CR for a cell; "
+                        "save the file with plain line feeds (for example with dos2unix)"});
+    std::string plain(bytes);
+    for (std::size_t at = plain.find("\r\n"); at != std::string::npos; at = plain.find("\r\n", at))
+        plain.erase(at, 1);
+    check_shape(split_level_lines(plain), problems);
     return problems;
 }
 

@@ -6,15 +6,16 @@
 #include "effects.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace wd {
 
 class SoundBackend {
 public:
     virtual ~SoundBackend() = default;
-    // Reports what is missing in one line on standard error; returns whether
-    // any effect can play.
-    virtual bool load(const QString& folder) = 0;
+    // Takes each effect from the first of `folders` that has it. Reports what
+    // is missing in one line on standard error; returns whether any can play.
+    virtual bool load(const QStringList& folders) = 0;
     // An effect still playing starts again from its beginning.
     virtual void play(Effect effect) = 0;
     virtual void stop_all() = 0;

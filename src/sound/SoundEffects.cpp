@@ -49,9 +49,9 @@ QString SoundEffects::module_path()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WHISKERDASH_SOUND_MODULE_NAME));
 }
 
-void SoundEffects::load_after_first_frame(QWidget* window, const QString& folder)
+void SoundEffects::load_after_first_frame(QWidget* window, const QStringList& folders)
 {
-    folder_after_frame = folder;
+    folders_after_frame = folders;
     window->installEventFilter(this);
 }
 
@@ -63,13 +63,13 @@ bool SoundEffects::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] {
             first_frame_shown = true;
             if (on)
-                load(folder_after_frame);
+                load(folders_after_frame);
         });
     }
     return false;
 }
 
-void SoundEffects::load(const QString& folder)
+void SoundEffects::load(const QStringList& folders)
 {
     if (thread)
         return;
@@ -81,7 +81,7 @@ void SoundEffects::load(const QString& folder)
     connect(thread, &QThread::finished, side, &QObject::deleteLater);
     thread->start();
 
-    QMetaObject::invokeMethod(side, [side, folder, path = module_path()] {
+    QMetaObject::invokeMethod(side, [side, folders, path = module_path()] {
         QLibrary module(path);
         const bool found = QFileInfo(path).isFile();
         const auto make = found && module.load()
@@ -96,7 +96,7 @@ void SoundEffects::load(const QString& folder)
         }
         // The module stays loaded to the end: its code runs until the thread ends.
         side->backend = make();
-        side->backend->load(folder);
+        side->backend->load(folders);
     }, Qt::QueuedConnection);
 }
 
@@ -104,7 +104,7 @@ void SoundEffects::set_enabled(bool enabled)
 {
     on = enabled;
     if (on && first_frame_shown)
-        load(folder_after_frame);
+        load(folders_after_frame);
     if (!on && thread)
         QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
             if (side->backend)

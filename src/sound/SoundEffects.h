@@ -22,11 +22,12 @@ public:
     explicit SoundEffects(QObject* parent = nullptr);
     ~SoundEffects() override;
 
-    // Loads the effects from `folder` once `window` has painted its first
-    // frame, unless sound is off by then (then when it is turned on).
-    void load_after_first_frame(QWidget* window, const QString& folder = QStringLiteral("."));
+    // Loads the effects from the first of `folders` that has each, once
+    // `window` has painted its first frame, unless sound is off by then (then
+    // when it is turned on).
+    void load_after_first_frame(QWidget* window, const QStringList& folders = {QStringLiteral(".")});
     // Starts loading at once; what is missing is reported on the sound thread.
-    void load(const QString& folder);
+    void load(const QStringList& folders);
     bool load_started() const { return thread != nullptr; }
 
     // The sound module lives beside the program.
@@ -46,7 +47,7 @@ protected:
 private:
     QThread* thread = nullptr;
     QObject* on_thread = nullptr;  // lives on `thread` and holds the module's player there
-    QString folder_after_frame;
+    QStringList folders_after_frame;
     bool first_frame_shown = false;
     bool on = true;
 };

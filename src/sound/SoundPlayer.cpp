@@ -33,7 +33,7 @@ void quiet_backend(QtMsgType type, const QMessageLogContext& context, const QStr
 
 class SoundPlayer : public QObject, public SoundBackend {
 public:
-    bool load(const QString& folder) override
+    bool load(const QStringList& folders) override
     {
         previous_handler = qInstallMessageHandler(quiet_backend);
         const bool no_output = QMediaDevices::defaultAudioOutput().isNull();
@@ -45,7 +45,12 @@ public:
         QStringList missing;
         for (int i = 0; i < effect_count; ++i) {
             const QString name = QString::fromLatin1(effect_files[i]);
-            const QFileInfo file(QDir(folder).filePath(name));
+            QFileInfo file;
+            for (const QString& folder : folders) {
+                file = QFileInfo(QDir(folder).filePath(name));
+                if (file.isFile())
+                    break;
+            }
             if (!file.isFile()) {
                 missing << name;
                 continue;

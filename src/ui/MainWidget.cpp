@@ -4,8 +4,10 @@
 #include "../settings/settings.h"
 #include "InfoBoxes.h"
 #include "ViewPainter.h"
+#include "data_files.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -19,6 +21,8 @@
 
 namespace {
 constexpr int tick_ms = 400;
+
+constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
 void warn(const QString& text)
 {
@@ -38,6 +42,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QStringLiteral("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
+    state.locate = [](const std::string& name) { return wd::data_files::locate(name); };
     load_sprites();
     state.game_over = [this] { mousedead(); };
     load_hsc();
@@ -62,7 +67,10 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     printscene();
     startup_ok = true;
     sound.set_enabled(wd::settings::sound_on());
-    sound.load_after_first_frame(this);
+    QStringList sound_folders{QStringLiteral(".")};  // the play folder first, as for sprites
+    if (const QString installed = wd::data_files::installed_folder(); !installed.isEmpty())
+        sound_folders << installed;
+    sound.load_after_first_frame(this, sound_folders);
 
     clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
@@ -92,9 +100,15 @@ void MainWidget::load_sprites()
         {&cat_pixmap, "cat.xpm"},     {&mouse_pixmap, "mouse.xpm"},         {&cheese_pixmap, "cheese.xpm"},
         {&block_pixmap, "block.xpm"}, {&hardblock_pixmap, "hardblock.xpm"},
     };
-    for (const auto& sprite : sprites)
-        if (!sprite.pixmap->load(QString::fromLatin1(sprite.file)))
-            warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(QLatin1String(sprite.file)));
+    for (const auto& sprite : sprites) {
+        const QString path = wd::data_files::locate(QString::fromLatin1(sprite.file));
+        const wd::FileBytes file = wd::read_regular_file(QFile::encodeName(path).toStdString(), sprite_cap);
+        if (!file.opened)
+            warn(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(file.error)));
+        else if (!sprite.pixmap->loadFromData(reinterpret_cast<const uchar*>(file.bytes.data()),
+                                              static_cast<uint>(file.bytes.size())))
+            warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path));
+    }
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
 }
 
@@ -225,8 +239,9 @@ void MainWidget::with_play_paused(const std::function<void()>& show_box)
 
 void MainWidget::new_game()
 {
-    // The player chose to leave this game: its score is not ranked.
-    replay(wd::Board::level_file_name(0), 0);
+    // The player chose to leave this game: its score is not ranked. Level 0 is
+    // found like every numbered level, in the play folder or the installed data.
+    replay(state.locate(wd::Board::level_file_name(0)), 0);
 }
 
 void MainWidget::restart_level()
@@ -240,7 +255,7 @@ void MainWidget::replay(const std::string& level, int score)
 {
     const wd::Board before = state;
     state.score = score;
-    if (level == wd::Board::level_file_name(0))
+    if (level == state.locate(wd::Board::level_file_name(0)))
         state.level_number = 0;
     if (const wd::LoadResult result = state.load_level(level); !result.ok()) {
         state = before;
@@ -360,8 +375,7 @@ void MainWidget::mousedead()
     case wd::TableChoice::play_again: {
         const wd::Board ended_board = state;  // what is drawn until the program ends, if level 0 fails
         state.score = 0;
-        state.level_number = 0;
-        if (const wd::LoadResult result = state.load_level(wd::Board::level_file_name(0)); !result.ok()) {
+        if (const wd::LoadResult result = state.load_numbered_level(0); !result.ok()) {
             state = ended_board;
             end_after_failed_restart(result.message);
             return;  // play stays stopped until the program ends

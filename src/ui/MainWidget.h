@@ -47,7 +47,11 @@ public:
     bool sound_on() const { return sound.enabled(); }
     void toggle_sound();
     // Silent for this run only; the kept choice stays as it is.
-    void start_muted() { sound.set_enabled(false); }
+    void start_muted()
+    {
+        sound.set_enabled(false);
+        printscene();  // the strip's mark
+    }
 
 public slots:
     void timer_proc();

@@ -1,17 +1,77 @@
 #include "MainWidget.h"
+#include "command_line.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
 
+#include <csignal>
 #include <cstdio>
+
+namespace {
+
+const QString app_id = QStringLiteral("org.whiskerdash.Whiskerdash");
+
+QStringList arguments_of(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
+}
+
+QIcon game_icon()
+{
+    QIcon built_in;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        built_in.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(app_id, built_in);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     // Traces must appear as they happen, also in a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    // A reader that went away (whiskerdash | head) only makes trace writes fail.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    // --help and --version before anything needs a display.
+    const wd::CommandLine early = wd::parse_command_line(arguments_of(argc, argv));
+    if (early.action == wd::CommandLine::Action::help || early.action == wd::CommandLine::Action::version) {
+        std::fputs(qPrintable(early.text), stdout);
+        return 0;
+    }
+    // An unknown option is told at once, display or none, unless it may be
+    // one of the toolkit's, which only the application object can take.
+    if (early.action == wd::CommandLine::Action::usage_error && !wd::has_toolkit_option(arguments_of(argc, argv))) {
+        std::fputs(qPrintable(early.text), stderr);
+        return 2;
+    }
+
+    // The class part of WM_CLASS and the Wayland app id must both name the desktop file.
+    QCoreApplication::setApplicationName(app_id);
+    QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
-    MainWidget widget(nullptr, "MainWidget", argc, argv);
+    QGuiApplication::setDesktopFileName(app_id);
+    QApplication::setWindowIcon(game_icon());
+
+    // Again without the options the toolkit took for itself.
+    const wd::CommandLine line = wd::parse_command_line(QCoreApplication::arguments());
+    if (line.action != wd::CommandLine::Action::play) {
+        std::fputs(qPrintable(line.text), line.action == wd::CommandLine::Action::usage_error ? stderr : stdout);
+        return line.action == wd::CommandLine::Action::usage_error ? 2 : 0;
+    }
+
+    // The widget takes the level as its only argument.
+    QByteArray level = QFile::encodeName(line.level);
+    char* widget_argv[] = {argv[0], level.data(), nullptr};
+    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv);
     if (!widget.started())
         return 1;
+    if (line.mute)
+        widget.start_muted();
     widget.show();
     return app.exec();
 }

@@ -63,7 +63,7 @@ def refused_start_exits_with_message(exe, data):
     cases = [({}, [], "whiskerdash: level000.lvx: cannot open: No such file or directory"),
              ({"level000.lvx": ["HHH", "HCH", "HHH"]}, [], "whiskerdash: level000.lvx: no mouse ('M') in the level"),
              ({"level000.lvx": OPEN, "wide.lvx": ["H" * 81 + "M"]}, ["wide.lvx"],
-              "whiskerdash: wide.lvx: line 1, column 81: line longer than 80 cells")]
+              "whiskerdash: wide.lvx:1:81: line longer than 80 cells")]
     for levels, args, message in cases:
         folder = PlayFolder(data, levels)
         game = Game(exe, folder, args, expect_window=False)

@@ -249,6 +249,26 @@ def sound_off_is_remembered(exe, data):
         check("whiskerdash" not in session.server.clients(), "a muted run joined the sound server")
 
 
+def mute_option_silences_this_run_only(exe, data):
+    with Session(data, {"level000.lvx": CHEESES}) as session:
+        game = Game(exe, session.folder, ["--mute"], env=session.env)
+        session.stops.append(game.stop)
+        recording = session.recording()
+        start = recording.seconds()
+        game.keys("Right")
+        end = recording.wait_for(1.0)
+        check(recording.peak(start, end) <= SILENT, f"a sound with --mute: {recording.peak(start, end)}")
+        check("whiskerdash" not in session.server.clients(), "a muted run joined the sound server")
+        check("on=false" not in settings_text(session.config), "--mute changed the kept choice")
+        game.stop()
+
+        game = session.game(exe, joins_server=True)  # the next run plays sound again
+        start = recording.seconds()
+        game.keys("Right")
+        end = recording.wait_for(0.8)
+        check(recording.peak(start, end) >= HEARD, "no sound in the run after --mute")
+
+
 def plays_on_without_a_sound_server(exe, data, device_only=False):
     # Without a server its socket leads nowhere; a server without a sink has nothing to play on.
     with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}, server_started=device_only,
@@ -294,6 +314,7 @@ def missing_effects_are_named_once(exe, data):
 
 CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over,
                                   caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered,
+                                  mute_option_silences_this_run_only,
                                   plays_on_without_a_sound_server, plays_on_without_a_sound_device,
                                   plays_on_without_the_sound_module, missing_effects_are_named_once]}
 

@@ -1,0 +1,80 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+
+namespace wd {
+
+CommandLine parse_command_line(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Single-dash words stay whole: "-display" is not "-d -i -s ...".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Start with sound off for this run."));
+    parser.addOptions({help, version, mute});
+    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QStringLiteral("A level file to play first."),
+                                 QStringLiteral("[LEVEL.lvx]"));
+
+    const bool parsed = parser.parse(arguments);
+    // The parser names the program by its full path, or not at all before the
+    // application object exists: the usage line says what the player types.
+    QString usage = parser.helpText();
+    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: whiskerdash [options] [LEVEL.lvx]"));
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::help;
+        line.text = usage;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::version;
+        line.text = QStringLiteral("whiskerdash %1\n").arg(QStringLiteral(WHISKERDASH_VERSION));
+        return line;
+    }
+    const QStringList positional = parser.positionalArguments();
+    QString error;
+    if (!parsed)
+        error = parser.errorText();
+    else if (positional.size() > 1)
+        error = QStringLiteral("only one level file can be given, not %1").arg(positional.size());
+    if (!error.isEmpty()) {
+        line.action = CommandLine::Action::usage_error;
+        line.text = QStringLiteral("whiskerdash: %1\n%2").arg(error, usage);
+        return line;
+    }
+    line.mute = parser.isSet(mute);
+    line.has_level = !positional.isEmpty();
+    if (line.has_level)
+        line.level = positional.first();
+    return line;
+}
+
+bool has_toolkit_option(const QStringList& arguments)
+{
+    static const QStringList toolkit = {
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"), QStringLiteral("reverse"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("name"),
+        QStringLiteral("title"), QStringLiteral("visual"), QStringLiteral("style"), QStringLiteral("stylesheet"),
+        QStringLiteral("widgetcount"), QStringLiteral("nograb"), QStringLiteral("dograb"), QStringLiteral("sync"),
+        QStringLiteral("ncols"), QStringLiteral("cmap")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        if (option == QStringLiteral("--"))
+            break;
+        if (!option.startsWith(QLatin1Char('-')))
+            continue;
+        option.remove(0, option.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (toolkit.contains(option.section(QLatin1Char('='), 0, 0)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace wd

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Renders the game's icon at every size the desktop asks for, from the one SVG.
+# Run from anywhere after editing data/desktop/icons/org.whiskerdash.Whiskerdash.svg;
+# the PNGs are committed. Needs rsvg-convert (Debian: librsvg2-bin).
+set -eu
+icons=$(cd "$(dirname "$0")/../data/desktop/icons" && pwd)
+for size in 16 32 48 64 128 256; do
+    rsvg-convert --width "$size" --height "$size" --output "$icons/$size.png" \
+        "$icons/org.whiskerdash.Whiskerdash.svg"
+done
