@@ -151,33 +151,47 @@ def screenshot_of_level_zero(exe, data):
         width, height = len(rows[0]) * 16, len(rows) * 16 + 20
         check(game.geometry() == (width, height), f"window {game.geometry()}")
         shot = os.path.join(os.getcwd(), "level000-screenshot.png")
-        for attempt in range(10):
-            grab = subprocess.run(["import", "-window", game.window, shot], capture_output=True, text=True)
-            if grab.returncode == 0:
-                break
-        check(grab.returncode == 0, "import failed: " + grab.stderr)
-        pixels = subprocess.run(["convert", shot, "rgb:-"], capture_output=True, check=True).stdout
-        check(len(pixels) == width * height * 3, "screenshot size")
 
         def tile(sprite):
             raw = ["convert", os.path.join(data, sprite), "-background", "#DDE6D5", "-flatten", "rgb:-"] \
                 if sprite else ["convert", "-size", "16x16", "xc:#DDE6D5", "rgb:-"]
             return subprocess.run(raw, capture_output=True, check=True).stdout
 
-        def cell(x, y):
-            return b"".join(pixels[((20 + 16 * y + r) * width + 16 * x) * 3:][:48] for r in range(16))
-
         tiles = {code: tile(name) for code, name in
                  {"H": "hardblock.xpm", "B": "block.xpm", "K": "cheese.xpm", "M": "mouse.xpm", "C": "cat.xpm",
                   ".": None}.items()}
-        cats = 0
-        for y, row in enumerate(rows):
-            for x, code in enumerate(row):
-                shown = cell(x, y)
-                if code in "HBKM":
-                    check(shown == tiles[code], f"cell ({x},{y}) does not show {code}")
-                cats += shown == tiles["C"]
-        check(cats == sum(row.count("C") for row in rows), f"{cats} cats on screen")
+
+        def fault():
+            """What the window does not show yet; None once every cell is right."""
+            grab = subprocess.run(["import", "-window", game.window, shot], capture_output=True, text=True)
+            if grab.returncode != 0:
+                return "import failed: " + grab.stderr
+            pixels = subprocess.run(["convert", shot, "rgb:-"], capture_output=True, check=True).stdout
+            if len(pixels) != width * height * 3:
+                return "screenshot size"
+
+            def cell(x, y):
+                return b"".join(pixels[((20 + 16 * y + r) * width + 16 * x) * 3:][:48] for r in range(16))
+            cats = 0
+            for y, row in enumerate(rows):
+                for x, code in enumerate(row):
+                    shown = cell(x, y)
+                    if code in "HBKM" and shown != tiles[code]:
+                        return f"cell ({x},{y}) does not show {code}"
+                    cats += shown == tiles["C"]
+            expected = sum(row.count("C") for row in rows)
+            return None if cats == expected else f"{cats} cats on screen, not {expected}"
+
+        # The window may be mapped a moment before its first frame is drawn.
+        last = [None]
+
+        def shown_right():
+            last[0] = fault()
+            return last[0] is None
+        try:
+            wait_until("level 0 drawn cell by cell", shown_right)
+        except Failure:
+            raise Failure(last[0])
         print("screenshot:", shot)
     finally:
         game.stop()
