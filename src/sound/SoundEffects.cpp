@@ -1,6 +1,7 @@
 #include "SoundEffects.h"
 
 #include "SoundBackend.h"
+#include "ui/first_frame.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -52,21 +53,11 @@ QString SoundEffects::module_path()
 void SoundEffects::load_after_first_frame(QWidget* window, const QStringList& folders)
 {
     folders_after_frame = folders;
-    window->installEventFilter(this);
-}
-
-bool SoundEffects::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        // After this paint has reached the screen, not before.
-        QTimer::singleShot(0, this, [this] {
-            first_frame_shown = true;
-            if (on)
-                load(folders_after_frame);
-        });
-    }
-    return false;
+    after_first_frame(window, [this] {
+        first_frame_shown = true;
+        if (on)
+            load(folders_after_frame);
+    });
 }
 
 void SoundEffects::load(const QStringList& folders)

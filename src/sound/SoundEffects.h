@@ -42,7 +42,6 @@ public:
     void play(const Events& events);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QThread* thread = nullptr;

@@ -1,5 +1,6 @@
 #include "MainWidget.h"
 #include "command_line.h"
+#include "first_frame.h"
 
 #include <QApplication>
 #include <QFile>
@@ -55,7 +56,6 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(app_id);
-    QApplication::setWindowIcon(game_icon());
 
     // Again without the options the toolkit took for itself.
     const wd::CommandLine line = wd::parse_command_line(QCoreApplication::arguments());
@@ -73,5 +73,7 @@ int main(int argc, char** argv)
     if (line.mute)
         widget.start_muted();
     widget.show();
+    // Decoding the icon's sizes would hold up the first frame.
+    wd::after_first_frame(&widget, [&widget] { widget.setWindowIcon(game_icon()); });
     return app.exec();
 }

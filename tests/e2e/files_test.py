@@ -101,10 +101,12 @@ def command_line(exe, check_exe, data):
         game.wait_for_line("  HM..CH")
         check(game.geometry() == (6 * 16, 3 * 16 + 20), f"window {game.geometry()}")
         # The window carries the icon, and its class names the desktop file.
-        props = subprocess.run(["xprop", "-id", str(game.window), "WM_CLASS", "_NET_WM_ICON"], capture_output=True,
-                               text=True, timeout=10).stdout
-        check('WM_CLASS(STRING) = "whiskerdash", "org.whiskerdash.Whiskerdash"' in props, props[:200])
-        check("_NET_WM_ICON(CARDINAL) = " in props and "Icon (16 x 16)" in props, props[:200])
+        def props():
+            return subprocess.run(["xprop", "-id", str(game.window), "WM_CLASS", "_NET_WM_ICON"], capture_output=True,
+                                  text=True, timeout=10).stdout
+        check('WM_CLASS(STRING) = "whiskerdash", "org.whiskerdash.Whiskerdash"' in props(), props()[:200])
+        # The icon follows the first frame.
+        wait_until("the window's icon", lambda: "_NET_WM_ICON(CARDINAL) = " in props() and "Icon (16 x 16)" in props())
     finally:
         game.stop()
 
