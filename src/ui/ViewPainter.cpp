@@ -17,7 +17,9 @@ const QColor dim(0, 0, 0, 110);
 // and copying it zoom times is a plain copy, a band of rows at a time.
 void draw_enlarged(QPainter& painter, QPoint at, const QImage& image, const QRect& source, int zoom)
 {
-    constexpr int band_rows = 16;
+    // A band small enough to stay in the cache between its two passes.
+    constexpr std::size_t band_bytes = 192 * 1024;
+    const int band_rows = std::max<int>(1, int(band_bytes / (std::size_t(source.width()) * zoom * zoom * sizeof(QRgb))));
     thread_local QImage band;
     const QSize band_size(source.width() * zoom, band_rows * zoom);
     if (band.width() < band_size.width() || band.height() < band_size.height() || band.format() != image.format())
