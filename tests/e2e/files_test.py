@@ -1,14 +1,12 @@
 """The real game and level checker on odd files and command lines. Usage:
     files_test.py --exe GAME --check CHECKER --data DIR CASE     (under xvfb-run)"""
 
-import argparse
 import os
 import subprocess
-import sys
 import tempfile
 import time
 
-from harness import DISPLAY_REFUSED, Failure, Game, PlayFolder, check, visible_windows, wait_until
+from harness import DISPLAY_REFUSED, run_cases, Failure, Game, PlayFolder, check, visible_windows, wait_until
 
 SOUND = ["HHHHH", "HM.CH", "HHHHH"]
 QUICK = 1.0  # seconds: a refusal must come at once, never after a hang
@@ -166,23 +164,5 @@ def closed_standard_output(exe, check_exe, data):
 CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output]}
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--check", required=True)
-    parser.add_argument("--data", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
-    options = parser.parse_args()
-    check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
-    try:
-        CASES[options.case](os.path.abspath(options.exe), os.path.abspath(options.check),
-                            os.path.abspath(options.data))
-    except Failure as failure:
-        print("FAIL:", failure)
-        return 1
-    print("PASS:", options.case)
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    run_cases(CASES, extra_paths=("check",))

@@ -203,19 +203,33 @@ class Game:
         self._readers_done()
 
 
-def run_cases(cases):
-    """The command line of a script of cases: --exe PATH --data DIR CASE."""
+def run_cases(cases, extra_paths=()):
+    """The command line of a script of cases: --exe PATH [--NAME PATH for each of
+    extra_paths] --data DIR CASE; each case gets the paths in that order."""
     import argparse
     import sys
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
+    for name in extra_paths:
+        parser.add_argument("--" + name, required=True)
     parser.add_argument("--data", required=True)
     parser.add_argument("case", choices=sorted(cases))
     options = parser.parse_args()
     check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
+    paths = [options.exe, *(getattr(options, name) for name in extra_paths), options.data]
     try:
-        cases[options.case](os.path.abspath(options.exe), os.path.abspath(options.data))
+        cases[options.case](*map(os.path.abspath, paths))
     except Failure as failure:
         print("FAIL:", failure)
         sys.exit(1)
     print("PASS:", options.case)
+
+
+def exit_with(main):
+    """Runs a script's main(), turning a Failure into its message and status 1."""
+    import sys
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print("FAIL:", failure)
+        sys.exit(1)

@@ -9,10 +9,9 @@ import atexit
 import os
 import shutil
 import subprocess
-import sys
 import tempfile
 
-from harness import Failure, Game, PlayFolder, check, wait_until, xdotool
+from harness import exit_with, Failure, Game, PlayFolder, check, wait_until, xdotool
 from sound_test import SoundServer
 
 APP_ID = "org.whiskerdash.Whiskerdash"
@@ -178,8 +177,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print("FAIL:", failure)
-        sys.exit(1)
+    exit_with(main)

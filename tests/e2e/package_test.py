@@ -9,11 +9,10 @@ import fcntl
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import time
 
-from harness import Failure, Game, PlayFolder, check
+from harness import exit_with, Failure, Game, PlayFolder, check
 
 APP_ID = "org.whiskerdash.Whiskerdash"
 FILES = ["usr/games/whiskerdash", "usr/games/whiskerdash-check", "usr/libexec/whiskerdash/whiskerdash",
@@ -131,8 +130,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print("FAIL:", failure)
-        sys.exit(1)
+    exit_with(main)
