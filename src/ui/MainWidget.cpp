@@ -239,30 +239,29 @@ void MainWidget::with_play_paused(const std::function<void()>& show_box)
 
 void MainWidget::new_game()
 {
-    // The player chose to leave this game: its score is not ranked. Level 0 is
-    // found like every numbered level, in the play folder or the installed data.
-    replay(state.locate(wd::Board::level_file_name(0)), 0);
+    // The player chose to leave this game: its score is not ranked.
+    if (start_over(0, [this] { return state.load_numbered_level(0); }))
+        set_paused(false);
 }
 
 void MainWidget::restart_level()
 {
-    replay(state.level_source, level_entry_score);
+    if (start_over(level_entry_score, [this] { return state.load_level(state.level_source); }))
+        set_paused(false);
 }
 
-// Plays a level from its start; a level that can no longer be loaded ends the
-// program with its message, as at Play Again.
-void MainWidget::replay(const std::string& level, int score)
+// Plays a level from its start with this score. A level that can no longer be
+// loaded ends the program with its message, the ended board still drawn.
+bool MainWidget::start_over(int score, const std::function<wd::LoadResult()>& load)
 {
     const wd::Board before = state;
     state.score = score;
-    if (level == state.locate(wd::Board::level_file_name(0)))
-        state.level_number = 0;
-    if (const wd::LoadResult result = state.load_level(level); !result.ok()) {
+    if (const wd::LoadResult result = load(); !result.ok()) {
         state = before;
         end_after_failed_restart(result.message);
-        return;
+        return false;
     }
-    set_paused(false);
+    return true;
 }
 
 void MainWidget::toggle_full_screen()
@@ -300,8 +299,7 @@ void MainWidget::fit_scene_to_board()
     const QSize wanted(wd::cell_size * state.board_width, wd::cell_size * state.board_height);
     if (scene_pixmap.size() == wanted)
         return;
-    scene_pixmap = QImage(wanted, QImage::Format_RGB32);
-    renderer.forget();
+    scene_pixmap = QImage(wanted, QImage::Format_RGB32);  // the renderer redraws a new size whole
     update();
 }
 
@@ -320,7 +318,7 @@ wd::ViewGeometry MainWidget::view() const
 void MainWidget::printscene()
 {
     fit_scene_to_board();
-    geometry = view();
+    const wd::ViewGeometry geometry = view();
     QRegion changed;
     for (const QRect& cells : renderer.update_board(state, scene_pixmap))
         changed += geometry.board_to_window(cells);
@@ -332,17 +330,10 @@ void MainWidget::printscene()
         update(changed);
 }
 
-void MainWidget::resizeEvent(QResizeEvent* e)
-{
-    geometry = view();
-    QWidget::resizeEvent(e);
-}
-
 void MainWidget::paintEvent(QPaintEvent* e)
 {
-    geometry = view();
     QPainter painter(this);
-    wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
+    wd::paint_view(painter, e->region(), view(), {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
 }
 
 void MainWidget::mousedead()
@@ -372,16 +363,10 @@ void MainWidget::mousedead()
                                               : QStringLiteral("Caught!");
     const QStringList notices = std::exchange(hsc_notices, {});
     switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices)) {
-    case wd::TableChoice::play_again: {
-        const wd::Board ended_board = state;  // what is drawn until the program ends, if level 0 fails
-        state.score = 0;
-        if (const wd::LoadResult result = state.load_numbered_level(0); !result.ok()) {
-            state = ended_board;
-            end_after_failed_restart(result.message);
+    case wd::TableChoice::play_again:
+        if (!start_over(0, [this] { return state.load_numbered_level(0); }))
             return;  // play stays stopped until the program ends
-        }
         break;
-    }
     case wd::TableChoice::quit:
         close();
         break;

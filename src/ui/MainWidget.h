@@ -61,7 +61,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void load_sprites();
@@ -78,7 +77,7 @@ private:
     void fit_scene_to_board();
     void new_game();
     void restart_level();
-    void replay(const std::string& level, int score);
+    bool start_over(int score, const std::function<wd::LoadResult()>& load);
     void with_play_paused(const std::function<void()>& show_box);
     void toggle_full_screen();
 
@@ -99,7 +98,6 @@ private:
     QPixmap hardblock_pixmap;
     QImage scene_pixmap;
     wd::SceneRenderer renderer;
-    wd::ViewGeometry geometry;
     wd::StripState shown_strip;
     wd::SoundEffects sound;
 

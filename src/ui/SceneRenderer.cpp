@@ -54,24 +54,29 @@ void SceneRenderer::render_board(const Board& board, QImage& image) const
         render_painted(board, image);
 }
 
+// Image area beyond the board shows floor.
+char SceneRenderer::shown_cell(const Board& board, int x, int y)
+{
+    return x < board.board_width && y < board.board_height ? board.board[y][x] : '.';
+}
+
+void SceneRenderer::copy_tile(QImage& image, int x, int y, char cell) const
+{
+    const std::size_t tile_row_bytes = cell_size * sizeof(QRgb);
+    const qsizetype stride = image.bytesPerLine();
+    const uchar* tile = tiles_[static_cast<unsigned char>(cell)].constBits();
+    uchar* target = image.bits() + y * cell_size * stride + x * tile_row_bytes;
+    for (int line = 0; line < cell_size; ++line)
+        std::memcpy(target + line * stride, tile + line * tile_row_bytes, tile_row_bytes);
+}
+
 void SceneRenderer::render_tiles(const Board& board, QImage& image) const
 {
     const int columns = image.width() / cell_size;
     const int rows = image.height() / cell_size;
-    const std::size_t tile_row_bytes = cell_size * sizeof(QRgb);
-    const qsizetype stride = image.bytesPerLine();
-    uchar* const pixels = image.bits();
-    const uchar* const floor = tiles_['.'].constBits();
-
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < columns; ++x) {
-            const bool on_board = x < board.board_width && y < board.board_height;
-            const uchar* tile = on_board ? tiles_[static_cast<unsigned char>(board.board[y][x])].constBits() : floor;
-            uchar* target = pixels + y * cell_size * stride + x * tile_row_bytes;
-            for (int line = 0; line < cell_size; ++line)
-                std::memcpy(target + line * stride, tile + line * tile_row_bytes, tile_row_bytes);
-        }
-    }
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            copy_tile(image, x, y, shown_cell(board, x, y));
 }
 
 void SceneRenderer::render_painted(const Board& board, QImage& image) const
@@ -88,33 +93,25 @@ QRegion SceneRenderer::update_board(const Board& board, QImage& image)
 {
     const int columns = image.width() / cell_size;
     const int rows = image.height() / cell_size;
-    const auto shown = [&](int x, int y) { return x < board.board_width && y < board.board_height ? board.board[y][x] : '.'; };
     if (!tiles_usable_ || image.format() != QImage::Format_RGB32 || drawn_size_ != image.size()
         || drawn_.size() != std::size_t(columns) * rows) {
         render_board(board, image);
         drawn_.resize(std::size_t(columns) * rows);
         for (int y = 0; y < rows; ++y)
             for (int x = 0; x < columns; ++x)
-                drawn_[std::size_t(y) * columns + x] = shown(x, y);
+                drawn_[std::size_t(y) * columns + x] = shown_cell(board, x, y);
         drawn_size_ = image.size();
         return QRegion(image.rect());
     }
 
-    const std::size_t tile_row_bytes = cell_size * sizeof(QRgb);
-    const qsizetype stride = image.bytesPerLine();
-    uchar* const pixels = image.bits();
     QRegion changed;
     for (int y = 0; y < rows; ++y) {
         int run_start = -1;  // neighbouring changed cells join one rectangle
         for (int x = 0; x <= columns; ++x) {
-            const bool differs = x < columns && drawn_[std::size_t(y) * columns + x] != shown(x, y);
-            if (differs) {
-                const char c = shown(x, y);
+            const char c = x < columns ? shown_cell(board, x, y) : '.';
+            if (x < columns && drawn_[std::size_t(y) * columns + x] != c) {
                 drawn_[std::size_t(y) * columns + x] = c;
-                const uchar* tile = tiles_[static_cast<unsigned char>(c)].constBits();
-                uchar* target = pixels + y * cell_size * stride + x * tile_row_bytes;
-                for (int line = 0; line < cell_size; ++line)
-                    std::memcpy(target + line * stride, tile + line * tile_row_bytes, tile_row_bytes);
+                copy_tile(image, x, y, c);
                 if (run_start < 0)
                     run_start = x;
             } else if (run_start >= 0) {

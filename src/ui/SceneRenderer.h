@@ -35,12 +35,13 @@ public:
 
     // Brings the image up to date with the board, drawing only the cells that
     // changed since the last call, and returns them in image pixels. A new
-    // image size, new sprites or forget() redraws and returns everything.
+    // image size or new sprites redraw and return everything.
     QRegion update_board(const Board& board, QImage& image);
-    void forget() { drawn_.clear(); }
 
 private:
     const QPixmap* sprite_for(char cell) const;
+    static char shown_cell(const Board& board, int x, int y);
+    void copy_tile(QImage& image, int x, int y, char cell) const;
     void render_tiles(const Board& board, QImage& image) const;
     void render_painted(const Board& board, QImage& image) const;
 
