@@ -1,4 +1,5 @@
 #include "scores/hsc_file.h"
+#include "file_testing.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <unistd.h>
 
 namespace hsc = wd::hsc;
+using wd::testing::contents;
+using wd::testing::write;
 using Status = hsc::FileRead::Status;
 
 namespace {
@@ -24,19 +27,6 @@ QByteArray table_of_size(int total)
         entries += "mouse" + QByteArray(32 - 5 - score.size(), '.') + score + "\n";
     }
     return QByteArray(total - 330 - 2, 'h') + "\n\n" + entries;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Runs a save in a child process under a file-size limit, with SIGXFSZ

@@ -1,5 +1,6 @@
 #include "scores/hsc_file.h"
 #include "scores/score_store.h"
+#include "file_testing.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>
@@ -14,6 +15,8 @@
 #include <unistd.h>
 
 namespace hsc = wd::hsc;
+using wd::testing::contents;
+using wd::testing::write;
 
 namespace {
 
@@ -45,19 +48,6 @@ QList<Scored> ten_best(QList<Scored> made)
     all += made;
     std::stable_sort(all.begin(), all.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
     return all.mid(0, 10);
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A store that keeps what it would tell the player.
