@@ -111,6 +111,12 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
     return edit->text();
 }
 
+void use_fixed_pitch(QMessageBox& box)
+{
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
 TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices)
 {
     // A child of the game window, so it opens centred over it.
@@ -127,10 +133,7 @@ TableChoice show_table(QWidget* parent, const QString& table, const QString& out
     // A file name is never markup.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
         label->setTextFormat(Qt::PlainText);
-    // Fixed pitch, so the columns of dots line up.
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        label->setFont(fixed);
+    use_fixed_pitch(box);
 
     QPushButton* again = box.addButton(QStringLiteral("Play Again"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);

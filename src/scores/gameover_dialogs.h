@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QMessageBox;
 class QWidget;
 
 namespace wd {
@@ -20,6 +21,10 @@ enum class TableChoice { play_again, quit, none };
 // again. Return always means Play Again and Escape always Quit, whatever keys
 // moved the focus before.
 TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices);
+
+// Sets a box's text in the system's fixed-pitch font, so a table's columns of
+// dots line up.
+void use_fixed_pitch(QMessageBox& box);
 
 // "1st", "2nd", "3rd", "4th", ...
 QString ordinal(int place);

@@ -1,23 +1,22 @@
 #include "InfoBoxes.h"
 
-#include <QFontDatabase>
-#include <QLabel>
+#include "../scores/gameover_dialogs.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace wd {
 
 namespace {
-void run_box(QWidget* over, const QString& title, const QString& text, bool fixed_pitch)
+// Fixed pitch for both: the table's columns and the help's key column line up.
+void run_box(QWidget* over, const QString& title, const QString& text)
 {
     QMessageBox box(over);
     box.setWindowTitle(title);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    if (fixed_pitch)
-        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-            label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    use_fixed_pitch(box);
     QPushButton* close = box.addButton(QMessageBox::Close);
     box.setDefaultButton(close);
     box.setEscapeButton(close);
@@ -48,12 +47,12 @@ QString help_text()
 
 void show_scores(QWidget* over, const QString& table)
 {
-    run_box(over, QStringLiteral("Whiskerdash high scores"), table, true);
+    run_box(over, QStringLiteral("Whiskerdash high scores"), table);
 }
 
 void show_help(QWidget* over)
 {
-    run_box(over, QStringLiteral("Whiskerdash help"), help_text(), true);
+    run_box(over, QStringLiteral("Whiskerdash help"), help_text());
 }
 
 }  // namespace wd
