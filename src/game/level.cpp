@@ -1,11 +1,11 @@
 #include "level.h"
 
+#include "files/regular_file.h"
+
 #include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace wd {
 
@@ -114,51 +114,21 @@ FileBytes read_level_file(const std::string& path)
 
 FileBytes read_regular_file(const std::string& path, std::size_t cap)
 {
+    RegularFile file = read_regular(path, cap);
     FileBytes result;
-    // Look before opening: opening a FIFO or a device can block or act on it.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        const int error = errno;
-        struct stat link {};
-        result.missing = error == ENOENT && ::lstat(path.c_str(), &link) != 0;
-        result.error = failed("cannot open", error);
-        return result;
+    switch (file.fault) {
+    case RegularFile::Fault::none:
+        result.opened = true;
+        result.bytes = std::move(file.bytes);
+        break;
+    case RegularFile::Fault::missing:
+        result.missing = !file.dangling_link;
+        result.error = failed("cannot open", file.error);
+        break;
+    case RegularFile::Fault::not_regular: result.error = not_regular(file.mode); break;
+    case RegularFile::Fault::cannot_open: result.error = failed("cannot open", file.error); break;
+    case RegularFile::Fault::cannot_read: result.error = failed("cannot read", file.error); break;
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.error = not_regular(info.st_mode);
-        return result;
-    }
-    // O_NONBLOCK and a second look on what was opened: the name may have been
-    // swapped for a FIFO between the two.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        result.error = failed("cannot open", errno);
-        return result;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.error = not_regular(info.st_mode);
-        ::close(fd);
-        return result;
-    }
-    result.bytes.resize(cap);
-    std::size_t got = 0;
-    while (got < cap) {
-        const ssize_t n = ::read(fd, result.bytes.data() + got, cap - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            result.error = failed("cannot read", errno);
-            result.bytes.clear();
-            ::close(fd);
-            return result;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    result.bytes.resize(got);
-    result.opened = true;
     return result;
 }
 

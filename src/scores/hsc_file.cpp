@@ -1,5 +1,7 @@
 #include "hsc_file.h"
 
+#include "files/regular_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -89,51 +91,20 @@ int rename_no_replace(const QByteArray& from, const QByteArray& to)
 
 FileRead read_file(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    FileRead result;
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return result;  // missing
-        result.status = FileRead::Status::unreadable;
-        result.reason = system_error(errno);
-        return result;
-    }
-    result.status = FileRead::Status::unreadable;
-    if (!S_ISREG(info.st_mode)) {
-        result.reason = not_regular(info.st_mode);
-        return result;
-    }
-    // Non-blocking, so a FIFO put there since the check cannot hang the game.
-    Descriptor file{::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-    if (file.fd < 0) {
-        result.reason = system_error(errno);
-        return result;
-    }
-    if (::fstat(file.fd, &info) != 0) {
-        result.reason = system_error(errno);
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.reason = not_regular(info.st_mode);
-        return result;
-    }
     // One byte past the limit is enough to tell an over-long file.
-    char buffer[max_text + 1];
-    std::size_t got = 0;
-    while (got < sizeof buffer) {
-        const ssize_t n = ::read(file.fd, buffer + got, sizeof buffer - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            result.reason = system_error(errno);
-            return result;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
+    RegularFile file = read_regular(QFile::encodeName(path).toStdString(), max_text + 1);
+    FileRead result;
+    result.status = FileRead::Status::unreadable;
+    switch (file.fault) {
+    case RegularFile::Fault::missing:
+        result.status = FileRead::Status::missing;
+        return result;
+    case RegularFile::Fault::not_regular: result.reason = not_regular(file.mode); return result;
+    case RegularFile::Fault::cannot_open:
+    case RegularFile::Fault::cannot_read: result.reason = system_error(file.error); return result;
+    case RegularFile::Fault::none: break;
     }
-    result.bytes.assign(buffer, got);
+    result.bytes = std::move(file.bytes);
     if (const auto problem = format_problem(result.bytes)) {
         result.status = FileRead::Status::damaged;
         result.reason = QString::fromStdString(*problem);

@@ -1,0 +1,64 @@
+#include "regular_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wd {
+
+RegularFile read_regular(const std::string& path, std::size_t cap)
+{
+    RegularFile result;
+    // Look before opening: opening a FIFO or a device can block or act on it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        result.error = errno;
+        struct stat link {};
+        result.fault = result.error == ENOENT ? RegularFile::Fault::missing : RegularFile::Fault::cannot_open;
+        result.dangling_link = result.error == ENOENT && ::lstat(path.c_str(), &link) == 0;
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.fault = RegularFile::Fault::not_regular;
+        result.mode = info.st_mode;
+        return result;
+    }
+    // O_NONBLOCK and a second look on what was opened: the name may have been
+    // swapped for a FIFO between the two.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.fault = RegularFile::Fault::cannot_open;
+        result.error = errno;
+        return result;
+    }
+    if (::fstat(fd, &info) != 0) {
+        result.fault = RegularFile::Fault::cannot_open;
+        result.error = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.fault = RegularFile::Fault::not_regular;
+        result.mode = info.st_mode;
+    } else {
+        result.bytes.resize(cap);
+        std::size_t got = 0;
+        while (got < cap) {
+            const ssize_t n = ::read(fd, result.bytes.data() + got, cap - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                result.fault = RegularFile::Fault::cannot_read;
+                result.error = errno;
+                got = 0;
+                break;
+            }
+            if (n == 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        result.bytes.resize(got);
+    }
+    ::close(fd);
+    return result;
+}
+
+}  // namespace wd
