@@ -221,28 +221,40 @@ void TestCats::events_of_a_tick_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<double>("dx_draw");
+    QTest::addColumn<double>("dy_draw");
+    QTest::addColumn<bool>("ring_below");
     QTest::addColumn<QString>("events");
     QTest::addColumn<int>("game_overs");
+    QTest::addColumn<QPoint>("cat");
 
-    QTest::newRow("a step beside the mouse") << "H.M.CH" << minus << "" << 0;
-    QTest::newRow("a step onto the mouse") << "H.MC.H" << minus << "mouse_caught=1" << 1;
-    QTest::newRow("staying put beside it") << "H.MC.H" << zero << "" << 0;
-    QTest::newRow("a step away") << "H.MC.H" << plus << "" << 0;
+    QTest::newRow("a step beside the mouse") << "H.M.CH" << minus << zero << true << "" << 0 << QPoint(3, 1);
+    QTest::newRow("a step onto the mouse") << "H.MC.H" << minus << zero << true << "mouse_caught=1" << 1 << QPoint(2, 1);
+    QTest::newRow("staying put beside it") << "H.MC.H" << zero << zero << true << "" << 0 << QPoint(3, 1);
+    QTest::newRow("a step away, refused") << "H.MC.H" << plus << zero << true << "" << 0 << QPoint(3, 1);
     // Cats never eat, push or get caught, whatever they walk past.
-    QTest::newRow("beside cheese and crates") << "HBMKC.H" << plus << "" << 0;
+    QTest::newRow("beside cheese and crates") << "HBMKC.H" << plus << zero << true << "" << 0 << QPoint(4, 1);
+    // Every later attempt is up-left, into the ring: the cat stays.
+    QTest::newRow("never onto cheese") << "H.MKC.H" << minus << zero << true << "" << 0 << QPoint(4, 1);
+    QTest::newRow("last row of a level without a ring") << "HM.C.H" << zero << plus << false << "" << 0 << QPoint(3, 1);
 }
 
 void TestCats::events_of_a_tick()
 {
     QFETCH(QString, row);
     QFETCH(double, dx_draw);
+    QFETCH(double, dy_draw);
+    QFETCH(bool, ring_below);
     QFETCH(QString, events);
     QFETCH(int, game_overs);
+    QFETCH(QPoint, cat);
     const std::string ring(row.size(), 'H');
-    Field f({ring, row.toStdString(), ring}, {dx_draw, zero, 0.0});
+    Field f = ring_below ? Field({ring, row.toStdString(), ring}, {dx_draw, dy_draw, 0.0})
+                         : Field({ring, row.toStdString()}, {dx_draw, dy_draw, 0.0});
     f.move_cats();
     QCOMPARE(QString::fromStdString(describe(f.take_events())), events);
     QCOMPARE(f.game_overs, game_overs);
+    QCOMPARE(f.cat(0), cat);
+    QCOMPARE(f.board_height, ring_below ? 3 : 2);
 }
 
 QTEST_GUILESS_MAIN(TestCats)
