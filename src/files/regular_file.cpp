@@ -1,6 +1,11 @@
 #include "regular_file.h"
 
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +64,35 @@ RegularFile read_regular(const std::string& path, std::size_t cap)
     }
     ::close(fd);
     return result;
+}
+
+RegularFile read_regular_within(const std::string& path, std::size_t cap, int timeout_ms)
+{
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+        RegularFile result;
+    };
+    auto shared = std::make_shared<Shared>();
+    try {
+        std::thread([shared, path, cap] {
+            RegularFile result = read_regular(path, cap);
+            const std::lock_guard<std::mutex> hold(shared->mutex);
+            shared->result = std::move(result);
+            shared->finished = true;
+            shared->done.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {
+        return read_regular(path, cap);  // no thread to spare: read here
+    }
+    std::unique_lock<std::mutex> hold(shared->mutex);
+    if (!shared->done.wait_for(hold, std::chrono::milliseconds(timeout_ms), [&] { return shared->finished; })) {
+        RegularFile late;
+        late.fault = RegularFile::Fault::too_slow;
+        return late;
+    }
+    return std::move(shared->result);
 }
 
 }  // namespace wd

@@ -16,6 +16,7 @@ struct RegularFile {
         not_regular,  // a folder, FIFO, socket or device: `mode` says which
         cannot_open,  // `error` says why
         cannot_read,  // `error` says why
+        too_slow,     // no answer within the time given (a stalled mount)
     };
     Fault fault = Fault::none;
     int error = 0;
@@ -25,5 +26,10 @@ struct RegularFile {
 };
 
 RegularFile read_regular(const std::string& path, std::size_t cap);
+
+// read_regular() on a thread of its own, given up after `timeout_ms`: a read
+// that stalls (a slow or hung mount) must not freeze the game. The thread is
+// left to finish on its own.
+RegularFile read_regular_within(const std::string& path, std::size_t cap, int timeout_ms);
 
 }  // namespace wd

@@ -107,14 +107,12 @@ std::string describe(std::string_view file, const LevelProblem& problem)
     return text;
 }
 
-FileBytes read_level_file(const std::string& path)
-{
-    return read_regular_file(path, read_cap);
-}
+namespace {
+// A level on a mount that stalls is given up after this, as an unreadable one.
+constexpr int level_read_ms = 1000;
 
-FileBytes read_regular_file(const std::string& path, std::size_t cap)
+FileBytes bytes_of(RegularFile file)
 {
-    RegularFile file = read_regular(path, cap);
     FileBytes result;
     switch (file.fault) {
     case RegularFile::Fault::none:
@@ -128,8 +126,20 @@ FileBytes read_regular_file(const std::string& path, std::size_t cap)
     case RegularFile::Fault::not_regular: result.error = not_regular(file.mode); break;
     case RegularFile::Fault::cannot_open: result.error = failed("cannot open", file.error); break;
     case RegularFile::Fault::cannot_read: result.error = failed("cannot read", file.error); break;
+    case RegularFile::Fault::too_slow: result.error = "cannot read: no answer within a second"; break;
     }
     return result;
+}
+}  // namespace
+
+FileBytes read_level_file(const std::string& path)
+{
+    return bytes_of(read_regular_within(path, read_cap, level_read_ms));
+}
+
+FileBytes read_regular_file(const std::string& path, std::size_t cap)
+{
+    return bytes_of(read_regular(path, cap));
 }
 
 }  // namespace wd

@@ -1,5 +1,7 @@
 #include "gameover_dialogs.h"
 
+#include "pending_save.h"
+
 #include <QDialog>
 #include <QEvent>
 #include <QFontDatabase>
@@ -117,7 +119,8 @@ void use_fixed_pitch(QMessageBox& box)
         label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
-TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices)
+TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices,
+                       hsc::PendingSave* pending)
 {
     // A child of the game window, so it opens centred over it.
     QMessageBox box(parent);
@@ -130,6 +133,16 @@ TableChoice show_table(QWidget* parent, const QString& table, const QString& out
         below << outcome;
     below << notices;
     box.setInformativeText(below.join(QLatin1Char('\n')));
+    if (pending && pending->waiting()) {
+        QObject::connect(pending, &hsc::PendingSave::saved_late, &box,
+                         [&box, below, waiting = pending->waiting_notice()](const QString& saved, const QString& notice) {
+                             QStringList now = below;
+                             now.removeAll(waiting);
+                             now << notice;
+                             box.setText(saved);
+                             box.setInformativeText(now.join(QLatin1Char('\n')));
+                         });
+    }
     // A file name is never markup.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
         label->setTextFormat(Qt::PlainText);

@@ -1,6 +1,7 @@
 #include "hsc_file.h"
 
 #include "files/regular_file.h"
+#include "files/write_errors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,6 +88,25 @@ int rename_no_replace(const QByteArray& from, const QByteArray& to)
     return ::unlink(from.constData());
 }
 
+// Overwrites the file's bytes where they are, keeping every name it has.
+int write_in_place(const QByteArray& target, std::string_view text)
+{
+    Descriptor file{::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW)};
+    if (file.fd < 0)
+        return errno;
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0)
+        return errno;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL;
+    if (!write_all(file.fd, text) || ::ftruncate(file.fd, static_cast<off_t>(text.size())) != 0)
+        return errno;
+    while (::fsync(file.fd) != 0)
+        if (errno != EINTR)
+            return errno;
+    return file.close_checked() == 0 ? 0 : errno;
+}
+
 }  // namespace
 
 FileRead read_file(const QString& path)
@@ -102,6 +122,7 @@ FileRead read_file(const QString& path)
     case RegularFile::Fault::not_regular: result.reason = not_regular(file.mode); return result;
     case RegularFile::Fault::cannot_open:
     case RegularFile::Fault::cannot_read: result.reason = system_error(file.error); return result;
+    case RegularFile::Fault::too_slow: result.reason = QStringLiteral("no answer from the disk"); return result;
     case RegularFile::Fault::none: break;
     }
     result.bytes = std::move(file.bytes);
@@ -116,8 +137,15 @@ FileRead read_file(const QString& path)
 
 QString save_target(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isSymLink() ? info.symLinkTarget() : path;
+    // Followed hop by hop as the system does, also to a target not there yet.
+    QString target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            return target;
+        target = info.symLinkTarget();
+    }
+    return target;  // a loop: the save then fails on it with the system's reason
 }
 
 std::optional<QString> write_table(const QString& path, std::string_view text)
@@ -126,6 +154,10 @@ std::optional<QString> write_table(const QString& path, std::string_view text)
         return path + QStringLiteral(": cannot save the high scores: ") + reason;
     };
     const QByteArray target = QFile::encodeName(save_target(path));
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    const auto disk_error = [&folder](int error) {
+        return QString::fromLocal8Bit(write_error_text(error, folder.toStdString()).c_str());
+    };
 
     struct stat old {};
     const bool exists = ::stat(target.constData(), &old) == 0;
@@ -144,7 +176,7 @@ std::optional<QString> write_table(const QString& path, std::string_view text)
         temporary = target + ".save-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial++);
         file.fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (file.fd < 0 && errno != EEXIST)
-            return failed(system_error(errno));
+            return failed(disk_error(errno));
     }
     if (file.fd < 0)
         return failed(system_error(EEXIST));
@@ -160,16 +192,20 @@ std::optional<QString> write_table(const QString& path, std::string_view text)
     }
     if (file.close_checked() != 0 && !error)
         error = errno;
-    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
+    // A table with other names (hard links) is kept one file: the complete,
+    // synced copy is written over it in place instead of renamed onto it.
+    if (!error && exists && old.st_nlink > 1)
+        error = write_in_place(target, text);
+    else if (!error && ::rename(temporary.constData(), target.constData()) != 0)
         error = errno;
-    if (error) {
+    if (error || (exists && old.st_nlink > 1)) {
         ::unlink(temporary.constData());
-        return failed(system_error(error));
+        if (error)
+            return failed(disk_error(error));
     }
 
     // The new name itself reaches the disk with the folder; the file is in
     // place whatever this says, so it cannot fail the save.
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     if (Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)}; dir.fd >= 0)
         ::fsync(dir.fd);
     return std::nullopt;

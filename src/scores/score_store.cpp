@@ -2,6 +2,9 @@
 
 #include "hsc_file.h"
 
+#include "files/leftovers.h"
+#include "files/write_errors.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -9,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wd::hsc {
@@ -19,27 +23,61 @@ namespace {
 // game that hung or died while saving.
 constexpr int stale_lock_ms = 10000;
 
-std::unique_ptr<QLockFile> take_lock(const QString& table, QString& problem)
+QString kind_of(mode_t mode)
 {
-    const QString name = save_target(table) + QStringLiteral(".lock");
-    auto lock = std::make_unique<QLockFile>(name);
-    lock->setStaleLockTime(stale_lock_ms);
-    if (lock->tryLock(ScoreStore::lock_wait_ms))
-        return lock;
-    if (lock->error() == QLockFile::LockFailedError) {
-        problem = QStringLiteral("another game kept %1 locked").arg(name);
-        return nullptr;
-    }
-    // The lock class keeps no reason of its own: the folder tells it.
-    const QByteArray folder = QFile::encodeName(QFileInfo(name).absolutePath());
-    const int error = ::access(folder.constData(), W_OK | X_OK) != 0 ? errno
-        : lock->error() == QLockFile::PermissionError                 ? EACCES
-                                                                      : EIO;
-    problem = QStringLiteral("cannot create the lock %1: %2").arg(name, QString::fromLocal8Bit(std::strerror(error)));
-    return nullptr;
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISLNK(mode))
+        return QStringLiteral("a symbolic link");
+    return QStringLiteral("not a file");
+}
+
+QString lock_name(const QString& table)
+{
+    return save_target(table) + QStringLiteral(".lock");
 }
 
 }  // namespace
+
+std::unique_ptr<QLockFile> ScoreStore::take_lock(int wait_ms, LockFault& fault, QString& problem)
+{
+    const QString name = lock_name(file);
+    const QByteArray native = QFile::encodeName(name);
+    // The lock class would wait its whole time on anything but a file of its
+    // own, and block on a FIFO: such a lock is told at once.
+    if (struct stat info {}; ::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        fault = LockFault::not_regular;
+        problem = QStringLiteral("the lock %1 is not a regular file (%2); remove it to save").arg(name, kind_of(info.st_mode));
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(name);
+    lock->setStaleLockTime(stale_lock_ms);
+    if (lock->tryLock(wait_ms)) {
+        fault = LockFault::none;
+        return lock;
+    }
+    if (lock->error() == QLockFile::LockFailedError) {
+        fault = LockFault::busy;
+        problem = QStringLiteral("another game kept %1 locked").arg(name);
+        return nullptr;
+    }
+    // The lock class keeps no reason of its own: a file made the same way tells it.
+    fault = LockFault::cannot_create;
+    const std::string folder = QFile::encodeName(QFileInfo(name).absolutePath()).toStdString();
+    const std::string probe = QFile::encodeName(QFileInfo(name).fileName()).toStdString() + ".probe-"
+        + std::to_string(::getpid());
+    const int error = likely_create_error(folder, probe);
+    problem = QStringLiteral("cannot create the lock %1: %2")
+                  .arg(name, QString::fromLocal8Bit(write_error_text(error, folder).c_str()));
+    return nullptr;
+}
+
 
 ScoreStore::ScoreStore(const QString& path, NoticeSink notice)
     : file(QFileInfo(path).absoluteFilePath())
@@ -60,7 +98,8 @@ bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
     if (read.status == FileRead::Status::damaged && !locked) {
         // Moved aside only under the lock: another game may be replacing it.
         QString problem;
-        lock = take_lock(file, problem);
+        LockFault fault = LockFault::none;
+        lock = take_lock(lock_wait_ms, fault, problem);
         if (!lock) {
             failure = QStringLiteral("%1; %2, so it is left as it is").arg(read.reason, problem);
             return false;
@@ -75,7 +114,9 @@ bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
         base = default_table();
         return true;
     case FileRead::Status::damaged:
-        if (const MovedAside moved = move_aside(file); moved.error.isEmpty()) {
+        // Through links, the damaged file itself moves: the link stays and
+        // the fresh table is saved where it points.
+        if (const MovedAside moved = move_aside(save_target(file)); moved.error.isEmpty()) {
             tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place")
                      .arg(file, read.reason, moved.path));
             base = default_table();
@@ -125,17 +166,30 @@ bool ScoreStore::add(char (&text)[text_capacity], Slot slot, std::string_view na
 
 bool ScoreStore::save(char (&text)[text_capacity])
 {
+    return save_within(text, lock_wait_ms, true) == Saved::yes;
+}
+
+ScoreStore::Saved ScoreStore::save_within(char (&text)[text_capacity], int wait_ms, bool tell_busy)
+{
     const QString failed = file + QStringLiteral(": cannot save the high scores: ");
     QString problem;
-    const auto lock = take_lock(file, problem);
+    LockFault fault = LockFault::none;
+    const auto lock = take_lock(wait_ms, fault, problem);
     if (!lock) {
-        tell(failed + problem);
-        return false;
+        // A lock that is not a file stays so: told once, not at every try.
+        const bool again = fault == LockFault::not_regular && told_lock_fault;
+        told_lock_fault = told_lock_fault || fault == LockFault::not_regular;
+        if ((fault != LockFault::busy || tell_busy) && !again)
+            tell(failed + problem);
+        return fault == LockFault::busy ? Saved::lock_busy : Saved::failed;
     }
+    const QString target = save_target(file);
+    remove_leftovers(QFile::encodeName(QFileInfo(target).absolutePath()).toStdString(),
+                     QFile::encodeName(QFileInfo(target).fileName()).toStdString() + ".save-");
     std::string base;
     if (!read_base(base, true, problem)) {
         tell(failed + problem);
-        return false;
+        return Saved::failed;
     }
     char merged[text_capacity];
     set_text(merged, base);
@@ -144,10 +198,10 @@ bool ScoreStore::save(char (&text)[text_capacity])
     std::memcpy(text, merged, sizeof merged);
     if (const auto error = write_table(file, merged)) {
         tell(*error);
-        return false;
+        return Saved::failed;
     }
     unsaved.clear();
-    return true;
+    return Saved::yes;
 }
 
 }  // namespace wd::hsc

@@ -9,8 +9,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QLockFile;
 
 namespace wd::hsc {
 
@@ -36,6 +39,14 @@ public:
     // written; the entries then stay unsaved and the old file stays whole.
     bool save(char (&text)[text_capacity]);
 
+    // save(), waiting at most `wait_ms` for another game's lock. A lock still
+    // held then is lock_busy, told only when `tell_busy`: the caller tries again.
+    enum class Saved { yes, lock_busy, failed };
+    Saved save_within(char (&text)[text_capacity], int wait_ms, bool tell_busy);
+
+    // Tells the player through the store's sink.
+    void notify(const QString& text) const { tell(text); }
+
     bool has_unsaved() const { return !unsaved.empty(); }
     const QString& path() const { return file; }
 
@@ -50,6 +61,8 @@ private:
 
     // The table on disk, or why there is none to build on. A damaged table is
     // moved aside only while holding the lock.
+    enum class LockFault { none, busy, not_regular, cannot_create };
+    std::unique_ptr<QLockFile> take_lock(int wait_ms, LockFault& fault, QString& problem);
     bool read_base(std::string& base, bool locked, QString& failure);
     void rank_unsaved_into(char (&text)[text_capacity]) const;
     void tell(const QString& text) const;
@@ -57,6 +70,7 @@ private:
     QString file;
     NoticeSink notice;
     std::vector<Entry> unsaved;
+    bool told_lock_fault = false;
 };
 
 }  // namespace wd::hsc

@@ -1,28 +1,292 @@
 #include "settings.h"
 
-#include <QSettings>
+#include "files/leftovers.h"
+#include "files/regular_file.h"
+#include "files/write_errors.h"
+#include "settings_text.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wd::settings {
 
 namespace {
-QSettings store()
+
+// A few lines of text: anything bigger is not a settings file of this game,
+// and reading or rewriting it would hold up play.
+constexpr qint64 size_cap = 64 * 1024;
+// A write holds the lock for a millisecond or so: one older than this was
+// left by a game that hung or died while writing.
+constexpr int stale_lock_ms = 1000;
+constexpr int retry_ms = 250;
+
+QString kind_of(mode_t mode)
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("whiskerdash"),
-                     QStringLiteral("whiskerdash"));
+    if (S_ISLNK(mode))
+        return QStringLiteral("a symbolic link");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    return QStringLiteral("not a file");
 }
+
+struct Store {
+    bool loaded = false;
+    bool writable = true;  // false: this run's settings live in memory only
+    bool pending = false;  // a change not yet in the file
+    Values values;
+    QSet<QString> changed;  // set in this run: these win over the file's
+    QStringList untold;     // warnings from before a sink was set
+    NoticeSink sink;
+    QTimer* retry = nullptr;
+};
+
+Store& the()
+{
+    static Store store;
+    return store;
+}
+
+QString folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/whiskerdash");
+}
+
+QString file_path()
+{
+    return folder() + QStringLiteral("/whiskerdash.conf");
+}
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Stops all writing for this run, with one warning.
+void keep_in_memory(const QString& why)
+{
+    Store& store = the();
+    if (!store.writable)
+        return;
+    store.writable = false;
+    store.pending = false;
+    const QString text = QStringLiteral("%1; the settings of this run are kept in memory only").arg(why);
+    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+    if (store.sink)
+        store.sink(text);
+    else
+        store.untold << text;
+}
+
+// Why the file (or its lock) must not be touched, or empty when it may be:
+// only a regular file of one name, of a settings file's size, or nothing.
+QString unusable(const QString& path, bool check_size)
+{
+    struct stat info {};
+    if (::lstat(native(path).constData(), &info) != 0)
+        return errno == ENOENT ? QString()
+                               : QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("%1: not a regular file (%2), left as it is").arg(path, kind_of(info.st_mode));
+    if (info.st_nlink > 1)
+        return QStringLiteral("%1: has other names (hard links), left as it is").arg(path);
+    if (check_size && info.st_size > size_cap)
+        return QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(info.st_size);
+    return {};
+}
+
+// The file's values, or false (and the reason) when it cannot be read.
+bool read_values(Values& values, QString& problem)
+{
+    const QString path = file_path();
+    problem = unusable(path, true);
+    if (!problem.isEmpty())
+        return false;
+    const RegularFile file = read_regular(native(path).toStdString(), size_cap + 1);
+    switch (file.fault) {
+    case RegularFile::Fault::missing: values.clear(); return true;
+    case RegularFile::Fault::none: break;
+    case RegularFile::Fault::not_regular:
+        problem = QStringLiteral("%1: not a regular file (%2), left as it is").arg(path, kind_of(file.mode));
+        return false;
+    default:
+        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLocal8Bit(std::strerror(file.error)));
+        return false;
+    }
+    if (file.bytes.size() > static_cast<std::size_t>(size_cap)) {
+        problem = QStringLiteral("%1: too big for a settings file; left as it is").arg(path);
+        return false;
+    }
+    values = parse_ini(QByteArray::fromStdString(file.bytes));
+    return true;
+}
+
+Store& loaded()
+{
+    Store& store = the();
+    if (store.loaded)
+        return store;
+    store.loaded = true;
+    QString problem;
+    if (!read_values(store.values, problem))
+        keep_in_memory(problem);
+    else if (const QString lock = unusable(file_path() + QStringLiteral(".lock"), false); !lock.isEmpty())
+        keep_in_memory(lock);
+    return store;
+}
+
+// Writes the text beside the file and renames it over the file. Not synced:
+// a setting lost to a crash costs nothing, and a sync could hold up play.
+QString replace_file(const QString& path, const QByteArray& text)
+{
+    static std::atomic<int> serial{0};
+    const QByteArray target = native(path);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = target + ".save-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial++);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    int error = fd < 0 ? errno : 0;
+    for (qsizetype done = 0; !error && done < text.size();) {
+        const ssize_t n = ::write(fd, text.constData() + done, static_cast<std::size_t>(text.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : ENOSPC;
+        else
+            done += n;
+    }
+    if (fd >= 0 && ::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
+    if (!error)
+        return {};
+    ::unlink(temporary.constData());
+    return QString::fromLocal8Bit(write_error_text(error, native(folder()).toStdString()).c_str());
+}
+
+void schedule_retry();
+
+// One try at putting this run's changes in the file; `wait_ms` for the lock.
+void write_now(int wait_ms)
+{
+    Store& store = the();
+    if (!store.writable || !store.pending)
+        return;
+    const QString path = file_path();
+    if (!QDir().mkpath(folder())) {
+        keep_in_memory(QStringLiteral("%1: cannot make the settings folder").arg(folder()));
+        return;
+    }
+    const QString lock_path = path + QStringLiteral(".lock");
+    if (const QString problem = unusable(lock_path, false); !problem.isEmpty()) {
+        keep_in_memory(problem);
+        return;
+    }
+    QLockFile lock(lock_path);
+    lock.setStaleLockTime(stale_lock_ms);
+    if (!lock.tryLock(wait_ms)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            schedule_retry();  // another game is writing: later, never waiting here
+        else
+            keep_in_memory(QStringLiteral("%1: cannot create the lock: %2")
+                               .arg(lock_path, QString::fromLocal8Bit(std::strerror(
+                                                   likely_create_error(native(folder()).toStdString(),
+                                                                       "whiskerdash.conf.probe-"
+                                                                           + std::to_string(::getpid()))))));
+        return;
+    }
+    remove_leftovers(native(folder()).toStdString(), "whiskerdash.conf.save-");
+    Values merged;
+    QString problem;
+    if (!read_values(merged, problem)) {
+        keep_in_memory(problem);
+        return;
+    }
+    for (const QString& key : std::as_const(store.changed))
+        merged.insert(key, store.values.value(key));
+    if (const QString failure = replace_file(path, write_ini(merged)); !failure.isEmpty()) {
+        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, failure));
+        return;
+    }
+    store.pending = false;
+}
+
+void schedule_retry()
+{
+    Store& store = the();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;  // written at the next change
+    if (!store.retry) {
+        store.retry = new QTimer(app);
+        store.retry->setSingleShot(true);
+        store.retry->setInterval(retry_ms);
+        QObject::connect(store.retry, &QTimer::timeout, [] { write_now(0); });
+        // The last change of a run gets one more, short, wait.
+        QObject::connect(app, &QCoreApplication::aboutToQuit, [] { write_now(retry_ms); });
+    }
+    store.retry->start();
+}
+
+QString value(const QString& key, const QString& fallback = {})
+{
+    return loaded().values.value(key, fallback);
+}
+
+void set(const QString& key, const QString& text)
+{
+    Store& store = loaded();
+    store.values.insert(key, text);
+    store.changed.insert(key);
+    store.pending = true;
+    write_now(0);
+}
+
 }  // namespace
 
-QString last_name() { return store().value(QStringLiteral("player/name")).toString(); }
-void set_last_name(const QString& name) { store().setValue(QStringLiteral("player/name"), name); }
+void set_notice_sink(NoticeSink sink)
+{
+    Store& store = the();
+    store.sink = std::move(sink);
+    if (store.sink)
+        for (const QString& text : std::exchange(store.untold, {}))
+            store.sink(text);
+}
+
+QString last_name() { return value(QStringLiteral("player/name")); }
+void set_last_name(const QString& name) { set(QStringLiteral("player/name"), name); }
 
 int zoom()
 {
-    const int value = store().value(QStringLiteral("view/zoom"), 0).toInt();
+    const int value = settings::value(QStringLiteral("view/zoom")).toInt();
     return value > 0 && value <= 64 ? value : 0;  // a hand-edited value cannot blow up the window
 }
-void set_zoom(int zoom) { store().setValue(QStringLiteral("view/zoom"), zoom); }
+void set_zoom(int zoom) { set(QStringLiteral("view/zoom"), QString::number(zoom)); }
 
-bool sound_on() { return store().value(QStringLiteral("sound/on"), true).toBool(); }
-void set_sound_on(bool on) { store().setValue(QStringLiteral("sound/on"), on); }
+bool sound_on() { return value(QStringLiteral("sound/on"), QStringLiteral("true")) != QLatin1String("false"); }
+void set_sound_on(bool on) { set(QStringLiteral("sound/on"), on ? QStringLiteral("true") : QStringLiteral("false")); }
 
 }  // namespace wd::settings

@@ -1,10 +1,21 @@
 #pragma once
 // What the player chose and expects back next run, in the user's own settings
 // (under $XDG_CONFIG_HOME, so every test can point it at a folder of its own).
+// Read once; a change is written at once when the file's lock is free and
+// retried later when it is not, never waiting for it. Only a regular file of
+// one name and a settings file's size is read or written: anything else is
+// left as it is, told once, and this run's settings stay in memory.
 
 #include <QString>
 
+#include <functional>
+
 namespace wd::settings {
+
+// Gets each warning about the settings file (they also go to standard error),
+// also those from before it was set.
+using NoticeSink = std::function<void(const QString&)>;
+void set_notice_sink(NoticeSink sink);
 
 // The name typed last in any run; empty before the first.
 QString last_name();

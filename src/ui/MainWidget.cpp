@@ -40,6 +40,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     , sample_rate(10989)
 {
     setObjectName(QString::fromLatin1(name));
+    wd::settings::set_notice_sink([this](const QString& text) { hsc_notices << text; });  // told in the next box
     setWindowTitle(QStringLiteral("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
     state.locate = [](const std::string& name) { return wd::data_files::locate(name); };
@@ -80,6 +81,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 
 MainWidget::~MainWidget()
 {
+    wd::settings::set_notice_sink({});
     if (startup_ok)
         save_hsc();
 }
@@ -121,8 +123,7 @@ void MainWidget::load_hsc()
 // none leaves the file (and its owner) as they are.
 void MainWidget::save_hsc()
 {
-    if (hsc_store.has_unsaved())
-        hsc_store.save(hsc_text);
+    hsc_saver.save_before_exit();
 }
 
 void MainWidget::note_hsc_problem(const QString& text)
@@ -355,14 +356,14 @@ void MainWidget::mousedead()
         std::memcpy(actpname, name.c_str(), name.size() + 1);
         wd::settings::set_last_name(QString::fromUtf8(actpname));
         if (hsc_store.add(hsc_text, *beaten, actpname, state.score))
-            save_hsc();  // at once, so a crash later cannot lose it
+            hsc_saver.save();  // at once, so a crash later cannot lose it
     }
 
     const QString outcome = ended.all_cleared ? QStringLiteral("All levels cleared!")
         : ended.next_level_failed             ? QStringLiteral("The next level could not be loaded.")
                                               : QStringLiteral("Caught!");
     const QStringList notices = std::exchange(hsc_notices, {});
-    switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices)) {
+    switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices, &hsc_saver)) {
     case wd::TableChoice::play_again:
         if (!start_over(0, [this] { return state.load_numbered_level(0); }))
             return;  // play stays stopped until the program ends

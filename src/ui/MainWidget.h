@@ -4,6 +4,7 @@
 
 #include "../game/board.h"
 #include "../scores/hsc_table.h"
+#include "../scores/pending_save.h"
 #include "../scores/score_store.h"
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
@@ -106,6 +107,7 @@ private:
 
     char hsc_text[wd::hsc::text_capacity] = {};
     wd::hsc::ScoreStore hsc_store{QStringLiteral("hsc.dat"), [this](const QString& text) { note_hsc_problem(text); }};
+    wd::hsc::PendingSave hsc_saver{hsc_store, hsc_text};  // retries while another game holds the lock
     QStringList hsc_notices;  // told in the next table box
     char actpname[wd::hsc::name_capacity] = {};  // the last name entered this run
 

@@ -1,6 +1,7 @@
 #include "MainWidget.h"
 #include "command_line.h"
 #include "first_frame.h"
+#include "quit_signals.h"
 
 #include <QApplication>
 #include <QFile>
@@ -67,6 +68,8 @@ int main(int argc, char** argv)
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
     char* widget_argv[] = {argv[0], level.data(), nullptr};
+    // Before the window: a quit signal ends the program by that signal once the window has saved.
+    wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
     MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv);
     if (!widget.started())
         return 1;

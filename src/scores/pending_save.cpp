@@ -1,0 +1,63 @@
+#include "pending_save.h"
+
+#include <cstdio>
+
+namespace wd::hsc {
+
+PendingSave::PendingSave(ScoreStore& store, char (&text)[text_capacity], QObject* parent)
+    : QObject(parent)
+    , store(store)
+    , text(text)
+{
+    retry.setInterval(retry_ms);
+    connect(&retry, &QTimer::timeout, this, &PendingSave::try_again);
+}
+
+QString PendingSave::waiting_notice() const
+{
+    return QStringLiteral("%1: another game is saving; your entry waits and is saved as soon as it is done")
+        .arg(store.path());
+}
+
+void PendingSave::save()
+{
+    if (!store.has_unsaved())
+        return;
+    if (store.save_within(text, 0, false) != ScoreStore::Saved::lock_busy) {
+        retry.stop();  // saved, or failed for a reason told already
+        return;
+    }
+    if (!retry.isActive()) {
+        store.notify(waiting_notice());
+        retry.start();
+    }
+}
+
+void PendingSave::save_before_exit()
+{
+    retry.stop();
+    if (store.has_unsaved())
+        store.save(text);
+}
+
+void PendingSave::try_again()
+{
+    if (!store.has_unsaved()) {
+        retry.stop();
+        return;
+    }
+    switch (store.save_within(text, 0, false)) {
+    case ScoreStore::Saved::lock_busy: return;
+    case ScoreStore::Saved::yes: {
+        retry.stop();
+        const QString notice = QStringLiteral("%1: your entry is saved").arg(store.path());
+        // Told in the open box, not kept for the next one.
+        std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(notice));
+        emit saved_late(QString::fromUtf8(text), notice);
+        return;
+    }
+    case ScoreStore::Saved::failed: retry.stop(); return;
+    }
+}
+
+}  // namespace wd::hsc
