@@ -1,4 +1,5 @@
 #include "scores/hsc_file.h"
+#include "scores/pending_save.h"
 #include "scores/score_store.h"
 #include "file_testing.h"
 
@@ -10,7 +11,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,6 +95,44 @@ struct Player {
     }
 };
 
+// The environment for a player with the failure shim preloaded.
+QStringList shimmed(QStringList settings)
+{
+    // The shim is not built with the sanitizers: let it come first.
+    const QString asan = qEnvironmentVariable("ASAN_OPTIONS");
+    settings << "LD_PRELOAD=" FAIL_CALLS
+             << "ASAN_OPTIONS=" + asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0";
+    return settings;
+}
+
+// A process of our own that holds `lock` until it is killed.
+pid_t hold_lock(const QString& lock)
+{
+    int ready[2];
+    if (::pipe(ready) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile held(lock);
+        held.lock();
+        [[maybe_unused]] const ssize_t said = ::write(ready[1], "x", 1);
+        for (;;)
+            ::pause();
+    }
+    char byte = 0;
+    [[maybe_unused]] const ssize_t heard = ::read(ready[0], &byte, 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return child;
+}
+
+void end_process(pid_t pid)
+{
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+}
+
 // Distinct scores that tie with no built-in entry, so the expected table is
 // the same whichever game saves first.
 QList<int> distinct_scores(int count)
@@ -119,10 +160,19 @@ private slots:
     void unreadable_table_is_left_as_it_is_data();
     void unreadable_table_is_left_as_it_is();
     void unsaved_entry_is_saved_once_the_file_can_be();
-    void folder_gone_is_told();
-    void lock_of_a_dead_game_is_taken_over();
+    void lock_cannot_be_made_data();
+    void lock_cannot_be_made();
+    void lock_that_is_not_a_file_is_told_once_data();
+    void lock_that_is_not_a_file_is_told_once();
+    void left_over_lock_is_taken_over_data();
+    void left_over_lock_is_taken_over();
+    void busy_lock_leaves_the_entry_waiting_until_saved();
+    void temporaries_of_killed_saves_are_removed();
+    void damaged_table_behind_a_link_moves_with_its_link_kept();
     void failing_disk_keeps_the_old_file_data();
     void failing_disk_keeps_the_old_file();
+    void flaky_disk_loses_no_entry_data();
+    void flaky_disk_loses_no_entry();
     void two_processes_in_turn_lose_nothing();
     void two_processes_at_once_lose_nothing();
 
@@ -232,68 +282,252 @@ void TestHscStore::unsaved_entry_is_saved_once_the_file_can_be()
     QVERIFY(QDir(own.path()).rmdir("hsc.dat"));
     // The next game over: the file is there to read again, and the old entry goes with the new one.
     game.store.load(game.text);
+    QCOMPARE(entries_of(game.text), ten_best({{"Ann", 5000}}));  // the reload keeps it in view
     QVERIFY(game.enter("Bea", 1000));
     QVERIFY(!game.store.has_unsaved());
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}, {"Bea", 1000}}));
 }
 
-void TestHscStore::folder_gone_is_told()
+void TestHscStore::lock_cannot_be_made_data()
 {
-    auto own = std::make_unique<QTemporaryDir>();
-    const QString path = own->filePath("hsc.dat");
-    Store game(path);
-    own.reset();
-    QVERIFY(!game.enter("Ann", 5000));
-    QCOMPARE(game.notices, QStringList{path + ": cannot save the high scores: cannot create the lock " + path
-                                       + ".lock: No such file or directory"});
-    QVERIFY(game.store.has_unsaved());
-    QCOMPARE(entries_of(game.text).first(), (Scored{"Ann", 5000}));
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder gone") << "gone" << "No such file or directory";
+    QTest::newRow("read-only folder") << "read-only" << "Permission denied";
 }
 
-void TestHscStore::lock_of_a_dead_game_is_taken_over()
+void TestHscStore::lock_cannot_be_made()
 {
+    QFETCH(QString, how);
+    QFETCH(QString, reason);
+    auto own = std::make_unique<QTemporaryDir>();
+    const QString path = own->filePath("hsc.dat");
+    const QByteArray old(hsc::default_table().data(), hsc::default_table().size());
+    write(path, old);
+    Store game(path);
+    if (how == "gone")
+        own.reset();
+    if (how == "read-only") {
+        if (::geteuid() == 0)
+            QSKIP("root writes in any folder: run as another user (scripts/test does)");
+        QVERIFY(QFile::setPermissions(own->path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    QVERIFY(!game.enter("Ann", 5000));
+    QCOMPARE(game.notices, QStringList{path + ": cannot save the high scores: cannot create the lock " + path
+                                       + ".lock: " + reason});
+    QVERIFY(game.store.has_unsaved());
+    QCOMPARE(entries_of(game.text).first(), (Scored{"Ann", 5000}));
+    if (own) {
+        QCOMPARE(contents(path), old);
+        QVERIFY(QFile::setPermissions(own->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(QDir(own->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"hsc.dat"});
+    }
+}
+
+void TestHscStore::lock_that_is_not_a_file_is_told_once_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("folder") << "folder" << "a folder";
+    QTest::newRow("FIFO") << "fifo" << "a FIFO";
+}
+
+void TestHscStore::lock_that_is_not_a_file_is_told_once()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, what);
     QTemporaryDir own;
     const QString path = own.filePath("hsc.dat");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        QLockFile lock(path + ".lock");
-        lock.lock();
-        ::_exit(0);  // dies holding it
+    if (kind == "folder")
+        QVERIFY(QDir(own.path()).mkdir("hsc.dat.lock"));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path + ".lock").constData(), 0600), 0);
+    Store game(path);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!game.enter("Ann", 5000));
+    QVERIFY(!game.enter("Bea", 4000));
+    QVERIFY(clock.elapsed() < 1000);  // no waiting on it
+    QCOMPARE(game.notices, QStringList{path + ": cannot save the high scores: the lock " + path
+                                       + ".lock is not a regular file (" + what + "); remove it to save"});
+    QVERIFY(game.store.has_unsaved());
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestHscStore::left_over_lock_is_taken_over_data()
+{
+    QTest::addColumn<bool>("alive");
+    QTest::newRow("of a dead game") << false;
+    // A save holds it for milliseconds: one this old is nobody's save.
+    QTest::newRow("naming a live game, older than the stale time") << true;
+}
+
+void TestHscStore::left_over_lock_is_taken_over()
+{
+    QFETCH(bool, alive);
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const QString lock = path + ".lock";
+    pid_t holder = -1;
+    if (!alive) {
+        holder = hold_lock(lock);
+        end_process(holder);
+    } else {
+        // A lock naming a game that is still running but not saving (its
+        // save hung, or its number went to another game): only its age tells.
+        QByteArray info;
+        {
+            QLockFile sample(own.filePath("sample.lock"));
+            QVERIFY(sample.lock());
+            info = contents(own.filePath("sample.lock"));
+        }
+        holder = ::fork();
+        if (holder == 0)
+            for (;;)
+                ::pause();
+        write(lock, QByteArray::number(holder) + info.mid(info.indexOf('\n')));
+        const timeval old[2] = {{::time(nullptr) - 15, 0}, {::time(nullptr) - 15, 0}};
+        QCOMPARE(::utimes(QFile::encodeName(lock).constData(), old), 0);
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    QVERIFY(QFile::exists(path + ".lock"));
+    QVERIFY(QFile::exists(lock));
 
     Store game(path);
     QElapsedTimer clock;
     clock.start();
-    QVERIFY2(game.enter("Ann", 5000), qPrintable(game.notices.join('\n')));
-    QVERIFY(clock.elapsed() < hsc::ScoreStore::lock_wait_ms);
+    const bool saved = game.enter("Ann", 5000);
+    const qint64 took = clock.elapsed();
+    if (alive)
+        end_process(holder);
+    QVERIFY2(saved, qPrintable(game.notices.join('\n')));
+    QVERIFY(took < hsc::ScoreStore::lock_wait_ms);
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}}));
+}
+
+void TestHscStore::busy_lock_leaves_the_entry_waiting_until_saved()
+{
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const pid_t holder = hold_lock(path + ".lock");
+    QVERIFY(holder > 0);
+    Store game(path);
+    hsc::PendingSave pending(game.store, game.text);
+    QStringList late;
+    connect(&pending, &hsc::PendingSave::saved_late, this,
+            [&late](const QString& table, const QString& notice) { late << notice << table; });
+
+    const auto slot = hsc::rank(game.text, 5000, [](const std::string&) {});
+    QVERIFY(slot && game.store.add(game.text, *slot, "Ann", 5000));
+    QElapsedTimer clock;
+    clock.start();
+    pending.save();
+    QVERIFY(clock.elapsed() < 100);  // the game goes on at once
+    QVERIFY(pending.waiting());
+    QCOMPARE(game.notices, QStringList{pending.waiting_notice()});
+    QTest::qWait(3 * hsc::PendingSave::retry_ms);
+    QVERIFY(pending.waiting());  // still held: still waiting, told once
+    QCOMPARE(game.notices.size(), 1);
+    QVERIFY(!QFile::exists(path));
+
+    end_process(holder);  // its lock is left behind, as a killed game leaves it
+    QTRY_VERIFY_WITH_TIMEOUT(!pending.waiting(), 5000);
+    QVERIFY(!game.store.has_unsaved());
+    QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}}));
+    QCOMPARE(late.size(), 2);
+    QCOMPARE(late[0], path + ": your entry is saved");
+    QCOMPARE(late[1].toUtf8(), contents(path));
+}
+
+void TestHscStore::temporaries_of_killed_saves_are_removed()
+{
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const pid_t dead = ::fork();
+    if (dead == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(dead, &status, 0);
+    const QString of_dead = QStringLiteral("hsc.dat.save-%1-3").arg(dead);
+    const QString of_live = QStringLiteral("hsc.dat.save-%1-0").arg(::getppid());  // another game saving now
+    for (const QString& name : {of_dead, of_live, QStringLiteral("hsc.dat.save-notes"), QStringLiteral("other.save-1-1")})
+        write(own.filePath(name), "part of a table");
+    Store game(path);
+    QVERIFY(game.enter("Ann", 5000));
+    QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"hsc.dat", of_live, "hsc.dat.save-notes", "other.save-1-1"}));
+}
+
+void TestHscStore::damaged_table_behind_a_link_moves_with_its_link_kept()
+{
+    QTemporaryDir own;
+    QVERIFY(QDir(own.path()).mkdir("kept"));
+    const QString real = own.filePath("kept/real.dat");
+    write(real, "not a table\n");
+    const QString path = own.filePath("hsc.dat");
+    QVERIFY(QFile::link("kept/real.dat", path));
+    Store game(path);
+    QCOMPARE(game.notices, QStringList{path + ": has 0 entry lines, not 10; moved aside to " + real
+                                       + ".damaged, a fresh table takes its place"});
+    QCOMPARE(contents(real + ".damaged"), QByteArray("not a table\n"));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QVERIFY(game.enter("Ann", 5000));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(entries_of(contents(real)), ten_best({{"Ann", 5000}}));
 }
 
 void TestHscStore::failing_disk_keeps_the_old_file_data()
 {
-    QTest::addColumn<QString>("call");
-    QTest::newRow("sync") << "fsync";
-    QTest::newRow("rename") << "rename";
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("sync") << QStringList{"WD_FAIL=fsync"} << "Input/output error";
+    QTest::newRow("rename") << QStringList{"WD_FAIL=rename"} << "Input/output error";
+    QTest::newRow("close") << QStringList{"WD_FAIL=close"} << "Input/output error";
+    QTest::newRow("no space for the lock") << QStringList{"WD_FAIL=create", "WD_ERRNO=28"}
+                                           << "cannot create the lock %1.lock: No space left on device";
+    QTest::newRow("read-only disk") << QStringList{"WD_FAIL=create", "WD_ERRNO=30"}
+                                    << "cannot create the lock %1.lock: Read-only file system";
 }
 
 void TestHscStore::failing_disk_keeps_the_old_file()
 {
-    QFETCH(QString, call);
+    QFETCH(QStringList, fault);
+    QFETCH(QString, reason);
     QTemporaryDir own;
     const QString path = own.filePath("hsc.dat");
     const QByteArray old(hsc::default_table().data(), hsc::default_table().size());
     write(path, old);
-    // The shim is not built with the sanitizers: let it come first.
-    const QString asan = qEnvironmentVariable("ASAN_OPTIONS");
-    Player game(path, {"LD_PRELOAD=" FAIL_CALLS, "WD_FAIL=" + call,
-                       "ASAN_OPTIONS=" + asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0"});
+    Player game(path, shimmed(fault));
     game.send({"Ann", 5000});
-    QCOMPARE(game.answer(), "failed: " + QFile::encodeName(path) + ": cannot save the high scores: Input/output error");
+    QCOMPARE(game.answer(), "failed: " + QFile::encodeName(path) + ": cannot save the high scores: "
+                                + QFile::encodeName(reason.contains("%1") ? reason.arg(path) : reason));
     QCOMPARE(contents(path), old);
     QCOMPARE(QDir(own.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"hsc.dat"});
+    game.process.closeWriteChannel();
+    QVERIFY(game.process.waitForFinished());
+}
+
+void TestHscStore::flaky_disk_loses_no_entry_data()
+{
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QByteArray>("first_answer");
+    QTest::newRow("reads of 7 bytes at a time") << QStringList{"WD_SHORT_READ=7"} << QByteArray("saved");
+    QTest::newRow("one failed save, then good ones") << QStringList{"WD_FAIL=rename", "WD_FAIL_TIMES=1"}
+                                                     << QByteArray("failed");
+}
+
+void TestHscStore::flaky_disk_loses_no_entry()
+{
+    QFETCH(QStringList, fault);
+    QFETCH(QByteArray, first_answer);
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    write(path, QByteArray(hsc::default_table().data(), hsc::default_table().size()));
+    Player game(path, shimmed(fault));
+    game.send({"Ann", 5000});
+    QVERIFY(game.answer().startsWith(first_answer));
+    game.send({"Bea", 1000});
+    QCOMPARE(game.answer(), QByteArray("saved"));
+    QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}, {"Bea", 1000}}));
     game.process.closeWriteChannel();
     QVERIFY(game.process.waitForFinished());
 }
