@@ -6,6 +6,10 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -77,6 +81,7 @@ private slots:
     void full_disk_keeps_the_old_file_data();
     void full_disk_keeps_the_old_file();
     void read_only_table_is_not_replaced();
+    void save_through_a_link_keeps_the_link_data();
     void save_through_a_link_keeps_the_link();
     void damaged_file_moves_aside_without_replacing();
 
@@ -90,6 +95,7 @@ void TestHscFile::round_trip_byte_for_byte_data()
     QTest::newRow("shipped") << QByteArray(hsc::default_table().data(), hsc::default_table().size());
     QTest::newRow("exactly 999 bytes") << table_of_size(999);
     QTest::newRow("empty names and headers") << QByteArray("\n\n") + QByteArray(".....0\n").repeated(10);
+    QTest::newRow("names of 19 bytes") << QByteArray("\n\n") + QByteArray("nnnnnnnnnnnnnnnnnnn.1\n").repeated(10);
 }
 
 void TestHscFile::round_trip_byte_for_byte()
@@ -141,7 +147,9 @@ void TestHscFile::only_regular_files_are_read_data()
     QTest::newRow("folder") << "folder" << "not a regular file (a folder)";
     QTest::newRow("FIFO") << "fifo" << "not a regular file (a FIFO)";
     QTest::newRow("link to a FIFO") << "link" << "not a regular file (a FIFO)";
-    QTest::newRow("device") << "device" << "not a regular file (a device)";
+    QTest::newRow("socket") << "socket" << "not a regular file (a socket)";
+    if (::geteuid() == 0)  // only root makes a device node; CI runs as root
+        QTest::newRow("device") << "device" << "not a regular file (a device)";
     QTest::newRow("inside a file") << "inside" << "Not a directory";
 }
 
@@ -159,8 +167,18 @@ void TestHscFile::only_regular_files_are_read()
         path = own.filePath("fifo");
     if (kind == "link")
         QVERIFY(QFile::link(own.filePath("fifo"), path));
-    if (kind == "device")
-        path = "/dev/zero";
+    if (kind == "device")  // the null device, made here: no system file is ever at stake
+        QCOMPARE(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, ::makedev(1, 3)), 0);
+    if (kind == "socket") {
+        const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        QVERIFY(std::size_t(native.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, native.constData(), native.size());
+        QCOMPARE(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(server);
+    }
     if (kind == "inside") {
         write(own.filePath("plain"), "x");
         path = own.filePath("plain/hsc.dat");
@@ -175,10 +193,10 @@ void TestHscFile::only_regular_files_are_read()
     const auto failure = hsc::write_table(path, hsc::default_table());
     QVERIFY(failure);
     QVERIFY2(failure->startsWith(path + ": cannot save the high scores: "), qPrintable(*failure));
-    if (kind == "fifo") {
+    if (kind == "fifo" || kind == "socket" || kind == "device") {
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
-        QVERIFY(S_ISFIFO(info.st_mode));  // left as it is
+        QVERIFY(!S_ISREG(info.st_mode));  // left as it is
     }
 }
 
@@ -220,7 +238,7 @@ void TestHscFile::full_disk_keeps_the_old_file()
 void TestHscFile::read_only_table_is_not_replaced()
 {
     if (::geteuid() == 0)
-        QSKIP("root may write any file");
+        QSKIP("root may write any file: run as another user (scripts/test does)");
     QTemporaryDir own;
     const QString path = own.filePath("hsc.dat");
     const QByteArray old = table_of_size(500);
@@ -232,20 +250,50 @@ void TestHscFile::read_only_table_is_not_replaced()
     QCOMPARE(contents(path), old);
 }
 
+void TestHscFile::save_through_a_link_keeps_the_link_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("one link") << "link";
+    QTest::newRow("a chain of two links") << "chain";
+    QTest::newRow("a second name (hard link)") << "hard";
+}
+
 void TestHscFile::save_through_a_link_keeps_the_link()
 {
+    QFETCH(QString, kind);
     QTemporaryDir own;
     const QString real = own.filePath("scores/real.dat");
     QVERIFY(QDir(own.path()).mkdir("scores"));
     write(real, table_of_size(500));
     QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     const QString path = own.filePath("hsc.dat");
-    QVERIFY(QFile::link(real, path));
+    if (kind == "link")
+        QVERIFY(QFile::link(real, path));
+    if (kind == "chain") {
+        QVERIFY(QFile::link("real.dat", own.filePath("scores/link2")));  // relative to its own folder
+        QVERIFY(QFile::link("scores/link2", path));
+    }
+    if (kind == "hard")
+        QCOMPARE(::link(QFile::encodeName(real).constData(), QFile::encodeName(path).constData()), 0);
+    struct stat before {};
+    QCOMPARE(::stat(QFile::encodeName(real).constData(), &before), 0);
+
     QVERIFY(!hsc::write_table(path, hsc::default_table()));
-    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(QFileInfo(path).isSymLink(), kind != "hard");
+    if (kind == "chain")
+        QVERIFY(QFileInfo(own.filePath("scores/link2")).isSymLink());
     QCOMPARE(contents(real), QByteArray(hsc::default_table().data()));
+    QCOMPARE(contents(path), QByteArray(hsc::default_table().data()));
+    if (kind == "hard") {
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);  // still one file of two names
+        QCOMPARE(after.st_nlink, nlink_t(2));
+    }
     QCOMPARE(QFile::permissions(real) & QFileDevice::Permissions(0x7077),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QCOMPARE(QDir(own.filePath("scores")).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             (kind == "chain" ? QStringList{"link2", "real.dat"} : QStringList{"real.dat"}));
 }
 
 void TestHscFile::damaged_file_moves_aside_without_replacing()
