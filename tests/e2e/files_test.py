@@ -1,7 +1,12 @@
-"""The real game and level checker on odd files and command lines. Usage:
-    files_test.py --exe GAME --check CHECKER --data DIR CASE     (under xvfb-run)"""
+"""The real game and level checker on odd files and command lines, a slow
+disk, odd settings files and quit signals. Usage:
+    files_test.py --exe GAME --check CHECKER --shim FAIL_CALLS --data DIR CASE     (under xvfb-run)"""
 
 import os
+import re
+import signal
+import socket
+import stat
 import subprocess
 import tempfile
 import time
@@ -16,12 +21,12 @@ def own_env(folder):
     return dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder.path, ".config"))
 
 
-def refused_quickly(exe, folder, args, message):
-    """Runs the game, which must stop by itself within a second with `message` on stderr."""
+def refused_quickly(exe, folder, args, message, env=None, quick=QUICK):
+    """Runs the game, which must stop by itself within `quick` seconds with `message` on stderr."""
     for attempt in range(10):
         started = time.monotonic()
         try:
-            result = subprocess.run([exe, *args], cwd=folder.path, env=own_env(folder), capture_output=True,
+            result = subprocess.run([exe, *args], cwd=folder.path, env=env or own_env(folder), capture_output=True,
                                     text=True, stdin=subprocess.DEVNULL, timeout=QUICK * 5)
         except subprocess.TimeoutExpired:
             raise Failure(f"{args}: still running after {QUICK * 5} s")
@@ -31,10 +36,10 @@ def refused_quickly(exe, folder, args, message):
         time.sleep(0.05 * (attempt + 1))
     check(result.returncode == 1, f"{args}: exit status {result.returncode}; stderr: {result.stderr}")
     check(result.stderr.rstrip("\n").endswith(message), "stderr: " + result.stderr)
-    check(took < QUICK, f"{args}: refused after {took:.2f} s")
+    check(took < quick, f"{args}: refused after {took:.2f} s")
 
 
-def fifo_level_refused(exe, check_exe, data):
+def fifo_level_refused(exe, check_exe, shim, data):
     """A FIFO as the level argument or as level000.lvx: refused, not read for ever."""
     folder = PlayFolder(data, {"level000.lvx": SOUND})
     os.mkfifo(os.path.join(folder.path, "pipe.lvx"))
@@ -51,7 +56,7 @@ def fifo_level_refused(exe, check_exe, data):
     folder.remove()
 
 
-def bad_first_rows_refused(exe, check_exe, data):
+def bad_first_rows_refused(exe, check_exe, shim, data):
     """No zero-width window and no invisible mouse: both refused with file and line."""
     folder = PlayFolder(data, {"level000.lvx": SOUND, "empty-row.lvx": ["", "HMCH", "HHHH"],
                                "far-mouse.lvx": ["HHHH", "HC.H", "HHHH.M"]})
@@ -63,7 +68,7 @@ def bad_first_rows_refused(exe, check_exe, data):
     folder.remove()
 
 
-def command_line(exe, check_exe, data):
+def command_line(exe, check_exe, shim, data):
     folder = PlayFolder(data, {"level000.lvx": SOUND})
     quiet = own_env(folder)
     for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
@@ -129,7 +134,7 @@ def command_line(exe, check_exe, data):
     folder.remove()
 
 
-def closed_standard_output(exe, check_exe, data):
+def closed_standard_output(exe, check_exe, shim, data):
     """whiskerdash | head: with no reader left from the start, the game still
     plays: the cat next to the mouse catches it and the table box opens."""
     folder = PlayFolder(data, {"level000.lvx": ["HHHHH", "HMC.H", "HHHHH"]})
@@ -161,8 +166,201 @@ def closed_standard_output(exe, check_exe, data):
     folder.remove()
 
 
-CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output]}
+def with_shim(shim, folder, **settings):
+    """The game's environment with the failure shim preloaded and set up."""
+    asan = os.environ.get("ASAN_OPTIONS", "")
+    env = dict(own_env(folder), LD_PRELOAD=shim, **settings)
+    # The shim is not built with the sanitizers: let it come first.
+    env["ASAN_OPTIONS"] = asan + (":" if asan else "") + "verify_asan_link_order=0"
+    return env
+
+
+def slow_level_refused(exe, check_exe, shim, data):
+    """A level whose read stalls (a hung mount) is refused after a second, not waited on."""
+    folder = PlayFolder(data, {"level000.lvx": SOUND})
+    refused_quickly(exe, folder, [], "whiskerdash: level000.lvx: cannot read: no answer within a second",
+                    env=with_shim(shim, folder, WD_SLOW="read:5000:.lvx"), quick=QUICK + 1.5)
+    folder.remove()
+
+
+# The cat cannot move until the mouse has eaten the cheese beside it: Right
+# scores 10, and the cat's next step catches the mouse.
+CATCH = ["HHHHH", "HMKCH", "HHHHH"]
+# Right pushes the block onto the cat, which has nowhere to go: the level is
+# cleared and the next one is read, which the trace shows at once.
+CLEAR = ["HHHHH", "HMBCH", "HHHHH"]
+
+
+def low_table():
+    """A table of zeros, so every score of 10 is ranked."""
+    return "Best mice\n\n" + "".join(f"nobody{i}" + "." * 12 + "0\n" for i in range(10))
+
+
+def name_dialog(game):
+    try:
+        return wait_until("the name dialog",
+                          lambda: (visible_windows("^Enter your name:$", game.process.pid) or [None])[0])
+    except Failure:
+        raise Failure("no name dialog; output:\n" + game.stdout_text()[-300:] + "\nstderr:\n" + game.stderr_text())
+
+
+def entries(folder):
+    lines = folder.read("hsc.dat").decode().split("\n")[2:12]
+    return [re.match(r"([^.]*)\.+(\d+)$", line).groups() for line in lines]
+
+
+def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
+    """Ten games name their entries while another process holds the table's
+    lock; then it lets go and all ten save at once on a slow disk (every fsync
+    300 ms late): every entry reaches the file while all ten still run."""
+    folder = PlayFolder(data, {"level000.lvx": CATCH}, table=low_table())
+    lock = os.path.join(folder.path, "hsc.dat.lock")
+    holder = live_lock(lock)
+    games = []
+    try:
+        # One window at a time, so no window opening takes the focus from the keys.
+        for n in range(10):
+            os.utime(lock)  # younger than the stale time while the games queue up
+            game = Game(exe, folder, ["--mute"], env=with_shim(shim, folder, WD_SLOW="fsync:300"))
+            games.append(game)
+            game.keys("Right")
+            dialog = name_dialog(game)
+            game.type_text(f"P{n}", dialog)
+            game.keys("Return", window=dialog)
+            game.box = game.wait_for_table_box()  # at once: the save does not wait for the lock
+        for game in games:
+            wait_until("the entry waiting", lambda: any("your entry waits" in line for line in game.errors))
+        check([name for name, score in entries(folder)] == [f"nobody{i}" for i in range(10)], "saved under a lock")
+
+        holder.kill()
+        holder.wait()
+        os.remove(lock)
+        names = {f"P{n}" for n in range(10)}
+        wait_until("every entry in the file", lambda: {name for name, score in entries(folder)} == names)
+        for game in games:
+            check(game.process.poll() is None, f"a game quit early: {game.stderr_text()}")
+            wait_until("the entry told saved", lambda: any("your entry is saved" in line for line in game.errors))
+        for game in games:
+            game.keys("Escape", window=game.box)
+            check(game.wait_exit() == 0, "exit status " + str(game.process.returncode))
+        check(all(score == "10" for name, score in entries(folder)), str(entries(folder)))
+        check(not [name for name in os.listdir(folder.path) if ".save-" in name or name.endswith(".lock")],
+              str(os.listdir(folder.path)))
+    finally:
+        for game in games:
+            game.stop()
+        if holder.poll() is None:
+            holder.kill()
+            holder.wait()
+    folder.remove()
+
+
+def quit_signal_keeps_the_name_being_typed(exe, check_exe, shim, data):
+    """SIGTERM, SIGHUP or SIGINT with the name dialog open: the name as it
+    stands in the dialog (here the remembered one) is saved, then the program
+    ends by that signal."""
+    for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        folder = PlayFolder(data, {"level000.lvx": CATCH}, table=low_table())
+        config = tempfile.mkdtemp(prefix="whiskerdash-config-")
+        os.makedirs(os.path.join(config, "whiskerdash"))
+        with open(os.path.join(config, "whiskerdash", "whiskerdash.conf"), "w") as settings:
+            settings.write("[player]\nname=Half\n")
+        game = Game(exe, folder, ["--mute"], config_home=config)
+        try:
+            game.keys("Right")
+            name_dialog(game)
+            game.process.send_signal(number)
+            code = game.wait_exit()
+            check(code == -number, f"{signal.Signals(number).name}: exit status {code}; {game.stderr_text()}")
+            check(("Half", "10") in entries(folder), f"{signal.Signals(number).name}: {entries(folder)}")
+        finally:
+            game.stop()
+        folder.remove()
+        subprocess.run(["rm", "-rf", config])
+
+
+def live_lock(path):
+    """A lock file naming a live process, as a game writing its settings leaves it."""
+    sleeper = subprocess.Popen(["sleep", "60"])
+    with open(path, "w") as lock:
+        lock.write(f"{sleeper.pid}\nsleep\n{socket.gethostname()}\n")
+    return sleeper
+
+
+def odd_settings_never_block(exe, check_exe, shim, data):
+    """Settings that are a FIFO, 100 MB, a link, a folder, a device or socket,
+    or locked by a live process: the window opens within 2 s, a key is answered
+    at once, the odd file is left as it is and named once on standard error."""
+    cases = ["fifo", "100 MB", "link", "folder", "socket", "live lock"]
+    if os.geteuid() == 0:
+        cases.append("device")
+    for case in cases:
+        folder = PlayFolder(data, {"level000.lvx": CLEAR, "level001.lvx": CLEAR})
+        config = tempfile.mkdtemp(prefix="whiskerdash-config-")
+        settings = os.path.join(config, "whiskerdash", "whiskerdash.conf")
+        os.makedirs(os.path.dirname(settings))
+        outside = os.path.join(config, "outside.conf")
+        sleeper = None
+        if case == "fifo":
+            os.mkfifo(settings)
+        if case == "100 MB":
+            with open(settings, "wb") as big:
+                big.write(b"[sound]\non=true\n" + b"#" * (100 << 20))
+        if case == "link":
+            with open(outside, "w") as target:
+                target.write("[view]\nzoom=1\n")
+            os.symlink(outside, settings)
+        if case == "folder":
+            os.mkdir(settings)
+        if case == "socket":
+            server = socket.socket(socket.AF_UNIX)
+            server.bind(settings)
+            server.close()
+        if case == "device":
+            os.mknod(settings, stat.S_IFCHR | 0o600, os.makedev(1, 3))
+        if case == "live lock":
+            sleeper = live_lock(settings + ".lock")
+        before = os.lstat(settings) if os.path.lexists(settings) else None
+        started = time.monotonic()
+        game = Game(exe, folder, ["--mute"], config_home=config)
+        try:
+            opened = time.monotonic() - game.started
+            check(opened < 2.0, f"{case}: the window took {opened:.2f} s")
+            game.wait_for_line("  HMBCH")
+            game.keys("m")  # sound on: a settings write
+            pressed = time.monotonic()
+            game.keys("Right")
+            game.wait_for_line("  HMBCH", count=2)
+            answered = time.monotonic() - pressed
+            check(answered < 1.0, f"{case}: the key was answered after {answered:.2f} s")
+            if case != "live lock":
+                after = os.lstat(settings)
+                check((after.st_ino, after.st_mode, after.st_size) == (before.st_ino, before.st_mode, before.st_size),
+                      f"{case}: the settings file was changed")
+                told = [line for line in game.errors if "whiskerdash.conf" in line]
+                check(len(told) == 1 and "kept in memory only" in told[0], f"{case}: {game.errors}")
+            if case == "link":
+                with open(outside) as target:
+                    check(target.read() == "[view]\nzoom=1\n", "the link's target was written")
+            if case == "live lock":
+                # Written once the lock is found to be nobody's write.
+                wait_until("the settings written", lambda: os.path.isfile(settings)
+                           and "on=true" in open(settings).read())
+                check(not [line for line in game.errors if "whiskerdash.conf" in line], f"{case}: {game.errors}")
+        finally:
+            game.stop()
+            if sleeper:
+                sleeper.kill()
+                sleeper.wait()
+        folder.remove()
+        subprocess.run(["rm", "-rf", config])
+        check(time.monotonic() - started < 20, f"{case}: too slow")
+
+
+CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output,
+                                 slow_level_refused, ten_games_saving_at_once_lose_nothing,
+                                 quit_signal_keeps_the_name_being_typed, odd_settings_never_block]}
 
 
 if __name__ == "__main__":
-    run_cases(CASES, extra_paths=("check",))
+    run_cases(CASES, extra_paths=("check", "shim"))

@@ -80,11 +80,14 @@ class PlayFolder:
 class Game:
     """The running program: its output lines as they come, and its main window."""
 
-    def __init__(self, exe, folder, args=(), expect_window=True, env=None):
+    def __init__(self, exe, folder, args=(), expect_window=True, env=None, config_home=None):
         self.folder = folder
-        # Settings of this run only: a remembered zoom or name never leaks in.
+        # Settings of this game only, whatever the caller's environment holds:
+        # a remembered zoom or name never leaks in. A test that means to keep
+        # settings from one game to the next names the folder.
         self.env = dict(env if env is not None else os.environ)
-        self.env.setdefault("XDG_CONFIG_HOME", os.path.join(folder.path, ".config"))
+        self.own_config = None if config_home else tempfile.mkdtemp(prefix="whiskerdash-config-")
+        self.env["XDG_CONFIG_HOME"] = config_home or self.own_config
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -201,6 +204,8 @@ class Game:
             self.process.kill()
             self.process.wait()
         self._readers_done()
+        if self.own_config:
+            shutil.rmtree(self.own_config, ignore_errors=True)
 
 
 def run_cases(cases, extra_paths=()):

@@ -90,7 +90,7 @@ def main():
 
     # First start: the play folder gets the starting table and nothing else; the
     # game reads the installed levels, sprites and sounds; the window names the desktop file.
-    game = Game(launcher, anywhere, env=env)
+    game = Game(launcher, anywhere, env=env, config_home=env.get("XDG_CONFIG_HOME"))
     try:
         wait_until("the installed game to join the sound server", lambda: "whiskerdash" in server.clients())
         game.wait_for_line("reading line 19")
@@ -118,7 +118,7 @@ def main():
     anywhere.write("given.lvx", "HHHHH\nHM.CH\nHHHHH\n")
     for args, row, size in [([], "  HM...CH", (7 * 16, 3 * 16 + 20)), (["given.lvx"], "  HM.CH", (5 * 16, 3 * 16 + 20)),
                             (["--", "given.lvx"], "  HM.CH", (5 * 16, 3 * 16 + 20))]:
-        game = Game(launcher, anywhere, args, env=env)
+        game = Game(launcher, anywhere, args, env=env, config_home=env.get("XDG_CONFIG_HOME"))
         try:
             game.wait_for_line(row)
             check(game.geometry() == size, f"{args}: window {game.geometry()}")
@@ -154,7 +154,7 @@ def main():
     # XDG rules: a relative XDG_DATA_HOME is ignored; an unset HOME is no error
     # when XDG_DATA_HOME is set; a dangling hsc.dat link is the player's business.
     relative = dict(env, XDG_DATA_HOME="relative/data")
-    Game(launcher, anywhere, env=relative).stop()
+    Game(launcher, anywhere, env=relative, config_home=relative.get("XDG_CONFIG_HOME")).stop()
     check(os.path.isfile(os.path.join(home, ".local", "share", "whiskerdash", "hsc.dat")), "relative XDG_DATA_HOME used")
     check(not os.path.exists(os.path.join(anywhere.path, "relative")), "relative XDG_DATA_HOME used")
     no_home = {key: value for key, value in env.items() if key != "HOME"}
@@ -162,7 +162,7 @@ def main():
     dangling = os.path.join(scratch, "nohome", "whiskerdash", "hsc.dat")
     os.makedirs(os.path.dirname(dangling))
     os.symlink(os.path.join(scratch, "gone"), dangling)
-    Game(launcher, anywhere, env=no_home).stop()
+    Game(launcher, anywhere, env=no_home, config_home=no_home.get("XDG_CONFIG_HOME")).stop()
     check(os.path.islink(dangling) and not os.path.exists(dangling), "the dangling link was replaced")
 
     # A play folder that cannot be made: the message names that folder.

@@ -152,7 +152,7 @@ class Session:
         self.stops = []
 
     def game(self, exe, joins_server=False):
-        game = Game(exe, self.folder, env=self.env)
+        game = Game(exe, self.folder, env=self.env, config_home=self.config)
         self.stops.append(game.stop)
         if joins_server:
             # The effects are loaded once the first frame is up: the game joins the server.
@@ -251,7 +251,7 @@ def sound_off_is_remembered(exe, data):
 
 def mute_option_silences_this_run_only(exe, data):
     with Session(data, {"level000.lvx": CHEESES}) as session:
-        game = Game(exe, session.folder, ["--mute"], env=session.env)
+        game = Game(exe, session.folder, ["--mute"], env=session.env, config_home=session.config)
         session.stops.append(game.stop)
         recording = session.recording()
         start = recording.seconds()
