@@ -1,11 +1,15 @@
 #include "widget_testing.h"
 
+#include "scores/pending_save.h"
 #include "settings/settings.h"
+#include "settings/settings_text.h"
 
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -132,6 +136,8 @@ private slots:
     void nothing_written_without_a_new_entry();
     void unsaved_entry_is_saved_on_the_way_out();
     void two_games_in_one_folder_keep_both_entries();
+    void waiting_entry_is_told_then_saved_in_the_box();
+    void name_is_remembered_between_runs_data();
     void name_is_remembered_between_runs();
     void dialogs_open_over_the_game_window();
     void return_and_escape_keep_their_meaning_data();
@@ -457,29 +463,77 @@ void TestGameOver::two_games_in_one_folder_keep_both_entries()
     QCOMPARE(folder.read("hsc.dat"), alice.box_text.toUtf8());
 }
 
+void TestGameOver::waiting_entry_is_told_then_saved_in_the_box()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    folder.file("hsc.dat", table(100));
+    const QString path = folder.dir.filePath("hsc.dat");
+    auto other = std::make_unique<QLockFile>(path + ".lock");  // another game saving
+    QVERIFY(other->lock());
+    auto widget = start_widget();
+    Seen seen;
+    answer_name(seen, "Ann");
+    QStringList below;
+    QString shown;
+    when_shown<QMessageBox>([&](QMessageBox* box) {
+        below << box->informativeText();
+        QTest::qWait(3 * wd::hsc::PendingSave::retry_ms);
+        below << box->informativeText();  // still held: still waiting
+        other.reset();
+        QTRY_VERIFY(box->informativeText().contains("your entry is saved"));
+        below << box->informativeText();
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    widget->game().score = 500;
+    press(*widget, Qt::Key_Right);
+    const QString waiting = path + ": another game is saving; your entry waits and is saved as soon as it is done";
+    QCOMPARE(below, (QStringList{"Caught!\n" + waiting, "Caught!\n" + waiting, "Caught!\n" + path + ": your entry is saved"}));
+    QCOMPARE(shown.toUtf8(), folder.read("hsc.dat"));
+    QCOMPARE(line(folder.read("hsc.dat"), 2), entry("Ann", 500));
+}
+
+void TestGameOver::name_is_remembered_between_runs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "Mira";
+    // What the settings file must quote or escape to read it back the same.
+    QTest::newRow("a comma") << "Mira, Jr";
+    QTest::newRow("quote and backslash") << "Q\"\\b";
+    QTest::newRow("spaces around") << " Ed ";
+    QTest::newRow("semicolon and equals") << "a;b=c";
+    QTest::newRow("leading at sign") << "@home";
+}
+
 void TestGameOver::name_is_remembered_between_runs()
 {
+    QFETCH(QString, name);
     PlayFolder folder;
     folder.level("level000.lvx", meeting);
     folder.file("hsc.dat", table(100));
     {
         auto widget = start_widget();
         Seen seen;
-        answer_name(seen, "Mira");
+        answer_name(seen, name);
         answer_box(seen, Qt::Key_Escape);
         widget->game().score = 500;
         press(*widget, Qt::Key_Right);
         QCOMPARE(seen.prefilled, QString());
     }
+    QFile kept(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+               + "/whiskerdash/whiskerdash.conf");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(wd::settings::parse_ini(kept.readAll()).value("player/name"), name);
     auto widget = start_widget();
     Seen seen;
     answer_name(seen, QString());
     answer_box(seen, Qt::Key_Escape);
     widget->game().score = 400;
     press(*widget, Qt::Key_Right);
-    QCOMPARE(seen.prefilled, QStringLiteral("Mira"));
+    QCOMPARE(seen.prefilled, name);
     QCOMPARE(seen.label_text, QStringLiteral("Your score of 400 takes 2nd place in the table.\nEnter your name:"));
-    QCOMPARE(line(folder.read("hsc.dat"), 3), entry("Mira", 400));
+    QCOMPARE(line(folder.read("hsc.dat"), 3), entry(name, 400));
 }
 
 void TestGameOver::dialogs_open_over_the_game_window()

@@ -10,20 +10,24 @@ QString unescaped(const QString& raw)
 {
     QString value;
     bool quoted = false;
+    qsizetype kept = 0;  // what no trimming may take: up to the last quoted or escaped character
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QChar c = raw[i];
         if (c == QLatin1Char('"')) {
             quoted = !quoted;
+            kept = value.size();
         } else if (c == QLatin1Char('\\') && i + 1 < raw.size()) {
             const QChar next = raw[++i];
             value += next == QLatin1Char('n') ? QChar('\n') : next == QLatin1Char('t') ? QChar('\t') : next;
+            kept = value.size();
         } else if (quoted || !c.isSpace() || !value.isEmpty()) {
             value += c;
+            if (quoted)
+                kept = value.size();
         }
     }
-    if (!quoted)
-        while (!value.isEmpty() && value.back().isSpace())
-            value.chop(1);
+    while (value.size() > kept && value.back().isSpace())
+        value.chop(1);
     if (value.startsWith(QLatin1String("@@")))
         value.remove(0, 1);  // a leading '@' is doubled, as other '@' values are typed
     return value;
