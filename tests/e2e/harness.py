@@ -2,6 +2,7 @@
 real key events from xdotool. Every wait is on the program's own output or
 windows; a client that Xvfb turns away is retried."""
 
+import atexit
 import os
 import re
 import shutil
@@ -86,8 +87,10 @@ class Game:
         # a remembered zoom or name never leaks in. A test that means to keep
         # settings from one game to the next names the folder.
         self.env = dict(env if env is not None else os.environ)
-        self.own_config = None if config_home else tempfile.mkdtemp(prefix="whiskerdash-config-")
-        self.env["XDG_CONFIG_HOME"] = config_home or self.own_config
+        if not config_home:
+            config_home = tempfile.mkdtemp(prefix="whiskerdash-config-")
+            atexit.register(shutil.rmtree, config_home, True)
+        self.env["XDG_CONFIG_HOME"] = config_home
         for attempt in range(10):
             self._start(exe, args)
             if not expect_window:
@@ -204,8 +207,6 @@ class Game:
             self.process.kill()
             self.process.wait()
         self._readers_done()
-        if self.own_config:
-            shutil.rmtree(self.own_config, ignore_errors=True)
 
 
 def run_cases(cases, extra_paths=()):
