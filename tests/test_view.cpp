@@ -9,6 +9,7 @@
 #include "ui/SceneRenderer.h"
 #include "ui/StatusStrip.h"
 #include "ui/ViewGeometry.h"
+#include "ui/gameover_dialogs.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -37,8 +38,10 @@ void send_key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::No
 
 QTimer* clock_of(MainWidget& widget)
 {
-    return widget.findChild<QTimer*>();
+    return &widget.session().game_clock();
 }
+
+using State = wd::GameSession::State;
 
 QPoint mouse_of(MainWidget& widget)
 {
@@ -284,9 +287,11 @@ void TestView::focus_loss_pauses_but_game_over_boxes_do_not()
         box->defaultButton()->click();
     });
     send_key(*widget, Qt::Key_Right);  // onto the cat
+    wd::testing::settle(*widget);
     QVERIFY(answered);
     QVERIFY(!widget->paused());
-    QVERIFY(clock_of(*widget)->isActive());
+    QCOMPARE(widget->session().state(), State::ready);  // Play Again waits on its card
+    QVERIFY(!clock_of(*widget)->isActive());
 }
 
 void TestView::new_game_and_restart_level()
@@ -297,6 +302,9 @@ void TestView::new_game_and_restart_level()
     auto widget = start_widget();
     widget->game().score = 30;
     send_key(*widget, Qt::Key_Right);  // traps the cat: level 1 with 30 points
+    QCOMPARE(widget->session().state(), State::cleared);
+    QCOMPARE(widget->game().level_number, 0);  // the cleared level stays for its moment
+    wd::testing::settle(*widget);
     QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_Right);  // cheese
     QCOMPARE(widget->game().score, 40);
@@ -311,7 +319,8 @@ void TestView::new_game_and_restart_level()
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(widget->game().level_number, 0);
     QCOMPARE(std::string(widget->game().board[1]), std::string("HMBCHH"));
-    QVERIFY(!widget->paused());  // a new game is played at once
+    QVERIFY(!widget->paused());  // a new game waits on its card, not paused
+    QCOMPARE(widget->session().state(), State::ready);
 }
 
 void TestView::held_key_does_not_walk_into_a_new_level()
@@ -321,6 +330,7 @@ void TestView::held_key_does_not_walk_into_a_new_level()
     folder.level("level001.lvx", corridor);
     auto widget = start_widget();
     send_key(*widget, Qt::Key_Right);
+    wd::testing::settle(*widget);
     QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_Right, Qt::NoModifier, true);  // the key is still held
     QCOMPARE(mouse_of(*widget), QPoint(1, 1));
@@ -349,8 +359,11 @@ void TestView::scores_and_help_boxes_pause_play_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("shows_table");
-    QTest::newRow("ctrl+H: high scores") << int(Qt::Key_H) << int(Qt::ControlModifier) << true;
-    QTest::newRow("F1: help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+    QTest::addColumn<bool>("paused_before");
+    QTest::newRow("ctrl+H: high scores") << int(Qt::Key_H) << int(Qt::ControlModifier) << true << false;
+    QTest::newRow("F1: help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << false;
+    QTest::newRow("F1 over a paused game") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << true;
+    QTest::newRow("ctrl+H over a paused game") << int(Qt::Key_H) << int(Qt::ControlModifier) << true << true;
 }
 
 void TestView::scores_and_help_boxes_pause_play()
@@ -358,9 +371,12 @@ void TestView::scores_and_help_boxes_pause_play()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, shows_table);
+    QFETCH(bool, paused_before);
     PlayFolder folder;
     folder.level("level000.lvx", corridor);
     auto widget = start_widget();
+    if (paused_before)
+        send_key(*widget, Qt::Key_P);
     QString shown;
     bool paused_while_open = false;
     when_shown<QMessageBox>([&](QMessageBox* box) {
@@ -369,10 +385,11 @@ void TestView::scores_and_help_boxes_pause_play()
         box->escapeButton()->click();
     });
     send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(shown, shows_table ? QString::fromUtf8(widget->table_text()) : wd::help_text());
+    QCOMPARE(shown, shows_table ? wd::table_markup(QString::fromUtf8(widget->table_text()), {}) : wd::help_text());
     QVERIFY(paused_while_open);
-    QVERIFY(!widget->paused());
-    QVERIFY(clock_of(*widget)->isActive());
+    // Play the box paused comes back on the level's card; a game paused before stays paused.
+    QCOMPARE(widget->session().state(), paused_before ? State::paused : State::ready);
+    QVERIFY(!clock_of(*widget)->isActive());
     QCOMPARE(mouse_of(*widget), QPoint(1, 1));
 }
 

@@ -67,7 +67,9 @@ int main(int argc, char** argv)
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
     char* widget_argv[] = {argv[0], level.data(), nullptr};
-    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv);
+    MainWidget::Options options;
+    options.wait_for_player = !line.no_wait;
+    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
     if (!widget.started())
         return 1;
     if (line.mute)

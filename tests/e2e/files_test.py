@@ -136,7 +136,7 @@ def closed_standard_output(exe, check_exe, data):
     for attempt in range(10):
         reader, writer = os.pipe()
         os.close(reader)  # before the game writes anything
-        process = subprocess.Popen([exe], cwd=folder.path, env=own_env(folder), stdout=writer,
+        process = subprocess.Popen([exe, "--no-wait"], cwd=folder.path, env=own_env(folder), stdout=writer,
                                    stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
         os.close(writer)
         try:
