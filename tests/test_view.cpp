@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "ui/InfoBoxes.h"
 #include "ui/KeyMap.h"
+#include "ui/Overlay.h"
 #include "ui/SceneRenderer.h"
 #include "ui/StatusStrip.h"
 #include "ui/ViewGeometry.h"
@@ -101,6 +102,8 @@ private slots:
     void tick_repaints_only_the_cells_it_touched_data();
     void tick_repaints_only_the_cells_it_touched();
     void full_update_repaints_everything();
+    void level_card_waits_for_the_first_move();
+    void catch_repaints_only_its_burst();
 };
 
 void TestView::cleanup()
@@ -512,6 +515,64 @@ void TestView::full_update_repaints_everything()
     QCOMPARE(shown.pixelColor(0, 0), wd::SceneRenderer::background());
     QCOMPARE(shown.pixelColor(299, 199), wd::SceneRenderer::background());
     QVERIFY(widget->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+void TestView::level_card_waits_for_the_first_move()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH", "HM.K.........................H",
+                                  "H............................H", "H............................H",
+                                  "H............................H", "H...........................CH",
+                                  "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"});
+    folder.file("levels.txt", "level000.lvx\tFirst steps\tPush a row of crates.\n");
+    auto widget = start_widget({}, wd::testing::Start::ready);
+    const wd::Card& card = widget->overlay().card;
+    QCOMPARE(card.title, QStringLiteral("Level 1 \u00b7 First steps"));
+    QCOMPARE(card.lines, (QStringList{"Push a row of crates.", "Press an arrow key to start"}));
+    const QRect shown = wd::card_rect(widget->view(), card);
+    QVERIFY(!shown.isEmpty());
+    QVERIFY(!shown.intersects(widget->view().board_to_window(QRect(16, 16, 16, 16))));  // the mouse stays in sight
+    const QImage before = frame(*widget);
+    QVERIFY(qGray(before.pixel(shown.center())) < 0x60);
+    QVERIFY(!clock_of(*widget)->isActive());
+
+    send_key(*widget, Qt::Key_M);  // other keys work without starting play
+    QVERIFY(!clock_of(*widget)->isActive());
+    send_key(*widget, Qt::Key_M);
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(mouse_of(*widget), QPoint(2, 1));
+    QVERIFY(clock_of(*widget)->isActive());
+    QVERIFY(widget->overlay().card.empty());
+    QCOMPARE(frame(*widget).pixel(shown.center()), wd::SceneRenderer::background().rgb());
+}
+
+void TestView::catch_repaints_only_its_burst()
+{
+    PlayFolder folder;
+    // A crate pushed onto a walled-in cat; a second cat keeps the level going.
+    folder.level("level000.lvx", {"HHHHHHHHHHHH", "H..KHH.....H", "H.MBCH....CH", "H..HHH.....H", "HHHHHHHHHHHH"});
+    auto widget = start_widget();
+    clock_of(*widget)->stop();
+    widget->resize(widget->size() * 2);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    send_key(*widget, Qt::Key_Right);
+    settle();
+    QCOMPARE(widget->game().cat_count, 1);
+    const wd::ViewGeometry view = widget->view();
+    const QRect burst = wd::marked_cell_rect(view, QPoint(4, 2));
+    QVERIFY(spy.painted.contains(burst));
+    QCOMPARE(spy.painted, QRegion(view.board_to_window(QRect(2 * 16, 2 * 16, 48, 16))) + burst + view.strip());
+
+    // The burst fades by itself, repainting only its own cells, then stops.
+    spy.painted = {};
+    QTRY_VERIFY(widget->overlay().flashes.empty());
+    settle();
+    QCOMPARE(spy.painted, QRegion(burst));
+    QCOMPARE(widget->game().cell(4, 2), 'B');
 }
 
 QTEST_MAIN(TestView)

@@ -163,29 +163,27 @@ void MainWidget::after_step(const wd::Events& events)
 {
     sound.play(events);
     for (const wd::Cell& at : events.caught_at)
-        shown_overlay.flashes.push_back({wd::Flash::Kind::catch_burst, QPoint(at.x, at.y), 0});
+        flashes.push_back({wd::Flash::Kind::catch_burst, QPoint(at.x, at.y), 0});
     for (const wd::Cell& at : events.escaped_to)
-        shown_overlay.flashes.push_back({wd::Flash::Kind::escape_ring, QPoint(at.x, at.y), 0});
+        flashes.push_back({wd::Flash::Kind::escape_ring, QPoint(at.x, at.y), 0});
     if (game().levels_loaded != seen_loads) {
         seen_loads = game().levels_loaded;
-        shown_overlay.flashes.clear();  // they belonged to the level that went
+        flashes.clear();  // they belonged to the level that went
         repeats_blocked = true;
     }
-    if (!shown_overlay.flashes.empty() && !flash_clock.isActive())
+    if (!flashes.empty() && !flash_clock.isActive())
         flash_clock.start();
     printscene();
 }
 
 void MainWidget::animate_flashes()
 {
-    const wd::Overlay before = shown_overlay;
-    auto& flashes = shown_overlay.flashes;
     for (wd::Flash& flash : flashes)
         flash.age_ms += wd::flash_frame_ms;
     std::erase_if(flashes, [](const wd::Flash& flash) { return flash.age_ms >= wd::flash_ms; });
     if (flashes.empty())
         flash_clock.stop();
-    update(wd::overlay_region(view(), before) + wd::overlay_region(view(), shown_overlay));
+    printscene();
 }
 
 void MainWidget::state_changed()
@@ -254,13 +252,14 @@ wd::Overlay MainWidget::overlay_now() const
 {
     using State = wd::GameSession::State;
     wd::Overlay now;
-    now.flashes = shown_overlay.flashes;
+    now.flashes = flashes;
     switch (play.state()) {
     case State::ready:
         now.card.title = play.level_title();
         if (const QString hint = play.level_hint(); !hint.isEmpty())
             now.card.lines << hint;
         now.card.lines << QStringLiteral("Press an arrow key to start");
+        now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
         break;
     case State::cleared:
         now.card.title = play.pack_level() ? QStringLiteral("Level %1 cleared").arg(play.level_label())
@@ -269,6 +268,10 @@ wd::Overlay MainWidget::overlay_now() const
                               .arg(play.cheese_eaten())
                               .arg(play.cheese_total())
                               .arg(play.board().score);
+        // The catch that cleared the level stays in view beside the card.
+        for (const wd::Flash& flash : flashes)
+            if (flash.kind == wd::Flash::Kind::catch_burst)
+                now.card.keep_visible = flash.cell;
         break;
     case State::caught:
     case State::game_over:

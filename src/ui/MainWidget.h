@@ -98,6 +98,7 @@ private:
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;
     wd::Overlay shown_overlay;
+    std::vector<wd::Flash> flashes;  // catches and escapes still being shown
     wd::SoundEffects sound;
     QTimer flash_clock;  // runs only while a catch or an escape is shown
 

@@ -12,13 +12,55 @@ namespace {
 constexpr int card_padding = 8;
 constexpr int title_height = 18;
 constexpr int line_height = 14;
-constexpr int mark_margin = 4;  // a marked cell's drawing reaches this far beyond it, at 1x
+constexpr int mark_margin = 8;  // a marked cell's drawing reaches this far beyond it, at 1x
+
+QFont card_font(bool title)
+{
+    QFont font;
+    font.setPixelSize(title ? 14 : 11);
+    font.setBold(title);
+    return font;
+}
+
+int card_width(const QSize& board)
+{
+    return std::min(board.width() - 8, 420);
+}
+
+// The card's lines broken at spaces to fit its width, each kept whole if it can be.
+QStringList wrapped(const Card& card, int width)
+{
+    const QFontMetrics metrics(card_font(false));
+    QStringList out;
+    for (const QString& line : card.lines) {
+        QString current;
+        for (const QString& word : line.split(QLatin1Char(' '))) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                out << current;
+                current = word;
+            } else {
+                current = longer;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
 
 QRect card_image_rect(const QSize& board, const Card& card)
 {
-    const int width = std::min(board.width() - 8, 300);
-    const int height = 2 * card_padding + title_height + line_height * int(card.lines.size());
-    return QRect((board.width() - width) / 2, (board.height() - height) / 2, width, height);
+    const int width = card_width(board);
+    const int lines = int(wrapped(card, width - 2 * card_padding).size());
+    const int height = 2 * card_padding + title_height + line_height * lines;
+    QRect rect((board.width() - width) / 2, (board.height() - height) / 2, width, height);
+    // Never over the mouse: the player must see where play starts.
+    const QRect keep(card.keep_visible * cell_size - QPoint(cell_size, cell_size), QSize(3 * cell_size, 3 * cell_size));
+    if (card.keep_visible.x() >= 0 && rect.intersects(keep)) {
+        const bool mouse_high = keep.center().y() < board.height() / 2;
+        rect.moveTop(mouse_high ? std::max(0, board.height() - height - cell_size) : std::min(cell_size, board.height() - height));
+    }
+    return rect;
 }
 
 QSize board_image_size(const ViewGeometry& geometry)
@@ -36,8 +78,8 @@ QRect cell_image_rect(QPoint cell)
 // Eight rays growing out of the cell, fading as they go.
 void paint_burst(QPainter& painter, QPointF centre, double t)
 {
-    const double inner = 2 + 5 * t;
-    const double outer = 6 + 7 * t;
+    const double inner = 3 + 7 * t;
+    const double outer = 8 + 7 * t;
     QColor colour(0xFF, 0xC0, 0x20);
     colour.setAlphaF(1.0 - 0.8 * t);
     painter.setPen(QPen(colour, 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -81,11 +123,8 @@ void paint_card(QPainter& painter, const QRect& rect, const Card& card)
     painter.setBrush(QColor(0x20, 0x28, 0x20, 225));
     painter.drawRoundedRect(QRectF(rect).adjusted(0.75, 0.75, -0.75, -0.75), 6, 6);
 
-    QFont title_font = painter.font();
-    title_font.setPixelSize(14);
-    title_font.setBold(true);
-    QFont line_font = painter.font();
-    line_font.setPixelSize(11);
+    const QFont title_font = card_font(true);
+    const QFont line_font = card_font(false);
     const int width = rect.width() - 2 * card_padding;
 
     painter.setFont(title_font);
@@ -95,7 +134,7 @@ void paint_card(QPainter& painter, const QRect& rect, const Card& card)
     painter.setFont(line_font);
     painter.setPen(Qt::white);
     int top = title.bottom() + 1;
-    for (const QString& line : card.lines) {
+    for (const QString& line : wrapped(card, width)) {
         painter.drawText(QRect(title.left(), top, width, line_height), Qt::AlignCenter,
                          QFontMetrics(line_font).elidedText(line, Qt::ElideRight, width));
         top += line_height;

@@ -30,7 +30,8 @@ inline constexpr int flash_frame_ms = 100;
 
 struct Card {
     QString title;
-    QStringList lines;  // smaller, under the title
+    QStringList lines;  // smaller, under the title, wrapped to the card's width
+    QPoint keep_visible{-1, -1};  // a cell the card must not hide: the mouse
     bool operator==(const Card&) const = default;
     bool empty() const { return title.isEmpty(); }
 };
