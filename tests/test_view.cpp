@@ -102,6 +102,7 @@ private slots:
     void tick_repaints_only_the_cells_it_touched_data();
     void tick_repaints_only_the_cells_it_touched();
     void full_update_repaints_everything();
+    void partial_repaint_below_1x_equals_a_full_one();
     void level_card_waits_for_the_first_move();
     void catch_repaints_only_its_burst();
 };
@@ -515,6 +516,41 @@ void TestView::full_update_repaints_everything()
     QCOMPARE(shown.pixelColor(0, 0), wd::SceneRenderer::background());
     QCOMPARE(shown.pixelColor(299, 199), wd::SceneRenderer::background());
     QVERIFY(widget->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+void TestView::partial_repaint_below_1x_equals_a_full_one()
+{
+    PlayFolder folder;
+    // A crate's hard edge moves: a reduction blends it into the cell beside.
+    folder.level("level000.lvx", {"HHHHHHHH", "HMB....H", "H......H", "HHHHHHHH"});
+    auto widget = start_widget();
+    clock_of(*widget)->stop();
+    widget->resize(widget->size() * 11 / 20);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    QVERIFY(!widget->view().whole());
+    QTest::qWait(50);
+    QImage patched = frame(*widget);
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    send_key(*widget, Qt::Key_Right);
+    settle();
+    QVERIFY(!spy.painted.isEmpty());
+    // Only what was asked to repaint, painted over the old frame, gives the new one.
+    const QRegion asked = spy.painted;
+    QVERIFY(asked.boundingRect().width() < widget->width() / 2);
+    widget->render(&patched, asked.boundingRect().topLeft(), asked, QWidget::RenderFlags());
+    // Qt rounds a clipped smooth reduction a level differently here and there.
+    const QImage full = frame(*widget);
+    int worst = 0;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x) {
+            const QRgb a = full.pixel(x, y), b = patched.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    QVERIFY2(worst <= 2, qPrintable(QStringLiteral("a pixel differs by %1").arg(worst)));
 }
 
 void TestView::level_card_waits_for_the_first_move()
