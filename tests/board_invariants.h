@@ -44,14 +44,14 @@ struct Lcg {
 };
 
 // One step of play chosen by `choice`: a move in one of four directions, or a tick.
-inline void play_step(Board& b, unsigned choice)
+inline Outcome play_step(Board& b, unsigned choice)
 {
     switch (choice % 5) {
-    case 0: b.mouse_right(); break;
-    case 1: b.mouse_left(); break;
-    case 2: b.mouse_up(); break;
-    case 3: b.mouse_down(); break;
-    default: b.move_cats(); break;
+    case 0: return b.mouse_right();
+    case 1: return b.mouse_left();
+    case 2: return b.mouse_up();
+    case 3: return b.mouse_down();
+    default: return b.move_cats();
     }
 }
 

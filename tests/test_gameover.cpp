@@ -3,6 +3,7 @@
 #include "scores/pending_save.h"
 #include "settings/settings.h"
 #include "settings/settings_text.h"
+#include "ui/gameover_dialogs.h"
 
 #include <QDialog>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using wd::testing::PlayFolder;
 using wd::testing::start_widget;
@@ -51,6 +53,9 @@ struct Seen {
     QRect edit_geometry, ok_geometry, label_geometry, dialog_geometry;
     bool label_visible = false;
     QString box_title, box_text, box_below;
+    QString box_heading;  // above the table
+    int highlighted = -1;  // the entry shown as this game's, 0 for the best
+    bool places_numbered = true;
     QRect box_geometry;
     bool fixed_pitch = false;
     bool below_plain = false;
@@ -89,13 +94,36 @@ void answer_name(Seen& seen, const QString& typed, int key = Qt::Key_Return)
     });
 }
 
+// Takes the box's markup apart into its heading and the table's own text,
+// checking that the entries are numbered 1 to 10 in order.
+void read_table_box(Seen& seen, const QString& markup)
+{
+    const QRegularExpression heading(QStringLiteral("<big>(.*)</big>"));
+    seen.box_heading = heading.match(markup).captured(1);
+    const int from = markup.indexOf(QStringLiteral("<pre>")) + 5;
+    QStringList lines = markup.mid(from, markup.indexOf(QStringLiteral("</pre>")) - from).split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QString& text = lines[i];
+        if (text.contains(QStringLiteral("<b>")))
+            seen.highlighted = i - 2;
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        if (i >= 2 && i < 12) {
+            seen.places_numbered = seen.places_numbered && text.startsWith(QStringLiteral("%1. ").arg(i - 1, 2));
+            text.remove(0, 4);
+        }
+    }
+    seen.box_text = lines.join('\n');
+}
+
 // Answers the table box with `key` after running `meanwhile`.
 void answer_box(Seen& seen, int key, std::function<void()> meanwhile = {})
 {
     when_shown<QMessageBox>([&seen, key, meanwhile](QMessageBox* box) {
         ++seen.boxes;
         seen.box_title = box->windowTitle();
-        seen.box_text = box->text();
+        read_table_box(seen, box->text());
         seen.box_below = box->informativeText();
         seen.box_geometry = box->geometry();
         if (auto* below = box->findChild<QLabel*>("qt_msgbox_informativelabel"))
@@ -109,11 +137,20 @@ void answer_box(Seen& seen, int key, std::function<void()> meanwhile = {})
     });
 }
 
-void press(QWidget& widget, int key)
+// A key, and whatever moment and dialogs it leads to.
+void press(MainWidget& widget, int key)
 {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &event);
+    wd::testing::settle(widget);
 }
+
+void tick(MainWidget& widget)
+{
+    widget.timer_proc();
+    wd::testing::settle(widget);
+}
+
 
 }  // namespace
 
@@ -188,7 +225,10 @@ void TestGameOver::new_entry_then_play_again()
     QCOMPARE(line(seen.box_text.toUtf8(), 5), entry("Zoe", 475));
     QCOMPARE(line(seen.box_text.toUtf8(), 6), entry("old", 470));
     QVERIFY(seen.fixed_pitch);
-    QCOMPARE(seen.box_below, QStringLiteral("Caught!"));
+    QCOMPARE(seen.box_heading, QStringLiteral("Caught!"));
+    QCOMPARE(seen.box_below, QStringLiteral("Caught on meet.lvx with 475 points."));
+    QVERIFY(seen.places_numbered);
+    QCOMPARE(seen.highlighted, 3);
 
     // Play Again: level 0, score 0, the mouse on level 0's cell.
     const wd::Board& b = widget->game();
@@ -317,7 +357,7 @@ void TestGameOver::cat_catching_the_mouse_ends_the_game()
     };
     Seen seen;
     answer_box(seen, Qt::Key_Return);
-    widget->timer_proc();
+    tick(*widget);
     QCOMPARE(seen.boxes, 1);
     // Play Again reloaded the level; the second cat still moved in that tick, in place.
     QCOMPARE(widget->game().cell(2, 1), 'M');
@@ -339,8 +379,10 @@ void TestGameOver::clearing_the_last_level_is_a_win()
     QCOMPARE(seen.name_dialogs, 1);
     QCOMPARE(seen.boxes, 1);
     QCOMPARE(line(widget->table_text(), 2), entry("Winner", 300));
-    QCOMPARE(seen.box_below, QStringLiteral("All levels cleared!"));
+    QCOMPARE(seen.box_heading, QStringLiteral("All levels cleared!"));
+    QCOMPARE(seen.box_below, QStringLiteral("You cleared every level with 300 points."));
     QCOMPARE(seen.box_text, QString::fromUtf8(widget->table_text()));  // the table alone
+    QCOMPARE(seen.highlighted, 0);
     QCOMPARE(widget->game().level_number, 0);
     QCOMPARE(widget->game().cat_count, 1);
 }
@@ -360,7 +402,7 @@ void TestGameOver::damaged_score_file_moves_aside_and_is_told()
     press(*widget, Qt::Key_Right);
     QCOMPARE(seen.name_dialogs, 1);  // the built-in table takes the entry
     const QString path = folder.dir.filePath("hsc.dat");
-    QCOMPARE(seen.box_below, "Caught!\n" + path + ": has 0 entry lines, not 10; moved aside to " + path
+    QCOMPARE(seen.box_below, "Caught on level 1 with 99999 points.\n" + path + ": has 0 entry lines, not 10; moved aside to " + path
                                  + ".damaged.1, a fresh table takes its place");
     QVERIFY(seen.below_plain);
     QCOMPARE(folder.read("hsc.dat.damaged.1"), junk);
@@ -385,7 +427,7 @@ void TestGameOver::unsaved_score_is_told_in_the_box()
     const QString path = folder.dir.filePath("hsc.dat");
     const QString unreadable = path + ": cannot read: not a regular file (a folder); the file is left as it is";
     QCOMPARE(seen.box_below.split('\n'),
-             (QStringList{"Caught!", unreadable, path + ": cannot save the high scores: cannot read: not a regular "
+             (QStringList{"Caught on level 1 with 99999 points.", unreadable, path + ": cannot save the high scores: cannot read: not a regular "
                                                      "file (a folder); the file is left as it is"}));
     QVERIFY(seen.box_text.contains("Ann"));  // shown, and said to be unsaved
     widget.reset();
@@ -396,7 +438,7 @@ void TestGameOver::unsaved_score_is_told_in_the_box()
     Seen again;
     answer_box(again, Qt::Key_Escape);
     press(*widget, Qt::Key_Right);
-    QCOMPARE(again.box_below.split('\n'), (QStringList{"Caught!", unreadable}));
+    QCOMPARE(again.box_below.split('\n'), (QStringList{"Caught on level 1 with 0 points.", unreadable}));
 }
 
 void TestGameOver::nothing_written_without_a_new_entry()
@@ -489,8 +531,12 @@ void TestGameOver::waiting_entry_is_told_then_saved_in_the_box()
     widget->game().score = 500;
     press(*widget, Qt::Key_Right);
     const QString waiting = path + ": another game is saving; your entry waits and is saved as soon as it is done";
-    QCOMPARE(below, (QStringList{"Caught!\n" + waiting, "Caught!\n" + waiting, "Caught!\n" + path + ": your entry is saved"}));
-    QCOMPARE(shown.toUtf8(), folder.read("hsc.dat"));
+    const QString saved = path + ": your entry is saved";
+    QCOMPARE(below.size(), 3);
+    QCOMPARE(below[0].split('\n').last(), waiting);
+    QCOMPARE(below[1], below[0]);
+    QCOMPARE(below[2], QString(below[0]).replace(waiting, saved));
+    QVERIFY(shown.contains(entry("Ann", 500)));
     QCOMPARE(line(folder.read("hsc.dat"), 2), entry("Ann", 500));
 }
 
@@ -553,12 +599,14 @@ void TestGameOver::dialogs_open_over_the_game_window()
     answer_box(seen, Qt::Key_Escape);
     widget->game().score = 500;
     press(*widget, Qt::Key_Right);
-    const QPoint centre = widget->QWidget::geometry().center();
-    QVERIFY2((seen.dialog_geometry.center() - centre).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("dialog at %1,%2").arg(seen.dialog_geometry.center().x()).arg(seen.dialog_geometry.center().y())));
-    QVERIFY2((seen.box_geometry.center() - centre).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("box at %1,%2").arg(seen.box_geometry.center().x()).arg(seen.box_geometry.center().y())));
-    QVERIFY((screen.center() - centre).manhattanLength() > 20);
+    // Both leave the meeting cell in view, and stay by the window.
+    const QRect cell(widget->mapToGlobal(QPoint(3 * 16, 20 + 16)), QSize(16, 16));
+    const QRect near = widget->QWidget::frameGeometry().adjusted(-40, -40, 40, 40);
+    for (const QRect& opened : {seen.dialog_geometry, seen.box_geometry}) {
+        QVERIFY2(!opened.intersects(cell), qPrintable(QStringLiteral("opened at %1,%2").arg(opened.x()).arg(opened.y())));
+        QVERIFY(opened.intersects(near));
+        QVERIFY(screen.contains(opened));
+    }
 }
 
 void TestGameOver::return_and_escape_keep_their_meaning_data()

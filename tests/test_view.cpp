@@ -6,9 +6,11 @@
 #include "settings/settings.h"
 #include "ui/InfoBoxes.h"
 #include "ui/KeyMap.h"
+#include "ui/Overlay.h"
 #include "ui/SceneRenderer.h"
 #include "ui/StatusStrip.h"
 #include "ui/ViewGeometry.h"
+#include "ui/gameover_dialogs.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -37,8 +39,10 @@ void send_key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::No
 
 QTimer* clock_of(MainWidget& widget)
 {
-    return widget.findChild<QTimer*>();
+    return &widget.session().game_clock();
 }
+
+using State = wd::GameSession::State;
 
 QPoint mouse_of(MainWidget& widget)
 {
@@ -98,6 +102,9 @@ private slots:
     void tick_repaints_only_the_cells_it_touched_data();
     void tick_repaints_only_the_cells_it_touched();
     void full_update_repaints_everything();
+    void partial_repaint_below_1x_equals_a_full_one();
+    void level_card_waits_for_the_first_move();
+    void catch_repaints_only_its_burst();
 };
 
 void TestView::cleanup()
@@ -284,9 +291,11 @@ void TestView::focus_loss_pauses_but_game_over_boxes_do_not()
         box->defaultButton()->click();
     });
     send_key(*widget, Qt::Key_Right);  // onto the cat
+    wd::testing::settle(*widget);
     QVERIFY(answered);
     QVERIFY(!widget->paused());
-    QVERIFY(clock_of(*widget)->isActive());
+    QCOMPARE(widget->session().state(), State::ready);  // Play Again waits on its card
+    QVERIFY(!clock_of(*widget)->isActive());
 }
 
 void TestView::new_game_and_restart_level()
@@ -297,6 +306,9 @@ void TestView::new_game_and_restart_level()
     auto widget = start_widget();
     widget->game().score = 30;
     send_key(*widget, Qt::Key_Right);  // traps the cat: level 1 with 30 points
+    QCOMPARE(widget->session().state(), State::cleared);
+    QCOMPARE(widget->game().level_number, 0);  // the cleared level stays for its moment
+    wd::testing::settle(*widget);
     QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_Right);  // cheese
     QCOMPARE(widget->game().score, 40);
@@ -311,7 +323,8 @@ void TestView::new_game_and_restart_level()
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(widget->game().level_number, 0);
     QCOMPARE(std::string(widget->game().board[1]), std::string("HMBCHH"));
-    QVERIFY(!widget->paused());  // a new game is played at once
+    QVERIFY(!widget->paused());  // a new game waits on its card, not paused
+    QCOMPARE(widget->session().state(), State::ready);
 }
 
 void TestView::held_key_does_not_walk_into_a_new_level()
@@ -321,6 +334,7 @@ void TestView::held_key_does_not_walk_into_a_new_level()
     folder.level("level001.lvx", corridor);
     auto widget = start_widget();
     send_key(*widget, Qt::Key_Right);
+    wd::testing::settle(*widget);
     QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_Right, Qt::NoModifier, true);  // the key is still held
     QCOMPARE(mouse_of(*widget), QPoint(1, 1));
@@ -349,8 +363,11 @@ void TestView::scores_and_help_boxes_pause_play_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("shows_table");
-    QTest::newRow("ctrl+H: high scores") << int(Qt::Key_H) << int(Qt::ControlModifier) << true;
-    QTest::newRow("F1: help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false;
+    QTest::addColumn<bool>("paused_before");
+    QTest::newRow("ctrl+H: high scores") << int(Qt::Key_H) << int(Qt::ControlModifier) << true << false;
+    QTest::newRow("F1: help") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << false;
+    QTest::newRow("F1 over a paused game") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << true;
+    QTest::newRow("ctrl+H over a paused game") << int(Qt::Key_H) << int(Qt::ControlModifier) << true << true;
 }
 
 void TestView::scores_and_help_boxes_pause_play()
@@ -358,9 +375,12 @@ void TestView::scores_and_help_boxes_pause_play()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(bool, shows_table);
+    QFETCH(bool, paused_before);
     PlayFolder folder;
     folder.level("level000.lvx", corridor);
     auto widget = start_widget();
+    if (paused_before)
+        send_key(*widget, Qt::Key_P);
     QString shown;
     bool paused_while_open = false;
     when_shown<QMessageBox>([&](QMessageBox* box) {
@@ -369,10 +389,11 @@ void TestView::scores_and_help_boxes_pause_play()
         box->escapeButton()->click();
     });
     send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(shown, shows_table ? QString::fromUtf8(widget->table_text()) : wd::help_text());
+    QCOMPARE(shown, shows_table ? wd::table_markup(QString::fromUtf8(widget->table_text()), {}) : wd::help_text());
     QVERIFY(paused_while_open);
-    QVERIFY(!widget->paused());
-    QVERIFY(clock_of(*widget)->isActive());
+    // Play the box paused comes back on the level's card; a game paused before stays paused.
+    QCOMPARE(widget->session().state(), paused_before ? State::paused : State::ready);
+    QVERIFY(!clock_of(*widget)->isActive());
     QCOMPARE(mouse_of(*widget), QPoint(1, 1));
 }
 
@@ -495,6 +516,99 @@ void TestView::full_update_repaints_everything()
     QCOMPARE(shown.pixelColor(0, 0), wd::SceneRenderer::background());
     QCOMPARE(shown.pixelColor(299, 199), wd::SceneRenderer::background());
     QVERIFY(widget->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+void TestView::partial_repaint_below_1x_equals_a_full_one()
+{
+    PlayFolder folder;
+    // A crate's hard edge moves: a reduction blends it into the cell beside.
+    folder.level("level000.lvx", {"HHHHHHHH", "HMB....H", "H......H", "HHHHHHHH"});
+    auto widget = start_widget();
+    clock_of(*widget)->stop();
+    widget->resize(widget->size() * 11 / 20);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    QVERIFY(!widget->view().whole());
+    QTest::qWait(50);
+    QImage patched = frame(*widget);
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    send_key(*widget, Qt::Key_Right);
+    settle();
+    QVERIFY(!spy.painted.isEmpty());
+    // Only what was asked to repaint, painted over the old frame, gives the new one.
+    const QRegion asked = spy.painted;
+    QVERIFY(asked.boundingRect().width() < widget->width() / 2);
+    widget->render(&patched, asked.boundingRect().topLeft(), asked, QWidget::RenderFlags());
+    // Qt rounds a clipped smooth reduction a level differently here and there.
+    const QImage full = frame(*widget);
+    int worst = 0;
+    for (int y = 0; y < full.height(); ++y)
+        for (int x = 0; x < full.width(); ++x) {
+            const QRgb a = full.pixel(x, y), b = patched.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b))});
+        }
+    QVERIFY2(worst <= 2, qPrintable(QStringLiteral("a pixel differs by %1").arg(worst)));
+}
+
+void TestView::level_card_waits_for_the_first_move()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH", "HM.K.........................H",
+                                  "H............................H", "H............................H",
+                                  "H............................H", "H...........................CH",
+                                  "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHH"});
+    folder.file("levels.txt", "level000.lvx\tFirst steps\tPush a row of crates.\n");
+    auto widget = start_widget({}, wd::testing::Start::ready);
+    const wd::Card& card = widget->overlay().card;
+    QCOMPARE(card.title, QStringLiteral("Level 1 \u00b7 First steps"));
+    QCOMPARE(card.lines, (QStringList{"Push a row of crates.", "Press an arrow key to start"}));
+    const QRect shown = wd::card_rect(widget->view(), card);
+    QVERIFY(!shown.isEmpty());
+    QVERIFY(!shown.intersects(widget->view().board_to_window(QRect(16, 16, 16, 16))));  // the mouse stays in sight
+    const QImage before = frame(*widget);
+    QVERIFY(qGray(before.pixel(shown.center())) < 0x60);
+    QVERIFY(!clock_of(*widget)->isActive());
+
+    send_key(*widget, Qt::Key_M);  // other keys work without starting play
+    QVERIFY(!clock_of(*widget)->isActive());
+    send_key(*widget, Qt::Key_M);
+    send_key(*widget, Qt::Key_Right);
+    QCOMPARE(mouse_of(*widget), QPoint(2, 1));
+    QVERIFY(clock_of(*widget)->isActive());
+    QVERIFY(widget->overlay().card.empty());
+    QCOMPARE(frame(*widget).pixel(shown.center()), wd::SceneRenderer::background().rgb());
+}
+
+void TestView::catch_repaints_only_its_burst()
+{
+    PlayFolder folder;
+    // A crate pushed onto a walled-in cat; a second cat keeps the level going.
+    folder.level("level000.lvx", {"HHHHHHHHHHHH", "H..KHH.....H", "H.MBCH....CH", "H..HHH.....H", "HHHHHHHHHHHH"});
+    auto widget = start_widget();
+    clock_of(*widget)->stop();
+    widget->resize(widget->size() * 2);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    settle();
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    send_key(*widget, Qt::Key_Right);
+    settle();
+    QCOMPARE(widget->game().cat_count, 1);
+    const wd::ViewGeometry view = widget->view();
+    const QRect burst = wd::marked_cell_rect(view, QPoint(4, 2));
+    QVERIFY(spy.painted.contains(burst));
+    QCOMPARE(spy.painted, QRegion(view.board_to_window(QRect(2 * 16, 2 * 16, 48, 16))) + burst + view.strip());
+
+    // The burst fades by itself, repainting only its own cells, then stops.
+    spy.painted = {};
+    QTRY_VERIFY(widget->overlay().flashes.empty());
+    settle();
+    QCOMPARE(spy.painted, QRegion(burst));
+    QCOMPARE(widget->game().cell(4, 2), 'B');
 }
 
 QTEST_MAIN(TestView)

@@ -18,14 +18,27 @@ inline std::string level_text(std::initializer_list<std::string> rows)
     return text;
 }
 
-// A board that keeps its traces instead of printing them.
+// A board that keeps its traces instead of printing them, and plays a step
+// out as a game would: a cleared level is followed at once by the next, and
+// every step that ends the game is counted.
 struct QuietBoard : Board {
     std::string traced;
     int game_overs = 0;
     QuietBoard()
     {
         trace = [this](const std::string& text) { traced += text; };
-        game_over = [this] { ++game_overs; };
+    }
+    Outcome mouse_right() { return follow(Board::mouse_right()); }
+    Outcome mouse_left() { return follow(Board::mouse_left()); }
+    Outcome mouse_up() { return follow(Board::mouse_up()); }
+    Outcome mouse_down() { return follow(Board::mouse_down()); }
+    Outcome move_mouse(int dx, int dy) { return follow(Board::move_mouse(dx, dy)); }
+    Outcome move_cats() { return follow(Board::move_cats()); }
+    Outcome follow(Outcome outcome)
+    {
+        if (outcome == Outcome::caught || (outcome == Outcome::level_cleared && advance_level().kind != Advance::next_level))
+            ++game_overs;
+        return outcome;
     }
     LoadResult load(std::initializer_list<std::string> rows) { return load_bytes(level_text(rows), "test.lvx"); }
     std::string row(int y) const { return std::string(board[y]); }

@@ -49,7 +49,15 @@ struct PlayFolder {
     }
 };
 
-inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument = {})
+// The moments between levels and before a game over pass at once, on the
+// next turn of the event loop.
+inline const wd::GameSession::Timing quick{400, 0, 0};
+
+enum class Start { playing, ready };
+
+// A widget started in the play folder, its clock running unless `start` says
+// it waits on the level's card as a player's game does.
+inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument = {}, Start start = Start::playing)
 {
     QByteArray program("whiskerdash");
     QByteArray argument(level_argument);
@@ -58,7 +66,22 @@ inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument
     // Cats hold still unless a test says otherwise: dx 0, dy 0, accepted.
     auto step = std::make_shared<int>(0);
     widget->game().random = [step] { return (*step)++ % 3 == 2 ? 0 : 0x666666; };
+    widget->session().set_timing(quick);
+    if (start == Start::playing && widget->session().state() == wd::GameSession::State::ready)
+        widget->session().toggle_pause();
     return widget;
+}
+
+// Lets a cleared level's or a capture's moment pass, with whatever dialogs it opens.
+inline void settle(MainWidget& widget)
+{
+    using State = wd::GameSession::State;
+    for (int i = 0; i < 500; ++i) {
+        const State state = widget.session().state();
+        if (state != State::cleared && state != State::caught)
+            return;
+        QTest::qWait(5);
+    }
 }
 
 // The pollers of when_shown that are still waiting; a test's cleanup ends them

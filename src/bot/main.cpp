@@ -47,7 +47,6 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
     Random random(seed);
     b.trace = [](const std::string&) {};
     b.random = [&random] { return random(); };
-    b.game_over = [] {};
     if (!b.load_bytes(bytes, name).ok())
         return {};
     b.level_number = 999999;  // clearing asks for a level that does not exist
@@ -58,20 +57,21 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
             const wd::bot::Step step = player.choose(b, moves_per_tick - turn);
             if (step.none())
                 continue;
-            b.move_mouse(step.dx, step.dy);
+            const wd::Outcome outcome = b.move_mouse(step.dx, step.dy);
             ++game.moves;
-            const wd::Events events = b.take_events();
-            if (events.mouse_caught)
+            b.take_events();
+            if (outcome == wd::Outcome::caught)
                 return game;
-            if (events.levels_cleared || events.all_cleared || events.next_level_failed) {
+            if (outcome == wd::Outcome::level_cleared) {
                 game.won = true;
                 return game;
             }
         }
-        b.move_cats();
+        const wd::Outcome ticked = b.move_cats();
+        b.take_events();
         if (watch)
             show(b, game.ticks);
-        if (b.take_events().mouse_caught) {
+        if (ticked == wd::Outcome::caught) {
             ++game.ticks;
             return game;
         }

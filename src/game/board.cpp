@@ -9,7 +9,6 @@ namespace wd {
 
 Board::Board()
     : random([] { return std::rand(); })
-    , game_over([] {})
     , trace([](const std::string& text) { std::fputs(text.c_str(), stdout); })
     , locate([](const std::string& name) { return name; })
 {
@@ -39,6 +38,23 @@ std::string Board::level_file_name(int number)
 LoadResult Board::load_next_level()
 {
     return load_numbered_level(level_number + 1);
+}
+
+AdvanceResult Board::advance_level()
+{
+    AdvanceResult result{Advance::next_level, load_next_level()};
+    if (result.load.ok()) {
+        ++events.levels_cleared;
+    } else if (result.load.status == LoadResult::Status::missing) {
+        // Only a next level that is not there at all means every level is
+        // cleared; one that is there but cannot be played is the file's fault.
+        result.kind = Advance::all_cleared;
+        events.all_cleared = true;
+    } else {
+        result.kind = Advance::next_level_failed;
+        events.next_level_failed = true;
+    }
+    return result;
 }
 
 LoadResult Board::load_numbered_level(int number)
@@ -110,7 +126,7 @@ void Board::apply_lines(const std::vector<LevelLine>& lines)
     board_width = static_cast<int>(strnlen(board[0], grid_cols));
 }
 
-void Board::move_mouse(int dx, int dy)
+Outcome Board::move_mouse(int dx, int dy)
 {
     const int x = mouse_x;
     const int y = mouse_y;
@@ -135,15 +151,15 @@ void Board::move_mouse(int dx, int dy)
         score += 10;
         ++events.cheese_eaten;
     }
-    if (here == 'C') {
+    const bool met = here == 'C';
+    if (met)
         events.mouse_caught = true;
-        game_over();
-    }  // may restart play and place the mouse anew
     setscene(mouse_x, mouse_y, 'M');
-    recalcscene();
+    const Outcome after = recalcscene();
+    return met ? Outcome::caught : after;
 }
 
-void Board::recalcscene()
+Outcome Board::recalcscene()
 {
     for (int i = 0; i < cat_count; ++i) {
         const int cx = cat_x[i];
@@ -162,25 +178,16 @@ void Board::recalcscene()
         }
         if (cell(cat_x[i], cat_y[i]) != 'B') {
             ++events.cats_escaped;
+            events.escaped_to.push_back({cat_x[i], cat_y[i]});
             continue;
         }
-        delcat(i);
+        delcat(i);  // the cat moving up into this entry is not looked at again
         ++events.cats_caught;
-        if (cat_count > 0)
-            continue;
-        const LoadResult next = load_next_level();
-        if (next.ok()) {
-            ++events.levels_cleared;
-        } else {
-            // Only a next level that is not there at all means every level is
-            // cleared; one that is there but cannot be played is the file's fault.
-            events.all_cleared = next.status == LoadResult::Status::missing;
-            events.next_level_failed = !events.all_cleared;
-            if (events.next_level_failed)
-                std::fprintf(stderr, "whiskerdash: %s\n", next.message.c_str());
-            game_over();
-        }
+        events.caught_at.push_back({cx, cy});
+        if (cat_count == 0)
+            return Outcome::level_cleared;
     }
+    return Outcome::playing;
 }
 
 void Board::delcat(int i)
@@ -204,13 +211,14 @@ bool Board::in_rectangle(int x, int y) const
     return x >= 0 && y >= 0 && x < board_width && y < board_height;
 }
 
-void Board::move_cats()
+Outcome Board::move_cats()
 {
     // Enough for any fair source: each attempt keeps the cat in place with a
     // chance of at least 1/18. A broken source cannot hang the game.
     constexpr int max_attempts = 100000;
     const double root2 = std::sqrt(2.0);
     double v = 1.1;
+    bool met = false;
     for (int k = 0; k < cat_count; ++k) {
         const int cx = cat_x[k];
         const int cy = cat_y[k];
@@ -254,12 +262,11 @@ void Board::move_cats()
         cat_y[k] = cy + dy;
         if (cell(cat_x[k], cat_y[k]) == 'M') {
             events.mouse_caught = true;
-            game_over();
-            if (k >= cat_count)
-                continue;  // a restart left fewer cats: no live cat at k
+            met = true;
         }
         setscene(cat_x[k], cat_y[k], 'C');
     }
+    return met ? Outcome::caught : Outcome::playing;
 }
 
 }  // namespace wd

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace wd {
 
@@ -22,8 +23,15 @@ struct LoadResult {
     bool ok() const { return status == Status::loaded; }
 };
 
+struct Cell {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Cell&) const = default;
+};
+
 // What one rule call did, for the view to show and sound: counts since the
-// widget last took them. Rules only add to these.
+// caller last took them. Rules only add to these; the three level outcomes are
+// the session's, which loads levels.
 struct Events {
     int cheese_eaten = 0;
     int pushes = 0;         // moves that pushed a row of crates
@@ -33,6 +41,8 @@ struct Events {
     bool all_cleared = false;  // the last level was cleared: the game is won
     bool next_level_failed = false;  // the next level is there but cannot be played
     bool mouse_caught = false;       // the mouse and a cat met
+    std::vector<Cell> caught_at;     // where each caught cat was covered
+    std::vector<Cell> escaped_to;    // where each escaping cat went
     bool any() const
     {
         return cheese_eaten || pushes || cats_escaped || cats_caught || levels_cleared || all_cleared
@@ -40,12 +50,30 @@ struct Events {
     }
 };
 
+// Where a step left the game. The rules never load a level or end a game
+// themselves: whoever called them acts on this.
+enum class Outcome {
+    playing,
+    caught,         // the mouse and a cat met; both stand on the meeting cell in turn
+    level_cleared,  // the last cat of the level was caught
+};
+
+// What loading the level after a cleared one came to.
+enum class Advance {
+    next_level,         // loaded: play goes on there
+    all_cleared,        // there is no next level: the game is won
+    next_level_failed,  // it is there but cannot be played
+};
+
+struct AdvanceResult {
+    Advance kind = Advance::next_level;
+    LoadResult load;
+};
+
 class Board {
 public:
     // Returns a value as libc rand() does; only its low 24 bits are used.
     using RandomSource = std::function<int()>;
-    // The game is over: the mouse met a cat, or the last level was cleared.
-    using GameOverCall = std::function<void()>;
     // Receives the loader's trace text, already formatted.
     using TraceSink = std::function<void(const std::string&)>;
     // Where a numbered level file of this name is to be read from.
@@ -80,7 +108,6 @@ public:
     }
 
     RandomSource random;
-    GameOverCall game_over;
     TraceSink trace;
     Locate locate;  // the name itself unless told otherwise
 
@@ -96,20 +123,23 @@ public:
     // Sets the level number and loads that numbered level, as Play Again does with 0.
     LoadResult load_numbered_level(int number);
     static std::string level_file_name(int number);
+    // After a step cleared the level: loads the next numbered one and adds
+    // the matching level event.
+    AdvanceResult advance_level();
 
-    void mouse_right() { move_mouse(1, 0); }
-    void mouse_left() { move_mouse(-1, 0); }
-    void mouse_up() { move_mouse(0, -1); }
-    void mouse_down() { move_mouse(0, 1); }
+    Outcome mouse_right() { return move_mouse(1, 0); }
+    Outcome mouse_left() { return move_mouse(-1, 0); }
+    Outcome mouse_up() { return move_mouse(0, -1); }
+    Outcome mouse_down() { return move_mouse(0, 1); }
     // One move and the trapped-cat pass that follows every move.
-    void move_mouse(int dx, int dy);
+    Outcome move_mouse(int dx, int dy);
 
-    // Frees or removes a cat covered by a block; clearing the level loads the next.
-    void recalcscene();
+    // Frees or removes each cat covered by a block.
+    Outcome recalcscene();
     void delcat(int i);
 
-    // Every cat makes one move.
-    void move_cats();
+    // Every cat makes one move, also after one has met the mouse.
+    Outcome move_cats();
 
 private:
     void apply_lines(const std::vector<LevelLine>& lines);

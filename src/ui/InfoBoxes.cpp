@@ -1,6 +1,6 @@
 #include "InfoBoxes.h"
 
-#include "../scores/gameover_dialogs.h"
+#include "gameover_dialogs.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,12 +9,12 @@ namespace wd {
 
 namespace {
 // Fixed pitch for both: the table's columns and the help's key column line up.
-void run_box(QWidget* over, const QString& title, const QString& text)
+void run_box(QWidget* over, const QString& title, const QString& text, Qt::TextFormat format = Qt::PlainText)
 {
     QMessageBox box(over);
     box.setWindowTitle(title);
     box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
+    box.setTextFormat(format);
     box.setText(text);
     use_fixed_pitch(box);
     QPushButton* close = box.addButton(QMessageBox::Close);
@@ -34,6 +34,10 @@ QString help_text()
         "Cheese is worth 10 points. Cats cannot step on cheese or crates.\n"
         "Push a crate onto a cat: it escapes to a free cell next to it,\n"
         "or is caught when it has none. If a cat reaches you, the game is over.\n"
+        "So trap cats: wait until one stands where crates, walls or cheese\n"
+        "surround it, then push the last crate onto it. Cats follow you,\n"
+        "which lets you lure them into a pocket before you close it.\n"
+        "Each level starts when you press an arrow key.\n"
         "\n"
         "P, Pause or Escape   pause and resume\n"
         "F2 or Ctrl+N         new game\n"
@@ -45,9 +49,9 @@ QString help_text()
         "Ctrl+Q               quit\n");
 }
 
-void show_scores(QWidget* over, const QString& table)
+void show_scores(QWidget* over, const QString& table, std::optional<int> own_entry)
 {
-    run_box(over, QStringLiteral("Whiskerdash high scores"), table);
+    run_box(over, QStringLiteral("Whiskerdash high scores"), table_markup(table, own_entry), Qt::RichText);
 }
 
 void show_help(QWidget* over)

@@ -1,13 +1,15 @@
 #pragma once
 // Boxes the player opens during play: the high-score table and a short help.
 
+#include <optional>
+
 class QString;
 class QWidget;
 
 namespace wd {
 
-// The table as it stands, with a Close button.
-void show_scores(QWidget* over, const QString& table);
+// The table as it stands, with a Close button and this run's entry highlighted.
+void show_scores(QWidget* over, const QString& table, std::optional<int> own_entry = {});
 
 // The keys and the rules in a few lines.
 void show_help(QWidget* over);

@@ -1,10 +1,11 @@
 #include "MainWidget.h"
 
-#include "../scores/gameover_dialogs.h"
 #include "../settings/settings.h"
 #include "InfoBoxes.h"
 #include "ViewPainter.h"
 #include "data_files.h"
+#include "first_frame.h"
+#include "gameover_dialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,15 +14,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QThread>
-#include <QTimer>
 
 #include <cstdio>
-#include <cstring>
-#include <utility>
 
 namespace {
-constexpr int tick_ms = 400;
-
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
 void warn(const QString& text)
@@ -31,27 +27,36 @@ void warn(const QString& text)
 }  // namespace
 
 MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
+    : MainWidget(parent, name, argc, argv, Options{})
+{
+}
+
+MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
     : QWidget(parent)
+    , play(QStringLiteral("hsc.dat"), [](const QString& file) { return wd::data_files::locate(file); })
     , key_up(Qt::Key_Up)
     , key_down(Qt::Key_Down)
     , key_left(Qt::Key_Left)
     , key_right(Qt::Key_Right)
-    , sound_block_size(1024)
-    , sample_rate(10989)
 {
     setObjectName(QString::fromLatin1(name));
-    wd::settings::set_notice_sink([this](const QString& text) { hsc_notices << text; });  // told in the next box
+    wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(QStringLiteral("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
-    state.locate = [](const std::string& name) { return wd::data_files::locate(name); };
     load_sprites();
-    state.game_over = [this] { mousedead(); };
-    load_hsc();
+    play.set_wait_for_player(options.wait_for_player);
+    connect(&play, &wd::GameSession::stepped, this, &MainWidget::after_step);
+    connect(&play, &wd::GameSession::stateChanged, this, &MainWidget::state_changed);
+    connect(&play, &wd::GameSession::gameOver, this, &MainWidget::mousedead);
+    connect(&play, &wd::GameSession::cannotContinue, this, &MainWidget::end_after_failed_restart);
+    flash_clock.setInterval(wd::flash_frame_ms);
+    connect(&flash_clock, &QTimer::timeout, this, &MainWidget::animate_flashes);
 
-    if (!start_level(state.load_next_level()))
+    QString message;
+    if (!play.start(argc > 1 ? QFile::decodeName(argv[1]) : QString(), message)) {
+        warn(message);
         return;
-    if (argc > 1 && !start_level(state.load_level(argv[1])))
-        return;
+    }
 
     // The window starts at 16 pixels a cell, as the board's own size; the
     // player may then resize it, and the picture scales to fit.
@@ -64,33 +69,22 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
-    seen_loads = state.levels_loaded;
-    printscene();
+    seen_loads = game().levels_loaded;
+    repeats_blocked = false;  // only a level that comes later asks to let go first
     startup_ok = true;
+    printscene();
     sound.set_enabled(wd::settings::sound_on());
     QStringList sound_folders{QStringLiteral(".")};  // the play folder first, as for sprites
     if (const QString installed = wd::data_files::installed_folder(); !installed.isEmpty())
         sound_folders << installed;
     sound.load_after_first_frame(this, sound_folders);
-
-    clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
-    timer_interval = tick_ms;
-    clock->start(tick_ms);
 }
 
 MainWidget::~MainWidget()
 {
     wd::settings::set_notice_sink({});
     if (startup_ok)
-        save_hsc();
-}
-
-bool MainWidget::start_level(const wd::LoadResult& result)
-{
-    if (!result.ok())
-        warn(QString::fromStdString(result.message));
-    return result.ok();
+        play.save_table();
 }
 
 void MainWidget::load_sprites()
@@ -114,25 +108,6 @@ void MainWidget::load_sprites()
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
 }
 
-void MainWidget::load_hsc()
-{
-    hsc_store.load(hsc_text);
-}
-
-// Only a game holding an entry not yet in the file writes it: a run that made
-// none leaves the file (and its owner) as they are.
-void MainWidget::save_hsc()
-{
-    hsc_saver.save_before_exit();
-}
-
-void MainWidget::note_hsc_problem(const QString& text)
-{
-    warn(text);
-    if (!hsc_notices.contains(text))
-        hsc_notices << text;
-}
-
 void MainWidget::keyPressEvent(QKeyEvent* e)
 {
     const wd::Action action = wd::action_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
@@ -140,10 +115,10 @@ void MainWidget::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
-    if (in_game_over || box_open)
+    if (play.state() == wd::GameSession::State::game_over || box_open)
         return;
     if (wd::is_move(action)) {
-        if (is_paused || (e->isAutoRepeat() && repeats_blocked))
+        if (e->isAutoRepeat() && repeats_blocked)
             return;
         repeats_blocked = false;
     }
@@ -161,18 +136,18 @@ void MainWidget::handle(wd::Action action)
 {
     using wd::Action;
     switch (action) {
-    case Action::move_right: state.mouse_right(); break;
-    case Action::move_left: state.mouse_left(); break;
-    case Action::move_up: state.mouse_up(); break;
-    case Action::move_down: state.mouse_down(); break;
-    case Action::pause: set_paused(!is_paused); return;
-    case Action::new_game: new_game(); break;
-    case Action::restart_level: restart_level(); break;
+    case Action::move_right: play.move(1, 0); return;
+    case Action::move_left: play.move(-1, 0); return;
+    case Action::move_up: play.move(0, -1); return;
+    case Action::move_down: play.move(0, 1); return;
+    case Action::pause: play.toggle_pause(); return;
+    case Action::new_game: play.new_game(); return;
+    case Action::restart_level: play.restart_level(); return;
     case Action::quit: close(); return;
     case Action::show_scores:
         with_play_paused([this] {
-            load_hsc();  // with what other games in this folder have saved
-            wd::show_scores(this, QString::fromUtf8(hsc_text));
+            play.reload_table();  // with what other games in this folder have saved
+            wd::show_scores(this, QString::fromUtf8(play.table_text()), play.own_entry_index());
         });
         return;
     case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
@@ -183,86 +158,56 @@ void MainWidget::handle(wd::Action action)
     case Action::toggle_sound: toggle_sound(); return;
     case Action::none: return;
     }
-    after_rule_call();
 }
 
-void MainWidget::timer_proc()
+// What every step and level load ends with: sound, effects, then the drawing.
+void MainWidget::after_step(const wd::Events& events)
 {
-    if (in_game_over || is_paused)
-        return;
-    state.move_cats();
-    after_rule_call();
-}
-
-// What every key move and tick ends with: notice a new level, then draw.
-void MainWidget::after_rule_call()
-{
-    play_events(state.take_events());
-    if (state.levels_loaded != seen_loads) {
-        seen_loads = state.levels_loaded;
-        level_entry_score = state.score;
+    sound.play(events);
+    for (const wd::Cell& at : events.caught_at)
+        flashes.push_back({wd::Flash::Kind::catch_burst, QPoint(at.x, at.y), 0});
+    for (const wd::Cell& at : events.escaped_to)
+        flashes.push_back({wd::Flash::Kind::escape_ring, QPoint(at.x, at.y), 0});
+    if (game().levels_loaded != seen_loads) {
+        seen_loads = game().levels_loaded;
+        flashes.clear();  // they belonged to the level that went
         repeats_blocked = true;
     }
+    if (!flashes.empty() && !flash_clock.isActive())
+        flash_clock.start();
+    printscene();
+}
+
+void MainWidget::animate_flashes()
+{
+    for (wd::Flash& flash : flashes)
+        flash.age_ms += wd::flash_frame_ms;
+    std::erase_if(flashes, [](const wd::Flash& flash) { return flash.age_ms >= wd::flash_ms; });
+    if (flashes.empty())
+        flash_clock.stop();
+    printscene();
+}
+
+void MainWidget::state_changed()
+{
     printscene();
 }
 
 bool MainWidget::event(QEvent* e)
 {
     // Switching to another window pauses; the game's own boxes do not.
-    if (e->type() == QEvent::WindowDeactivate && startup_ok && !in_game_over && !box_open)
-        set_paused(true);
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open)
+        play.lose_focus();
     return QWidget::event(e);
-}
-
-void MainWidget::set_paused(bool pause)
-{
-    if (!clock || pause == is_paused)
-        return;
-    is_paused = pause;
-    if (is_paused)
-        clock->stop();
-    else
-        clock->start(tick_ms);  // a fresh interval: no tick the moment play resumes
-    shown_strip = strip_state();
-    update();
 }
 
 void MainWidget::with_play_paused(const std::function<void()>& show_box)
 {
-    const bool was_paused = is_paused;
-    set_paused(true);
+    play.box_opened();
     box_open = true;
     show_box();
     box_open = false;
-    if (!was_paused)
-        set_paused(false);
-}
-
-void MainWidget::new_game()
-{
-    // The player chose to leave this game: its score is not ranked.
-    if (start_over(0, [this] { return state.load_numbered_level(0); }))
-        set_paused(false);
-}
-
-void MainWidget::restart_level()
-{
-    if (start_over(level_entry_score, [this] { return state.load_level(state.level_source); }))
-        set_paused(false);
-}
-
-// Plays a level from its start with this score. A level that can no longer be
-// loaded ends the program with its message, the ended board still drawn.
-bool MainWidget::start_over(int score, const std::function<wd::LoadResult()>& load)
-{
-    const wd::Board before = state;
-    state.score = score;
-    if (const wd::LoadResult result = load(); !result.ok()) {
-        state = before;
-        end_after_failed_restart(result.message);
-        return false;
-    }
-    return true;
+    play.box_closed();
 }
 
 void MainWidget::toggle_full_screen()
@@ -290,15 +235,66 @@ void MainWidget::zoom_to(int zoom)
 
 wd::StripState MainWidget::strip_state() const
 {
-    return {state.score, state.level_number, state.cat_count, is_paused, !sound.enabled()};
+    using State = wd::GameSession::State;
+    const wd::Board& b = play.board();
+    wd::StripState strip;
+    strip.score = b.score;
+    strip.level = b.level_number;
+    strip.cats = b.cat_count;
+    strip.paused = play.paused();
+    strip.sound_off = !sound.enabled();
+    if (!play.pack_level())
+        strip.file = play.level_label();
+    strip.won = play.won();
+    strip.ready = play.state() == State::ready;
+    return strip;
+}
+
+wd::Overlay MainWidget::overlay_now() const
+{
+    using State = wd::GameSession::State;
+    wd::Overlay now;
+    now.flashes = flashes;
+    switch (play.state()) {
+    case State::ready:
+        now.card.title = play.level_title();
+        if (const QString hint = play.level_hint(); !hint.isEmpty())
+            now.card.lines << hint;
+        now.card.lines << QStringLiteral("Press an arrow key to start");
+        now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
+        break;
+    case State::cleared:
+        now.card.title = play.pack_level() ? QStringLiteral("Level %1 cleared").arg(play.level_label())
+                                           : QStringLiteral("%1 cleared").arg(play.level_label());
+        now.card.lines << QStringLiteral("Cheese %1 of %2 \u00b7 Score %3")
+                              .arg(play.cheese_eaten())
+                              .arg(play.cheese_total())
+                              .arg(play.board().score);
+        // The catch that cleared the level stays in view beside the card.
+        for (const wd::Flash& flash : flashes)
+            if (flash.kind == wd::Flash::Kind::catch_burst)
+                now.card.keep_visible = flash.cell;
+        break;
+    case State::caught:
+    case State::game_over:
+        if (play.state() == State::caught || caught_shown) {
+            now.show_meeting = true;
+            now.meeting = QPoint(play.meeting().x, play.meeting().y);
+        }
+        break;
+    case State::playing:
+    case State::paused:
+        break;
+    }
+    return now;
 }
 
 // The scene image always has the current board's size: a level of another
 // size than the first is drawn whole, scaled to the same window.
 void MainWidget::fit_scene_to_board()
 {
-    const QSize wanted(wd::cell_size * state.board_width, wd::cell_size * state.board_height);
-    if (scene_pixmap.size() == wanted)
+    const QSize wanted(wd::cell_size * game().board_width, wd::cell_size * game().board_height);
+    if (scene_pixmap.size() == wanted || wanted.isEmpty())
         return;
     scene_pixmap = QImage(wanted, QImage::Format_RGB32);  // the renderer redraws a new size whole
     update();
@@ -321,11 +317,18 @@ void MainWidget::printscene()
     fit_scene_to_board();
     const wd::ViewGeometry geometry = view();
     QRegion changed;
-    for (const QRect& cells : renderer.update_board(state, scene_pixmap))
+    for (const QRect& cells : renderer.update_board(game(), scene_pixmap))
         changed += geometry.board_to_window(cells);
     if (const wd::StripState now = strip_state(); now != shown_strip) {
+        // Dimming follows pause: the whole board changes with it.
+        if (now.paused != shown_strip.paused)
+            changed += geometry.board();
         shown_strip = now;
         changed += geometry.strip();
+    }
+    if (const wd::Overlay now = overlay_now(); now != shown_overlay) {
+        changed += wd::overlay_region(geometry, shown_overlay) + wd::overlay_region(geometry, now);
+        shown_overlay = now;
     }
     if (!changed.isEmpty())
         update(changed);
@@ -334,54 +337,66 @@ void MainWidget::printscene()
 void MainWidget::paintEvent(QPaintEvent* e)
 {
     QPainter painter(this);
-    wd::paint_view(painter, e->region(), view(), {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
+    const wd::ViewGeometry geometry = view();
+    wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
+    wd::paint_overlay(painter, e->region(), geometry, shown_overlay);
 }
 
-void MainWidget::mousedead()
+// The window's edge-to-edge rectangle of the meeting cell, in screen pixels.
+QRect MainWidget::avoid_rect() const
 {
-    if (in_game_over)
-        return;
-    in_game_over = true;
-    const wd::Events ended = state.take_events();  // set by the rule that ended the game
-    play_events(ended);  // the catch is heard as the box opens, not after it
+    const QRect cell = wd::marked_cell_rect(view(), QPoint(play.meeting().x, play.meeting().y));
+    return QRect(mapToGlobal(cell.topLeft()), cell.size());
+}
 
-    load_hsc();  // as other games in this folder may have left it
-    const auto beaten = wd::hsc::rank(hsc_text, state.score, [](const std::string& line) {
-        std::fputs(line.c_str(), stdout);
-    });
-    if (beaten) {
-        const QString last = actpname[0] ? QString::fromUtf8(actpname) : wd::settings::last_name();
-        const QString typed = wd::ask_name(this, state.score, beaten->index + 1, last);
-        const std::string name = wd::hsc::clean_name(typed.toStdString());
-        std::memcpy(actpname, name.c_str(), name.size() + 1);
-        wd::settings::set_last_name(QString::fromUtf8(actpname));
-        if (hsc_store.add(hsc_text, *beaten, actpname, state.score))
-            hsc_saver.save();  // at once, so a crash later cannot lose it
+void MainWidget::mousedead(const wd::GameSession::GameOver& over)
+{
+    using Ending = wd::GameSession::Ending;
+    caught_shown = over.ending == Ending::caught;
+    printscene();
+    const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
+    if (over.beaten) {
+        const QString remembered = play.last_name();
+        const QString last = !remembered.isEmpty() ? remembered : wd::settings::last_name();
+        play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, last, keep_clear));
+        wd::settings::set_last_name(play.last_name());
     }
 
-    const QString outcome = ended.all_cleared ? QStringLiteral("All levels cleared!")
-        : ended.next_level_failed             ? QStringLiteral("The next level could not be loaded.")
-                                              : QStringLiteral("Caught!");
-    const QStringList notices = std::exchange(hsc_notices, {});
-    switch (wd::show_table(this, QString::fromUtf8(hsc_text), outcome, notices, &hsc_saver)) {
-    case wd::TableChoice::play_again:
-        if (!start_over(0, [this] { return state.load_numbered_level(0); }))
-            return;  // play stays stopped until the program ends
+    wd::GameOverText text;
+    switch (over.ending) {
+    case Ending::caught:
+        text.heading = QStringLiteral("Caught!");
+        text.detail = QStringLiteral("Caught on %1 with %2 points.").arg(over.level).arg(over.score);
         break;
-    case wd::TableChoice::quit:
-        close();
+    case Ending::all_cleared:
+        text.heading = QStringLiteral("All levels cleared!");
+        text.detail = QStringLiteral("You cleared every level with %1 points.").arg(over.score);
+        text.icon = mouse_pixmap;
         break;
-    case wd::TableChoice::none:
+    case Ending::next_level_failed:
+        text.heading = QStringLiteral("The next level could not be loaded.");
+        text.detail = QStringLiteral("Reached %1 with %2 points.").arg(over.level).arg(over.score);
         break;
     }
-    in_game_over = false;
+    text.table = QString::fromUtf8(play.table_text());
+    text.own_entry = play.own_entry_index();
+    text.notices = play.take_notices();
+    const wd::TableChoice choice =
+        wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }});
+    caught_shown = false;
+    switch (choice) {
+    case wd::TableChoice::play_again: play.play_again(); break;
+    case wd::TableChoice::quit: close(); break;
+    case wd::TableChoice::none: play.resume_after_box(); break;
+    }
+    printscene();
 }
 
 // Level 0 cannot be played again: rather than a blank board, the program ends
 // with the loader's message, as it does when level 0 fails at start-up.
-void MainWidget::end_after_failed_restart(const std::string& message)
+void MainWidget::end_after_failed_restart(const QString& message)
 {
-    warn(QString::fromStdString(message));
+    warn(message);
     close();
     // Only a running event loop can carry the status; without one (a test
     // driving the widget) setting it would end the next loop started instead.

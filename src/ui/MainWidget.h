@@ -1,45 +1,47 @@
 #pragma once
-// The game's one window: owns the board, the sprites, the scene image and the
-// clock, turns key presses and ticks into rule calls, and shows the result.
+// The game's one window: shows the session's board with its cards and
+// effects, and turns key presses into the session's calls. The flow of play
+// itself is the session's.
 
-#include "../game/board.h"
-#include "../scores/hsc_table.h"
-#include "../scores/pending_save.h"
-#include "../scores/score_store.h"
+#include "../session/GameSession.h"
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
+#include "Overlay.h"
 #include "SceneRenderer.h"
 #include "StatusStrip.h"
 #include "ViewGeometry.h"
 
 #include <QImage>
 #include <QPixmap>
-#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
-
-class QTimer;
 
 class MainWidget : public QWidget {
     Q_OBJECT
 
 public:
+    struct Options {
+        bool wait_for_player = true;  // each level waits on its card for the first move
+    };
+
     MainWidget(QWidget* parent, const char* name, int argc, char** argv);
+    MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options);
     ~MainWidget() override;
 
     // False when a start-up level could not be loaded; the window must not open.
     bool started() const { return startup_ok; }
 
-    wd::Board& game() { return state; }
-    const char* table_text() const { return hsc_text; }
+    wd::GameSession& session() { return play; }
+    wd::Board& game() { return play.board(); }
+    const char* table_text() const { return play.table_text(); }
 
     void printscene();
-    void mousedead();
-    int init_audio();
+    // The game over: the name for a beaten entry, then the table and the choice.
+    void mousedead(const wd::GameSession::GameOver& over);
 
-    bool paused() const { return is_paused; }
-    void set_paused(bool pause);
+    bool paused() const { return play.paused(); }
     // Where the board and strip stand in the window as it is now.
     wd::ViewGeometry view() const;
     // Resizes the window to show the board at this whole-number scale.
@@ -53,9 +55,11 @@ public:
         sound.set_enabled(false);
         printscene();  // the strip's mark
     }
+    // What the overlay shows now, for tests and the accessible description.
+    const wd::Overlay& overlay() const { return shown_overlay; }
 
 public slots:
-    void timer_proc();
+    void timer_proc() { play.tick(); }
 
 protected:
     bool event(QEvent* e) override;
@@ -65,32 +69,25 @@ protected:
 
 private:
     void load_sprites();
-    void load_hsc();
-    void save_hsc();
-    void note_hsc_problem(const QString& text);
-    void end_after_failed_restart(const std::string& message);
-    bool start_level(const wd::LoadResult& result);
-    void play_events(const wd::Events& events) { sound.play(events); }
+    void end_after_failed_restart(const QString& message);
 
     void handle(wd::Action action);
-    void after_rule_call();
+    void after_step(const wd::Events& events);
+    void state_changed();
     wd::StripState strip_state() const;
+    wd::Overlay overlay_now() const;
+    void update_overlay();
     void fit_scene_to_board();
-    void new_game();
-    void restart_level();
-    bool start_over(int score, const std::function<wd::LoadResult()>& load);
     void with_play_paused(const std::function<void()>& show_box);
     void toggle_full_screen();
+    void animate_flashes();
+    QRect avoid_rect() const;
 
-    wd::Board state;
+    wd::GameSession play;
     int key_up;
     int key_down;
     int key_left;
     int key_right;
-
-    int sound_block_size;
-    int sample_rate;
-    int dsp_block_size = 0;
 
     QPixmap cat_pixmap;
     QPixmap mouse_pixmap;
@@ -100,23 +97,14 @@ private:
     QImage scene_pixmap;
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;
+    wd::Overlay shown_overlay;
+    std::vector<wd::Flash> flashes;  // catches and escapes still being shown
     wd::SoundEffects sound;
-
-    QTimer* clock = nullptr;
-    int timer_interval = 0;
-
-    char hsc_text[wd::hsc::text_capacity] = {};
-    wd::hsc::ScoreStore hsc_store{QStringLiteral("hsc.dat"), [this](const QString& text) { note_hsc_problem(text); }};
-    wd::hsc::PendingSave hsc_saver{hsc_store, hsc_text};  // retries while another game holds the lock
-    QStringList hsc_notices;  // told in the next table box
-    char actpname[wd::hsc::name_capacity] = {};  // the last name entered this run
+    QTimer flash_clock;  // runs only while a catch or an escape is shown
 
     bool startup_ok = false;
-    bool in_game_over = false;  // ticks and keys wait while its dialogs are open
-
-    bool is_paused = false;
+    bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
     bool box_open = false;         // a box the player opened: not a focus loss
     int seen_loads = 0;            // the board's level count when last drawn
-    int level_entry_score = 0;     // what a restart of this level starts with
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };

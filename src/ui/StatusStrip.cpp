@@ -45,10 +45,17 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
     const QFontMetrics metrics(font);
     const QString level = QString::number(state.level + 1);
     const QString cats = QString::number(state.cats);
-    const QStringList candidates = state.paused
-        ? QStringList{QStringLiteral("Paused \u00b7 press P to play"), QStringLiteral("Paused \u00b7 P"),
-                      QStringLiteral("Paused")}
-        : QStringList{QStringLiteral("Level %1 \u00b7 Cats left %2").arg(level, cats),
+    QStringList candidates;
+    if (state.paused)
+        candidates = {QStringLiteral("Paused \u00b7 press P to play"), QStringLiteral("Paused \u00b7 P"),
+                      QStringLiteral("Paused")};
+    else if (state.won)
+        candidates = {QStringLiteral("All levels cleared"), QStringLiteral("Cleared")};
+    else if (!state.file.isEmpty())
+        candidates = {QStringLiteral("%1 \u00b7 Cats left %2").arg(state.file, cats),
+                      QStringLiteral("%1 \u00b7 Cats %2").arg(state.file, cats), QStringLiteral("Cats %1").arg(cats)};
+    else
+        candidates = {QStringLiteral("Level %1 \u00b7 Cats left %2").arg(level, cats),
                       QStringLiteral("Level %1 \u00b7 Cats %2").arg(level, cats),
                       QStringLiteral("L%1 \u00b7 C%2").arg(level, cats)};
     for (const QString& text : candidates)

@@ -11,10 +11,13 @@ namespace wd {
 
 struct StripState {
     int score = 0;
-    int level = 0;   // the level file's number
+    int level = 0;   // the level file's number; the player counts from 1
     int cats = 0;
     bool paused = false;
     bool sound_off = false;
+    QString file;       // a level named on the command line: its file name instead of the number
+    bool won = false;   // every level cleared
+    bool ready = false; // waiting on the level's card
     bool operator==(const StripState&) const = default;
 };
 

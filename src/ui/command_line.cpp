@@ -15,7 +15,9 @@ CommandLine parse_command_line(const QStringList& arguments)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Start with sound off for this run."));
-    parser.addOptions({help, version, mute});
+    const QCommandLineOption no_wait(QStringLiteral("no-wait"),
+                                     QStringLiteral("Start every level at once, without waiting for a key (for scripts)."));
+    parser.addOptions({help, version, mute, no_wait});
     parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QStringLiteral("A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
@@ -48,6 +50,7 @@ CommandLine parse_command_line(const QStringList& arguments)
         return line;
     }
     line.mute = parser.isSet(mute);
+    line.no_wait = parser.isSet(no_wait);
     line.has_level = !positional.isEmpty();
     if (line.has_level)
         line.level = positional.first();

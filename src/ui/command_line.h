@@ -11,6 +11,7 @@ struct CommandLine {
     enum class Action { play, help, version, usage_error };
     Action action = Action::play;
     bool mute = false;        // sound off for this run only
+    bool no_wait = false;     // levels start at once, without their card: for scripted runs
     bool has_level = false;   // a level file to play first
     QString level;
     QString text;  // the help, the version line, or the error and the usage

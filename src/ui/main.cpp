@@ -68,9 +68,11 @@ int main(int argc, char** argv)
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
     char* widget_argv[] = {argv[0], level.data(), nullptr};
+    MainWidget::Options options;
+    options.wait_for_player = !line.no_wait;
     // Before the window: a quit signal ends the program by that signal once the window has saved.
     wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
-    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv);
+    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
     if (!widget.started())
         return 1;
     if (line.mute)

@@ -141,7 +141,7 @@ def closed_standard_output(exe, check_exe, shim, data):
     for attempt in range(10):
         reader, writer = os.pipe()
         os.close(reader)  # before the game writes anything
-        process = subprocess.Popen([exe], cwd=folder.path, env=own_env(folder), stdout=writer,
+        process = subprocess.Popen([exe, "--no-wait"], cwd=folder.path, env=own_env(folder), stdout=writer,
                                    stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
         os.close(writer)
         try:
@@ -189,6 +189,7 @@ CATCH = ["HHHHH", "HMKCH", "HHHHH"]
 # Right pushes the block onto the cat, which has nowhere to go: the level is
 # cleared and the next one is read, which the trace shows at once.
 CLEAR = ["HHHHH", "HMBCH", "HHHHH"]
+CLEARED_MOMENT = 1.0  # seconds the cleared level stays on screen
 
 
 def low_table():
@@ -221,7 +222,7 @@ def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
         # One window at a time, so no window opening takes the focus from the keys.
         for n in range(10):
             os.utime(lock)  # younger than the stale time while the games queue up
-            game = Game(exe, folder, ["--mute"], env=with_shim(shim, folder, WD_SLOW="fsync:300"))
+            game = Game(exe, folder, ["--mute", "--no-wait"], env=with_shim(shim, folder, WD_SLOW="fsync:300"))
             games.append(game)
             game.keys("Right")
             dialog = name_dialog(game)
@@ -265,7 +266,7 @@ def quit_signal_keeps_the_name_being_typed(exe, check_exe, shim, data):
         os.makedirs(os.path.join(config, "whiskerdash"))
         with open(os.path.join(config, "whiskerdash", "whiskerdash.conf"), "w") as settings:
             settings.write("[player]\nname=Half\n")
-        game = Game(exe, folder, ["--mute"], config_home=config)
+        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config)
         try:
             game.keys("Right")
             name_dialog(game)
@@ -322,7 +323,7 @@ def odd_settings_never_block(exe, check_exe, shim, data):
             sleeper = live_lock(settings + ".lock")
         before = os.lstat(settings) if os.path.lexists(settings) else None
         started = time.monotonic()
-        game = Game(exe, folder, ["--mute"], config_home=config)
+        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config)
         try:
             opened = time.monotonic() - game.started
             check(opened < 2.0, f"{case}: the window took {opened:.2f} s")
@@ -331,8 +332,10 @@ def odd_settings_never_block(exe, check_exe, shim, data):
             pressed = time.monotonic()
             game.keys("Right")
             game.wait_for_line("  HMBCH", count=2)
-            answered = time.monotonic() - pressed
-            check(answered < 1.0, f"{case}: the key was answered after {answered:.2f} s")
+            # The cleared level is shown for a second before the next is read:
+            # anything much beyond that is a key held up.
+            answered = time.monotonic() - pressed - CLEARED_MOMENT
+            check(answered < 0.5, f"{case}: the key was answered {answered:.2f} s late")
             if case != "live lock":
                 after = os.lstat(settings)
                 check((after.st_ino, after.st_mode, after.st_size) == (before.st_ino, before.st_mode, before.st_size),

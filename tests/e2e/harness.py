@@ -193,6 +193,16 @@ class Game:
         check(match, "no geometry in " + out)
         return int(match.group(1)), int(match.group(2))
 
+    def window_rect(self, window=None):
+        """x, y, width, height of a window on the screen."""
+        out = xdotool("getwindowgeometry", window or self.window).stdout
+        at = re.search(r"Position: (-?\d+),(-?\d+)", out)
+        check(at, "no position in " + out)
+        return (int(at.group(1)), int(at.group(2))) + self.geometry(window)
+
+    def window_origin(self):
+        return self.window_rect()[:2]
+
     def wait_exit(self):
         try:
             code = self.process.wait(timeout=WAIT)

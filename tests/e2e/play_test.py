@@ -117,7 +117,7 @@ def play_again_restarts_level_zero(exe, data):
 
 def cat_hunts_a_still_mouse(exe, data):
     folder = PlayFolder(data, {"level000.lvx": OPEN}, HIGH)
-    game = Game(exe, folder)
+    game = Game(exe, folder, ["--no-wait"])
     try:
         game.wait_for_line(r"0:old,1000, hsc=1000,scr=0")
         game.keys("Escape", window=game.wait_for_table_box())
@@ -145,7 +145,7 @@ def clearing_the_last_level_wins(exe, data):
 def screenshot_of_level_zero(exe, data):
     """The shipped level 0 with every sprite at its cell, saved for a person to look at."""
     folder = PlayFolder(data, {}, None, shipped_levels=True)
-    game = Game(exe, folder)
+    game = Game(exe, folder, ["--no-wait"])  # no card over the cells
     try:
         rows = [line.rstrip("\n") for line in open(os.path.join(data, "level000.lvx"))]
         width, height = len(rows[0]) * 16, len(rows) * 16 + 20

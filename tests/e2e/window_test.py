@@ -5,7 +5,7 @@ import os
 import subprocess
 import time
 
-from harness import run_cases, WAIT, Failure, Game, PlayFolder, check, wait_until, xdotool
+from harness import run_cases, WAIT, Failure, Game, PlayFolder, check, visible_windows, wait_until, xdotool
 
 TRAP = ["HHHHHHHH",
         "HMK.BCHH",
@@ -52,7 +52,7 @@ def floor_cell_colour(game, zoom=1):
 
 def pause_holds_the_board(exe, data):
     folder = PlayFolder(data, {"level000.lvx": OPEN}, TABLE)
-    game = Game(exe, folder)
+    game = Game(exe, folder, ["--no-wait"])
     try:
         game.keys("p")
         wait_until("the board dimmed", lambda: floor_cell_colour(game) != FLOOR)
@@ -98,7 +98,7 @@ def f2_starts_a_new_game_at_level_zero(exe, data):
 
 def resized_window_shows_sprites_at_3x(exe, data):
     folder = PlayFolder(data, {"level000.lvx": TRAP}, TABLE)
-    game = Game(exe, folder)
+    game = Game(exe, folder, ["--no-wait"])  # no card over the cells
     try:
         width, height = game.geometry()
         xdotool("windowsize", game.window, width * 3, height * 3)
@@ -119,8 +119,68 @@ def resized_window_shows_sprites_at_3x(exe, data):
         game.stop()
 
 
+def cats_wait_for_the_first_key(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": OPEN}, TABLE)
+    game = Game(exe, folder)
+    try:
+        wait_until("the first frame", lambda: Shot(game).pixel(2, 2) != (0, 0, 0))
+        before = Shot(game)
+        time.sleep(2.0)  # five ticks' worth in which nothing may move
+        check(Shot(game).pixels == before.pixels, "the board changed before the first key")
+        game.keys("Left")
+        moved = Shot(game)
+        wait_until("a cat's move after the key", lambda: Shot(game).board() != moved.board())
+    finally:
+        game.stop()
+
+
+def capture_is_seen_before_the_name_dialog(exe, data):
+    # The mouse eats the cheese that walls in the cat, then walks onto it.
+    folder = PlayFolder(data, {"level000.lvx": ["HHHHHH", "HM.KCH", "HHHHHH"]},
+                        b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"0\n" for _ in range(10)))
+    game = Game(exe, folder, ["--no-wait"])
+    try:
+        game.keys("Right", "Right", "Right")
+
+        def marked():
+            if visible_windows("^Enter your name:$"):
+                raise Failure("the name dialog opened before the capture was drawn")
+            cell = Shot(game).block(4 * 16 - 4, 20 + 16 - 4, 24)
+            return any(cell[i] > 0xB0 and cell[i + 1] < 0x40 and cell[i + 2] < 0x40 for i in range(0, len(cell), 3))
+        wait_until("the meeting cell marked", marked)
+        shot = os.path.join(os.getcwd(), "capture-screenshot.png")
+        subprocess.run(["import", "-window", game.window, shot], check=True)
+        dialog = game.wait_for_dialog("Enter your name:")
+        x, y = game.window_origin()
+        cell = (x + 4 * 16, y + 20 + 16, x + 5 * 16, y + 20 + 32)
+        dx, dy, dw, dh = game.window_rect(dialog)
+        check(dx >= cell[2] or dx + dw <= cell[0] or dy >= cell[3] or dy + dh <= cell[1],
+              f"the dialog at {(dx, dy, dw, dh)} covers the meeting cell {cell}")
+        print("screenshot:", shot)
+    finally:
+        game.stop()
+
+
+def level_cleared_card_between_levels(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": OPEN}, TABLE)
+    game = Game(exe, folder, ["--no-wait"])
+    try:
+        game.keys("Right", "Right", "Right")  # the cheese, then the cat trapped
+
+        def card_up():
+            dark = Shot(game).pixel(64, 20 + 24)  # the middle of the board
+            return max(dark) < 0x60
+        wait_until("the level-cleared card", card_up)
+        check(game.count_lines("reading line 0") == 1, "the next level came before its moment")
+        game.wait_for_line("reading line 0", count=2)
+    finally:
+        game.stop()
+
+
 CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_the_table,
-                                  f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x]}
+                                  f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x,
+                                  cats_wait_for_the_first_key, capture_is_seen_before_the_name_dialog,
+                                  level_cleared_card_between_levels]}
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 #include "gameover_dialogs.h"
 
-#include "pending_save.h"
+#include "scores/pending_save.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace wd {
@@ -70,7 +71,59 @@ QString ordinal(int place)
     return QString::number(place) + QLatin1String(suffix);
 }
 
-QString ask_name(QWidget* parent, int score, int place, const QString& last_name)
+QString table_markup(const QString& table, std::optional<int> own)
+{
+    const QStringList lines = table.split(QLatin1Char('\n'));
+    QString html = QStringLiteral("<pre>");
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].toHtmlEscaped();
+        const int entry = i - 2;
+        if (entry < 0 || entry >= 10) {
+            html += line;
+        } else {
+            const QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
+            html += entry == own ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1</b></span>").arg(numbered)
+                                 : numbered;
+        }
+        if (i + 1 < lines.size())
+            html += QLatin1Char('\n');
+    }
+    return html + QStringLiteral("</pre>");
+}
+
+void place_clear_of(QWidget& dialog, QWidget* parent, const QRect& keep_clear)
+{
+    if (keep_clear.isEmpty() || !parent)
+        return;
+    dialog.ensurePolished();
+    dialog.adjustSize();
+    const QSize size = dialog.frameGeometry().size().expandedTo(dialog.sizeHint());
+    const QRect window = parent->window()->frameGeometry();
+    const QRect screen = parent->screen() ? parent->screen()->availableGeometry() : QRect();
+    const int gap = 8;
+    const QPoint centred = window.center() - QPoint(size.width() / 2, size.height() / 2);
+    const QPoint candidates[] = {
+        centred,
+        {centred.x(), window.bottom() + gap},
+        {centred.x(), window.top() - gap - size.height()},
+        {window.right() + gap, centred.y()},
+        {window.left() - gap - size.width(), centred.y()},
+    };
+    for (const QPoint& at : candidates) {
+        const QRect placed(at, size);
+        if (!placed.intersects(keep_clear) && (screen.isEmpty() || screen.contains(placed))) {
+            if (at != centred)
+                dialog.move(at);
+            return;
+        }
+    }
+    // No room beside the window (a full-screen game): the screen's edge away from the cell.
+    const bool cell_high = keep_clear.center().y() < screen.center().y();
+    const int y = cell_high ? screen.bottom() - size.height() : screen.top();
+    dialog.move(std::clamp(centred.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())), y);
+}
+
+QString ask_name(QWidget* parent, int score, int place, const QString& last_name, const QRect& keep_clear)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("diag_name"));
@@ -109,6 +162,7 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
 
     edit->setFocus();
+    place_clear_of(dialog, parent, keep_clear);
     dialog.exec();
     return edit->text();
 }
@@ -119,27 +173,32 @@ void use_fixed_pitch(QMessageBox& box)
         label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
-TableChoice show_table(QWidget* parent, const QString& table, const QString& outcome, const QStringList& notices,
-                       hsc::PendingSave* pending)
+TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& keep_clear, const LateSave& late)
 {
     // A child of the game window, so it opens centred over it.
     QMessageBox box(parent);
     box.setWindowTitle(QStringLiteral("Whiskerdash"));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(table);
+    if (text.icon.isNull())
+        box.setIcon(QMessageBox::NoIcon);
+    else
+        box.setIconPixmap(text.icon.scaled(text.icon.size() * 3));
+    box.setTextFormat(Qt::RichText);
+    box.setText(QStringLiteral("<p><b><big>%1</big></b></p>").arg(text.heading.toHtmlEscaped())
+                + table_markup(text.table, text.own_entry));
     QStringList below;
-    if (!outcome.isEmpty())
-        below << outcome;
-    below << notices;
+    if (!text.detail.isEmpty())
+        below << text.detail;
+    below << text.notices;
     box.setInformativeText(below.join(QLatin1Char('\n')));
-    if (pending && pending->waiting()) {
-        QObject::connect(pending, &hsc::PendingSave::saved_late, &box,
-                         [&box, below, waiting = pending->waiting_notice()](const QString& saved, const QString& notice) {
+    if (late.pending && late.pending->waiting()) {
+        QObject::connect(late.pending, &hsc::PendingSave::saved_late, &box,
+                         [&box, &text, &late, below, waiting = late.pending->waiting_notice()](
+                             const QString& saved, const QString& notice) {
                              QStringList now = below;
                              now.removeAll(waiting);
                              now << notice;
-                             box.setText(saved);
+                             box.setText(QStringLiteral("<p><b><big>%1</big></b></p>").arg(text.heading.toHtmlEscaped())
+                                         + table_markup(saved, late.own_entry ? late.own_entry() : text.own_entry));
                              box.setInformativeText(now.join(QLatin1Char('\n')));
                          });
     }
@@ -157,6 +216,7 @@ TableChoice show_table(QWidget* parent, const QString& table, const QString& out
     box.installEventFilter(keys);
     for (QWidget* child : box.findChildren<QWidget*>())
         child->installEventFilter(keys);
+    place_clear_of(box, parent, keep_clear);
     box.exec();
 
     if (box.clickedButton() == again)

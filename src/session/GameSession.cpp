@@ -1,0 +1,306 @@
+#include "GameSession.h"
+
+#include "files/regular_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace wd {
+
+namespace {
+constexpr std::size_t index_cap = 256 * 1024;  // a pack's names and hints take a few kilobytes
+
+void warn(const QString& text)
+{
+    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+}
+
+int count_cheese(const Board& b)
+{
+    int count = 0;
+    for (int y = 0; y < b.board_height; ++y)
+        for (int x = 0; x < grid_cols && b.board[y][x]; ++x)
+            count += b.board[y][x] == 'K';
+    return count;
+}
+}  // namespace
+
+GameSession::GameSession(const QString& table_path, Locate locate_file, QObject* parent)
+    : QObject(parent)
+    , locate(locate_file ? std::move(locate_file) : [](const QString& name) { return name; })
+    , store(table_path, [this](const QString& text) { note_problem(text); })
+{
+    state_board.locate = [this](const std::string& name) {
+        return QFile::encodeName(locate(QString::fromStdString(name))).toStdString();
+    };
+    clock.setTimerType(Qt::PreciseTimer);
+    connect(&clock, &QTimer::timeout, this, &GameSession::tick);
+    moment.setSingleShot(true);
+    connect(&moment, &QTimer::timeout, this, &GameSession::end_moment);
+}
+
+bool GameSession::start(const QString& level_argument, QString& message)
+{
+    reload_table();
+    const FileBytes pack = read_regular_file(QFile::encodeName(locate(QStringLiteral("levels.txt"))).toStdString(),
+                                             index_cap);
+    if (pack.opened)
+        index = LevelIndex::parse(pack.bytes);
+
+    LoadResult result = state_board.load_numbered_level(0);
+    if (result.ok() && !level_argument.isEmpty()) {
+        result = state_board.load_level(QFile::encodeName(level_argument).toStdString());
+        numbered = false;
+    }
+    if (!result.ok()) {
+        message = QString::fromStdString(result.message);
+        return false;
+    }
+    begin_level();
+    return true;
+}
+
+QString GameSession::level_label() const
+{
+    if (numbered)
+        return QString::number(state_board.level_number + 1);
+    return QFileInfo(QFile::decodeName(state_board.level_source.c_str())).fileName();
+}
+
+QString GameSession::level_title() const
+{
+    if (!numbered)
+        return level_label();
+    const LevelInfo* info = index.find(Board::level_file_name(state_board.level_number));
+    const QString name = info ? QString::fromStdString(info->name)
+                              : QString::fromStdString(Board::level_file_name(state_board.level_number));
+    return QStringLiteral("Level %1 \u00b7 %2").arg(level_label(), name);
+}
+
+QString GameSession::level_hint() const
+{
+    const LevelInfo* info = numbered ? index.find(Board::level_file_name(state_board.level_number)) : nullptr;
+    return info ? QString::fromStdString(info->hint) : QString();
+}
+
+void GameSession::set_state(State next)
+{
+    flow = next;
+    moment.stop();
+    if (next == State::playing)
+        clock.start(times.tick_ms);  // a fresh interval: no tick the moment play starts
+    else
+        clock.stop();
+    emit stateChanged(next);
+}
+
+void GameSession::begin_level()
+{
+    level_entry_score = state_board.score;
+    level_cheese = count_cheese(state_board);
+    level_eaten = 0;
+    game_won = false;
+    set_state(wait_for_player ? State::ready : State::playing);
+    emit stepped(state_board.take_events());
+}
+
+void GameSession::move(int dx, int dy)
+{
+    if (flow == State::ready)
+        set_state(State::playing);
+    if (flow != State::playing)
+        return;
+    after_step(state_board.move_mouse(dx, dy));
+}
+
+void GameSession::tick()
+{
+    if (flow != State::playing)
+        return;
+    after_step(state_board.move_cats());
+}
+
+void GameSession::after_step(Outcome outcome)
+{
+    const Events events = state_board.take_events();
+    level_eaten += events.cheese_eaten;
+    if (outcome == Outcome::caught) {
+        meeting_cell = {state_board.mouse_x, state_board.mouse_y};
+        set_state(State::caught);
+        moment.start(times.caught_ms);
+    } else if (outcome == Outcome::level_cleared) {
+        set_state(State::cleared);
+        moment.start(times.cleared_ms);
+    }
+    emit stepped(events);
+}
+
+void GameSession::end_moment()
+{
+    if (flow == State::caught) {
+        end_game(Ending::caught);
+        return;
+    }
+    if (flow != State::cleared)
+        return;
+    const Board cleared = state_board;
+    const AdvanceResult next = state_board.advance_level();
+    const Events events = state_board.take_events();
+    if (next.kind == Advance::next_level) {
+        begin_level();
+        emit stepped(events);
+        return;
+    }
+    // The cleared board stays in view behind the box.
+    state_board = cleared;
+    if (next.kind == Advance::next_level_failed)
+        warn(QString::fromStdString(next.load.message));
+    emit stepped(events);
+    end_game(next.kind == Advance::all_cleared ? Ending::all_cleared : Ending::next_level_failed);
+}
+
+void GameSession::toggle_pause()
+{
+    switch (flow) {
+    case State::ready:
+    case State::paused: set_state(State::playing); break;
+    case State::playing: set_state(State::paused); break;
+    case State::cleared: end_moment(); break;
+    case State::caught:
+    case State::game_over: break;
+    }
+}
+
+void GameSession::lose_focus()
+{
+    if (flow == State::playing)
+        set_state(State::paused);
+}
+
+void GameSession::box_opened()
+{
+    paused_by_box = flow == State::playing;
+    if (paused_by_box)
+        set_state(State::paused);
+}
+
+void GameSession::box_closed()
+{
+    if (std::exchange(paused_by_box, false) && flow == State::paused)
+        set_state(State::ready);
+}
+
+void GameSession::new_game()
+{
+    if (flow == State::ready || flow == State::playing || flow == State::paused)
+        start_over(0, true, [this] { return state_board.load_numbered_level(0); });
+}
+
+void GameSession::restart_level()
+{
+    if (flow == State::ready || flow == State::playing || flow == State::paused)
+        start_over(level_entry_score, numbered, [this] { return state_board.load_level(state_board.level_source); });
+}
+
+void GameSession::play_again()
+{
+    if (flow == State::game_over)
+        start_over(0, true, [this] { return state_board.load_numbered_level(0); });
+}
+
+void GameSession::resume_after_box()
+{
+    if (flow == State::game_over)
+        set_state(State::playing);
+}
+
+// Plays a level from its start with this score. A level that can no longer be
+// loaded ends the program with its message, the ended board still drawn.
+bool GameSession::start_over(int score, bool pack_level, const std::function<LoadResult()>& load)
+{
+    const Board before = state_board;
+    state_board.score = score;
+    if (const LoadResult result = load(); !result.ok()) {
+        state_board = before;
+        set_state(State::game_over);  // nothing moves until the program ends
+        emit cannotContinue(QString::fromStdString(result.message));
+        return false;
+    }
+    numbered = pack_level;
+    begin_level();
+    return true;
+}
+
+void GameSession::end_game(Ending ending)
+{
+    game_won = ending == Ending::all_cleared;
+    set_state(State::game_over);
+    reload_table();  // as other games in this folder may have left it
+    GameOver over;
+    over.ending = ending;
+    over.score = state_board.score;
+    over.level = numbered ? QStringLiteral("level %1").arg(level_label()) : level_label();
+    over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
+        std::fputs(line.c_str(), stdout);
+    });
+    beaten_slot = over.beaten;
+    emit gameOver(over);
+}
+
+void GameSession::enter_name(const QString& typed)
+{
+    const std::optional<hsc::Slot> beaten = std::exchange(beaten_slot, std::nullopt);
+    if (flow != State::game_over || !beaten)
+        return;
+    const std::string name = hsc::clean_name(typed.toStdString());
+    std::memcpy(actpname, name.c_str(), name.size() + 1);
+    if (store.add(hsc_text, *beaten, actpname, state_board.score)) {
+        own_score = state_board.score;
+        saver.save();  // at once, so a crash later cannot lose it
+    }
+}
+
+void GameSession::reload_table()
+{
+    store.load(hsc_text);
+}
+
+void GameSession::save_table()
+{
+    saver.save_before_exit();
+}
+
+std::optional<int> GameSession::own_entry_index() const
+{
+    if (own_score < 0)
+        return std::nullopt;
+    const QList<QByteArray> lines = QByteArray(hsc_text).split('\n');
+    const QByteArray digits = QByteArray::number(own_score);
+    for (int i = 0; i < hsc::entry_count && i + 2 < lines.size(); ++i) {
+        const QByteArray& line = lines[i + 2];
+        if (!line.endsWith(digits))
+            continue;
+        QByteArray name = line.left(line.size() - digits.size());
+        if (!name.endsWith('.'))
+            continue;
+        while (name.endsWith('.'))
+            name.chop(1);
+        // The stored name may have been shortened to fit the line.
+        if (QByteArray(actpname).startsWith(name))
+            return i;
+    }
+    return std::nullopt;
+}
+
+void GameSession::note_problem(const QString& text)
+{
+    warn(text);
+    if (!notices.contains(text))
+        notices << text;
+}
+
+}  // namespace wd

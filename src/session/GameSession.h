@@ -1,0 +1,161 @@
+#pragma once
+// One game from start to end: the board, the clock and the flow of play around
+// the rules. The rules only step and say what happened; this decides what
+// follows (a level's card, a cleared moment, the next level, a capture, the
+// game over) and keeps the table. No widgets: the window shows it and forwards
+// the player's keys, and the game-over dialogs are the window's.
+
+#include "game/board.h"
+#include "game/level_index.h"
+#include "scores/hsc_table.h"
+#include "scores/pending_save.h"
+#include "scores/score_store.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+namespace wd {
+
+class GameSession : public QObject {
+    Q_OBJECT
+
+public:
+    enum class State {
+        ready,      // the level's card is up and the clock stopped, until the first move
+        playing,
+        paused,
+        cleared,    // the level's last cat caught: a moment before the next level
+        caught,     // the mouse and a cat met: a moment before the game over
+        game_over,  // the window's dialogs are open
+    };
+
+    enum class Ending { caught, all_cleared, next_level_failed };
+
+    struct GameOver {
+        Ending ending = Ending::caught;
+        int score = 0;
+        QString level;  // as the player reads it: "level 5" or a file name
+        std::optional<hsc::Slot> beaten;  // the entry the score takes, if any
+    };
+
+    struct Timing {
+        int tick_ms = 400;
+        int cleared_ms = 1000;
+        int caught_ms = 700;
+    };
+
+    // Where a data file of this name is read from.
+    using Locate = std::function<QString(const QString&)>;
+
+    explicit GameSession(const QString& table_path, Locate locate = {}, QObject* parent = nullptr);
+
+    Board& board() { return state_board; }
+    const Board& board() const { return state_board; }
+    State state() const { return flow; }
+    bool paused() const { return flow == State::paused; }
+    void set_timing(const Timing& timing) { times = timing; }
+    QTimer& game_clock() { return clock; }
+    // Scripted runs start every level at once, without waiting for a key.
+    void set_wait_for_player(bool wait) { wait_for_player = wait; }
+
+    // Loads the table and level 1, then the level named on the command line.
+    // False, with the loader's message, when one cannot be played.
+    bool start(const QString& level_argument, QString& message);
+
+    // What the player reads about the level in play.
+    QString level_title() const;  // "Level 3 · Cheese fence" or a file's name
+    QString level_hint() const;
+    QString level_label() const;  // "3", or the file's name when not a pack level
+    bool pack_level() const { return numbered; }
+    // The last level was cleared: the game was won.
+    bool won() const { return game_won; }
+    int cheese_total() const { return level_cheese; }
+    int cheese_eaten() const { return level_eaten; }
+    // Where the mouse and a cat met, while that is shown.
+    Cell meeting() const { return meeting_cell; }
+
+    // A move key: starts play from the card, then moves.
+    void move(int dx, int dy);
+    void tick();
+    // P, Pause, Escape: from the card it starts play; a cleared moment ends early.
+    void toggle_pause();
+    void lose_focus();
+    // A box of the player's (help, scores) opens over play and closes again;
+    // play it paused comes back to the level's card.
+    void box_opened();
+    void box_closed();
+    void new_game();
+    void restart_level();
+
+    // The game-over dialogs' side: the table as it stands, what it could not
+    // save, the name for the beaten entry, and the choice.
+    const char* table_text() const { return hsc_text; }
+    QStringList take_notices() { return std::exchange(notices, {}); }
+    // Something for the next box that was told on standard error already.
+    void tell(const QString& text)
+    {
+        if (!notices.contains(text))
+            notices << text;
+    }
+    // The entry still waiting for another game's lock, if any.
+    hsc::PendingSave& pending_save() { return saver; }
+    const QString& table_path() const { return store.path(); }
+    void reload_table();
+    // The entry made this run, if any: its line in the table as it stands now.
+    std::optional<int> own_entry_index() const;
+    QString last_name() const { return QString::fromUtf8(actpname); }
+    void enter_name(const QString& typed);
+    void play_again();
+    void resume_after_box();  // the box closed without a choice
+    // Saves what the table still lacks; the program calls it on the way out.
+    void save_table();
+
+signals:
+    // After every rule step and every level load, with what the step did.
+    void stepped(const wd::Events& events);
+    void stateChanged(wd::GameSession::State state);
+    void gameOver(const wd::GameSession::GameOver& over);
+    // A level to start over with cannot be loaded any more: the program ends.
+    void cannotContinue(const QString& message);
+
+private:
+    void set_state(State next);
+    void after_step(Outcome outcome);
+    void begin_level();
+    void end_moment();
+    void end_game(Ending ending);
+    bool start_over(int score, bool pack_level, const std::function<LoadResult()>& load);
+    void note_problem(const QString& text);
+
+    Board state_board;
+    State flow = State::ready;
+    Timing times;
+    bool wait_for_player = true;
+    QTimer clock;
+    QTimer moment;
+    Locate locate;
+    LevelIndex index;
+
+    bool numbered = true;  // the level is a pack level, not a named file
+    int level_entry_score = 0;
+    int level_cheese = 0;
+    int level_eaten = 0;
+    Cell meeting_cell;
+    bool paused_by_box = false;
+    bool game_won = false;
+    std::optional<hsc::Slot> beaten_slot;  // the entry the ended game may take
+
+    char hsc_text[hsc::text_capacity] = {};
+    hsc::ScoreStore store;
+    hsc::PendingSave saver{store, hsc_text};  // retries while another game holds the lock
+    QStringList notices;  // told in the next table box
+    char actpname[hsc::name_capacity] = {};  // the last name entered this run
+    int own_score = -1;
+};
+
+}  // namespace wd

@@ -1,0 +1,68 @@
+#pragma once
+// The two dialogs of a game over: the name prompt and the table with its choice.
+
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class QMessageBox;
+class QWidget;
+
+namespace wd {
+namespace hsc {
+class PendingSave;
+}
+
+// Asks for the player's name, telling the score and the place it takes, and
+// pre-filled with the last name. Whatever ends the dialog, the text in the line
+// edit at that moment is the answer.
+// A dialog that would cover `keep_clear` (screen pixels) opens beside its
+// window instead.
+QString ask_name(QWidget* parent, int score, int place, const QString& last_name, const QRect& keep_clear = {});
+
+enum class TableChoice { play_again, quit, none };
+
+struct GameOverText {
+    QString heading;       // how the game ended, above the table
+    QString detail;        // the score and the level reached, below it
+    QString table;         // the table's own text
+    std::optional<int> own_entry;  // this game's entry, 0 for the best, shown highlighted
+    QStringList notices;   // what the player must know about the file
+    QPixmap icon;
+};
+
+// An entry still waiting for the table's lock when the box opens: the box
+// shows the table again, with the entry's line now, once it is saved.
+struct LateSave {
+    hsc::PendingSave* pending = nullptr;
+    std::function<std::optional<int>()> own_entry;
+};
+
+// Shows the whole table over `parent`, with how the game ended and anything
+// the player must know about the file below it, and asks whether to play
+// again. Return always means Play Again and Escape always Quit, whatever keys
+// moved the focus before.
+TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& keep_clear = {},
+                       const LateSave& late = {});
+
+// The table as a box shows it: its two header lines, then each entry with its
+// place, 1 to 10, and `own` highlighted. The entries' own text is unchanged.
+QString table_markup(const QString& table, std::optional<int> own);
+
+// Moves a dialog about to open over `parent` so that it leaves `keep_clear`
+// in view: centred over the window when that is clear of it, else beside the
+// window, else at the screen's edge away from it.
+void place_clear_of(QWidget& dialog, QWidget* parent, const QRect& keep_clear);
+
+// Sets a box's text in the system's fixed-pitch font, so a table's columns of
+// dots line up.
+void use_fixed_pitch(QMessageBox& box);
+
+// "1st", "2nd", "3rd", "4th", ...
+QString ordinal(int place);
+
+}  // namespace wd

@@ -1,0 +1,250 @@
+// The flow of play around the rules, without a window: what each key, tick,
+// box and moment leads to.
+
+#include "session/GameSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using State = wd::GameSession::State;
+using Ending = wd::GameSession::Ending;
+
+namespace {
+
+// Level 1: the mouse pushes the crate onto a walled-in cat. Level 2: a cat in the open.
+const QByteArray trap = "HHHHHH\nHMBCHH\nHHHHHH\n";
+const QByteArray open = "HHHHHHHH\nHM....CH\nHHHHHHHH\n";
+
+struct Game {
+    QTemporaryDir dir;
+    std::unique_ptr<wd::GameSession> session;
+    QList<wd::GameSession::GameOver> overs;
+
+    explicit Game(const QList<QByteArray>& levels, const QByteArray& index = {})
+    {
+        for (int i = 0; i < levels.size(); ++i)
+            write(QString::fromStdString(wd::Board::level_file_name(i)), levels[i]);
+        if (!index.isEmpty())
+            write(QStringLiteral("levels.txt"), index);
+        const QString folder = dir.path();
+        session = std::make_unique<wd::GameSession>(dir.filePath(QStringLiteral("hsc.dat")),
+                                                    [folder](const QString& name) { return folder + '/' + name; });
+        session->board().trace = [](const std::string&) {};
+        session->set_timing({400, 0, 0});
+        QObject::connect(session.get(), &wd::GameSession::gameOver, session.get(),
+                         [this](const wd::GameSession::GameOver& over) { overs << over; });
+        QString message;
+        QVERIFY2(session->start({}, message), qPrintable(message));
+        // The cats hold still.
+        session->board().random = [step = 0]() mutable { return step++ % 3 == 2 ? 0 : 0x666666; };
+    }
+    void write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    wd::Board& board() { return session->board(); }
+    // Lets a moment's single-shot timer fire.
+    void settle()
+    {
+        QTRY_VERIFY(session->state() != State::cleared && session->state() != State::caught);
+    }
+};
+
+// One step of a script: a call on the session, named as in the table.
+void act(Game& game, const QString& step)
+{
+    wd::GameSession& s = *game.session;
+    if (step == "right") s.move(1, 0);
+    else if (step == "left") s.move(-1, 0);
+    else if (step == "tick") s.tick();
+    else if (step == "pause") s.toggle_pause();
+    else if (step == "focus") s.lose_focus();
+    else if (step == "box") s.box_opened();
+    else if (step == "close") s.box_closed();
+    else if (step == "new") s.new_game();
+    else if (step == "restart") s.restart_level();
+    else if (step == "again") s.play_again();
+    else if (step == "settle") game.settle();
+    else QFAIL(qPrintable("no such step " + step));
+}
+
+const char* name_of(State state)
+{
+    switch (state) {
+    case State::ready: return "ready";
+    case State::playing: return "playing";
+    case State::paused: return "paused";
+    case State::cleared: return "cleared";
+    case State::caught: return "caught";
+    case State::game_over: return "game_over";
+    }
+    return "?";
+}
+
+}  // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void flow_data();
+    void flow();
+    void first_move_starts_a_fresh_clock_and_moves();
+    void cleared_level_waits_then_loads_the_next();
+    void last_level_cleared_is_a_win_and_play_again_starts_over();
+    void capture_waits_then_ends_the_game();
+    void level_cards_read_the_pack_index_data();
+    void level_cards_read_the_pack_index();
+};
+
+void TestSession::flow_data()
+{
+    QTest::addColumn<QString>("steps");  // space-separated
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("mouse_x");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("start waits on the card") << "" << "ready" << 1 << 0;
+    QTest::newRow("a tick on the card does nothing") << "tick tick" << "ready" << 1 << 0;
+    QTest::newRow("P starts play without a move") << "pause" << "playing" << 1 << 0;
+    QTest::newRow("focus loss on the card keeps it") << "focus" << "ready" << 1 << 0;
+    QTest::newRow("focus loss in play pauses") << "pause focus" << "paused" << 1 << 0;
+    QTest::newRow("P resumes") << "pause focus pause" << "playing" << 1 << 0;
+    QTest::newRow("moves wait while paused") << "pause pause right" << "paused" << 1 << 0;
+    QTest::newRow("a box over play comes back to the card") << "pause box close" << "ready" << 1 << 0;
+    QTest::newRow("a box over a paused game leaves it paused") << "pause pause box close" << "paused" << 1 << 0;
+    QTest::newRow("a box over the card keeps it") << "box close" << "ready" << 1 << 0;
+    QTest::newRow("clearing freezes play") << "right" << "cleared" << 2 << 0;
+    QTest::newRow("keys wait in the cleared moment") << "right left new restart tick" << "cleared" << 2 << 0;
+    QTest::newRow("focus loss in the cleared moment") << "right focus settle" << "ready" << 1 << 1;
+    QTest::newRow("P ends the cleared moment early") << "right pause" << "ready" << 1 << 1;
+    QTest::newRow("the next level waits on its card") << "right settle tick" << "ready" << 1 << 1;
+    QTest::newRow("new game from a pause waits on the card") << "right settle pause pause new" << "ready" << 1 << 0;
+    QTest::newRow("restart waits on the card") << "right settle right restart" << "ready" << 1 << 1;
+    QTest::newRow("play again only after a game over") << "again" << "ready" << 1 << 0;
+}
+
+void TestSession::flow()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, state);
+    QFETCH(int, mouse_x);
+    QFETCH(int, level);
+    Game game({trap, open});
+    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts))
+        act(game, step);
+    QCOMPARE(name_of(game.session->state()), qPrintable(state));
+    QCOMPARE(game.board().mouse_x, mouse_x);
+    QCOMPARE(game.board().level_number, level);
+    QCOMPARE(game.session->game_clock().isActive(), state == "playing");
+}
+
+void TestSession::first_move_starts_a_fresh_clock_and_moves()
+{
+    Game game({open});
+    QVERIFY(!game.session->game_clock().isActive());
+    QTest::qWait(450);  // longer than a tick: still nothing moves
+    QCOMPARE(game.board().cat_x[0], 6);
+    game.session->move(1, 0);
+    QCOMPARE(game.board().mouse_x, 2);
+    QVERIFY(game.session->game_clock().isActive());
+    QVERIFY(game.session->game_clock().remainingTime() > 300);
+}
+
+void TestSession::cleared_level_waits_then_loads_the_next()
+{
+    Game game({trap, open});
+    game.board().score = 70;
+    game.session->set_timing({400, 60, 0});
+    game.session->move(1, 0);
+    QCOMPARE(game.session->state(), State::cleared);
+    QCOMPARE(game.board().cat_count, 0);
+    QCOMPARE(game.board().cell(3, 1), 'B');  // the catch stays on the board for its moment
+    game.settle();
+    QCOMPARE(game.board().level_number, 1);
+    QCOMPARE(game.board().score, 70);
+    // A restart of the new level starts with what it was entered with.
+    game.session->move(1, 0);
+    game.board().score = 500;
+    game.session->restart_level();
+    QCOMPARE(game.board().score, 70);
+    QVERIFY(game.overs.isEmpty());
+}
+
+void TestSession::last_level_cleared_is_a_win_and_play_again_starts_over()
+{
+    Game game({trap});
+    game.board().score = 40;
+    game.session->move(1, 0);
+    game.settle();
+    QCOMPARE(game.session->state(), State::game_over);
+    QCOMPARE(game.overs.size(), 1);
+    QCOMPARE(game.overs[0].ending, Ending::all_cleared);
+    QCOMPARE(game.overs[0].score, 40);
+    QCOMPARE(game.overs[0].level, QStringLiteral("level 1"));
+    QVERIFY(game.session->won());
+    QCOMPARE(game.board().board_height, 3);  // the cleared board stays in view
+    game.session->tick();
+    game.session->move(-1, 0);
+    QCOMPARE(game.board().mouse_x, 2);  // nothing moves behind the box
+    game.session->play_again();
+    QCOMPARE(game.session->state(), State::ready);
+    QCOMPARE(game.board().score, 0);
+    QCOMPARE(game.board().cell(1, 1), 'M');
+    QVERIFY(!game.session->won());
+}
+
+void TestSession::capture_waits_then_ends_the_game()
+{
+    Game game({"HHHHH\nHMC.H\nHHHHH\n"});
+    game.session->set_timing({400, 0, 60});
+    game.session->move(1, 0);
+    QCOMPARE(game.session->state(), State::caught);
+    QCOMPARE(game.session->meeting(), (wd::Cell{2, 1}));
+    QCOMPARE(game.board().cell(2, 1), 'M');
+    QVERIFY(game.overs.isEmpty());  // not yet: the meeting is shown first
+    game.session->move(1, 0);
+    QCOMPARE(game.board().mouse_x, 2);
+    game.settle();
+    QCOMPARE(game.overs.size(), 1);
+    QCOMPARE(game.overs[0].ending, Ending::caught);
+    game.session->resume_after_box();  // closed without a choice: play goes on
+    QCOMPARE(game.session->state(), State::playing);
+}
+
+void TestSession::level_cards_read_the_pack_index_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("named with a hint") << QByteArray("# the pack\nlevel000.lvx\tFirst steps\tPush a row.\n")
+                                       << "Level 1 \u00b7 First steps" << "Push a row.";
+    QTest::newRow("no hint") << QByteArray("level000.lvx\tFirst steps\n") << "Level 1 \u00b7 First steps" << "";
+    QTest::newRow("Windows line ends") << QByteArray("level000.lvx\tFirst\tPush.\r\n") << "Level 1 \u00b7 First" << "Push.";
+    QTest::newRow("another level only") << QByteArray("level001.lvx\tLater\tNo.\n") << "Level 1 \u00b7 level000.lvx" << "";
+    QTest::newRow("first line wins") << QByteArray("level000.lvx\tA\ta\nlevel000.lvx\tB\tb\n") << "Level 1 \u00b7 A" << "a";
+    QTest::newRow("no tab, no name") << QByteArray("level000.lvx First\nlevel000.lvx\t\tx\n")
+                                     << "Level 1 \u00b7 level000.lvx" << "";
+    QTest::newRow("control bytes dropped") << QByteArray("level000.lvx\tFi\x1brst\tP\x07ush\n") << "Level 1 \u00b7 First"
+                                           << "Push";
+}
+
+void TestSession::level_cards_read_the_pack_index()
+{
+    QFETCH(QByteArray, index);
+    QFETCH(QString, title);
+    QFETCH(QString, hint);
+    Game game({open}, index);
+    QCOMPARE(game.session->level_title(), title);
+    QCOMPARE(game.session->level_hint(), hint);
+    QCOMPARE(game.session->level_label(), QStringLiteral("1"));
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "test_session.moc"
