@@ -66,6 +66,21 @@ RegularFile read_regular(const std::string& path, std::size_t cap)
     return result;
 }
 
+const char* kind_of(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISLNK(mode))
+        return "a symbolic link";
+    return "not a file";
+}
+
 RegularFile read_regular_within(const std::string& path, std::size_t cap, int timeout_ms)
 {
     struct Shared {

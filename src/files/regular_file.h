@@ -27,6 +27,10 @@ struct RegularFile {
 
 RegularFile read_regular(const std::string& path, std::size_t cap);
 
+// "a folder", "a FIFO", "a socket", "a device", "a symbolic link": what a
+// file that is not a regular one is, in the words of the table and settings.
+const char* kind_of(mode_t mode);
+
 // read_regular() on a thread of its own, given up after `timeout_ms`: a read
 // that stalls (a slow or hung mount) must not freeze the game. The thread is
 // left to finish on its own.

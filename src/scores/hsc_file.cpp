@@ -23,22 +23,9 @@ QString system_error(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString kind_of(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("not a file");
-}
-
 QString not_regular(mode_t mode)
 {
-    return QStringLiteral("not a regular file (%1)").arg(kind_of(mode));
+    return QStringLiteral("not a regular file (%1)").arg(QString::fromLatin1(kind_of(mode)));
 }
 
 // Closes a descriptor when the scope ends, unless it was closed by hand.

@@ -3,6 +3,7 @@
 #include "hsc_file.h"
 
 #include "files/leftovers.h"
+#include "files/regular_file.h"
 #include "files/write_errors.h"
 
 #include <QFile>
@@ -23,21 +24,6 @@ namespace {
 // game that hung or died while saving.
 constexpr int stale_lock_ms = 10000;
 
-QString kind_of(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
-    return QStringLiteral("not a file");
-}
-
 QString lock_name(const QString& table)
 {
     return save_target(table) + QStringLiteral(".lock");
@@ -53,7 +39,8 @@ std::unique_ptr<QLockFile> ScoreStore::take_lock(int wait_ms, LockFault& fault, 
     // own, and block on a FIFO: such a lock is told at once.
     if (struct stat info {}; ::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
         fault = LockFault::not_regular;
-        problem = QStringLiteral("the lock %1 is not a regular file (%2); remove it to save").arg(name, kind_of(info.st_mode));
+        problem = QStringLiteral("the lock %1 is not a regular file (%2); remove it to save")
+                      .arg(name, QString::fromLatin1(kind_of(info.st_mode)));
         return nullptr;
     }
     auto lock = std::make_unique<QLockFile>(name);

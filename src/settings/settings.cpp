@@ -33,21 +33,6 @@ constexpr qint64 size_cap = 64 * 1024;
 constexpr int stale_lock_ms = 1000;
 constexpr int retry_ms = 250;
 
-QString kind_of(mode_t mode)
-{
-    if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("not a file");
-}
-
 struct Store {
     bool loaded = false;
     bool writable = true;  // false: this run's settings live in memory only
@@ -105,7 +90,8 @@ QString unusable(const QString& path, bool check_size)
         return errno == ENOENT ? QString()
                                : QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1: not a regular file (%2), left as it is").arg(path, kind_of(info.st_mode));
+        return QStringLiteral("%1: not a regular file (%2), left as it is")
+            .arg(path, QString::fromLatin1(kind_of(info.st_mode)));
     if (info.st_nlink > 1)
         return QStringLiteral("%1: has other names (hard links), left as it is").arg(path);
     if (check_size && info.st_size > size_cap)
@@ -125,7 +111,8 @@ bool read_values(Values& values, QString& problem)
     case RegularFile::Fault::missing: values.clear(); return true;
     case RegularFile::Fault::none: break;
     case RegularFile::Fault::not_regular:
-        problem = QStringLiteral("%1: not a regular file (%2), left as it is").arg(path, kind_of(file.mode));
+        problem = QStringLiteral("%1: not a regular file (%2), left as it is")
+                      .arg(path, QString::fromLatin1(kind_of(file.mode)));
         return false;
     default:
         problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLocal8Bit(std::strerror(file.error)));
