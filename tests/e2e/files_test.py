@@ -321,6 +321,12 @@ def odd_settings_never_block(exe, check_exe, shim, data):
             os.mknod(settings, stat.S_IFCHR | 0o600, os.makedev(1, 3))
         if case == "live lock":
             sleeper = live_lock(settings + ".lock")
+            # What a killed write left behind, which the next write removes.
+            gone = subprocess.Popen(["true"])
+            gone.wait()
+            leftover = f"{settings}.save-{gone.pid}-0"
+            with open(leftover, "w") as part:
+                part.write("[view]\n")
         before = os.lstat(settings) if os.path.lexists(settings) else None
         started = time.monotonic()
         game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config)
@@ -349,6 +355,7 @@ def odd_settings_never_block(exe, check_exe, shim, data):
                 # Written once the lock is found to be nobody's write.
                 wait_until("the settings written", lambda: os.path.isfile(settings)
                            and "on=true" in open(settings).read())
+                check(not os.path.exists(leftover), "a killed write's leftover is still there")
                 check(not [line for line in game.errors if "whiskerdash.conf" in line], f"{case}: {game.errors}")
         finally:
             game.stop()
