@@ -84,9 +84,10 @@ bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
     std::unique_ptr<QLockFile> lock;
     if (read.status == FileRead::Status::damaged && !locked) {
         // Moved aside only under the lock: another game may be replacing it.
+        // Not waited for: a game's next save, which waits, moves it then.
         QString problem;
         LockFault fault = LockFault::none;
-        lock = take_lock(lock_wait_ms, fault, problem);
+        lock = take_lock(0, fault, problem);
         if (!lock) {
             failure = QStringLiteral("%1; %2, so it is left as it is").arg(read.reason, problem);
             return false;
