@@ -31,17 +31,19 @@ SoundEffects::~SoundEffects()
 {
     if (!thread)
         return;
-    // The player goes while the sound thread still runs, and with it what Qt
-    // leaves to be deleted later; then the thread ends.
+    // The player goes on the sound thread, and with it what it left to be
+    // deleted later; then the thread ends. Its teardown never waits on the
+    // server, so this takes a few milliseconds.
     QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
         delete side->backend;
         side->backend = nullptr;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::currentThread()->quit();
     }, Qt::QueuedConnection);
-    // A sound server that hangs must not hang the game's exit: then the
-    // thread is left to the process's end.
-    if (thread->wait(QDeadlineTimer(2000)))
+    // Should it still be busy (an effect file on a stalled mount), the quit
+    // does not wait for it: the thread is left to the process's end, with
+    // nothing of it torn down under it.
+    if (thread->wait(QDeadlineTimer(quit_wait_ms)))
         delete thread;
 }
 

@@ -41,9 +41,8 @@ public:
     void play(Effect effect);
     void play(const Events& events);
 
-protected:
-
 private:
+    static constexpr int quit_wait_ms = 200;
     QThread* thread = nullptr;
     QObject* on_thread = nullptr;  // lives on `thread` and holds the module's player there
     QStringList folders_after_frame;
