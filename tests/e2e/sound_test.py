@@ -9,6 +9,7 @@ import signal
 import struct
 import subprocess
 import tempfile
+import time
 
 from harness import WAIT, Failure, Game, PlayFolder, check, run_cases, wait_until
 
@@ -22,6 +23,12 @@ CHEESES = ["HHHHHHHH",
            "HHHHHHHH",
            "HHHCHHHH",
            "HHHHHHHH"]
+# Thirty cheeses in a row, the cat walled in as above.
+THIRTY = ["H" * 34,
+          "HM" + "K" * 30 + ".H",
+          "H" * 34,
+          "HHHC" + "H" * 30,
+          "H" * 34]
 # Cheese, then a push that shuts in the only cat: level 1 follows.
 TRAP = ["HHHHHHHH",
         "HMK.BCHH",
@@ -65,6 +72,12 @@ class SoundServer:
                 raise Failure("pulseaudio stopped: " + open(os.path.join(self.dir, "server.log")).read())
             return subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0
         wait_until("the sound server", ready)
+
+    def restart(self):
+        """Killed, then started again on the same socket, as a desktop's server that crashed."""
+        self.process.kill()
+        self.process.wait()
+        self.start()
 
     def clients(self):
         out = subprocess.run(["pactl", "list", "short", "clients"], env=self.env, capture_output=True, text=True)
@@ -118,6 +131,22 @@ class Recording:
         samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
         loud = [i for i, s in enumerate(samples) if abs(s) > SILENT]
         return (loud[-1] - loud[0]) / RATE if loud else 0.0
+
+    def onsets(self, start, end, gap=0.03):
+        """When sounds begin between start and end: a loud 10 ms after `gap` of silence."""
+        with open(self.path, "rb") as data:
+            data.seek(int(start * RATE) * 2)
+            raw = data.read(int((end - start) * RATE) * 2)
+        samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
+        block = RATE // 100
+        peaks = [max(abs(s) for s in samples[i:i + block]) for i in range(0, len(samples), block)]
+        quiet_blocks = round(gap * 100)
+        found, quiet = [], quiet_blocks
+        for i, peak in enumerate(peaks):
+            if peak >= HEARD and quiet >= quiet_blocks:
+                found.append(round(start + i / 100, 2))
+            quiet = quiet + 1 if peak <= SILENT else 0
+        return found
 
     def stop(self):
         if self.process.poll() is None:
@@ -312,11 +341,111 @@ def missing_effects_are_named_once(exe, data):
               "stderr: " + game.stderr_text())
 
 
+def thirty_cheeses_are_thirty_sounds(exe, data):
+    """The same effect thirty times in a row, a quarter of a second apart: none is lost."""
+    with Session(data, {"level000.lvx": THIRTY}) as session:
+        game = session.game(exe, joins_server=True)
+        recording = session.recording()
+        start = recording.seconds()
+        for _ in range(30):
+            game.keys("Right")
+            recording.wait_for(0.25)
+        end = recording.wait_for(0.3)
+        heard = recording.onsets(start, end)
+        check(len(heard) == 30, f"{len(heard)} of 30 cheeses heard, at {heard}")
+        check(game.stderr_text() == "", "stderr: " + game.stderr_text())
+
+
+def quit(game):
+    """Ctrl+Q; the seconds until the program has gone, and its status."""
+    start = time.monotonic()
+    game.keys("ctrl+q")
+    code = game.wait_exit()
+    return time.monotonic() - start, code
+
+
+QUICK = 0.5  # seconds from Ctrl+Q to the program's end, the xdotool call included
+
+
+def quit_with_a_stopped_server(exe, data, before_start=False):
+    with Session(data, {"level000.lvx": CHEESES}, table=HIGH) as session:
+        server = session.server.process
+        if before_start:
+            os.kill(server.pid, signal.SIGSTOP)
+        try:
+            game = session.game(exe, joins_server=not before_start)
+            game.keys("Right")  # a cheese, sent to a server that may not read it
+            if not before_start:
+                os.kill(server.pid, signal.SIGSTOP)
+                game.keys("Right")
+            took, code = quit(game)
+        finally:
+            os.kill(server.pid, signal.SIGCONT)
+        check(code == 0, f"exit status {code}; stderr: " + game.stderr_text())
+        check(took < QUICK, f"the quit took {took:.2f} s")
+        check(session.folder.read("hsc.dat") == HIGH, "the table changed")
+
+
+def quit_with_a_server_stopped_before_the_game(exe, data):
+    quit_with_a_stopped_server(exe, data, before_start=True)
+
+
+def effects_come_back_with_a_restarted_server(exe, data):
+    with Session(data, {"level000.lvx": THIRTY}) as session:
+        game = session.game(exe, joins_server=True)
+        session.server.restart()
+        gone = "whiskerdash: the sound server went away; playing without sound until it is back"
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right")  # played on, silently
+        # Looked for again every few seconds.
+        wait_until("the game to join the new server", lambda: "whiskerdash" in session.server.clients())
+        recording = session.recording()
+        start = recording.seconds()
+        game.keys("Right")
+        end = recording.wait_for(0.6)
+        check(recording.peak(start, end) >= HEARD, "no sound from the restarted server")
+        check(game.stderr_text() == gone, "stderr: " + game.stderr_text())
+
+
+# A cheese.wav spoilt in each way, and the problem it is refused for.
+WAV_SIZE = 44 + 2 * 2756  # the shipped cheese.wav: 0.125 s of 16-bit mono at 22050 Hz
+DAMAGED = {
+    "a_truncated": (lambda wav: wav[:100], "truncated: the header promises %d bytes, the file has 100" % WAV_SIZE),
+    "an_empty": (lambda wav: b"", "empty file"),
+    "an_absurdly_sized": (lambda wav: wav[:4] + b"\xff\xff\xff\x7f" + wav[8:40] + b"\xff\xff\xff\x7f" + wav[44:],
+                          "truncated: the header promises 2147483655 bytes, the file has %d" % WAV_SIZE),
+    "a_huge": (lambda wav: wav + bytes(1024 * 1024), "larger than 1024 KiB"),
+}
+
+
+def a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage):
+    spoil, problem = DAMAGED[damage]
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}) as session:
+        wav = session.folder.read("cheese.wav")
+        check(len(wav) == WAV_SIZE, f"cheese.wav has {len(wav)} bytes")
+        session.folder.write("cheese.wav", spoil(wav))
+        game = session.game(exe, joins_server=True)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")  # the cheese, silent, then the push that clears the level
+        game.wait_for_line("  HM..CH")
+        took, code = quit(game)
+        check(code == 0, f"exit status {code}")
+        check(took < QUICK, f"the quit took {took:.2f} s")
+        check(game.stderr_text() == f"whiskerdash: cheese.wav: {problem}; playing without this sound effect",
+              "stderr: " + game.stderr_text())
+
+
 CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over,
                                   caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered,
                                   mute_option_silences_this_run_only,
                                   plays_on_without_a_sound_server, plays_on_without_a_sound_device,
-                                  plays_on_without_the_sound_module, missing_effects_are_named_once]}
+                                  plays_on_without_the_sound_module, missing_effects_are_named_once,
+                                  thirty_cheeses_are_thirty_sounds, quit_with_a_stopped_server,
+                                  quit_with_a_server_stopped_before_the_game,
+                                  effects_come_back_with_a_restarted_server]}
+CASES.update({f"{damage}_effect_is_named_once_and_quit_is_quick":
+              lambda exe, data, damage=damage: a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage)
+              for damage in DAMAGED})
 
 if __name__ == "__main__":
     run_cases(CASES)
