@@ -133,7 +133,7 @@ class Recording:
         return (loud[-1] - loud[0]) / RATE if loud else 0.0
 
     def onsets(self, start, end, gap=0.03):
-        """When sounds begin between start and end: a loud 10 ms after `gap` of silence."""
+        """When sounds begin between start and end: a loud one after `gap` of silence."""
         with open(self.path, "rb") as data:
             data.seek(int(start * RATE) * 2)
             raw = data.read(int((end - start) * RATE) * 2)
@@ -143,7 +143,8 @@ class Recording:
         quiet_blocks = round(gap * 100)
         found, quiet = [], quiet_blocks
         for i, peak in enumerate(peaks):
-            if peak >= HEARD and quiet >= quiet_blocks:
+            # A sound may start quietly at the end of a block: loud within the next few.
+            if peak > SILENT and quiet >= quiet_blocks and max(peaks[i:i + 4]) >= HEARD:
                 found.append(round(start + i / 100, 2))
             quiet = quiet + 1 if peak <= SILENT else 0
         return found
