@@ -97,11 +97,11 @@ class SoundServer:
 class Recording:
     """Everything the null sink plays, from start() on, as 16-bit mono samples."""
 
-    def __init__(self, server):
+    def __init__(self, server, latency_ms=20):
         self.path = os.path.join(server.dir, "recording.raw")
         self.out = open(self.path, "wb")
         self.process = subprocess.Popen(
-            ["parec", "-d", "whiskerdash_test.monitor", "--latency-msec=20", "--format=s16le", f"--rate={RATE}",
+            ["parec", "-d", "whiskerdash_test.monitor", f"--latency-msec={latency_ms}", "--format=s16le", f"--rate={RATE}",
              "--channels=1", "--raw"], env=server.env, stdout=self.out, stderr=subprocess.PIPE)
         wait_until("the recording to start", lambda: self.seconds() > 0.05)
 
@@ -189,8 +189,8 @@ class Session:
             wait_until("the game to join the sound server", lambda: "whiskerdash" in self.server.clients())
         return game
 
-    def recording(self):
-        recording = Recording(self.server)
+    def recording(self, latency_ms=20):
+        recording = Recording(self.server, latency_ms)
         self.stops.append(recording.stop)
         return recording
 
