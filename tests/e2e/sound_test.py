@@ -40,6 +40,15 @@ NEXT = ["HHHHHH",
 MEET = ["HHHHHH",
         "HM.CBH",
         "HHHHHH"]
+# One cat and a mouse that stays where it is.
+OPEN = ["HHHHHHHHHH",
+        "H........H",
+        "H.M......H",
+        "H........H",
+        "H......C.H",
+        "HHHHHHHHHH"]
+CATCH_TICK = 12  # when the cat reaches it by the rules with unseeded rand() (test_cats works it out too)
+TICK = 0.4
 # Ten entries no score here can beat: the game over goes straight to the table.
 HIGH = b"Hall of fame\n\n" + b"".join(f"old{'.' * (16 - len(str(s)))}{s}\n".encode() for s in range(1000, 0, -100))
 
@@ -436,6 +445,27 @@ def a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage):
               "stderr: " + game.stderr_text())
 
 
+def still_mouse_is_reached_on_the_predicted_tick(exe, data, server=True):
+    """The sound module's libraries draw from rand() too; the cats must not notice, five runs of five.
+    The catch comes at least CATCH_TICK ticks after the program starts, and at most
+    about that long after its window shows (the ticks start before it)."""
+    for run in range(5):
+        with Session(data, {"level000.lvx": OPEN}, table=HIGH, server_started=server) as session:
+            game = session.game(exe)
+            shown = time.monotonic()
+            game.wait_for_line(r"0:old,1000, hsc=1000,scr=0")
+            caught = time.monotonic()
+            after_start, after_window = (caught - game.started) / TICK, (caught - shown) / TICK
+            check(after_start > CATCH_TICK - 0.1 and after_window < CATCH_TICK + 0.5,
+                  f"run {run + 1}: caught {after_start:.2f} ticks after the start, {after_window:.2f} after the window")
+            game.keys("Escape", window=game.wait_for_table_box())
+            check(game.wait_exit() == 0, "exit status")
+
+
+def still_mouse_is_reached_on_the_predicted_tick_without_a_server(exe, data):
+    still_mouse_is_reached_on_the_predicted_tick(exe, data, server=False)
+
+
 CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over,
                                   caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered,
                                   mute_option_silences_this_run_only,
@@ -443,7 +473,9 @@ CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_
                                   plays_on_without_the_sound_module, missing_effects_are_named_once,
                                   thirty_cheeses_are_thirty_sounds, quit_with_a_stopped_server,
                                   quit_with_a_server_stopped_before_the_game,
-                                  effects_come_back_with_a_restarted_server]}
+                                  effects_come_back_with_a_restarted_server,
+                                  still_mouse_is_reached_on_the_predicted_tick,
+                                  still_mouse_is_reached_on_the_predicted_tick_without_a_server]}
 CASES.update({f"{damage}_effect_is_named_once_and_quit_is_quick":
               lambda exe, data, damage=damage: a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage)
               for damage in DAMAGED})
