@@ -23,6 +23,7 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace wd {
 
@@ -101,14 +102,25 @@ public:
             return;
         pa_threaded_mainloop_lock(loop);
         if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
-            if (pa_operation* op = pa_context_play_sample(context, sample.name.c_str(), nullptr, PA_VOLUME_NORM,
-                                                          nullptr, nullptr))
+            if (pa_operation* op = pa_context_play_sample_with_proplist(
+                    context, sample.name.c_str(), nullptr, PA_VOLUME_NORM, nullptr, &SoundPlayer::started, this))
                 pa_operation_unref(op);
         pa_threaded_mainloop_unlock(loop);
     }
 
-    // What the server plays lasts half a second at most: off takes effect from the next sound.
-    void stop_all() override {}
+    // The server plays each sound as a stream of its own: off ends the ones still playing.
+    void stop_all() override
+    {
+        if (!loop)
+            return;
+        pa_threaded_mainloop_lock(loop);
+        for (const std::uint32_t index : playing)
+            if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
+                if (pa_operation* op = pa_context_kill_sink_input(context, index, nullptr, nullptr))
+                    pa_operation_unref(op);
+        playing.clear();
+        pa_threaded_mainloop_unlock(loop);
+    }
 
 private:
     // Takes the effect only if it is a regular file holding a sound the server can play.
@@ -162,6 +174,7 @@ private:
     void drop_context()
     {
         ready = false;
+        playing.clear();
         for (Sample& sample : samples)
             sample.uploaded = false;
         // Uploads cut short must not count as done.
@@ -234,6 +247,18 @@ private:
             }, Qt::QueuedConnection);
     }
 
+    // On the client's thread, with its lock held: the server's stream for one play.
+    static void started(pa_context*, std::uint32_t index, void* self_pointer)
+    {
+        auto& playing = static_cast<SoundPlayer*>(self_pointer)->playing;
+        if (index == PA_INVALID_INDEX)
+            return;
+        // Only the last few can still be playing; ending one that has finished does nothing.
+        if (playing.size() >= 8)
+            playing.erase(playing.begin());
+        playing.push_back(index);
+    }
+
     struct Upload {
         SoundPlayer* self = nullptr;
         int index = 0;
@@ -300,6 +325,7 @@ private:
     bool was_ready = false;
     std::array<Sample, effect_count> samples;
     std::array<Upload, effect_count> uploads{};
+    std::vector<std::uint32_t> playing;  // under the client's lock
     QTimer retry;
     QTimer give_up;
     QStringList said;
