@@ -257,6 +257,20 @@ def a_repeated_effect_starts_over(exe, data):
         check(span < 0.3, f"sound for {span:.3f} s")
 
 
+def m_ends_a_sound_still_playing(exe, data):
+    """The level's sound lasts 0.29 s; M pressed 30 ms after the push that starts it ends it early."""
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}) as session:
+        game = session.game(exe, joins_server=True)
+        game.keys("Right", "Right")  # the cheese, a step
+        recording = session.recording()
+        start = recording.wait_for(0.4)  # the cheese has died away
+        game.keys("Right", "m")  # the push that clears the level, then off
+        end = recording.wait_for(0.8)
+        span = recording.heard_span(start, end)
+        check(recording.peak(start, end) >= HEARD, "the level's sound was not heard at all")
+        check(span < 0.2, f"sound for {span:.3f} s after M")
+
+
 def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
     with Session(data, {"level000.lvx": MEET}, table=HIGH) as session:
         game = session.game(exe, joins_server=True)
@@ -473,7 +487,7 @@ CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_
                                   plays_on_without_the_sound_module, missing_effects_are_named_once,
                                   thirty_cheeses_are_thirty_sounds, quit_with_a_stopped_server,
                                   quit_with_a_server_stopped_before_the_game,
-                                  effects_come_back_with_a_restarted_server,
+                                  effects_come_back_with_a_restarted_server, m_ends_a_sound_still_playing,
                                   still_mouse_is_reached_on_the_predicted_tick,
                                   still_mouse_is_reached_on_the_predicted_tick_without_a_server]}
 CASES.update({f"{damage}_effect_is_named_once_and_quit_is_quick":
