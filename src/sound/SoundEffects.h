@@ -37,7 +37,7 @@ public:
     void set_enabled(bool on);
     bool enabled() const { return on; }
 
-    // An effect still playing starts again from its beginning.
+    // A repeat plays over the same effect still playing, so none is lost.
     void play(Effect effect);
     void play(const Events& events);
 
