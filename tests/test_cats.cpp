@@ -41,6 +41,7 @@ private slots:
     void restart_with_fewer_cats_writes_nothing_stray();
     void tick_always_ends();
     void cats_close_in_on_a_still_mouse();
+    void default_cats_walk_as_with_unseeded_rand();
     void events_of_a_tick_data();
     void events_of_a_tick();
 };
@@ -207,6 +208,34 @@ void TestCats::cats_close_in_on_a_still_mouse()
     for (int tick = 0; tick < 400 && b.game_overs == 0; ++tick)
         b.move_cats();
     QVERIFY(b.game_overs > 0);
+}
+
+void TestCats::default_cats_walk_as_with_unseeded_rand()
+{
+    const std::initializer_list<std::string> open = {"HHHHHHHHHH", "H........H", "H.M......H",
+                                                     "H........H", "H......C.H", "HHHHHHHHHH"};
+    auto walk = [&](QuietBoard& board, auto between_ticks) {
+        board.load(open);
+        std::vector<QPoint> path;
+        while (board.game_overs == 0 && path.size() < 100) {
+            board.move_cats();
+            path.emplace_back(board.cat_x[0], board.cat_y[0]);
+            between_ticks(path.size());
+        }
+        return path;
+    };
+    std::srand(1);  // as rand() starts in a process that never seeds it
+    QuietBoard with_rand;
+    with_rand.random = [] { return std::rand(); };
+    const auto expected = walk(with_rand, [](std::size_t) {});
+    // The rules' own source, while a library re-seeds and draws from rand() between ticks.
+    QuietBoard own;
+    const auto path = walk(own, [](std::size_t tick) {
+        std::srand(static_cast<unsigned>(tick) * 7919);
+        std::rand();
+    });
+    QCOMPARE(path, expected);
+    QCOMPARE(int(path.size()), 12);  // the real program's still-mouse test expects the catch on this tick
 }
 
 void TestCats::events_of_a_tick_data()

@@ -128,22 +128,22 @@ void TestSound::effects_load_after_the_first_frame_data()
 void TestSound::effects_load_after_the_first_frame()
 {
     QFETCH(bool, on);
-    QWidget window;
-    window.resize(64, 64);
-    wd::SoundEffects sound;
-    sound.set_enabled(on);
-    sound.load_after_first_frame(&window);
+    wd::testing::PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHH", "HM.CH", "HHHHH"});
+    wd::settings::set_sound_on(on);
+    auto widget = wd::testing::start_widget();
     QCoreApplication::processEvents();
-    QVERIFY(!sound.load_started());  // nothing on screen yet
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(sound.load_started(), on);
+    QVERIFY(!widget->sound_effects().load_started());  // nothing on screen yet
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    QTRY_COMPARE(widget->sound_effects().load_started(), on);
     if (!on) {
         QTest::qWait(50);
-        QVERIFY(!sound.load_started());
-        sound.set_enabled(true);
-        QVERIFY(sound.load_started());
+        QVERIFY(!widget->sound_effects().load_started());
+        QTest::keyClick(widget.get(), Qt::Key_M);
+        QVERIFY(widget->sound_effects().load_started());
     }
+    wd::settings::set_sound_on(true);
 }
 
 QTEST_MAIN(TestSound)

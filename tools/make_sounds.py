@@ -13,11 +13,8 @@ import wave
 
 RATE = 22050
 PEAK = 0.22  # of full scale: a push or a cheese may come several times a second
-# Qt's sound effect stops its stream as soon as it has handed over the last
-# bytes, dropping what the sound server still buffers (up to about 150 ms):
-# a silent tail lets every sound be heard to its end.
-TAIL = 0.18
-LONGEST = 0.5  # seconds, tail included
+LONGEST = 0.5  # seconds
+EDGE = 0.004  # every sound fades in and out over this long: no click at either end
 
 
 def tone(freq, seconds, shape="sine", attack=0.004, decay=None, slide_to=None, gain=1.0):
@@ -82,14 +79,28 @@ EFFECTS = {
                          (0.05, tone(1482, 0.2, decay=0.04, gain=0.4))),
     # A rising major arpeggio.
     "level": lambda: notes([523, 659, 784, 1047], 0.05, 0.14, decay=0.06),
-    # A quicker, higher one that lands on a chord.
-    "win": lambda: mix((0, notes([523, 659, 784, 1047, 1319], 0.04, 0.1, decay=0.05)),
-                       (0.2, tone(1047, 0.11, "triangle", decay=0.05, gain=0.6)),
-                       (0.2, tone(1319, 0.11, "triangle", decay=0.05, gain=0.5))),
+    # A fanfare, unlike the level's arpeggio: three quick repeated notes on a
+    # brassy square wave, then a long, held high chord.
+    "win": lambda: mix((0, tone(784, 0.05, "square", decay=0.04, gain=0.7)),
+                       (0.06, tone(784, 0.05, "square", decay=0.04, gain=0.7)),
+                       (0.12, tone(784, 0.05, "square", decay=0.04, gain=0.7)),
+                       (0.18, tone(1047, 0.14, "square", decay=0.2, gain=0.6)),
+                       (0.18, tone(1568, 0.14, "triangle", decay=0.2, gain=0.5)),
+                       (0.18, tone(1319, 0.14, "triangle", decay=0.2, gain=0.4))),
     # A falling minor slide: the mouse is caught.
     "caught": lambda: mix((0, tone(587, 0.14, "square", decay=0.07, slide_to=440, gain=0.7)),
                           (0.12, tone(466, 0.19, "square", decay=0.08, slide_to=294, gain=0.7))),
 }
+
+
+def faded(samples):
+    """The sound under a short linear fade at each end."""
+    edge = int(RATE * EDGE)
+    out = list(samples)
+    for n in range(min(edge, len(out))):
+        out[n] *= n / edge
+        out[-1 - n] *= n / edge
+    return out
 
 
 def write(path, samples):
@@ -107,7 +118,7 @@ def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     for name, make in EFFECTS.items():
-        samples = make() + [0.0] * int(TAIL * RATE)
+        samples = faded(make())
         assert len(samples) < LONGEST * RATE, name + " is too long"
         path = os.path.join(sys.argv[1], name + ".wav")
         write(path, samples)

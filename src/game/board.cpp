@@ -1,4 +1,5 @@
 #include "board.h"
+#include "random.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +9,7 @@
 namespace wd {
 
 Board::Board()
-    : random([] { return std::rand(); })
+    : random(GlibcRandom())
     , trace([](const std::string& text) { std::fputs(text.c_str(), stdout); })
     , locate([](const std::string& name) { return name; })
 {

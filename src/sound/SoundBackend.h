@@ -16,9 +16,9 @@ public:
     // Takes each effect from the first of `folders` that has it. Reports what
     // is missing in one line on standard error; returns whether any can play.
     virtual bool load(const QStringList& folders) = 0;
-    // An effect still playing starts again from its beginning.
+    // A repeat plays over the same effect still playing, so none is lost.
     virtual void play(Effect effect) = 0;
-    virtual void stop_all() = 0;
+    virtual void stop_all() = 0;  // ends what is still playing
 };
 
 // The module's one entry point, called on the thread the effects play on.

@@ -1,7 +1,6 @@
 #include "SoundEffects.h"
 
 #include "SoundBackend.h"
-#include "ui/first_frame.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -11,7 +10,6 @@
 #include <QLibrary>
 #include <QThread>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdio>
 
@@ -31,17 +29,19 @@ SoundEffects::~SoundEffects()
 {
     if (!thread)
         return;
-    // The player goes while the sound thread still runs, and with it what Qt
-    // leaves to be deleted later; then the thread ends.
+    // The player goes on the sound thread, and with it what it left to be
+    // deleted later; then the thread ends. Its teardown never waits on the
+    // server, so this takes a few milliseconds.
     QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread)] {
         delete side->backend;
         side->backend = nullptr;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::currentThread()->quit();
     }, Qt::QueuedConnection);
-    // A sound server that hangs must not hang the game's exit: then the
-    // thread is left to the process's end.
-    if (thread->wait(QDeadlineTimer(2000)))
+    // Should it still be busy (an effect file on a stalled mount), the quit
+    // does not wait for it: the thread is left to the process's end, with
+    // nothing of it torn down under it.
+    if (thread->wait(QDeadlineTimer(quit_wait_ms)))
         delete thread;
 }
 
@@ -50,14 +50,16 @@ QString SoundEffects::module_path()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WHISKERDASH_SOUND_MODULE_NAME));
 }
 
-void SoundEffects::load_after_first_frame(QWidget* window, const QStringList& folders)
+void SoundEffects::load_when_allowed(const QStringList& folders)
 {
     folders_after_frame = folders;
-    after_first_frame(window, [this] {
-        first_frame_shown = true;
-        if (on)
-            load(folders_after_frame);
-    });
+}
+
+void SoundEffects::allow_loading()
+{
+    first_frame_shown = true;
+    if (on)
+        load(folders_after_frame);
 }
 
 void SoundEffects::load(const QStringList& folders)

@@ -11,7 +11,6 @@
 #include <QString>
 
 class QThread;
-class QWidget;
 
 namespace wd {
 
@@ -22,10 +21,11 @@ public:
     explicit SoundEffects(QObject* parent = nullptr);
     ~SoundEffects() override;
 
-    // Loads the effects from the first of `folders` that has each, once
-    // `window` has painted its first frame, unless sound is off by then (then
-    // when it is turned on).
-    void load_after_first_frame(QWidget* window, const QStringList& folders = {QStringLiteral(".")});
+    // Loads the effects from the first of `folders` that has each once
+    // allow_loading() is called (the window does after its first frame),
+    // unless sound is off by then (then when it is turned on).
+    void load_when_allowed(const QStringList& folders = {QStringLiteral(".")});
+    void allow_loading();
     // Starts loading at once; what is missing is reported on the sound thread.
     void load(const QStringList& folders);
     bool load_started() const { return thread != nullptr; }
@@ -37,13 +37,12 @@ public:
     void set_enabled(bool on);
     bool enabled() const { return on; }
 
-    // An effect still playing starts again from its beginning.
+    // A repeat plays over the same effect still playing, so none is lost.
     void play(Effect effect);
     void play(const Events& events);
 
-protected:
-
 private:
+    static constexpr int quit_wait_ms = 200;
     QThread* thread = nullptr;
     QObject* on_thread = nullptr;  // lives on `thread` and holds the module's player there
     QStringList folders_after_frame;

@@ -1,116 +1,334 @@
-// The sound module: Qt's sound effect class, one voice per effect, on the
-// thread the game gave it.
+// The sound module: the effects are uploaded once to the sound server's own
+// sample cache and played from there, so a play is one short message to the
+// server. Nothing here waits for the server: the PulseAudio client runs on its
+// own thread and every request is asynchronous, so a hung server can neither
+// hold up the game nor its quit, and a server that goes away is looked for
+// again every few seconds until it is back.
 
 #include "SoundBackend.h"
+#include "files/regular_file.h"
+#include "wav_check.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QObject>
-#include <QSoundEffect>
-#include <QStringList>
-#include <QUrl>
+#include <QTimer>
+
+#include <pulse/pulseaudio.h>
 
 #include <array>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace wd {
 
 namespace {
 
-QtMessageHandler previous_handler = nullptr;
+constexpr int retry_ms = 3000;    // how often a server that is not there is looked for
+constexpr int connect_ms = 2000;  // a server that does not answer by then counts as gone
 
-// The multimedia backend explains a missing sound server in its own words;
-// the game says it once, in its own.
-void quiet_backend(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    const bool backend = text.startsWith(QLatin1String("PulseAudioService"))
-        || (context.category && QLatin1String(context.category).startsWith(QLatin1String("qt.multimedia")));
-    if (!backend && previous_handler)
-        previous_handler(type, context, text);
-}
+struct Sample {
+    std::string bytes;  // the whole file; the sound is at check.data_offset
+    WavCheck check;
+    std::string name;   // in the server's cache, unique to this process
+    std::atomic<bool> uploaded{false};
+};
 
 class SoundPlayer : public QObject, public SoundBackend {
 public:
+    SoundPlayer()
+    {
+        retry.setSingleShot(true);
+        retry.setInterval(retry_ms);
+        connect(&retry, &QTimer::timeout, this, &SoundPlayer::connect_to_server);
+        give_up.setSingleShot(true);
+        give_up.setInterval(connect_ms);
+        connect(&give_up, &QTimer::timeout, this, [this] { lost(); });
+    }
+
+    ~SoundPlayer() override
+    {
+        if (!loop)
+            return;
+        // Disconnecting only sends; stopping joins the client's thread, which never waits on the server.
+        pa_threaded_mainloop_lock(loop);
+        drop_context();
+        pa_threaded_mainloop_unlock(loop);
+        pa_threaded_mainloop_stop(loop);
+        pa_threaded_mainloop_free(loop);
+    }
+
     bool load(const QStringList& folders) override
     {
-        previous_handler = qInstallMessageHandler(quiet_backend);
-        const bool no_output = QMediaDevices::defaultAudioOutput().isNull();
-        qInstallMessageHandler(previous_handler);
-        if (no_output) {
-            warn_once(QStringLiteral("no sound server or sound device; playing without sound"));
-            return false;
-        }
         QStringList missing;
+        int usable = 0;
         for (int i = 0; i < effect_count; ++i) {
             const QString name = QString::fromLatin1(effect_files[i]);
             QFileInfo file;
             for (const QString& folder : folders) {
                 file = QFileInfo(QDir(folder).filePath(name));
-                if (file.isFile())
+                if (file.exists())
                     break;
             }
-            if (!file.isFile()) {
+            if (!file.exists()) {
                 missing << name;
                 continue;
             }
-            sources[i] = QUrl::fromLocalFile(file.absoluteFilePath());
-            voices[i] = make_voice(i);
+            if (read(i, file.filePath()))
+                ++usable;
         }
         if (!missing.isEmpty())
-            warn_once(missing.join(QStringLiteral(", ")) + QStringLiteral(": sound effect not found; playing without it"));
-        return missing.size() < effect_count;
+            say(missing.join(QStringLiteral(", ")) + QStringLiteral(": sound effect not found; playing without it"));
+        if (usable == 0)
+            return false;
+        loop = pa_threaded_mainloop_new();
+        if (!loop || pa_threaded_mainloop_start(loop) < 0) {
+            say(QStringLiteral("cannot start the sound server's client; playing without sound"));
+            return false;
+        }
+        connect_to_server();
+        return true;
     }
 
     void play(Effect which) override
     {
-        const int i = static_cast<int>(which);
-        QSoundEffect* voice = voices[i];
-        if (!voice || voice->status() == QSoundEffect::Error)
+        Sample& sample = samples[static_cast<int>(which)];
+        if (!loop || !ready || !sample.uploaded)
             return;
-        if (voice->isPlaying()) {
-            // Start over rather than queue. A fresh voice does: one stopped
-            // in mid-sound stays silent for about 200 ms when played again.
-            voice->stop();
-            voice->deleteLater();
-            voice = voices[i] = make_voice(i);
-        }
-        voice->play();
+        pa_threaded_mainloop_lock(loop);
+        if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
+            if (pa_operation* op = pa_context_play_sample_with_proplist(
+                    context, sample.name.c_str(), nullptr, PA_VOLUME_NORM, nullptr, &SoundPlayer::started, this))
+                pa_operation_unref(op);
+        pa_threaded_mainloop_unlock(loop);
     }
 
+    // The server plays each sound as a stream of its own: off ends the ones still playing.
     void stop_all() override
     {
-        for (QSoundEffect* voice : voices)
-            if (voice)
-                voice->stop();
+        if (!loop)
+            return;
+        pa_threaded_mainloop_lock(loop);
+        for (const std::uint32_t index : playing)
+            if (context && pa_context_get_state(context) == PA_CONTEXT_READY)
+                if (pa_operation* op = pa_context_kill_sink_input(context, index, nullptr, nullptr))
+                    pa_operation_unref(op);
+        playing.clear();
+        pa_threaded_mainloop_unlock(loop);
     }
 
 private:
-    // Qt keeps the decoded sound in its cache, so a voice is cheap to make again.
-    QSoundEffect* make_voice(int i)
+    // Takes the effect only if it is a regular file holding a sound the server can play.
+    bool read(int i, const QString& path)
     {
-        auto* voice = new QSoundEffect(this);
         const QString name = QString::fromLatin1(effect_files[i]);
-        connect(voice, &QSoundEffect::statusChanged, this, [this, voice, name] {
-            if (voice->status() == QSoundEffect::Error)
-                warn_once(name + QStringLiteral(": cannot play this sound effect; playing without it"));
-        });
-        voice->setSource(sources[i]);
-        return voice;
+        const RegularFile file = read_regular(QFile::encodeName(path).toStdString(), max_effect_bytes + 1);
+        QString problem;
+        if (file.fault == RegularFile::Fault::not_regular)
+            problem = QStringLiteral("not a regular file");
+        else if (file.fault != RegularFile::Fault::none)
+            problem = QString::fromLocal8Bit(std::strerror(file.error));
+        Sample& sample = samples[i];
+        if (problem.isEmpty()) {
+            sample.check = check_wav(file.bytes);
+            problem = QString::fromStdString(sample.check.problem);
+        }
+        if (!problem.isEmpty()) {
+            say(name + QStringLiteral(": ") + problem + QStringLiteral("; playing without this sound effect"));
+            return false;
+        }
+        sample.bytes = file.bytes;
+        sample.name = "whiskerdash-" + std::to_string(::getpid()) + "-" + std::to_string(i);
+        return true;
     }
 
-    void warn_once(const QString& text)
+    // On the sound thread: a fresh client for a server that may be back.
+    void connect_to_server()
     {
-        if (warned)
+        pa_threaded_mainloop_lock(loop);
+        drop_context();
+        pa_proplist* props = pa_proplist_new();
+        pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "whiskerdash");
+        pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.whiskerdash.Whiskerdash");
+        pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "game");
+        context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(loop), "whiskerdash", props);
+        pa_proplist_free(props);
+        bool started = false;
+        if (context) {
+            pa_context_set_state_callback(context, &SoundPlayer::context_changed, this);
+            started = pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+        }
+        pa_threaded_mainloop_unlock(loop);
+        if (started)
+            give_up.start();
+        else
+            lost();
+    }
+
+    // With the client's lock held.
+    void drop_context()
+    {
+        ready = false;
+        playing.clear();
+        for (Sample& sample : samples)
+            sample.uploaded = false;
+        // Uploads cut short must not count as done.
+        for (Upload& upload : uploads)
+            if (upload.stream) {
+                pa_stream_set_state_callback(upload.stream, nullptr, nullptr);
+                pa_stream_unref(upload.stream);
+                upload.stream = nullptr;
+            }
+        if (!context)
             return;
-        warned = true;
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        if (pa_context_get_state(context) == PA_CONTEXT_READY)
+            for (const Sample& sample : samples)
+                if (!sample.name.empty())
+                    if (pa_operation* op = pa_context_remove_sample(context, sample.name.c_str(), nullptr, nullptr))
+                        pa_operation_unref(op);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+        context = nullptr;
+    }
+
+    // On the sound thread: plays on silently, says so once, looks again later.
+    void lost()
+    {
+        give_up.stop();
+        if (was_ready)
+            say(QStringLiteral("the sound server went away; playing without sound until it is back"));
+        else
+            say(QStringLiteral("no sound server or sound device; playing without sound"));
+        pa_threaded_mainloop_lock(loop);
+        drop_context();
+        pa_threaded_mainloop_unlock(loop);
+        retry.start();
+    }
+
+    // On the client's thread, with its lock held.
+    static void context_changed(pa_context* context, void* self_pointer)
+    {
+        auto* self = static_cast<SoundPlayer*>(self_pointer);
+        switch (pa_context_get_state(context)) {
+        case PA_CONTEXT_READY:
+            for (int i = 0; i < effect_count; ++i)
+                self->upload(context, i);
+            if (pa_operation* op = pa_context_get_server_info(context, &SoundPlayer::server_info, self))
+                pa_operation_unref(op);
+            QMetaObject::invokeMethod(self, [self] {
+                self->give_up.stop();
+                self->was_ready = true;
+            }, Qt::QueuedConnection);
+            self->ready = true;
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            self->ready = false;
+            QMetaObject::invokeMethod(self, [self] { self->lost(); }, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // A server without a sink has nothing to play on; sounds play once one appears.
+    static void server_info(pa_context*, const pa_server_info* info, void* self_pointer)
+    {
+        auto* self = static_cast<SoundPlayer*>(self_pointer);
+        if (!info || !info->default_sink_name || !*info->default_sink_name)
+            QMetaObject::invokeMethod(self, [self] {
+                self->say(QStringLiteral("no sound server or sound device; playing without sound"));
+            }, Qt::QueuedConnection);
+    }
+
+    // On the client's thread, with its lock held: the server's stream for one play.
+    static void started(pa_context*, std::uint32_t index, void* self_pointer)
+    {
+        auto& playing = static_cast<SoundPlayer*>(self_pointer)->playing;
+        if (index == PA_INVALID_INDEX)
+            return;
+        // Only the last few can still be playing; ending one that has finished does nothing.
+        if (playing.size() >= 8)
+            playing.erase(playing.begin());
+        playing.push_back(index);
+    }
+
+    struct Upload {
+        SoundPlayer* self = nullptr;
+        int index = 0;
+        pa_stream* stream = nullptr;  // while the upload runs
+    };
+
+    void upload(pa_context* on, int i)
+    {
+        Sample& sample = samples[i];
+        if (sample.bytes.empty())
+            return;
+        pa_sample_spec spec{};
+        spec.format = sample.check.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        spec.rate = static_cast<std::uint32_t>(sample.check.rate);
+        spec.channels = static_cast<std::uint8_t>(sample.check.channels);
+        pa_stream* stream = pa_stream_new(on, sample.name.c_str(), &spec, nullptr);
+        if (!stream)
+            return;
+        uploads[i] = {this, i, stream};
+        pa_stream_set_state_callback(stream, &SoundPlayer::upload_changed, &uploads[i]);
+        if (pa_stream_connect_upload(stream, sample.check.data_size) < 0) {
+            pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pa_stream_unref(stream);
+            uploads[i].stream = nullptr;
+        }
+    }
+
+    // On the client's thread, with its lock held: the stream lives until it ends.
+    static void upload_changed(pa_stream* stream, void* upload_pointer)
+    {
+        auto* upload = static_cast<Upload*>(upload_pointer);
+        Sample& sample = upload->self->samples[upload->index];
+        switch (pa_stream_get_state(stream)) {
+        case PA_STREAM_READY:
+            pa_stream_write(stream, sample.bytes.data() + sample.check.data_offset, sample.check.data_size, nullptr,
+                            0, PA_SEEK_RELATIVE);
+            pa_stream_finish_upload(stream);
+            break;
+        case PA_STREAM_TERMINATED:
+            sample.uploaded = true;  // a finished upload ends its stream
+            [[fallthrough]];
+        case PA_STREAM_FAILED:
+            pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pa_stream_unref(stream);
+            upload->stream = nullptr;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // Each thing said once a run.
+    void say(const QString& text)
+    {
+        if (said.contains(text))
+            return;
+        said << text;
         std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
     }
 
-    std::array<QSoundEffect*, effect_count> voices = {};
-    std::array<QUrl, effect_count> sources;
-    bool warned = false;
+    pa_threaded_mainloop* loop = nullptr;
+    pa_context* context = nullptr;  // under the client's lock
+    std::atomic<bool> ready{false};
+    bool was_ready = false;
+    std::array<Sample, effect_count> samples;
+    std::array<Upload, effect_count> uploads{};
+    std::vector<std::uint32_t> playing;  // under the client's lock
+    QTimer retry;
+    QTimer give_up;
+    QStringList said;
 };
 
 }  // namespace

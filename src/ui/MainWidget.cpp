@@ -77,7 +77,8 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     QStringList sound_folders{QStringLiteral(".")};  // the play folder first, as for sprites
     if (const QString installed = wd::data_files::installed_folder(); !installed.isEmpty())
         sound_folders << installed;
-    sound.load_after_first_frame(this, sound_folders);
+    sound.load_when_allowed(sound_folders);
+    wd::after_first_frame(this, [this] { sound.allow_loading(); });
 }
 
 MainWidget::~MainWidget()

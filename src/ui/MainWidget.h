@@ -48,6 +48,7 @@ public:
     void zoom_to(int zoom);
     // Sound on or off; M switches it and the choice is kept for later runs.
     bool sound_on() const { return sound.enabled(); }
+    const wd::SoundEffects& sound_effects() const { return sound; }
     void toggle_sound();
     // Silent for this run only; the kept choice stays as it is.
     void start_muted()

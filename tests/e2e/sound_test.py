@@ -9,6 +9,7 @@ import signal
 import struct
 import subprocess
 import tempfile
+import time
 
 from harness import WAIT, Failure, Game, PlayFolder, check, run_cases, wait_until
 
@@ -22,6 +23,12 @@ CHEESES = ["HHHHHHHH",
            "HHHHHHHH",
            "HHHCHHHH",
            "HHHHHHHH"]
+# Thirty cheeses in a row, the cat walled in as above.
+THIRTY = ["H" * 34,
+          "HM" + "K" * 30 + ".H",
+          "H" * 34,
+          "HHHC" + "H" * 30,
+          "H" * 34]
 # Cheese, then a push that shuts in the only cat: level 1 follows.
 TRAP = ["HHHHHHHH",
         "HMK.BCHH",
@@ -33,6 +40,16 @@ NEXT = ["HHHHHH",
 MEET = ["HHHHHH",
         "HM.CBH",
         "HHHHHH"]
+# One cat and a mouse that stays where it is.
+OPEN = ["HHHHHHHHHH",
+        "H........H",
+        "H.M......H",
+        "H........H",
+        "H......C.H",
+        "HHHHHHHHHH"]
+CATCH_TICK = 12  # when the cat reaches it by the rules with unseeded rand() (test_cats works it out too)
+CAPTURE_MOMENT = 0.7 / 0.4  # ticks the meeting is shown before the game over
+TICK = 0.4
 # Ten entries no score here can beat: the game over goes straight to the table.
 HIGH = b"Hall of fame\n\n" + b"".join(f"old{'.' * (16 - len(str(s)))}{s}\n".encode() for s in range(1000, 0, -100))
 
@@ -66,6 +83,12 @@ class SoundServer:
             return subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0
         wait_until("the sound server", ready)
 
+    def restart(self):
+        """Killed, then started again on the same socket, as a desktop's server that crashed."""
+        self.process.kill()
+        self.process.wait()
+        self.start()
+
     def clients(self):
         out = subprocess.run(["pactl", "list", "short", "clients"], env=self.env, capture_output=True, text=True)
         return out.stdout
@@ -84,11 +107,11 @@ class SoundServer:
 class Recording:
     """Everything the null sink plays, from start() on, as 16-bit mono samples."""
 
-    def __init__(self, server):
+    def __init__(self, server, latency_ms=20):
         self.path = os.path.join(server.dir, "recording.raw")
         self.out = open(self.path, "wb")
         self.process = subprocess.Popen(
-            ["parec", "-d", "whiskerdash_test.monitor", "--latency-msec=20", "--format=s16le", f"--rate={RATE}",
+            ["parec", "-d", "whiskerdash_test.monitor", f"--latency-msec={latency_ms}", "--format=s16le", f"--rate={RATE}",
              "--channels=1", "--raw"], env=server.env, stdout=self.out, stderr=subprocess.PIPE)
         wait_until("the recording to start", lambda: self.seconds() > 0.05)
 
@@ -118,6 +141,23 @@ class Recording:
         samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
         loud = [i for i, s in enumerate(samples) if abs(s) > SILENT]
         return (loud[-1] - loud[0]) / RATE if loud else 0.0
+
+    def onsets(self, start, end, gap=0.03):
+        """When sounds begin between start and end: a loud one after `gap` of silence."""
+        with open(self.path, "rb") as data:
+            data.seek(int(start * RATE) * 2)
+            raw = data.read(int((end - start) * RATE) * 2)
+        samples = struct.unpack(f"<{len(raw) // 2}h", raw[:len(raw) // 2 * 2])
+        block = RATE // 100
+        peaks = [max(abs(s) for s in samples[i:i + block]) for i in range(0, len(samples), block)]
+        quiet_blocks = round(gap * 100)
+        found, quiet = [], quiet_blocks
+        for i, peak in enumerate(peaks):
+            # A sound may start quietly at the end of a block: loud within the next few.
+            if peak > SILENT and quiet >= quiet_blocks and max(peaks[i:i + 4]) >= HEARD:
+                found.append(round(start + i / 100, 2))
+            quiet = quiet + 1 if peak <= SILENT else 0
+        return found
 
     def stop(self):
         if self.process.poll() is None:
@@ -151,16 +191,16 @@ class Session:
                 shutil.copy(os.path.join(data, name), self.folder.path)
         self.stops = []
 
-    def game(self, exe, joins_server=False):
-        game = Game(exe, self.folder, env=self.env, config_home=self.config)
+    def game(self, exe, joins_server=False, args=()):
+        game = Game(exe, self.folder, list(args), env=self.env, config_home=self.config)
         self.stops.append(game.stop)
         if joins_server:
             # The effects are loaded once the first frame is up: the game joins the server.
             wait_until("the game to join the sound server", lambda: "whiskerdash" in self.server.clients())
         return game
 
-    def recording(self):
-        recording = Recording(self.server)
+    def recording(self, latency_ms=20):
+        recording = Recording(self.server, latency_ms)
         self.stops.append(recording.stop)
         return recording
 
@@ -216,6 +256,20 @@ def a_repeated_effect_starts_over(exe, data):
         check(recording.peak(start, end) >= HEARD, "nothing heard")
         # One sound lasts 0.125 s, so three started over take about 0.2 s; three in a row would take 0.375 s.
         check(span < 0.3, f"sound for {span:.3f} s")
+
+
+def m_ends_a_sound_still_playing(exe, data):
+    """The level's sound lasts 0.29 s; M pressed 30 ms after the push that starts it ends it early."""
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}) as session:
+        game = session.game(exe, joins_server=True)
+        game.keys("Right", "Right")  # the cheese, a step
+        recording = session.recording()
+        start = recording.wait_for(0.4)  # the cheese has died away
+        game.keys("Right", "m")  # the push that clears the level, then off
+        end = recording.wait_for(0.8)
+        span = recording.heard_span(start, end)
+        check(recording.peak(start, end) >= HEARD, "the level's sound was not heard at all")
+        check(span < 0.2, f"sound for {span:.3f} s after M")
 
 
 def caught_is_heard_with_the_box_and_quit_is_clean(exe, data):
@@ -312,11 +366,136 @@ def missing_effects_are_named_once(exe, data):
               "stderr: " + game.stderr_text())
 
 
+def thirty_cheeses_are_thirty_sounds(exe, data):
+    """The same effect thirty times in a row, a quarter of a second apart: none is lost."""
+    with Session(data, {"level000.lvx": THIRTY}) as session:
+        game = session.game(exe, joins_server=True)
+        recording = session.recording()
+        start = recording.seconds()
+        for _ in range(30):
+            game.keys("Right")
+            recording.wait_for(0.25)
+        end = recording.wait_for(0.3)
+        heard = recording.onsets(start, end)
+        check(len(heard) == 30, f"{len(heard)} of 30 cheeses heard, at {heard}")
+        check(game.stderr_text() == "", "stderr: " + game.stderr_text())
+
+
+def quit(game):
+    """Ctrl+Q; the seconds until the program has gone, and its status."""
+    start = time.monotonic()
+    game.keys("ctrl+q")
+    code = game.wait_exit()
+    return time.monotonic() - start, code
+
+
+QUICK = 0.5  # seconds from Ctrl+Q to the program's end, the xdotool call included
+
+
+def quit_with_a_stopped_server(exe, data, before_start=False):
+    with Session(data, {"level000.lvx": CHEESES}, table=HIGH) as session:
+        server = session.server.process
+        if before_start:
+            os.kill(server.pid, signal.SIGSTOP)
+        try:
+            game = session.game(exe, joins_server=not before_start)
+            game.keys("Right")  # a cheese, sent to a server that may not read it
+            if not before_start:
+                os.kill(server.pid, signal.SIGSTOP)
+                game.keys("Right")
+            took, code = quit(game)
+        finally:
+            os.kill(server.pid, signal.SIGCONT)
+        check(code == 0, f"exit status {code}; stderr: " + game.stderr_text())
+        check(took < QUICK, f"the quit took {took:.2f} s")
+        check(session.folder.read("hsc.dat") == HIGH, "the table changed")
+
+
+def quit_with_a_server_stopped_before_the_game(exe, data):
+    quit_with_a_stopped_server(exe, data, before_start=True)
+
+
+def effects_come_back_with_a_restarted_server(exe, data):
+    with Session(data, {"level000.lvx": THIRTY}) as session:
+        game = session.game(exe, joins_server=True)
+        session.server.restart()
+        gone = "whiskerdash: the sound server went away; playing without sound until it is back"
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right")  # played on, silently
+        # Looked for again every few seconds.
+        wait_until("the game to join the new server", lambda: "whiskerdash" in session.server.clients())
+        recording = session.recording()
+        start = recording.seconds()
+        game.keys("Right")
+        end = recording.wait_for(0.6)
+        check(recording.peak(start, end) >= HEARD, "no sound from the restarted server")
+        check(game.stderr_text() == gone, "stderr: " + game.stderr_text())
+
+
+# A cheese.wav spoilt in each way, and the problem it is refused for.
+WAV_SIZE = 44 + 2 * 2756  # the shipped cheese.wav: 0.125 s of 16-bit mono at 22050 Hz
+DAMAGED = {
+    "a_truncated": (lambda wav: wav[:100], "truncated: the header promises %d bytes, the file has 100" % WAV_SIZE),
+    "an_empty": (lambda wav: b"", "empty file"),
+    "an_absurdly_sized": (lambda wav: wav[:4] + b"\xff\xff\xff\x7f" + wav[8:40] + b"\xff\xff\xff\x7f" + wav[44:],
+                          "truncated: the header promises 2147483655 bytes, the file has %d" % WAV_SIZE),
+    "a_huge": (lambda wav: wav + bytes(1024 * 1024), "larger than 1024 KiB"),
+}
+
+
+def a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage):
+    spoil, problem = DAMAGED[damage]
+    with Session(data, {"level000.lvx": TRAP, "level001.lvx": NEXT}) as session:
+        wav = session.folder.read("cheese.wav")
+        check(len(wav) == WAV_SIZE, f"cheese.wav has {len(wav)} bytes")
+        session.folder.write("cheese.wav", spoil(wav))
+        game = session.game(exe, joins_server=True)
+        wait_until("the line on stderr", lambda: game.stderr_text())
+        game.keys("Right", "Right", "Right")  # the cheese, silent, then the push that clears the level
+        game.wait_for_line("  HM..CH")
+        took, code = quit(game)
+        check(code == 0, f"exit status {code}")
+        check(took < QUICK, f"the quit took {took:.2f} s")
+        check(game.stderr_text() == f"whiskerdash: cheese.wav: {problem}; playing without this sound effect",
+              "stderr: " + game.stderr_text())
+
+
+def still_mouse_is_reached_on_the_predicted_tick(exe, data, server=True):
+    """The sound module's libraries draw from rand() too; the cats must not notice, five runs of five.
+    The catch comes at least CATCH_TICK ticks after the program starts, and at most
+    about that long after its window shows (the ticks start before it)."""
+    for run in range(5):
+        with Session(data, {"level000.lvx": OPEN}, table=HIGH, server_started=server) as session:
+            game = session.game(exe, args=["--no-wait"])  # the cats start with the program
+            shown = time.monotonic()
+            game.wait_for_line(r"0:old,1000, hsc=1000,scr=0")
+            caught = time.monotonic()
+            # The ranking comes after the capture's moment on screen.
+            after_start = (caught - game.started) / TICK - CAPTURE_MOMENT
+            after_window = (caught - shown) / TICK - CAPTURE_MOMENT
+            check(after_start > CATCH_TICK - 0.1 and after_window < CATCH_TICK + 0.5,
+                  f"run {run + 1}: caught {after_start:.2f} ticks after the start, {after_window:.2f} after the window")
+            game.keys("Escape", window=game.wait_for_table_box())
+            check(game.wait_exit() == 0, "exit status")
+
+
+def still_mouse_is_reached_on_the_predicted_tick_without_a_server(exe, data):
+    still_mouse_is_reached_on_the_predicted_tick(exe, data, server=False)
+
+
 CASES = {f.__name__: f for f in [cheese_is_heard_and_m_mutes, a_repeated_effect_starts_over,
                                   caught_is_heard_with_the_box_and_quit_is_clean, sound_off_is_remembered,
                                   mute_option_silences_this_run_only,
                                   plays_on_without_a_sound_server, plays_on_without_a_sound_device,
-                                  plays_on_without_the_sound_module, missing_effects_are_named_once]}
+                                  plays_on_without_the_sound_module, missing_effects_are_named_once,
+                                  thirty_cheeses_are_thirty_sounds, quit_with_a_stopped_server,
+                                  quit_with_a_server_stopped_before_the_game,
+                                  effects_come_back_with_a_restarted_server, m_ends_a_sound_still_playing,
+                                  still_mouse_is_reached_on_the_predicted_tick,
+                                  still_mouse_is_reached_on_the_predicted_tick_without_a_server]}
+CASES.update({f"{damage}_effect_is_named_once_and_quit_is_quick":
+              lambda exe, data, damage=damage: a_damaged_effect_is_named_once_and_quit_is_quick(exe, data, damage)
+              for damage in DAMAGED})
 
 if __name__ == "__main__":
     run_cases(CASES)

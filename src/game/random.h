@@ -1,0 +1,25 @@
+#pragma once
+// The cats' own random source: the sequence of an unseeded glibc rand(), on a
+// state no library in the process can re-seed or draw from.
+
+#include <array>
+#include <cstdint>
+
+namespace wd {
+
+// glibc's TYPE_3 additive feedback generator (x[i] = x[i-3] + x[i-31]), seed 1.
+class GlibcRandom {
+public:
+    explicit GlibcRandom(unsigned seed = 1);
+    // A value in [0, RAND_MAX], as rand() would return it next.
+    int operator()();
+
+private:
+    static constexpr int degree = 31;
+    static constexpr int separation = 3;
+    std::array<std::int32_t, degree> state{};
+    int front = separation;  // glibc's fptr and rptr, as indexes into `state`
+    int rear = 0;
+};
+
+}  // namespace wd
