@@ -4,7 +4,14 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace wd::settings {
+
+// The settings file, for messages.
+QString file_name();
+// Gets a message naming the file whenever a change could not be written.
+void on_write_failure(std::function<void(const QString&)> tell);
 
 // The name typed last in any run; empty before the first.
 QString last_name();

@@ -5,6 +5,7 @@
 #include "InfoBoxes.h"
 #include "ViewPainter.h"
 #include "data_files.h"
+#include "notices.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -67,10 +68,12 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
     printscene();
     startup_ok = true;
     sound.set_enabled(wd::settings::sound_on());
-    QStringList sound_folders{QStringLiteral(".")};  // the play folder first, as for sprites
-    if (const QString installed = wd::data_files::installed_folder(); !installed.isEmpty())
-        sound_folders << installed;
-    sound.load_after_first_frame(this, sound_folders);
+    sound.load_after_first_frame(this, wd::data_files::search_folders());
+    wd::settings::on_write_failure([this](const QString& text) { note_hsc_problem(text); });
+    if (const QString problem = wd::data_files::storage_problem(); !problem.isEmpty()) {
+        note_hsc_problem(problem);
+        wd::show_banner(this, problem);
+    }
 
     clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWidget::timer_proc);
@@ -80,14 +83,17 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 
 MainWidget::~MainWidget()
 {
+    wd::settings::on_write_failure({});
     if (startup_ok)
         save_hsc();
 }
 
 bool MainWidget::start_level(const wd::LoadResult& result)
 {
-    if (!result.ok())
-        warn(QString::fromStdString(result.message));
+    if (!result.ok()) {
+        startup_message = QString::fromStdString(result.message);
+        warn(startup_message);
+    }
     return result.ok();
 }
 

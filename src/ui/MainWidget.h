@@ -10,6 +10,7 @@
 #include "SceneRenderer.h"
 #include "StatusStrip.h"
 #include "ViewGeometry.h"
+#include "data_files.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -29,6 +30,8 @@ public:
 
     // False when a start-up level could not be loaded; the window must not open.
     bool started() const { return startup_ok; }
+    // Why it could not start, as the loader put it.
+    const QString& startup_error() const { return startup_message; }
 
     wd::Board& game() { return state; }
     const char* table_text() const { return hsc_text; }
@@ -105,11 +108,12 @@ private:
     int timer_interval = 0;
 
     char hsc_text[wd::hsc::text_capacity] = {};
-    wd::hsc::ScoreStore hsc_store{QStringLiteral("hsc.dat"), [this](const QString& text) { note_hsc_problem(text); }};
+    wd::hsc::ScoreStore hsc_store{wd::data_files::table_path(), [this](const QString& text) { note_hsc_problem(text); }};
     QStringList hsc_notices;  // told in the next table box
     char actpname[wd::hsc::name_capacity] = {};  // the last name entered this run
 
     bool startup_ok = false;
+    QString startup_message;
     bool in_game_over = false;  // ticks and keys wait while its dialogs are open
 
     bool is_paused = false;

@@ -1,6 +1,8 @@
 #include "MainWidget.h"
 #include "command_line.h"
+#include "data_files.h"
 #include "first_frame.h"
+#include "notices.h"
 
 #include <QApplication>
 #include <QFile>
@@ -67,9 +69,14 @@ int main(int argc, char** argv)
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
     char* widget_argv[] = {argv[0], level.data(), nullptr};
+    wd::data_files::choose(line.play_here);
     MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv);
-    if (!widget.started())
+    if (!widget.started()) {
+        // Standard error has told it already; a player at the desktop sees none.
+        if (line.from_desktop)
+            wd::show_startup_error(widget.startup_error());
         return 1;
+    }
     if (line.mute)
         widget.start_muted();
     widget.show();
