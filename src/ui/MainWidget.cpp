@@ -25,6 +25,15 @@ constexpr int tick_ms = 400;
 
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
+// Qt's own XPM reader first: detecting the format would load and ask every
+// image plugin before the first frame. Anything else still loads by detection.
+bool load_sprite(QPixmap& pixmap, const std::string& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    const auto size = static_cast<uint>(bytes.size());
+    return pixmap.loadFromData(data, size, "XPM") || pixmap.loadFromData(data, size);
+}
+
 void warn(const QString& text)
 {
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
@@ -111,8 +120,7 @@ void MainWidget::load_sprites()
         const wd::FileBytes file = wd::read_regular_file(QFile::encodeName(path).toStdString(), sprite_cap);
         if (!file.opened)
             warn(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(file.error)));
-        else if (!sprite.pixmap->loadFromData(reinterpret_cast<const uchar*>(file.bytes.data()),
-                                              static_cast<uint>(file.bytes.size())))
+        else if (!load_sprite(*sprite.pixmap, file.bytes))
             warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path));
     }
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});

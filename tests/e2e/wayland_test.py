@@ -30,7 +30,11 @@ class Weston:
             ["weston", "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so", "--no-config",
              f"--socket={self.socket}", "--width=640", "--height=480", f"--log={self.log}"],
             env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = wait_until("weston's window", self._window)
+        try:
+            self.window = wait_until("weston's window", self._window)
+        except Failure:
+            self.stop()
+            raise
 
     def _window(self):
         if self.process.poll() is not None:
