@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
+
+#include <malloc.h>
 
 #include <csignal>
 #include <cstdio>
@@ -81,6 +84,11 @@ int main(int argc, char** argv)
         widget.start_muted();
     widget.show();
     // Decoding the icon's sizes would hold up the first frame.
-    wd::after_first_frame(&widget, [&widget] { widget.setWindowIcon(game_icon()); });
+    wd::after_first_frame(&widget, [&widget] {
+        widget.setWindowIcon(game_icon());
+        // The heap keeps what start-up freed (decoded files, the toolkit's and the
+        // sound module's set-up) as the game's own pages: give it back once play runs.
+        QTimer::singleShot(3000, &widget, [] { malloc_trim(0); });
+    });
     return app.exec();
 }
