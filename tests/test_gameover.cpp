@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "settings/settings_text.h"
 #include "ui/gameover_dialogs.h"
+#include "ui/data_files.h"
 
 #include <QDialog>
 #include <QFontMetrics>
@@ -180,6 +181,7 @@ private slots:
     void return_and_escape_keep_their_meaning_data();
     void return_and_escape_keep_their_meaning();
     void level_zero_gone_at_play_again_ends_the_game();
+    void settings_that_cannot_be_kept_are_told();
 };
 
 void TestGameOver::new_entry_then_play_again()
@@ -671,6 +673,39 @@ void TestGameOver::level_zero_gone_at_play_again_ends_the_game()
     widget->timer_proc();
     press(*widget, Qt::Key_Left);
     QCOMPARE(QByteArray(&widget->game().board[0][0], sizeof widget->game().board), before);
+}
+
+// A settings folder that cannot be made: the window says so until a key, the
+// table box says so, and so does each write that fails (the name entered).
+void TestGameOver::settings_that_cannot_be_kept_are_told()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", meeting);
+    const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
+    folder.file("blocked", "a file where the settings folder would go");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.dir.filePath("blocked/config")));
+    wd::data_files::choose(false, {});
+    const QString problem = "settings cannot be kept: " + folder.dir.filePath("blocked/config/whiskerdash")
+        + " cannot be written";
+    QCOMPARE(wd::data_files::storage_problem(), problem);
+
+    auto widget = start_widget();
+    QLabel* banner = widget->findChild<QLabel*>();
+    QVERIFY(banner && !banner->isHidden());
+    QCOMPARE(banner->text(), "S" + problem.mid(1));
+    Seen seen;
+    answer_name(seen, "Ann");
+    answer_box(seen, Qt::Key_Escape);
+    widget->game().score = 99999;
+    press(*widget, Qt::Key_Right);
+    QTRY_VERIFY(!widget->findChild<QLabel*>());  // the first key took the banner away
+    const QStringList below = seen.box_below.split('\n');
+    QCOMPARE(below.value(1), problem);
+    QCOMPARE(below.value(2), folder.dir.filePath("blocked/config/whiskerdash")
+                                 + ": cannot make the settings folder; the settings of this run are kept in memory only");
+    widget.reset();
+    qputenv("XDG_CONFIG_HOME", kept);
+    wd::data_files::choose(false, {});
 }
 
 QTEST_MAIN(TestGameOver)

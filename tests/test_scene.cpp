@@ -54,6 +54,7 @@ private slots:
     void later_level_of_another_size_drawn_whole();
     void copied_tiles_match_painted_sprites();
     void missing_sprite_draws_background();
+    void empty_board_paints_nothing();
 };
 
 void TestScene::sprites_at_their_cells_data()
@@ -196,6 +197,17 @@ void TestScene::missing_sprite_draws_background()
     QVERIFY(widget->started());
     QCOMPARE(cell_of(frame(*widget), 4, 1), expected_cell(""));
     QCOMPARE(cell_of(frame(*widget), 1, 1), expected_cell("mouse.xpm"));
+}
+
+void TestScene::empty_board_paints_nothing()
+{
+    // What a failed load leaves: no rows, so a null scene image.
+    wd::Board empty;
+    QImage scene;
+    wd::SceneRenderer renderer;
+    QTest::failOnWarning(QRegularExpression("QPainter"));
+    renderer.render_board(empty, scene);
+    QVERIFY(renderer.update_board(empty, scene).isEmpty());
 }
 
 QTEST_MAIN(TestScene)

@@ -254,6 +254,11 @@ void set(const QString& key, const QString& text)
 
 }  // namespace
 
+QString file_name()
+{
+    return file_path();
+}
+
 void set_notice_sink(NoticeSink sink)
 {
     Store& store = the();

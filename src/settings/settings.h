@@ -15,6 +15,8 @@ namespace wd::settings {
 // Gets each warning about the settings file (they also go to standard error),
 // also those from before it was set.
 using NoticeSink = std::function<void(const QString&)>;
+// The settings file, for messages.
+QString file_name();
 void set_notice_sink(NoticeSink sink);
 
 // The name typed last in any run; empty before the first.

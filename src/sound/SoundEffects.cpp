@@ -47,7 +47,9 @@ SoundEffects::~SoundEffects()
 
 QString SoundEffects::module_path()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WHISKERDASH_SOUND_MODULE_NAME));
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString installed = here.filePath(QStringLiteral(WHISKERDASH_MODULE_FROM_GAME "/" WHISKERDASH_SOUND_MODULE_NAME));
+    return QFileInfo::exists(installed) ? installed : here.filePath(QStringLiteral(WHISKERDASH_SOUND_MODULE_NAME));
 }
 
 void SoundEffects::load_when_allowed(const QStringList& folders)

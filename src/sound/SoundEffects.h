@@ -30,7 +30,7 @@ public:
     void load(const QStringList& folders);
     bool load_started() const { return thread != nullptr; }
 
-    // The sound module lives beside the program.
+    // The sound module: in its installed folder, or beside the program in the build folder.
     static QString module_path();
 
     // Off stops what is playing.

@@ -6,6 +6,7 @@
 #include "data_files.h"
 #include "first_frame.h"
 #include "gameover_dialogs.h"
+#include "notices.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,6 +21,15 @@
 namespace {
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
+// Qt's own XPM reader first: detecting the format would load and ask every
+// image plugin before the first frame. Anything else still loads by detection.
+bool load_sprite(QPixmap& pixmap, const std::string& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    const auto size = static_cast<uint>(bytes.size());
+    return pixmap.loadFromData(data, size, "XPM") || pixmap.loadFromData(data, size);
+}
+
 void warn(const QString& text)
 {
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
@@ -33,7 +43,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 
 MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
     : QWidget(parent)
-    , play(QStringLiteral("hsc.dat"), [](const QString& file) { return wd::data_files::locate(file); })
+    , play(wd::data_files::table_path(), [](const QString& file) { return wd::data_files::locate(file); })
     , key_up(Qt::Key_Up)
     , key_down(Qt::Key_Down)
     , key_left(Qt::Key_Left)
@@ -54,6 +64,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
 
     QString message;
     if (!play.start(argc > 1 ? QFile::decodeName(argv[1]) : QString(), message)) {
+        startup_message = message;
         warn(message);
         return;
     }
@@ -74,10 +85,12 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     startup_ok = true;
     printscene();
     sound.set_enabled(wd::settings::sound_on());
-    QStringList sound_folders{QStringLiteral(".")};  // the play folder first, as for sprites
-    if (const QString installed = wd::data_files::installed_folder(); !installed.isEmpty())
-        sound_folders << installed;
-    sound.load_when_allowed(sound_folders);
+    sound.load_when_allowed(wd::data_files::search_folders());
+    if (const QString problem = wd::data_files::storage_problem(); !problem.isEmpty()) {
+        warn(problem);
+        play.tell(problem);
+        wd::show_banner(this, problem);
+    }
     wd::after_first_frame(this, [this] { sound.allow_loading(); });
 }
 
@@ -102,8 +115,7 @@ void MainWidget::load_sprites()
         const wd::FileBytes file = wd::read_regular_file(QFile::encodeName(path).toStdString(), sprite_cap);
         if (!file.opened)
             warn(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(file.error)));
-        else if (!sprite.pixmap->loadFromData(reinterpret_cast<const uchar*>(file.bytes.data()),
-                                              static_cast<uint>(file.bytes.size())))
+        else if (!load_sprite(*sprite.pixmap, file.bytes))
             warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path));
     }
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});

@@ -32,6 +32,8 @@ public:
 
     // False when a start-up level could not be loaded; the window must not open.
     bool started() const { return startup_ok; }
+    // Why it could not start, as the loader put it.
+    const QString& startup_error() const { return startup_message; }
 
     wd::GameSession& session() { return play; }
     wd::Board& game() { return play.board(); }
@@ -104,6 +106,7 @@ private:
     QTimer flash_clock;  // runs only while a catch or an escape is shown
 
     bool startup_ok = false;
+    QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
     bool box_open = false;         // a box the player opened: not a focus loss
     int seen_loads = 0;            // the board's level count when last drawn

@@ -81,6 +81,8 @@ void SceneRenderer::render_tiles(const Board& board, QImage& image) const
 
 void SceneRenderer::render_painted(const Board& board, QImage& image) const
 {
+    if (image.isNull())
+        return;  // a board left empty by a failed load: no painter on a null image
     QPainter painter(&image);
     painter.fillRect(image.rect(), background());
     for (int y = 0; y < board.board_height; ++y)

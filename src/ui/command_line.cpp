@@ -17,7 +17,14 @@ CommandLine parse_command_line(const QStringList& arguments)
     const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Start with sound off for this run."));
     const QCommandLineOption no_wait(QStringLiteral("no-wait"),
                                      QStringLiteral("Start every level at once, without waiting for a key (for scripts)."));
-    parser.addOptions({help, version, mute, no_wait});
+    const QCommandLineOption play_here(
+        QStringLiteral("play-here"),
+        QStringLiteral("Play in the current folder: its levels, sprites and hsc.dat first (the default when it "
+                       "holds level000.lvx). Otherwise the scores are kept in the player's data folder."));
+    const QCommandLineOption from_desktop(
+        QStringLiteral("from-desktop"),
+        QStringLiteral("Also show a level that cannot be played in a message box (the desktop entry passes this)."));
+    parser.addOptions({help, version, mute, no_wait, play_here, from_desktop});
     parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QStringLiteral("A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
@@ -30,7 +37,11 @@ CommandLine parse_command_line(const QStringList& arguments)
     CommandLine line;
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::help;
-        line.text = usage;
+        line.text = usage + QStringLiteral(
+            "\nFiles: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
+            "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
+            "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
+            "with --play-here, it plays in that folder and keeps hsc.dat there.\n");
         return line;
     }
     if (parser.isSet(version)) {
@@ -46,11 +57,13 @@ CommandLine parse_command_line(const QStringList& arguments)
         error = QStringLiteral("only one level file can be given, not %1").arg(positional.size());
     if (!error.isEmpty()) {
         line.action = CommandLine::Action::usage_error;
-        line.text = QStringLiteral("whiskerdash: %1\n%2").arg(error, usage);
+        line.text = QStringLiteral("whiskerdash: %1\nTry 'whiskerdash --help' for more information.\n").arg(error);
         return line;
     }
     line.mute = parser.isSet(mute);
     line.no_wait = parser.isSet(no_wait);
+    line.play_here = parser.isSet(play_here);
+    line.from_desktop = parser.isSet(from_desktop);
     line.has_level = !positional.isEmpty();
     if (line.has_level)
         line.level = positional.first();

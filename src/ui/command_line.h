@@ -12,9 +12,11 @@ struct CommandLine {
     Action action = Action::play;
     bool mute = false;        // sound off for this run only
     bool no_wait = false;     // levels start at once, without their card: for scripted runs
+    bool play_here = false;   // play in the current folder even without level000.lvx
+    bool from_desktop = false;  // started by the desktop: errors are shown in a box too
     bool has_level = false;   // a level file to play first
     QString level;
-    QString text;  // the help, the version line, or the error and the usage
+    QString text;  // the help, the version line, or the error and where to find help
 };
 
 // `arguments` as the program received them, the program's name first.

@@ -1,10 +1,16 @@
 #pragma once
-// Where the game reads its levels and sprites: the play folder (the current
-// folder) first, so a player's own or edited files always win, then the data
-// folder installed with the program. hsc.dat is never looked up: it lives in
-// the play folder only.
+// Where the game keeps and finds its files. Two ways to play, chosen once at
+// start by choose():
+// - in a play folder (the current folder holds level000.lvx, --play-here was
+//   given, or the program is not installed): levels, sprites and sounds from
+//   there first, then the installed data folder; hsc.dat there;
+// - installed: hsc.dat in the player's data folder
+//   (QStandardPaths::AppDataLocation), given the starting table on the first
+//   run; levels, sprites and sounds from that folder first, then the
+//   installed one, so a player's own or edited files always win.
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -14,12 +20,29 @@ namespace wd::data_files {
 // when there is none (a program run from its build folder).
 QString installed_folder();
 
+// Decides how this run finds its files and, when installed, makes the
+// player's data folder and puts the starting table there if it has none.
+void choose(bool play_here);
+// The same with the installed data folder given; empty for none.
+void choose(bool play_here, const QString& installed);
+bool in_play_folder();
+
+// The high-score table of this run.
+QString table_path();
+
+// Why scores and settings cannot be kept, naming the folder; empty when they can.
+QString storage_problem();
+
+// Where a level, sprite or sound is read from: the first folder that has it,
+// or the name in the first folder, for the message, when none has.
+QString locate(const QString& name);
+std::string locate(const std::string& name);
+
+// The folders searched, in order (for the sound effects).
+QStringList search_folders();
+
 // `name` itself when the play folder has it (even as a broken link, so its fault
 // is reported) or when `folder` does not; otherwise its path inside `folder`.
 QString locate_in(const QString& name, const QString& folder);
-
-// locate_in() with the installed folder.
-QString locate(const QString& name);
-std::string locate(const std::string& name);
 
 }  // namespace wd::data_files

@@ -1,11 +1,16 @@
 #include "MainWidget.h"
 #include "command_line.h"
+#include "data_files.h"
 #include "first_frame.h"
 #include "quit_signals.h"
+#include "notices.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
+
+#include <malloc.h>
 
 #include <csignal>
 #include <cstdio>
@@ -70,15 +75,25 @@ int main(int argc, char** argv)
     char* widget_argv[] = {argv[0], level.data(), nullptr};
     MainWidget::Options options;
     options.wait_for_player = !line.no_wait;
+    wd::data_files::choose(line.play_here);
     // Before the window: a quit signal ends the program by that signal once the window has saved.
     wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
     MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
-    if (!widget.started())
+    if (!widget.started()) {
+        // Standard error has told it already; a player at the desktop sees none.
+        if (line.from_desktop)
+            wd::show_startup_error(widget.startup_error());
         return 1;
+    }
     if (line.mute)
         widget.start_muted();
     widget.show();
     // Decoding the icon's sizes would hold up the first frame.
-    wd::after_first_frame(&widget, [&widget] { widget.setWindowIcon(game_icon()); });
+    wd::after_first_frame(&widget, [&widget] {
+        widget.setWindowIcon(game_icon());
+        // The heap keeps what start-up freed (decoded files, the toolkit's and the
+        // sound module's set-up) as the game's own pages: give it back once play runs.
+        QTimer::singleShot(3000, &widget, [] { malloc_trim(0); });
+    });
     return app.exec();
 }

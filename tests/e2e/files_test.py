@@ -88,13 +88,13 @@ def command_line(exe, check_exe, shim, data):
     check(result.returncode == 2 and result.stderr.startswith("whiskerdash: Unknown option 'bogus'."),
           f"--bogus without a display: {result.returncode} {result.stderr!r}")
 
-    # An unknown option or a second level: one line and the usage on stderr, status 2.
+    # An unknown option or a second level: one line and where to find help on stderr, status 2.
     for args, error in [(["--bogus"], "whiskerdash: Unknown option 'bogus'."),
                         (["a.lvx", "b.lvx"], "whiskerdash: only one level file can be given, not 2")]:
         game = Game(exe, folder, args, expect_window=False, env=own_env(folder))
         code = game.wait_exit()
         check(code == 2, f"{args}: exit status {code}")
-        check(error in game.errors and "Usage: whiskerdash [options] [LEVEL.lvx]" in game.errors, game.stderr_text())
+        check(game.errors == [error, "Try 'whiskerdash --help' for more information."], game.stderr_text())
         check(game.stdout_text() == "", "trace before the usage error")
 
     # "--" ends the options: a level whose name begins with a dash still plays.

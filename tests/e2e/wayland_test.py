@@ -1,0 +1,103 @@
+"""The real program on Wayland: a nested weston (its X11 backend, inside the
+test's Xvfb) as the compositor, the game on Qt's wayland platform, real key
+presses sent to the compositor's window."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+
+from harness import Failure, Game, PlayFolder, check, run_cases, wait_until, xdotool
+
+APP_ID = "org.whiskerdash.Whiskerdash"
+TRAP = ["HHHHHHHH", "HMK.BCHH", "HHHHHHHH"]  # three steps right: cheese, then the cat is caught
+NEXT = ["HHHHHH", "HM..CH", "HHHHHH"]
+
+
+class Weston:
+    """A weston of the test's own, in a runtime folder of its own."""
+
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="whiskerdash-wayland-")
+        os.chmod(self.runtime, 0o700)
+        self.socket = "whiskerdash-test"
+        self.log = os.path.join(self.runtime, "weston.log")
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        env.pop("WAYLAND_DISPLAY", None)
+        # The kiosk shell gives the one window the whole output and the keyboard.
+        self.process = subprocess.Popen(
+            ["weston", "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so", "--no-config",
+             f"--socket={self.socket}", "--width=640", "--height=480", f"--log={self.log}"],
+            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.window = wait_until("weston's window", self._window)
+        except Failure:
+            self.stop()
+            raise
+
+    def _window(self):
+        if self.process.poll() is not None:
+            raise Failure(f"weston stopped with {self.process.returncode}: " + open(self.log).read()[-2000:])
+        if not os.path.exists(os.path.join(self.runtime, self.socket)):
+            return None
+        found = xdotool("search", "--class", "^Weston Compositor$").stdout.split()
+        return found[0] if found else None
+
+    def env(self):
+        return dict(os.environ, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket, QT_QPA_PLATFORM="wayland",
+                    WAYLAND_DEBUG="client")
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class WaylandGame(Game):
+    """The game as a Wayland client: its window is the compositor's, once the
+    client has named itself and drawn."""
+
+    def __init__(self, exe, folder, weston):
+        self.weston = weston
+        super().__init__(exe, folder, env=weston.env())
+
+    def _main_window(self):
+        if self.process.poll() is not None:
+            raise Failure(f"exited with {self.process.returncode}; stderr: {self.stderr_text()[-2000:]}")
+        text = self.stderr_text()
+        named = re.search(r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)', text)
+        drawn = re.search(r"wl_surface@\d+\.attach\(wl_buffer@\d+", text)
+        return self.weston.window if named and drawn else None
+
+
+def arrows_move_and_ctrl_q_quits(exe, data):
+    weston = Weston()
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": NEXT})
+    game = None
+    try:
+        game = WaylandGame(exe, folder, weston)
+        names = re.findall(r'xdg_toplevel@\d+\.set_app_id\("([^"]*)"\)', game.stderr_text())
+        check(names == [APP_ID], f"app id {names}")
+        check("xcb" not in game.stderr_text(), "not on Wayland: " + game.stderr_text()[-500:])
+        game.wait_for_line("  HMK.BCHH")
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  HM..CH")  # the cat caught, the next level read
+        game.keys("ctrl+q")
+        check(game.wait_exit() == 0, f"status {game.process.returncode}")
+    finally:
+        if game:
+            game.stop()
+        weston.stop()
+        folder.remove()
+
+
+CASES = {f.__name__: f for f in [arrows_move_and_ctrl_q_quits]}
+
+if __name__ == "__main__":
+    run_cases(CASES)
