@@ -1,6 +1,6 @@
-# Copies levels, sprites and sound effects from SOURCE into TARGET; hsc.dat only when absent.
+# Copies levels, their index, sprites and sound effects from SOURCE into TARGET; hsc.dat only when absent.
 file(MAKE_DIRECTORY ${TARGET})
-file(GLOB assets ${SOURCE}/*.lvx ${SOURCE}/*.xpm ${SOURCE}/*.wav)
+file(GLOB assets ${SOURCE}/*.lvx ${SOURCE}/levels.txt ${SOURCE}/*.xpm ${SOURCE}/*.wav)
 foreach(asset IN LISTS assets)
     get_filename_component(name ${asset} NAME)
     file(COPY_FILE ${asset} ${TARGET}/${name} ONLY_IF_DIFFERENT)

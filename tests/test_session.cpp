@@ -99,6 +99,8 @@ private slots:
     void cleared_level_waits_then_loads_the_next();
     void last_level_cleared_is_a_win_and_play_again_starts_over();
     void capture_waits_then_ends_the_game();
+    void a_name_counts_only_at_its_game_over();
+    void every_shipped_level_has_a_card();
     void level_cards_read_the_pack_index_data();
     void level_cards_read_the_pack_index();
 };
@@ -216,6 +218,34 @@ void TestSession::capture_waits_then_ends_the_game()
     QCOMPARE(game.overs[0].ending, Ending::caught);
     game.session->resume_after_box();  // closed without a choice: play goes on
     QCOMPARE(game.session->state(), State::playing);
+}
+
+void TestSession::a_name_counts_only_at_its_game_over()
+{
+    Game game({"HHHHH\nHMC.H\nHHHHH\n"});
+    game.board().score = 500;
+    game.session->move(1, 0);
+    game.settle();
+    QVERIFY(game.overs.value(0).beaten.has_value());
+    const QByteArray before(game.session->table_text());
+    game.session->play_again();  // the dialog never asked: nothing to enter now
+    game.session->enter_name(QStringLiteral("Late"));
+    QCOMPARE(QByteArray(game.session->table_text()), before);
+    QVERIFY(!QFile::exists(game.dir.filePath(QStringLiteral("hsc.dat"))));
+}
+
+void TestSession::every_shipped_level_has_a_card()
+{
+    QFile file(QStringLiteral(WHISKERDASH_DATA_DIR "/levels.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const wd::LevelIndex index = wd::LevelIndex::parse(file.readAll().toStdString());
+    const QStringList levels = QDir(QStringLiteral(WHISKERDASH_DATA_DIR)).entryList({QStringLiteral("level*.lvx")});
+    QVERIFY(levels.size() > 30);
+    QCOMPARE(int(index.size()), int(levels.size()));
+    for (const QString& level : levels) {
+        const wd::LevelInfo* info = index.find(level.toStdString());
+        QVERIFY2(info && !info->name.empty() && !info->hint.empty(), qPrintable(level));
+    }
 }
 
 void TestSession::level_cards_read_the_pack_index_data()

@@ -246,9 +246,15 @@ void TestView::pause_keys_stop_cats_and_moves()
     auto widget = start_widget();
     QVERIFY(clock_of(*widget)->isActive());
 
+    PaintSpy spy;
+    widget->installEventFilter(&spy);
+    widget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
+    spy.painted = {};
     send_key(*widget, key);
     QVERIFY(widget->paused());
     QVERIFY(!clock_of(*widget)->isActive());
+    QTRY_VERIFY(spy.painted.contains(widget->view().board()));  // dimmed all over
     const QImage paused_frame = frame(*widget);
     next_tick_moves_cat_left(*widget);
     widget->timer_proc();  // a tick that was already queued

@@ -740,9 +740,13 @@ def main(folder):
     for old in os.listdir(folder):
         if old.startswith("level") and old.endswith(".lvx"):
             os.remove(os.path.join(folder, old))
+    index = ["# FILE<TAB>NAME<TAB>HINT: what each level's card says; the level files keep their format"]
     for number, (name, note, rows) in enumerate(LEVELS):
         with open(os.path.join(folder, f"level{number:03d}.lvx"), "w") as out:
             out.write(text(rows))
+        index.append(f"level{number:03d}.lvx\t{name}\t{note[0].upper()}{note[1:]}.")
+    with open(os.path.join(folder, "levels.txt"), "w") as out:
+        out.write("\n".join(index) + "\n")
 
 
 if __name__ == "__main__":

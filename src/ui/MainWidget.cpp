@@ -275,6 +275,7 @@ wd::Overlay MainWidget::overlay_now() const
             now.card.lines << hint;
         now.card.lines << QStringLiteral("Press an arrow key to start");
         now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
+        now.card.top = quietest_top(now.card);
         break;
     case State::cleared:
         now.card.title = play.pack_level() ? QStringLiteral("Level %1 cleared").arg(play.level_label())
@@ -300,6 +301,34 @@ wd::Overlay MainWidget::overlay_now() const
         break;
     }
     return now;
+}
+
+// Where the card hides the least of what the player needs to see first:
+// the mouse above all, then cats, crates and cheese.
+int MainWidget::quietest_top(const wd::Card& card) const
+{
+    const wd::Board& b = play.board();
+    const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
+    const QSize size = wd::card_size(board, card);
+    const int left = (board.width() - size.width()) / 2;
+    int best_top = -1;
+    int best_cost = 0;
+    for (const int top : {(board.height() - size.height()) / 2, wd::cell_size,
+                          board.height() - size.height() - wd::cell_size}) {
+        if (top < 0)
+            continue;
+        int cost = 0;
+        for (int y = top / wd::cell_size; y <= (top + size.height() - 1) / wd::cell_size; ++y)
+            for (int x = left / wd::cell_size; x <= (left + size.width() - 1) / wd::cell_size; ++x) {
+                const char c = b.cell(x, y);
+                cost += c == 'M' ? 1000 : c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : 0;
+            }
+        if (best_top < 0 || cost < best_cost) {
+            best_top = top;
+            best_cost = cost;
+        }
+    }
+    return best_top;
 }
 
 // The scene image always has the current board's size: a level of another

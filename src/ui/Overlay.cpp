@@ -50,10 +50,10 @@ QStringList wrapped(const Card& card, int width)
 
 QRect card_image_rect(const QSize& board, const Card& card)
 {
-    const int width = card_width(board);
-    const int lines = int(wrapped(card, width - 2 * card_padding).size());
-    const int height = 2 * card_padding + title_height + line_height * lines;
-    QRect rect((board.width() - width) / 2, (board.height() - height) / 2, width, height);
+    const QSize size = card_size(board, card);
+    const int width = size.width();
+    const int height = size.height();
+    QRect rect((board.width() - width) / 2, card.top >= 0 ? card.top : (board.height() - height) / 2, width, height);
     // Never over the mouse: the player must see where play starts.
     const QRect keep(card.keep_visible * cell_size - QPoint(cell_size, cell_size), QSize(3 * cell_size, 3 * cell_size));
     if (card.keep_visible.x() >= 0 && rect.intersects(keep)) {
@@ -141,6 +141,13 @@ void paint_card(QPainter& painter, const QRect& rect, const Card& card)
     }
 }
 }  // namespace
+
+QSize card_size(const QSize& board, const Card& card)
+{
+    const int width = card_width(board);
+    const int lines = int(wrapped(card, width - 2 * card_padding).size());
+    return QSize(width, 2 * card_padding + title_height + line_height * lines);
+}
 
 QRect card_rect(const ViewGeometry& geometry, const Card& card)
 {

@@ -32,6 +32,7 @@ struct Card {
     QString title;
     QStringList lines;  // smaller, under the title, wrapped to the card's width
     QPoint keep_visible{-1, -1};  // a cell the card must not hide: the mouse
+    int top = -1;  // where it stands, in board pixels at 1x; centred when -1
     bool operator==(const Card&) const = default;
     bool empty() const { return title.isEmpty(); }
 };
@@ -44,6 +45,8 @@ struct Overlay {
     bool operator==(const Overlay&) const = default;
 };
 
+// The card's size in board pixels at 1x, on a board of this size.
+QSize card_size(const QSize& board, const Card& card);
 // The card's rectangle in window pixels: centred on the board, at the view's scale.
 QRect card_rect(const ViewGeometry& geometry, const Card& card);
 // The window pixels one marked cell's drawing covers, a little beyond the cell.

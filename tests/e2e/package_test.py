@@ -17,6 +17,7 @@ from installed_cases import APP_ID, Installed, run_all
 
 FILES = ["usr/games/whiskerdash", "usr/games/whiskerdash-check", "usr/libexec/whiskerdash/whiskerdash-sound.so",
          "usr/share/games/whiskerdash/level000.lvx", "usr/share/games/whiskerdash/level011.lvx",
+         "usr/share/games/whiskerdash/levels.txt",
          "usr/share/games/whiskerdash/hsc.dat", "usr/share/games/whiskerdash/cat.xpm",
          f"usr/share/applications/{APP_ID}.desktop", f"usr/share/metainfo/{APP_ID}.metainfo.xml",
          f"usr/share/mime/packages/{APP_ID}.xml", f"usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
