@@ -2,6 +2,9 @@
 // exactly, or every figure it reports is wrong; and its choices must be sound.
 
 #include "bot/bot.h"
+#include "bot/catches.h"
+#include "bot/planner.h"
+#include "game/dead_end.h"
 #include "testing.h"
 
 #include <QDir>
@@ -49,6 +52,13 @@ private slots:
     void is_never_beside_a_cat_when_it_moves_data();
     void is_never_beside_a_cat_when_it_moves();
     void waits_on_a_trap_for_a_cat_to_walk_in();
+    void plans_come_true_under_the_rules_data();
+    void plans_come_true_under_the_rules();
+    void builds_a_trap_in_a_lane();
+    void tells_how_a_cat_was_caught_data();
+    void tells_how_a_cat_was_caught();
+    void knows_when_no_cat_can_be_caught_data();
+    void knows_when_no_cat_can_be_caught();
 };
 
 void TestBot::looks_ahead_as_the_rules_play_data()
@@ -172,6 +182,179 @@ void TestBot::waits_on_a_trap_for_a_cat_to_walk_in()
     }
     QCOMPARE(b.mouse_x, 4);
     QCOMPARE(b.mouse_y, 7);
+}
+
+void TestBot::plans_come_true_under_the_rules_data()
+{
+    looks_ahead_as_the_rules_play_data();
+}
+
+// Long random play; now and then a plan, played out on a copy with the
+// game's own moves: it pushes as often as planned, and only its last push
+// catches a cat. A walk that bumps into a crate, a path read backwards or a
+// wrong push count shows here.
+void TestBot::plans_come_true_under_the_rules()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string level = file.readAll().toStdString();
+    QuietBoard b;
+    unsigned state = 777;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 8) & 0xFFFFFF);
+    };
+    b.random = next;
+    QVERIFY(b.load_bytes(level, path.toStdString()).ok());
+    b.level_number = 999999;
+    int plans = 0;
+    int way = 0;
+    for (int step = 0; step < 1500; ++step) {
+        if (step % 30 == 0 && b.cat_count > 0) {
+            const wd::bot::Plan plan = wd::bot::plan_catch(b, wd::bot::deep_search);
+            if (plan.found()) {
+                ++plans;
+                QuietBoard played;
+                static_cast<wd::Board&>(played) = b;
+                wd::bot::harmless(played);
+                int pushes = 0;
+                for (std::size_t k = 0; k < plan.steps.size(); ++k) {
+                    played.events = {};
+                    played.move_mouse(plan.steps[k].dx, plan.steps[k].dy);
+                    QVERIFY2(!played.events.mouse_caught, qPrintable(QString("step %1: mouse caught").arg(step)));
+                    pushes += played.events.pushes;
+                    QCOMPARE(played.events.cats_caught, k + 1 == plan.steps.size() ? 1 : 0);
+                }
+                QCOMPARE(pushes, plan.pushes);
+            }
+        }
+        if (next() % 4 == 0)
+            way = next() % 5;
+        if (way == 4) {
+            b.move_cats();
+        } else {
+            const int dx = way == 0 ? 1 : way == 1 ? -1 : 0;
+            const int dy = way == 2 ? 1 : way == 3 ? -1 : 0;
+            b.move_mouse(dx, dy);
+        }
+        if (b.take_events().mouse_caught || b.cat_count == 0) {
+            QVERIFY(b.load_bytes(level, path.toStdString()).ok());
+            b.level_number = 999999;
+        }
+    }
+    if (plans == 0)
+        QSKIP("no cat came within a plan's reach in this walk");
+}
+
+// A cat in a lane between thick bands: two crates pushed in beside it, then
+// one onto it. The shallow search does not see that far, the deep one does.
+void TestBot::builds_a_trap_in_a_lane()
+{
+    QuietBoard b;
+    QVERIFY(b.load({"HHHHHHHHHHHH",
+                    "H..........H",
+                    "H...M......H",
+                    "H..........H",
+                    "HBBBBBBBBBBH",
+                    "HBBBBBBBBBBH",
+                    "H.....C....H",
+                    "HBBBBBBBBBBH",
+                    "HBBBBBBBBBBH",
+                    "HHHHHHHHHHHH"}).ok());
+    const wd::bot::Plan shallow = wd::bot::plan_catch(b, wd::bot::Search{400, 2});
+    QVERIFY(!shallow.found());
+    const wd::bot::Plan deep = wd::bot::plan_catch(b, wd::bot::deep_search);
+    QVERIFY(deep.found());
+    QCOMPARE(deep.pushes, 3);
+    wd::bot::CatchLog log;
+    log.start(b);
+    for (const Step step : deep.steps)
+        log.move(b, step.dx, step.dy);
+    QCOMPARE(b.cat_count, 0);
+    QCOMPARE(log.kinds.size(), std::size_t(1));
+    QCOMPARE(log.kinds[0], wd::bot::CatchKind::pushed_enclosure);
+}
+
+void TestBot::tells_how_a_cat_was_caught_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("pushes");  // "x,y,way;...": the mouse is lifted to (x, y), then moves
+    QTest::addColumn<int>("kind");
+    // A pocket in the walls, the crate pushed up into it twice.
+    QTest::newRow("bait pocket") << QStringList{"HHHHHHH", "HHHCHHH", "HHH.HHH", "H..B..H", "H..M..H", "HHHHHHH"}
+                                 << "3,4,u;3,3,u" << int(wd::bot::CatchKind::bait_pocket);
+    // A ring of crates the level drew: the first push onto the cat.
+    QTest::newRow("box already there") << QStringList{"HHHHHHH", "H.BBB.H", "HMBCB.H", "H.BBB.H", "HHHHHHH"}
+                                       << "1,2,r" << int(wd::bot::CatchKind::prebuilt_box);
+    // The same ring with a gap; a crate pushed into the gap first.
+    QTest::newRow("enclosure pushed") << QStringList{"HHHHHHHH", "H.BBB..H", "HMBC.B.H", "H.BBB..H", "HHHHHHHH"}
+                                      << "6,2,l;1,2,r" << int(wd::bot::CatchKind::pushed_enclosure);
+}
+
+void TestBot::tells_how_a_cat_was_caught()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, pushes);
+    QFETCH(int, kind);
+    QuietBoard b;
+    std::string text;
+    for (const QString& row : rows)
+        text += row.toStdString() + "\n";
+    QVERIFY(b.load_bytes(text, "test.lvx").ok());
+    b.level_number = 999999;
+    wd::bot::CatchLog log;
+    log.start(b);
+    for (const QString& push : pushes.split(';')) {
+        const QStringList part = push.split(',');
+        b.board[b.mouse_y][b.mouse_x] = '.';
+        b.mouse_x = part[0].toInt();
+        b.mouse_y = part[1].toInt();
+        b.board[b.mouse_y][b.mouse_x] = 'M';
+        const int dx = part[2] == "r" ? 1 : part[2] == "l" ? -1 : 0;
+        const int dy = part[2] == "d" ? 1 : part[2] == "u" ? -1 : 0;
+        log.move(b, dx, dy);
+    }
+    QCOMPARE(log.kinds.size(), std::size_t(1));
+    QCOMPARE(int(log.kinds[0]), kind);
+    QCOMPARE(log.counts[static_cast<std::size_t>(kind)], 1);
+}
+
+void TestBot::knows_when_no_cat_can_be_caught_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("clearable");
+    QTest::newRow("crate at the door") << QStringList{"HHHHHHHH", "H..C.HHH", "H....B.H", "HHHHH.MH", "HHHHHHHH"}
+                                       << true;
+    // The same pen after the crate went into its corner: it can never move again.
+    QTest::newRow("crate stuck in a corner") << QStringList{"HHHHHHHH", "HB.C.HHH", "H....H.H", "HHHHH.MH", "HHHHHHHH"}
+                                             << false;
+    QTest::newRow("no crate at all") << QStringList{"HHHHHH", "H.C..H", "H...MH", "HHHHHH"} << false;
+    // The second crate leans on the first, stuck in the corner: neither moves.
+    QTest::newRow("two crates stuck together") << QStringList{"HHHHHH", "HBB.CH", "H...MH", "HHHHHH"} << false;
+    QTest::newRow("one crate free of the corner") << QStringList{"HHHHHHH", "HB.B.CH", "H....MH", "HHHHHHH"} << true;
+    QTest::newRow("a row that walls off the cat") << QStringList{"HHHHHHH", "H.C.B.H", "HHHHBHH", "H.M.B.H",
+                                                                 "HHHHHHH"}
+                                                  << true;
+    QTest::newRow("cat walled off from every crate") << QStringList{"HHHHHHH", "H.C.H.H", "HHHHHBH", "H.M...H",
+                                                                    "HHHHHHH"}
+                                                     << false;
+    QTest::newRow("a field of crates") << QStringList{"HHHHHHH", "HB.B.BH", "H..C..H", "HB.B.BH", "H..M..H", "HHHHHHH"}
+                                       << true;
+}
+
+// The check may say a level is lost only when it is: each row here is worked
+// out by hand, both ways.
+void TestBot::knows_when_no_cat_can_be_caught()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(bool, clearable);
+    std::string text;
+    for (const QString& row : rows)
+        text += row.toStdString() + "\n";
+    QuietBoard b;
+    QVERIFY(b.load_bytes(text, "test.lvx").ok());
+    QCOMPARE(wd::can_still_clear(b), clearable);
 }
 
 QTEST_GUILESS_MAIN(TestBot)

@@ -37,10 +37,7 @@ int push_chain(Model m, int dx, int dy, int limit)
 Model with_mouse_at(const Model& m, int x, int y)
 {
     Model t = m;
-    t.set(t.mouse_x, t.mouse_y, '.');
-    t.mouse_x = x;
-    t.mouse_y = y;
-    t.set(x, y, 'M');
+    t.place_mouse(x, y);
     return t;
 }
 
@@ -55,66 +52,42 @@ bool fences_a_cat(const Model& m, int x, int y)
 
 }  // namespace
 
+Model::Model()
+{
+    harmless(*this);
+}
+
+void harmless(Board& board)
+{
+    board.random = [] { return 0; };
+    board.trace = [](const std::string&) {};
+    board.locate = [](const std::string&) { return std::string(); };  // no such file: nothing is read
+}
+
 Model Model::of(const Board& board)
 {
     Model m;
+    static_cast<Board&>(m) = board;
+    harmless(m);
+    m.events = {};
     m.width = std::min(board.board_width, max_cells);
     m.height = std::min(board.board_height, grid_rows);
-    for (int y = 0; y < m.height; ++y)
-        for (int x = 0; x < m.width; ++x)
-            m.cells[y * max_cells + x] = board.board[y][x];
-    m.mouse_x = board.mouse_x;
-    m.mouse_y = board.mouse_y;
-    m.cat_count = board.cat_count;
-    for (int i = 0; i < board.cat_count; ++i) {
-        m.cat_x[i] = board.cat_x[i];
-        m.cat_y[i] = board.cat_y[i];
-    }
     return m;
+}
+
+void Model::place_mouse(int x, int y)
+{
+    set(mouse_x, mouse_y, '.');
+    mouse_x = x;
+    mouse_y = y;
+    set(x, y, 'M');
 }
 
 int Model::move(int dx, int dy)
 {
-    int blocks = 0;
-    while (at(mouse_x + (blocks + 1) * dx, mouse_y + (blocks + 1) * dy) == 'B')
-        ++blocks;
-    const int ex = mouse_x + (blocks + 1) * dx;
-    const int ey = mouse_y + (blocks + 1) * dy;
-    if (at(ex, ey) == 'H')
-        return 0;
-    if (blocks > 0)
-        set(ex, ey, 'B');
-    set(mouse_x, mouse_y, '.');
-    mouse_x += dx;
-    mouse_y += dy;
-    set(mouse_x, mouse_y, 'M');
-
-    int caught = 0;
-    for (int i = 0; i < cat_count; ++i) {
-        if (at(cat_x[i], cat_y[i]) != 'B')
-            continue;
-        bool escaped = false;
-        for (int j = 0; j < 8 && !escaped; ++j) {
-            const int nx = cat_x[i] + Board::dir_dx[j];
-            const int ny = cat_y[i] + Board::dir_dy[j];
-            if (at(nx, ny) == '.') {
-                cat_x[i] = nx;
-                cat_y[i] = ny;
-                set(nx, ny, 'C');
-                escaped = true;
-            }
-        }
-        if (escaped)
-            continue;
-        for (int k = i; k + 1 < cat_count; ++k) {
-            cat_x[k] = cat_x[k + 1];
-            cat_y[k] = cat_y[k + 1];
-        }
-        --cat_count;
-        --i;
-        ++caught;
-    }
-    return caught;
+    events = {};
+    move_mouse(dx, dy);
+    return events.cats_caught;
 }
 
 // Every place where a cat would be caught by pushes from one spot, found on

@@ -17,26 +17,28 @@ struct Step {
     bool none() const { return dx == 0 && dy == 0; }
 };
 
-// A copy of the board small enough to look ahead on: pushes, eaten cheese and
-// covered cats escaping or caught, exactly as the rules do them.
-struct Model {
+// Callbacks that make a board safe to play ahead on: no trace, no game over,
+// and clearing its last cat reads no file.
+void harmless(Board& board);
+
+// A copy of the board to look ahead on. Every move goes through the rules' own
+// step, so pushes, eaten cheese and covered cats escaping or caught are
+// exactly the game's; clearing the level loads nothing and ends nothing.
+struct Model : Board {
     int width = 0;
     int height = 0;
-    std::array<char, max_cells * grid_rows> cells{};
-    int mouse_x = 0;
-    int mouse_y = 0;
-    int cat_count = 0;
-    std::array<int, max_cats> cat_x{};
-    std::array<int, max_cats> cat_y{};
 
+    Model();
     static Model of(const Board& board);
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-    char at(int x, int y) const { return inside(x, y) ? cells[y * max_cells + x] : 'H'; }
+    char at(int x, int y) const { return inside(x, y) ? board[y][x] : 'H'; }
     void set(int x, int y, char c)
     {
         if (inside(x, y))
-            cells[y * max_cells + x] = c;
+            board[y][x] = c;
     }
+    // The mouse lifted to (x, y) without walking, for looking ahead.
+    void place_mouse(int x, int y);
     // One move of the mouse; returns the number of cats caught by it.
     int move(int dx, int dy);
 };

@@ -1,10 +1,13 @@
 // whiskerdash-bot: plays each level many times with the game's own rules, a
-// seeded random source for the cats and a steady player, and reports how often
-// the level was cleared.
+// seeded random source for the cats and one of the players, and reports how
+// often the level was cleared and how its cats were caught.
 
 #include "bot.h"
+#include "catches.h"
+#include "planner.h"
 #include "game/board.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +34,29 @@ struct Game {
     bool won = false;
     long moves = 0;
     long ticks = 0;
+    std::array<int, wd::bot::catch_kinds> catches{};
+};
+
+// The steady player waits on traps; the planners build them, deep or shallow.
+enum class Kind { steady, shallow, deep };
+
+class AnyPlayer {
+public:
+    AnyPlayer(Kind kind, int moves_per_tick)
+        : steady_(moves_per_tick)
+        , planner_(moves_per_tick, kind == Kind::deep ? wd::bot::deep_search : wd::bot::shallow_search)
+        , kind_(kind)
+    {
+    }
+    wd::bot::Step choose(const wd::Board& b, int turns_left)
+    {
+        return kind_ == Kind::steady ? steady_.choose(b, turns_left) : planner_.choose(b, turns_left);
+    }
+
+private:
+    wd::bot::Player steady_;
+    wd::bot::Planner planner_;
+    Kind kind_;
 };
 
 void show(const wd::Board& b, long tick)
@@ -40,8 +66,8 @@ void show(const wd::Board& b, long tick)
         std::fprintf(stderr, "%.*s\n", b.board_width, b.board[y]);
 }
 
-Game play(const std::string& bytes, const std::string& name, std::uint64_t seed, int moves_per_tick, long max_ticks,
-          bool watch)
+Game play(const std::string& bytes, const std::string& name, std::uint64_t seed, Kind kind, int moves_per_tick,
+          long max_ticks, bool watch)
 {
     wd::Board b;
     Random random(seed);
@@ -50,20 +76,22 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
     if (!b.load_bytes(bytes, name).ok())
         return {};
     b.level_number = 999999;  // clearing asks for a level that does not exist
-    wd::bot::Player player(moves_per_tick);
+    AnyPlayer player(kind, moves_per_tick);
+    wd::bot::CatchLog log;
+    log.start(b);
     Game game;
     for (game.ticks = 0; game.ticks < max_ticks; ++game.ticks) {
         for (int turn = 0; turn < moves_per_tick; ++turn) {
             const wd::bot::Step step = player.choose(b, moves_per_tick - turn);
             if (step.none())
                 continue;
-            const wd::Outcome outcome = b.move_mouse(step.dx, step.dy);
+            const wd::Events events = log.move(b, step.dx, step.dy);
             ++game.moves;
-            b.take_events();
-            if (outcome == wd::Outcome::caught)
+            if (events.mouse_caught)
                 return game;
-            if (outcome == wd::Outcome::level_cleared) {
+            if (events.cats_caught > 0 && b.cat_count == 0) {
                 game.won = true;
+                game.catches = log.counts;
                 return game;
             }
         }
@@ -82,9 +110,11 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: whiskerdash-bot [--runs N] [--first-seed S] [--moves-per-tick K] [--max-ticks T] [--watch]"
+                 "usage: whiskerdash-bot [--player steady|shallow|deep] [--runs N] [--first-seed S] [--moves-per-tick K] [--max-ticks T] [--watch]"
                  " LEVEL.lvx...\n"
-                 "Prints one line per level: file, games won, games, mean moves and mean ticks of the won games.\n");
+                 "Prints one line per level: file, games won, games, mean moves and mean ticks of the won games,\n"
+                 "and the cats caught in won games in enclosures of pushed crates, in bait pockets, and in boxes\n"
+                 "that were there from the start.\n");
     return 2;
 }
 
@@ -97,6 +127,7 @@ int main(int argc, char** argv)
     int moves_per_tick = 3;
     long max_ticks = 1500;
     bool watch = false;
+    Kind kind = Kind::steady;
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
         const std::string option = argv[i];
@@ -106,6 +137,18 @@ int main(int argc, char** argv)
         }
         if (i + 1 >= argc)
             return usage();
+        if (option == "--player") {
+            const std::string name = argv[++i];
+            if (name == "steady")
+                kind = Kind::steady;
+            else if (name == "shallow")
+                kind = Kind::shallow;
+            else if (name == "deep")
+                kind = Kind::deep;
+            else
+                return usage();
+            continue;
+        }
         const long value = std::strtol(argv[++i], nullptr, 10);
         if (option == "--runs" && value > 0)
             runs = static_cast<int>(value);
@@ -139,17 +182,20 @@ int main(int argc, char** argv)
         int won = 0;
         long moves = 0;
         long ticks = 0;
+        std::array<long, wd::bot::catch_kinds> catches{};
         for (int run = 0; run < runs; ++run) {
-            const Game game = play(file.bytes, argv[i], first_seed + static_cast<std::uint64_t>(run), moves_per_tick,
-                                   max_ticks, watch);
+            const Game game = play(file.bytes, argv[i], first_seed + static_cast<std::uint64_t>(run), kind,
+                                   moves_per_tick, max_ticks, watch);
             if (game.won) {
                 ++won;
                 moves += game.moves;
                 ticks += game.ticks;
+                for (int k = 0; k < wd::bot::catch_kinds; ++k)
+                    catches[static_cast<std::size_t>(k)] += game.catches[static_cast<std::size_t>(k)];
             }
         }
-        std::printf("%s %d %d %.1f %.1f\n", argv[i], won, runs, won ? double(moves) / won : 0.0,
-                    won ? double(ticks) / won : 0.0);
+        std::printf("%s %d %d %.1f %.1f %ld %ld %ld\n", argv[i], won, runs, won ? double(moves) / won : 0.0,
+                    won ? double(ticks) / won : 0.0, catches[0], catches[1], catches[2]);
         std::fflush(stdout);
     }
     return faulty > 0 ? 1 : 0;

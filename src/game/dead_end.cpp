@@ -1,0 +1,136 @@
+#include "dead_end.h"
+
+#include <vector>
+
+namespace wd {
+
+namespace {
+
+constexpr int steps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
+class Cells {
+public:
+    explicit Cells(const Board& b)
+        : board_(b), width_(b.board_width), height_(b.board_height), frozen_(static_cast<std::size_t>(width_ * height_), 0)
+    {
+        freeze();
+    }
+
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    int at(int x, int y) const { return y * width_ + x; }
+    // A wall, or a crate that no push can ever move again.
+    bool fixed(int x, int y) const
+    {
+        return !inside(x, y) || board_.cell(x, y) == 'H' || frozen_[static_cast<std::size_t>(at(x, y))];
+    }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    char cell(int x, int y) const { return board_.cell(x, y); }
+
+private:
+    // A crate walled in on one side of each axis never moves along that axis:
+    // the mouse cannot stand behind it, and a row pushed into it stops. Such
+    // crates wall in their neighbours in turn.
+    void freeze()
+    {
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (int y = 0; y < height_; ++y)
+                for (int x = 0; x < width_; ++x) {
+                    if (board_.cell(x, y) != 'B' || frozen_[static_cast<std::size_t>(at(x, y))])
+                        continue;
+                    if ((fixed(x - 1, y) || fixed(x + 1, y)) && (fixed(x, y - 1) || fixed(x, y + 1))) {
+                        frozen_[static_cast<std::size_t>(at(x, y))] = 1;
+                        changed = true;
+                    }
+                }
+        }
+    }
+
+    const Board& board_;
+    int width_;
+    int height_;
+    std::vector<char> frozen_;
+};
+
+}  // namespace
+
+bool can_still_clear(const Board& board)
+{
+    if (board.cat_count == 0)
+        return true;
+    const Cells cells(board);
+    if (!cells.inside(board.mouse_x, board.mouse_y))
+        return true;  // not a board this check understands: say nothing
+    const std::size_t size = static_cast<std::size_t>(cells.width() * cells.height());
+
+    // Everywhere the mouse might ever get to, pushing whatever is in its way.
+    std::vector<char> mouse(size, 0);
+    std::vector<int> queue{cells.at(board.mouse_x, board.mouse_y)};
+    mouse[static_cast<std::size_t>(queue[0])] = 1;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int x = queue[head] % cells.width();
+        const int y = queue[head] / cells.width();
+        for (const auto& s : steps) {
+            const int nx = x + s[0];
+            const int ny = y + s[1];
+            if (cells.fixed(nx, ny) || mouse[static_cast<std::size_t>(cells.at(nx, ny))])
+                continue;
+            mouse[static_cast<std::size_t>(cells.at(nx, ny))] = 1;
+            queue.push_back(cells.at(nx, ny));
+        }
+    }
+
+    // Every cell a crate might ever be pushed onto.
+    std::vector<char> crate(size, 0);
+    queue.clear();
+    for (int y = 0; y < cells.height(); ++y)
+        for (int x = 0; x < cells.width(); ++x)
+            if (cells.cell(x, y) == 'B' && !cells.fixed(x, y)) {
+                crate[static_cast<std::size_t>(cells.at(x, y))] = 1;
+                queue.push_back(cells.at(x, y));
+            }
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int x = queue[head] % cells.width();
+        const int y = queue[head] / cells.width();
+        for (const auto& s : steps) {
+            const int bx = x - s[0];
+            const int by = y - s[1];
+            const int nx = x + s[0];
+            const int ny = y + s[1];
+            if (cells.fixed(bx, by) || !mouse[static_cast<std::size_t>(cells.at(bx, by))] || cells.fixed(nx, ny)
+                || crate[static_cast<std::size_t>(cells.at(nx, ny))])
+                continue;
+            crate[static_cast<std::size_t>(cells.at(nx, ny))] = 1;
+            queue.push_back(cells.at(nx, ny));
+        }
+    }
+
+    // Each cat must be able to stand, some day, where a crate can arrive.
+    for (int i = 0; i < board.cat_count; ++i) {
+        if (!cells.inside(board.cat_x[i], board.cat_y[i]))
+            continue;
+        std::vector<char> seen(size, 0);
+        queue.assign(1, cells.at(board.cat_x[i], board.cat_y[i]));
+        seen[static_cast<std::size_t>(queue[0])] = 1;
+        bool reachable = false;
+        for (std::size_t head = 0; head < queue.size() && !reachable; ++head) {
+            reachable = crate[static_cast<std::size_t>(queue[head])];
+            const int x = queue[head] % cells.width();
+            const int y = queue[head] / cells.width();
+            for (int j = 0; j < 8; ++j) {
+                const int nx = x + Board::dir_dx[j];
+                const int ny = y + Board::dir_dy[j];
+                if (cells.fixed(nx, ny) || seen[static_cast<std::size_t>(cells.at(nx, ny))])
+                    continue;
+                seen[static_cast<std::size_t>(cells.at(nx, ny))] = 1;
+                queue.push_back(cells.at(nx, ny));
+            }
+        }
+        if (!reachable)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace wd
