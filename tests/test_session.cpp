@@ -1,6 +1,7 @@
 // The flow of play around the rules, without a window: what each key, tick,
 // box and moment leads to.
 
+#include "game/dead_end.h"
 #include "session/GameSession.h"
 
 #include <QDir>
@@ -100,6 +101,7 @@ private slots:
     void last_level_cleared_is_a_win_and_play_again_starts_over();
     void capture_waits_then_ends_the_game();
     void a_name_counts_only_at_its_game_over();
+    void a_level_made_unclearable_is_told_until_restarted();
     void every_shipped_level_has_a_card();
     void level_cards_read_the_pack_index_data();
     void level_cards_read_the_pack_index();
@@ -245,7 +247,26 @@ void TestSession::every_shipped_level_has_a_card()
     for (const QString& level : levels) {
         const wd::LevelInfo* info = index.find(level.toStdString());
         QVERIFY2(info && !info->name.empty() && !info->hint.empty(), qPrintable(level));
+        // And none starts out told it cannot be cleared.
+        wd::Board b;
+        b.trace = [](const std::string&) {};
+        QVERIFY(b.load_level(QFile::encodeName(QStringLiteral(WHISKERDASH_DATA_DIR "/") + level).toStdString()).ok());
+        QVERIFY2(wd::can_still_clear(b), qPrintable(level));
     }
+}
+
+void TestSession::a_level_made_unclearable_is_told_until_restarted()
+{
+    // The only crate, pushed into the corner, can never move again.
+    Game game({"HHHHHHH\nH..BM.H\nH.C...H\nHHHHHHH\n"});
+    QVERIFY(!game.session->stuck());
+    game.session->move(-1, 0);
+    QVERIFY(!game.session->stuck());  // along the wall it can still come down the side
+    game.session->move(-1, 0);
+    QCOMPARE(game.board().cell(1, 1), 'B');
+    QVERIFY(game.session->stuck());
+    game.session->restart_level();
+    QVERIFY(!game.session->stuck());
 }
 
 void TestSession::level_cards_read_the_pack_index_data()

@@ -35,7 +35,7 @@ def measure(bot, levels, runs, first_seed, speed):
         sys.exit(f"whiskerdash-bot failed ({out.returncode}): {out.stderr}")
     results = []
     for line in out.stdout.splitlines():
-        path, won, games, moves, ticks = line.split()
+        path, won, games, moves, ticks = line.split()[:5]  # the catch counts follow
         results.append((100.0 * int(won) / int(games), int(won), float(moves), float(ticks)))
     if len(results) != len(levels):
         sys.exit(f"whiskerdash-bot reported {len(results)} of {len(levels)} levels")

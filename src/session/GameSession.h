@@ -72,6 +72,8 @@ public:
     QString level_hint() const;
     QString level_label() const;  // "3", or the file's name when not a pack level
     bool pack_level() const { return numbered; }
+    // No cat of this level can be caught any more, whatever the player does.
+    bool stuck() const { return level_stuck; }
     // The last level was cleared: the game was won.
     bool won() const { return game_won; }
     int cheese_total() const { return level_cheese; }
@@ -148,6 +150,7 @@ private:
     Cell meeting_cell;
     bool paused_by_box = false;
     bool game_won = false;
+    bool level_stuck = false;
     std::optional<hsc::Slot> beaten_slot;  // the entry the ended game may take
 
     char hsc_text[hsc::text_capacity] = {};

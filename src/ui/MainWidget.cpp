@@ -298,6 +298,11 @@ wd::Overlay MainWidget::overlay_now() const
         break;
     case State::playing:
     case State::paused:
+        if (play.stuck()) {
+            now.card.title = QStringLiteral("No way left to catch every cat \u2014 F5 restarts the level");
+            now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
+            now.card.top = quietest_top(now.card);
+        }
         break;
     }
     return now;
