@@ -2,6 +2,7 @@
 
 #include "SceneRenderer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,20 +45,20 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
 {
     const QFontMetrics metrics(font);
     const QString level = QString::number(state.level + 1);
-    const QString cats = QString::number(state.cats);
     QStringList candidates;
     if (state.paused)
-        candidates = {QStringLiteral("Paused \u00b7 press P to play"), QStringLiteral("Paused \u00b7 P"),
-                      QStringLiteral("Paused")};
+        candidates = {QCoreApplication::translate("StatusStrip", "Paused · press P to play"), QCoreApplication::translate("StatusStrip", "Paused · P"),
+                      QCoreApplication::translate("StatusStrip", "Paused")};
     else if (state.won)
-        candidates = {QStringLiteral("All levels cleared"), QStringLiteral("Cleared")};
+        candidates = {QCoreApplication::translate("StatusStrip", "All levels cleared"), QCoreApplication::translate("StatusStrip", "Cleared")};
     else if (!state.file.isEmpty())
-        candidates = {QStringLiteral("%1 \u00b7 Cats left %2").arg(state.file, cats),
-                      QStringLiteral("%1 \u00b7 Cats %2").arg(state.file, cats), QStringLiteral("Cats %1").arg(cats)};
+        candidates = {QCoreApplication::translate("StatusStrip", "%1 · Cats left %n", "the level's file name", state.cats).arg(state.file),
+                      QCoreApplication::translate("StatusStrip", "%1 · Cats %n", "the level's file name", state.cats).arg(state.file),
+                      QCoreApplication::translate("StatusStrip", "Cats %n", nullptr, state.cats)};
     else
-        candidates = {QStringLiteral("Level %1 \u00b7 Cats left %2").arg(level, cats),
-                      QStringLiteral("Level %1 \u00b7 Cats %2").arg(level, cats),
-                      QStringLiteral("L%1 \u00b7 C%2").arg(level, cats)};
+        candidates = {QCoreApplication::translate("StatusStrip", "Level %1 · Cats left %n", nullptr, state.cats).arg(level),
+                      QCoreApplication::translate("StatusStrip", "Level %1 · Cats %n", nullptr, state.cats).arg(level),
+                      QCoreApplication::translate("StatusStrip", "L%1 · C%n", "shortest: level and cats", state.cats).arg(level)};
     for (const QString& text : candidates)
         if (metrics.horizontalAdvance(text) <= room)
             return text;

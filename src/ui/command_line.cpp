@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace wd {
 
@@ -9,23 +10,23 @@ CommandLine parse_command_line(const QStringList& arguments)
     QCommandLineParser parser;
     // Single-dash words stay whole: "-display" is not "-d -i -s ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Start with sound off for this run."));
+                                     QCoreApplication::translate("CommandLine", "Show the version and exit."));
+    const QCommandLineOption mute(QStringLiteral("mute"), QCoreApplication::translate("CommandLine", "Start with sound off for this run."));
     const QCommandLineOption no_wait(QStringLiteral("no-wait"),
-                                     QStringLiteral("Start every level at once, without waiting for a key (for scripts)."));
+                                     QCoreApplication::translate("CommandLine", "Start every level at once, without waiting for a key (for scripts)."));
     parser.addOptions({help, version, mute, no_wait});
-    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QStringLiteral("A level file to play first."),
+    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QCoreApplication::translate("CommandLine", "A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
     const bool parsed = parser.parse(arguments);
     // The parser names the program by its full path, or not at all before the
     // application object exists: the usage line says what the player types.
     QString usage = parser.helpText();
-    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: whiskerdash [options] [LEVEL.lvx]"));
+    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QCoreApplication::translate("CommandLine", "Usage: whiskerdash [options] [LEVEL.lvx]"));
 
     CommandLine line;
     if (parser.isSet(help)) {
@@ -43,7 +44,7 @@ CommandLine parse_command_line(const QStringList& arguments)
     if (!parsed)
         error = parser.errorText();
     else if (positional.size() > 1)
-        error = QStringLiteral("only one level file can be given, not %1").arg(positional.size());
+        error = QCoreApplication::translate("CommandLine", "only one level file can be given, not %1").arg(positional.size());
     if (!error.isEmpty()) {
         line.action = CommandLine::Action::usage_error;
         line.text = QStringLiteral("whiskerdash: %1\n%2").arg(error, usage);
