@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>CommandLine</name>
@@ -55,7 +56,7 @@
     <message>
         <source>You are the mouse. Catch every cat to clear a level.
 
-Arrow keys, W A S D or the keypad's 8 4 6 2 move the mouse.
+Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
 Walk into a row of crates to push it, unless a stone wall stops it.
 Cheese is worth 10 points. Cats cannot step on cheese or crates.
 Push a crate onto a cat: it escapes to a free cell next to it,
@@ -122,7 +123,7 @@ Strg+Q               beenden
     </message>
     <message>
         <source>%1 cleared</source>
-        <comment>a level's file name</comment>
+        <comment>a level&apos;s file name</comment>
         <translation>%1 geschafft</translation>
     </message>
     <message>
@@ -135,8 +136,11 @@ Strg+Q               beenden
     </message>
     <message numerus="yes">
         <source>Caught on %1 with %n points.</source>
-        <comment>%1 is "level 5" or a file name</comment>
-        <translation><numerusform>Erwischt auf %1 mit %n Punkt.</numerusform><numerusform>Erwischt auf %1 mit %n Punkten.</numerusform></translation>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
+            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>All levels cleared!</source>
@@ -144,7 +148,10 @@ Strg+Q               beenden
     </message>
     <message numerus="yes">
         <source>You cleared every level with %n points.</source>
-        <translation><numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform><numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform></translation>
+        <translation>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The next level could not be loaded.</source>
@@ -152,8 +159,11 @@ Strg+Q               beenden
     </message>
     <message numerus="yes">
         <source>Reached %1 with %n points.</source>
-        <comment>%1 is "level 5" or a file name</comment>
-        <translation><numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform><numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform></translation>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
+            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -216,30 +226,48 @@ Dein Name:</translation>
     </message>
     <message numerus="yes">
         <source>%1 · Cats left %n</source>
-        <comment>the level's file name</comment>
-        <translation><numerusform>%1 · Noch %n Katze</numerusform><numerusform>%1 · Noch %n Katzen</numerusform></translation>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Noch %n Katze</numerusform>
+            <numerusform>%1 · Noch %n Katzen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 · Cats %n</source>
-        <comment>the level's file name</comment>
-        <translation><numerusform>%1 · Katzen %n</numerusform><numerusform>%1 · Katzen %n</numerusform></translation>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Katzen %n</numerusform>
+            <numerusform>%1 · Katzen %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Cats %n</source>
-        <translation><numerusform>Katzen %n</numerusform><numerusform>Katzen %n</numerusform></translation>
+        <translation>
+            <numerusform>Katzen %n</numerusform>
+            <numerusform>Katzen %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats left %n</source>
-        <translation><numerusform>Level %1 · Noch %n Katze</numerusform><numerusform>Level %1 · Noch %n Katzen</numerusform></translation>
+        <translation>
+            <numerusform>Level %1 · Noch %n Katze</numerusform>
+            <numerusform>Level %1 · Noch %n Katzen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats %n</source>
-        <translation><numerusform>Level %1 · Katzen %n</numerusform><numerusform>Level %1 · Katzen %n</numerusform></translation>
+        <translation>
+            <numerusform>Level %1 · Katzen %n</numerusform>
+            <numerusform>Level %1 · Katzen %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>L%1 · C%n</source>
         <comment>shortest: level and cats</comment>
-        <translation><numerusform>L%1 · K%n</numerusform><numerusform>L%1 · K%n</numerusform></translation>
+        <translation>
+            <numerusform>L%1 · K%n</numerusform>
+            <numerusform>L%1 · K%n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

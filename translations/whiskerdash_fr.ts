@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>CommandLine</name>
@@ -24,7 +25,7 @@
     </message>
     <message>
         <source>A level file to play first.</source>
-        <translation>Un fichier de niveau à jouer d'abord.</translation>
+        <translation>Un fichier de niveau à jouer d&apos;abord.</translation>
     </message>
     <message>
         <source>Usage: whiskerdash [options] [LEVEL.lvx]</source>
@@ -55,7 +56,7 @@
     <message>
         <source>You are the mouse. Catch every cat to clear a level.
 
-Arrow keys, W A S D or the keypad's 8 4 6 2 move the mouse.
+Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
 Walk into a row of crates to push it, unless a stone wall stops it.
 Cheese is worth 10 points. Cats cannot step on cheese or crates.
 Push a crate onto a cat: it escapes to a free cell next to it,
@@ -78,11 +79,11 @@ Ctrl+Q               quit
 
 Les flèches, W A S D ou 8 4 6 2 du pavé numérique déplacent la souris.
 Avancez contre une rangée de caisses pour la pousser, sauf si un mur
-de pierre l'arrête. Le fromage vaut 10 points. Les chats ne peuvent
+de pierre l&apos;arrête. Le fromage vaut 10 points. Les chats ne peuvent
 marcher ni sur le fromage ni sur les caisses. Poussez une caisse sur
-un chat : il s'échappe vers une case libre voisine, ou il est attrapé
-s'il n'en a aucune. Si un chat vous rejoint, la partie est finie.
-Alors tendez des pièges : attendez qu'un chat soit entouré de caisses,
+un chat : il s&apos;échappe vers une case libre voisine, ou il est attrapé
+s&apos;il n&apos;en a aucune. Si un chat vous rejoint, la partie est finie.
+Alors tendez des pièges : attendez qu&apos;un chat soit entouré de caisses,
 de murs ou de fromage, puis poussez la dernière caisse sur lui. Les
 chats vous suivent : attirez-les dans un recoin avant de le fermer.
 Chaque niveau commence quand vous appuyez sur une flèche.
@@ -122,7 +123,7 @@ Ctrl+Q               quitter
     </message>
     <message>
         <source>%1 cleared</source>
-        <comment>a level's file name</comment>
+        <comment>a level&apos;s file name</comment>
         <translation>%1 réussi</translation>
     </message>
     <message>
@@ -135,8 +136,11 @@ Ctrl+Q               quitter
     </message>
     <message numerus="yes">
         <source>Caught on %1 with %n points.</source>
-        <comment>%1 is "level 5" or a file name</comment>
-        <translation><numerusform>Attrapée au %1 avec %n point.</numerusform><numerusform>Attrapée au %1 avec %n points.</numerusform></translation>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Attrapée au %1 avec %n point.</numerusform>
+            <numerusform>Attrapée au %1 avec %n points.</numerusform>
+        </translation>
     </message>
     <message>
         <source>All levels cleared!</source>
@@ -144,16 +148,22 @@ Ctrl+Q               quitter
     </message>
     <message numerus="yes">
         <source>You cleared every level with %n points.</source>
-        <translation><numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform><numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform></translation>
+        <translation>
+            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
+            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The next level could not be loaded.</source>
-        <translation>Le niveau suivant n'a pas pu être chargé.</translation>
+        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
     </message>
     <message numerus="yes">
         <source>Reached %1 with %n points.</source>
-        <comment>%1 is "level 5" or a file name</comment>
-        <translation><numerusform>Arrivée au %1 avec %n point.</numerusform><numerusform>Arrivée au %1 avec %n points.</numerusform></translation>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Arrivée au %1 avec %n point.</numerusform>
+            <numerusform>Arrivée au %1 avec %n points.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -216,30 +226,48 @@ Entrez votre nom :</translation>
     </message>
     <message numerus="yes">
         <source>%1 · Cats left %n</source>
-        <comment>the level's file name</comment>
-        <translation><numerusform>%1 · Chats restants %n</numerusform><numerusform>%1 · Chats restants %n</numerusform></translation>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Chats restants %n</numerusform>
+            <numerusform>%1 · Chats restants %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1 · Cats %n</source>
-        <comment>the level's file name</comment>
-        <translation><numerusform>%1 · Chats %n</numerusform><numerusform>%1 · Chats %n</numerusform></translation>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Chats %n</numerusform>
+            <numerusform>%1 · Chats %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Cats %n</source>
-        <translation><numerusform>Chats %n</numerusform><numerusform>Chats %n</numerusform></translation>
+        <translation>
+            <numerusform>Chats %n</numerusform>
+            <numerusform>Chats %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats left %n</source>
-        <translation><numerusform>Niveau %1 · Chats restants %n</numerusform><numerusform>Niveau %1 · Chats restants %n</numerusform></translation>
+        <translation>
+            <numerusform>Niveau %1 · Chats restants %n</numerusform>
+            <numerusform>Niveau %1 · Chats restants %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats %n</source>
-        <translation><numerusform>Niveau %1 · Chats %n</numerusform><numerusform>Niveau %1 · Chats %n</numerusform></translation>
+        <translation>
+            <numerusform>Niveau %1 · Chats %n</numerusform>
+            <numerusform>Niveau %1 · Chats %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>L%1 · C%n</source>
         <comment>shortest: level and cats</comment>
-        <translation><numerusform>N%1 · C%n</numerusform><numerusform>N%1 · C%n</numerusform></translation>
+        <translation>
+            <numerusform>N%1 · C%n</numerusform>
+            <numerusform>N%1 · C%n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
