@@ -175,7 +175,7 @@ Strg+Q               beenden
     <message>
         <source>Your score of %1 takes %2 place in the table.
 Enter your name:</source>
-        <translation>Mit %1 Punkten kommst du auf Platz %2 der Bestenliste.
+        <translation>Mit %1 Punkten kommst du auf den %2 Platz der Bestenliste.
 Dein Name:</translation>
     </message>
     <message>
