@@ -10,6 +10,7 @@
 #include "ui/translations.h"
 
 #include <QLabel>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -82,6 +83,9 @@ void read_strip_and_command_line()
     shown["--help usage"] = first_line(help);
     shown["--help Qt's heading"] = help.section(QLatin1Char('\n'), 3, 3);
     shown["system error"] = QString::fromLocal8Bit(std::strerror(ENOENT));
+    QLibrary missing(QStringLiteral("/nonexistent/module.so"));
+    missing.load();
+    shown["library error"] = missing.errorString().section(QLatin1Char(':'), 0, 0);
 }
 
 }  // namespace
@@ -133,6 +137,7 @@ void TestTranslations::texts_data()
     row("--help Qt's heading", "Options:", "Optionen:");
     // The score file's notices are English as a whole, their system error too.
     row("system error", "No such file or directory", "No such file or directory");
+    row("library error", "Cannot load library /nonexistent/module.so", "Cannot load library /nonexistent/module.so");
 }
 
 void TestTranslations::texts()
