@@ -53,7 +53,8 @@ QString help_text()
 
 void show_scores(QWidget* over, const QString& table, std::optional<int> own_entry)
 {
-    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash high scores"), table_markup(table, own_entry), Qt::RichText);
+    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash high scores"), table_markup(table, own_entry),
+            Qt::RichText);
 }
 
 void show_help(QWidget* over)

@@ -364,7 +364,8 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     switch (over.ending) {
     case Ending::caught:
         text.heading = tr("Caught!");
-        text.detail = tr("Caught on %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
+        text.detail =
+            tr("Caught on %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
         break;
     case Ending::all_cleared:
         text.heading = tr("All levels cleared!");

@@ -10,6 +10,11 @@
 namespace wd {
 
 namespace {
+// The strip's texts share one translation context.
+struct Strip {
+    Q_DECLARE_TR_FUNCTIONS(StatusStrip)
+};
+
 constexpr int score_x = 18;
 constexpr int baseline = 18;
 constexpr int margin = 4;
@@ -47,18 +52,17 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
     const QString level = QString::number(state.level + 1);
     QStringList candidates;
     if (state.paused)
-        candidates = {QCoreApplication::translate("StatusStrip", "Paused · press P to play"), QCoreApplication::translate("StatusStrip", "Paused · P"),
-                      QCoreApplication::translate("StatusStrip", "Paused")};
+        candidates = {Strip::tr("Paused · press P to play"), Strip::tr("Paused · P"), Strip::tr("Paused")};
     else if (state.won)
-        candidates = {QCoreApplication::translate("StatusStrip", "All levels cleared"), QCoreApplication::translate("StatusStrip", "Cleared")};
+        candidates = {Strip::tr("All levels cleared"), Strip::tr("Cleared")};
     else if (!state.file.isEmpty())
-        candidates = {QCoreApplication::translate("StatusStrip", "%1 · Cats left %n", "the level's file name", state.cats).arg(state.file),
-                      QCoreApplication::translate("StatusStrip", "%1 · Cats %n", "the level's file name", state.cats).arg(state.file),
-                      QCoreApplication::translate("StatusStrip", "Cats %n", nullptr, state.cats)};
+        candidates = {Strip::tr("%1 · Cats left %n", "the level's file name", state.cats).arg(state.file),
+                      Strip::tr("%1 · Cats %n", "the level's file name", state.cats).arg(state.file),
+                      Strip::tr("Cats %n", nullptr, state.cats)};
     else
-        candidates = {QCoreApplication::translate("StatusStrip", "Level %1 · Cats left %n", nullptr, state.cats).arg(level),
-                      QCoreApplication::translate("StatusStrip", "Level %1 · Cats %n", nullptr, state.cats).arg(level),
-                      QCoreApplication::translate("StatusStrip", "L%1 · C%n", "shortest: level and cats", state.cats).arg(level)};
+        candidates = {Strip::tr("Level %1 · Cats left %n", nullptr, state.cats).arg(level),
+                      Strip::tr("Level %1 · Cats %n", nullptr, state.cats).arg(level),
+                      Strip::tr("L%1 · C%n", "shortest: level and cats", state.cats).arg(level)};
     for (const QString& text : candidates)
         if (metrics.horizontalAdvance(text) <= room)
             return text;

@@ -5,28 +5,37 @@
 
 namespace wd {
 
+namespace {
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+}  // namespace
+
 CommandLine parse_command_line(const QStringList& arguments)
 {
     QCommandLineParser parser;
     // Single-dash words stay whole: "-display" is not "-d -i -s ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    parser.setApplicationDescription(CommandLineText::tr(
+        "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLineText::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QCoreApplication::translate("CommandLine", "Show the version and exit."));
-    const QCommandLineOption mute(QStringLiteral("mute"), QCoreApplication::translate("CommandLine", "Start with sound off for this run."));
+                                     CommandLineText::tr("Show the version and exit."));
+    const QCommandLineOption mute(QStringLiteral("mute"), CommandLineText::tr("Start with sound off for this run."));
     const QCommandLineOption no_wait(QStringLiteral("no-wait"),
-                                     QCoreApplication::translate("CommandLine", "Start every level at once, without waiting for a key (for scripts)."));
+                                     CommandLineText::tr(
+                                         "Start every level at once, without waiting for a key (for scripts)."));
     parser.addOptions({help, version, mute, no_wait});
-    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QCoreApplication::translate("CommandLine", "A level file to play first."),
+    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), CommandLineText::tr("A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
     const bool parsed = parser.parse(arguments);
     // The parser names the program by its full path, or not at all before the
     // application object exists: the usage line says what the player types.
     QString usage = parser.helpText();
-    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QCoreApplication::translate("CommandLine", "Usage: whiskerdash [options] [LEVEL.lvx]"));
+    usage.replace(0, usage.indexOf(QLatin1Char('\n')),
+                  CommandLineText::tr("Usage: whiskerdash [options] [LEVEL.lvx]"));
 
     CommandLine line;
     if (parser.isSet(help)) {
@@ -44,7 +53,7 @@ CommandLine parse_command_line(const QStringList& arguments)
     if (!parsed)
         error = parser.errorText();
     else if (positional.size() > 1)
-        error = QCoreApplication::translate("CommandLine", "only one level file can be given, not %1").arg(positional.size());
+        error = CommandLineText::tr("only one level file can be given, not %1").arg(positional.size());
     if (!error.isEmpty()) {
         line.action = CommandLine::Action::usage_error;
         line.text = QStringLiteral("whiskerdash: %1\n%2").arg(error, usage);

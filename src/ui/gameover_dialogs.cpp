@@ -147,7 +147,8 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
     dialog.setModal(true);
 
     // The caption alone is often cut short by the window manager.
-    auto* label = new QLabel(QCoreApplication::translate("NameDialog", "Your score of %1 takes %2 place in the table.\nEnter your name:")
+    auto* label = new QLabel(QCoreApplication::translate("NameDialog",
+                                                         "Your score of %1 takes %2 place in the table.\nEnter your name:")
                                  .arg(score)
                                  .arg(ordinal(place)),
                              &dialog);
@@ -211,7 +212,8 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
         label->setTextFormat(Qt::PlainText);
     use_fixed_pitch(box);
 
-    QPushButton* again = box.addButton(QCoreApplication::translate("GameOverBox", "Play Again"), QMessageBox::AcceptRole);
+    QPushButton* again =
+        box.addButton(QCoreApplication::translate("GameOverBox", "Play Again"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(QCoreApplication::translate("GameOverBox", "Quit"), QMessageBox::RejectRole);
     box.setDefaultButton(again);
     box.setEscapeButton(quit);
