@@ -297,6 +297,7 @@ void TestGameOver::odd_names_keep_the_table_in_format_data()
     QTest::newRow("empty") << "" << entry("", 2500);
     QTest::newRow("accents") << QString::fromUtf8("Zoë") << entry(QString::fromUtf8("Zoë"), 2500);
     QTest::newRow("accent cut whole") << QString::fromUtf8("Bartholomew Wé") << entry("Bartholomew W", 2500);
+    QTest::newRow("other letters") << QString::fromUtf8("Мышь Zoë") << entry(QString::fromUtf8("Мышь Zoë"), 2500);
 }
 
 void TestGameOver::odd_names_keep_the_table_in_format()
@@ -315,6 +316,12 @@ void TestGameOver::odd_names_keep_the_table_in_format()
     QCOMPARE(line(widget->table_text(), 2), entry);
     QCOMPARE(folder.read("hsc.dat").size(), table(100).size());
     QVERIFY(!wd::hsc::format_problem(widget->table_text()));
+    // The box lines names up by characters; the file's bytes stay as they are.
+    const QStringList shown = seen.box_text.split('\n');
+    QCOMPARE(shown.size(), 13);
+    for (int i = 2; i < 12; ++i)
+        QCOMPARE(shown[i].toUcs4().size(), 19);
+    QCOMPARE(QString(shown[2]).remove(QLatin1Char('.')), line(widget->table_text(), 2).remove(QLatin1Char('.')));
 }
 
 void TestGameOver::ticks_wait_while_the_dialogs_are_open()

@@ -79,7 +79,7 @@ QString GameSession::level_title() const
     const LevelInfo* info = index.find(Board::level_file_name(state_board.level_number));
     const QString name = info ? QString::fromStdString(info->name)
                               : QString::fromStdString(Board::level_file_name(state_board.level_number));
-    return QStringLiteral("Level %1 \u00b7 %2").arg(level_label(), name);
+    return tr("Level %1 · %2", "number and name").arg(level_label(), name);
 }
 
 QString GameSession::level_hint() const
@@ -248,7 +248,7 @@ void GameSession::end_game(Ending ending)
     GameOver over;
     over.ending = ending;
     over.score = state_board.score;
-    over.level = numbered ? QStringLiteral("level %1").arg(level_label()) : level_label();
+    over.level = numbered ? tr("level %1", "where a game ended").arg(level_label()) : level_label();
     over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });

@@ -2,6 +2,7 @@
 
 #include "gameover_dialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -26,7 +27,8 @@ void run_box(QWidget* over, const QString& title, const QString& text, Qt::TextF
 
 QString help_text()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "HelpBox",
         "You are the mouse. Catch every cat to clear a level.\n"
         "\n"
         "Arrow keys, W A S D or the keypad's 8 4 6 2 move the mouse.\n"
@@ -51,12 +53,13 @@ QString help_text()
 
 void show_scores(QWidget* over, const QString& table, std::optional<int> own_entry)
 {
-    run_box(over, QStringLiteral("Whiskerdash high scores"), table_markup(table, own_entry), Qt::RichText);
+    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash high scores"), table_markup(table, own_entry),
+            Qt::RichText);
 }
 
 void show_help(QWidget* over)
 {
-    run_box(over, QStringLiteral("Whiskerdash help"), help_text());
+    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash help"), help_text());
 }
 
 }  // namespace wd

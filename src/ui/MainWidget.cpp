@@ -51,7 +51,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
 {
     setObjectName(QString::fromLatin1(name));
     wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
-    setWindowTitle(QStringLiteral("Whiskerdash"));
+    setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
     load_sprites();
     play.set_wait_for_player(options.wait_for_player);
@@ -273,14 +273,14 @@ wd::Overlay MainWidget::overlay_now() const
         now.card.title = play.level_title();
         if (const QString hint = play.level_hint(); !hint.isEmpty())
             now.card.lines << hint;
-        now.card.lines << QStringLiteral("Press an arrow key to start");
+        now.card.lines << tr("Press an arrow key to start");
         now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
         now.card.top = quietest_top(now.card);
         break;
     case State::cleared:
-        now.card.title = play.pack_level() ? QStringLiteral("Level %1 cleared").arg(play.level_label())
-                                           : QStringLiteral("%1 cleared").arg(play.level_label());
-        now.card.lines << QStringLiteral("Cheese %1 of %2 \u00b7 Score %3")
+        now.card.title = play.pack_level() ? tr("Level %1 cleared").arg(play.level_label())
+                                           : tr("%1 cleared", "a level's file name").arg(play.level_label());
+        now.card.lines << tr("Cheese %1 of %2 · Score %3")
                               .arg(play.cheese_eaten())
                               .arg(play.cheese_total())
                               .arg(play.board().score);
@@ -299,7 +299,7 @@ wd::Overlay MainWidget::overlay_now() const
     case State::playing:
     case State::paused:
         if (play.stuck()) {
-            now.card.title = QStringLiteral("No way left to catch every cat \u2014 F5 restarts the level");
+            now.card.title = tr("No way left to catch every cat \u2014 F5 restarts the level");
             now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
             now.card.top = quietest_top(now.card);
         }
@@ -412,17 +412,18 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     wd::GameOverText text;
     switch (over.ending) {
     case Ending::caught:
-        text.heading = QStringLiteral("Caught!");
-        text.detail = QStringLiteral("Caught on %1 with %2 points.").arg(over.level).arg(over.score);
+        text.heading = tr("Caught!");
+        text.detail =
+            tr("Caught on %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
         break;
     case Ending::all_cleared:
-        text.heading = QStringLiteral("All levels cleared!");
-        text.detail = QStringLiteral("You cleared every level with %1 points.").arg(over.score);
+        text.heading = tr("All levels cleared!");
+        text.detail = tr("You cleared every level with %n points.", nullptr, over.score);
         text.icon = mouse_pixmap;
         break;
     case Ending::next_level_failed:
-        text.heading = QStringLiteral("The next level could not be loaded.");
-        text.detail = QStringLiteral("Reached %1 with %2 points.").arg(over.level).arg(over.score);
+        text.heading = tr("The next level could not be loaded.");
+        text.detail = tr("Reached %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
         break;
     }
     text.table = QString::fromUtf8(play.table_text());

@@ -2,6 +2,7 @@
 
 #include "SceneRenderer.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +10,11 @@
 namespace wd {
 
 namespace {
+// The strip's texts share one translation context.
+struct Strip {
+    Q_DECLARE_TR_FUNCTIONS(StatusStrip)
+};
+
 constexpr int score_x = 18;
 constexpr int baseline = 18;
 constexpr int margin = 4;
@@ -44,20 +50,19 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
 {
     const QFontMetrics metrics(font);
     const QString level = QString::number(state.level + 1);
-    const QString cats = QString::number(state.cats);
     QStringList candidates;
     if (state.paused)
-        candidates = {QStringLiteral("Paused \u00b7 press P to play"), QStringLiteral("Paused \u00b7 P"),
-                      QStringLiteral("Paused")};
+        candidates = {Strip::tr("Paused · press P to play"), Strip::tr("Paused · P"), Strip::tr("Paused")};
     else if (state.won)
-        candidates = {QStringLiteral("All levels cleared"), QStringLiteral("Cleared")};
+        candidates = {Strip::tr("All levels cleared"), Strip::tr("Cleared")};
     else if (!state.file.isEmpty())
-        candidates = {QStringLiteral("%1 \u00b7 Cats left %2").arg(state.file, cats),
-                      QStringLiteral("%1 \u00b7 Cats %2").arg(state.file, cats), QStringLiteral("Cats %1").arg(cats)};
+        candidates = {Strip::tr("%1 · Cats left %n", "the level's file name", state.cats).arg(state.file),
+                      Strip::tr("%1 · Cats %n", "the level's file name", state.cats).arg(state.file),
+                      Strip::tr("Cats %n", nullptr, state.cats)};
     else
-        candidates = {QStringLiteral("Level %1 \u00b7 Cats left %2").arg(level, cats),
-                      QStringLiteral("Level %1 \u00b7 Cats %2").arg(level, cats),
-                      QStringLiteral("L%1 \u00b7 C%2").arg(level, cats)};
+        candidates = {Strip::tr("Level %1 · Cats left %n", nullptr, state.cats).arg(level),
+                      Strip::tr("Level %1 · Cats %n", nullptr, state.cats).arg(level),
+                      Strip::tr("L%1 · C%n", "shortest: level and cats", state.cats).arg(level)};
     for (const QString& text : candidates)
         if (metrics.horizontalAdvance(text) <= room)
             return text;

@@ -1,38 +1,48 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace wd {
+
+namespace {
+struct CommandLineText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+}  // namespace
 
 CommandLine parse_command_line(const QStringList& arguments)
 {
     QCommandLineParser parser;
     // Single-dash words stay whole: "-display" is not "-d -i -s ...".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLineText::tr(
         "Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  CommandLineText::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption mute(QStringLiteral("mute"), QStringLiteral("Start with sound off for this run."));
+                                     CommandLineText::tr("Show the version and exit."));
+    const QCommandLineOption mute(QStringLiteral("mute"), CommandLineText::tr("Start with sound off for this run."));
     const QCommandLineOption no_wait(QStringLiteral("no-wait"),
-                                     QStringLiteral("Start every level at once, without waiting for a key (for scripts)."));
+                                     CommandLineText::tr(
+                                         "Start every level at once, without waiting for a key (for scripts)."));
     const QCommandLineOption play_here(
         QStringLiteral("play-here"),
-        QStringLiteral("Play in the current folder: its levels, sprites and hsc.dat first (the default when it "
-                       "holds level000.lvx). Otherwise the scores are kept in the player's data folder."));
+        CommandLineText::tr("Play in the current folder: its levels, sprites and hsc.dat first (the default when it "
+                            "holds level000.lvx). Otherwise the scores are kept in the player's data folder."));
     const QCommandLineOption from_desktop(
         QStringLiteral("from-desktop"),
-        QStringLiteral("Also show a level that cannot be played in a message box (the desktop entry passes this)."));
+        CommandLineText::tr("Also show a level that cannot be played in a message box (the desktop entry passes this)."));
     parser.addOptions({help, version, mute, no_wait, play_here, from_desktop});
-    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), QStringLiteral("A level file to play first."),
+    parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), CommandLineText::tr("A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
     const bool parsed = parser.parse(arguments);
     // The parser names the program by its full path, or not at all before the
     // application object exists: the usage line says what the player types.
     QString usage = parser.helpText();
-    usage.replace(0, usage.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: whiskerdash [options] [LEVEL.lvx]"));
+    usage.replace(0, usage.indexOf(QLatin1Char('\n')),
+                  CommandLineText::tr("Usage: whiskerdash [options] [LEVEL.lvx]"));
 
     CommandLine line;
     if (parser.isSet(help)) {
@@ -54,10 +64,11 @@ CommandLine parse_command_line(const QStringList& arguments)
     if (!parsed)
         error = parser.errorText();
     else if (positional.size() > 1)
-        error = QStringLiteral("only one level file can be given, not %1").arg(positional.size());
+        error = CommandLineText::tr("only one level file can be given, not %1").arg(positional.size());
     if (!error.isEmpty()) {
         line.action = CommandLine::Action::usage_error;
-        line.text = QStringLiteral("whiskerdash: %1\nTry 'whiskerdash --help' for more information.\n").arg(error);
+        line.text = QStringLiteral("whiskerdash: %1\n%2\n")
+                        .arg(error, CommandLineText::tr("Try 'whiskerdash --help' for more information."));
         return line;
     }
     line.mute = parser.isSet(mute);

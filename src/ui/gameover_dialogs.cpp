@@ -2,6 +2,7 @@
 
 #include "scores/pending_save.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFontDatabase>
@@ -67,8 +68,24 @@ QString ordinal(int place)
 {
     const int last = place % 10;
     const bool teen = place % 100 >= 11 && place % 100 <= 13;
-    const char* suffix = teen ? "th" : last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
-    return QString::number(place) + QLatin1String(suffix);
+    // Each language has its own endings; a table has only ten places.
+    const char* form = teen        ? QT_TRANSLATE_NOOP("Ordinal", "%1th")
+        : last == 1                ? QT_TRANSLATE_NOOP("Ordinal", "%1st")
+        : last == 2                ? QT_TRANSLATE_NOOP("Ordinal", "%1nd")
+        : last == 3                ? QT_TRANSLATE_NOOP("Ordinal", "%1rd")
+                                   : QT_TRANSLATE_NOOP("Ordinal", "%1th");
+    return QCoreApplication::translate("Ordinal", form).arg(place);
+}
+
+QString padded_by_characters(const QString& entry)
+{
+    // The file pads names by bytes: a letter of several bytes took that many
+    // dots away, which the box gives back so every line is as wide.
+    const qsizetype missing = entry.toUtf8().size() - entry.toUcs4().size();
+    const qsizetype dots = entry.indexOf(QLatin1Char('.'));
+    if (missing <= 0 || dots < 0)
+        return entry;
+    return QString(entry).insert(dots, QString(missing, QLatin1Char('.')));
 }
 
 QString table_markup(const QString& table, std::optional<int> own)
@@ -76,9 +93,10 @@ QString table_markup(const QString& table, std::optional<int> own)
     const QStringList lines = table.split(QLatin1Char('\n'));
     QString html = QStringLiteral("<pre>");
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].toHtmlEscaped();
         const int entry = i - 2;
-        if (entry < 0 || entry >= 10) {
+        const bool is_entry = entry >= 0 && entry < 10;
+        const QString line = (is_entry ? padded_by_characters(lines[i]) : lines[i]).toHtmlEscaped();
+        if (!is_entry) {
             html += line;
         } else {
             const QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
@@ -127,11 +145,12 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("diag_name"));
-    dialog.setWindowTitle(QStringLiteral("Enter your name:"));
+    dialog.setWindowTitle(QCoreApplication::translate("NameDialog", "Enter your name:"));
     dialog.setModal(true);
 
     // The caption alone is often cut short by the window manager.
-    auto* label = new QLabel(QStringLiteral("Your score of %1 takes %2 place in the table.\nEnter your name:")
+    auto* label = new QLabel(QCoreApplication::translate("NameDialog",
+                                                         "Your score of %1 takes %2 place in the table.\nEnter your name:")
                                  .arg(score)
                                  .arg(ordinal(place)),
                              &dialog);
@@ -144,7 +163,7 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
     edit->selectAll();  // typing replaces the remembered name, Return keeps it
     edit->setMinimumWidth(180);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto* ok = new QPushButton(QCoreApplication::translate("NameDialog", "OK"), &dialog);
     ok->setObjectName(QStringLiteral("ok_name"));
     ok->setAutoDefault(false);  // Return belongs to the line edit
 
@@ -177,7 +196,7 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
 {
     // A child of the game window, so it opens centred over it.
     QMessageBox box(parent);
-    box.setWindowTitle(QStringLiteral("Whiskerdash"));
+    box.setWindowTitle(QCoreApplication::translate("GameOverBox", "Whiskerdash"));
     if (text.icon.isNull())
         box.setIcon(QMessageBox::NoIcon);
     else
@@ -207,8 +226,9 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
         label->setTextFormat(Qt::PlainText);
     use_fixed_pitch(box);
 
-    QPushButton* again = box.addButton(QStringLiteral("Play Again"), QMessageBox::AcceptRole);
-    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+    QPushButton* again =
+        box.addButton(QCoreApplication::translate("GameOverBox", "Play Again"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(QCoreApplication::translate("GameOverBox", "Quit"), QMessageBox::RejectRole);
     box.setDefaultButton(again);
     box.setEscapeButton(quit);
 

@@ -50,7 +50,8 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
                        const LateSave& late = {});
 
 // The table as a box shows it: its two header lines, then each entry with its
-// place, 1 to 10, and `own` highlighted. The entries' own text is unchanged.
+// place, 1 to 10, and `own` highlighted. The entries' own text is unchanged but for
+// the dots padding a name by characters rather than bytes.
 QString table_markup(const QString& table, std::optional<int> own);
 
 // Moves a dialog about to open over `parent` so that it leaves `keep_clear`
@@ -62,7 +63,11 @@ void place_clear_of(QWidget& dialog, QWidget* parent, const QRect& keep_clear);
 // dots line up.
 void use_fixed_pitch(QMessageBox& box);
 
-// "1st", "2nd", "3rd", "4th", ...
+// "1st", "2nd", "3rd", "4th", ... in the player's language.
 QString ordinal(int place);
+
+// A table entry with as many dots more as its name has bytes more than
+// characters, so it lines up in the box with names of plain letters.
+QString padded_by_characters(const QString& entry);
 
 }  // namespace wd

@@ -4,6 +4,7 @@
 #include "first_frame.h"
 #include "quit_signals.h"
 #include "notices.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,13 +48,17 @@ int main(int argc, char** argv)
     // --help and --version before anything needs a display.
     const wd::CommandLine early = wd::parse_command_line(arguments_of(argc, argv));
     if (early.action == wd::CommandLine::Action::help || early.action == wd::CommandLine::Action::version) {
-        std::fputs(qPrintable(early.text), stdout);
+        const QCoreApplication no_display(argc, argv);
+        wd::install_translations();
+        std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).text), stdout);
         return 0;
     }
     // An unknown option is told at once, display or none, unless it may be
     // one of the toolkit's, which only the application object can take.
     if (early.action == wd::CommandLine::Action::usage_error && !wd::has_toolkit_option(arguments_of(argc, argv))) {
-        std::fputs(qPrintable(early.text), stderr);
+        const QCoreApplication no_display(argc, argv);
+        wd::install_translations();
+        std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).text), stderr);
         return 2;
     }
 
@@ -62,6 +67,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(app_id);
+    wd::install_translations();
 
     // Again without the options the toolkit took for itself.
     const wd::CommandLine line = wd::parse_command_line(QCoreApplication::arguments());

@@ -1,0 +1,160 @@
+// Run once under LANG=C and once under LANG=de_DE.UTF-8: what the player reads
+// is today's English under the one and German under the other, Qt's own
+// buttons included, while a system error's text stays English under both.
+#include "widget_testing.h"
+
+#include "ui/InfoBoxes.h"
+#include "ui/StatusStrip.h"
+#include "ui/command_line.h"
+#include "ui/gameover_dialogs.h"
+#include "ui/translations.h"
+
+#include <QLabel>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+
+using wd::testing::PlayFolder;
+using wd::testing::when_shown;
+
+namespace {
+
+std::map<QString, QString> shown;  // what each text read, by name
+
+QString button_texts(QMessageBox* box)
+{
+    QStringList texts;
+    for (QAbstractButton* button : box->buttons())
+        texts << button->text();
+    return texts.join(QLatin1Char('|'));
+}
+
+QString first_line(const QString& text) { return text.section(QLatin1Char('\n'), 0, 0); }
+
+void read_help()
+{
+    when_shown<QMessageBox>([](QMessageBox* box) {
+        shown["help title"] = box->windowTitle();
+        shown["help first line"] = first_line(box->text());
+        shown["help buttons"] = button_texts(box);
+        box->reject();
+    });
+    wd::show_help(nullptr);
+}
+
+// A game caught at once with a score that takes the first place.
+void read_game_over()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHHHH", "H.MC..H", "H.....H", "HHHHHHH"});
+    auto widget = wd::testing::start_widget();
+    shown["window title"] = widget->windowTitle();
+    when_shown<QDialog>([](QDialog* dialog) {
+        shown["name title"] = dialog->windowTitle();
+        shown["name prompt"] = dialog->findChild<QLabel*>()->text();
+        when_shown<QMessageBox>([](QMessageBox* box) {
+            shown["box heading"] = box->text().section(QStringLiteral("<big>"), 1).section(QStringLiteral("</big>"), 0, 0);
+            shown["box detail"] = box->informativeText();
+            shown["box buttons"] = button_texts(box);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        dialog->accept();
+    });
+    widget->game().score = 2500;
+    QTest::keyClick(widget.get(), Qt::Key_Right);
+    wd::testing::settle(*widget);
+}
+
+void read_strip_and_command_line()
+{
+    const QFont font;
+    wd::StripState state;
+    state.cats = 2;
+    shown["strip, two cats"] = wd::strip_status_text(state, font, 10000);
+    state.cats = 1;
+    shown["strip, one cat"] = wd::strip_status_text(state, font, 10000);
+    state.paused = true;
+    shown["strip, paused"] = wd::strip_status_text(state, font, 10000);
+    const QString help = wd::parse_command_line({QStringLiteral("whiskerdash"), QStringLiteral("--help")}).text;
+    shown["--help usage"] = first_line(help);
+    shown["--help Qt's heading"] = help.section(QLatin1Char('\n'), 3, 3);
+    shown["system error"] = QString::fromLocal8Bit(std::strerror(ENOENT));
+    QLibrary missing(QStringLiteral("/nonexistent/module.so"));
+    missing.load();
+    shown["library error"] = missing.errorString().section(QLatin1Char(':'), 0, 0);
+}
+
+}  // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup() { wd::testing::stop_waiting(); }
+    void texts_data();
+    void texts();
+
+private:
+    bool german = false;
+};
+
+void TestTranslations::initTestCase()
+{
+    const QLocale::Language language = QLocale::system().language();
+    QVERIFY2(language == QLocale::German || language == QLocale::C, "run under LANG=C or LANG=de_DE.UTF-8");
+    german = language == QLocale::German;
+    read_help();
+    read_game_over();
+    read_strip_and_command_line();
+}
+
+void TestTranslations::texts_data()
+{
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    const auto row = [](const char* what, const QString& english, const QString& german) {
+        QTest::newRow(what) << english << german;
+    };
+    row("help title", "Whiskerdash help", "Whiskerdash – Hilfe");
+    row("help first line", "You are the mouse. Catch every cat to clear a level.",
+        "Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen.");
+    row("help buttons", "Close", "Schließen");
+    row("window title", "Whiskerdash", "Whiskerdash");
+    row("name title", "Enter your name:", "Dein Name:");
+    row("name prompt", "Your score of 2500 takes 1st place in the table.\nEnter your name:",
+        "Mit 2500 Punkten kommst du auf den 1. Platz der Bestenliste.\nDein Name:");
+    row("box heading", "Caught!", "Erwischt!");
+    row("box detail", "Caught on level 1 with 2500 points.", "Erwischt auf Level 1 mit 2500 Punkten.");
+    row("box buttons", "Play Again|Quit", "Noch einmal|Beenden");
+    row("strip, two cats", "Level 1 · Cats left 2", "Level 1 · Noch 2 Katzen");
+    row("strip, one cat", "Level 1 · Cats left 1", "Level 1 · Noch 1 Katze");
+    row("strip, paused", "Paused · press P to play", "Pause · P drücken zum Weiterspielen");
+    row("--help usage", "Usage: whiskerdash [options] [LEVEL.lvx]", "Aufruf: whiskerdash [Optionen] [LEVEL.lvx]");
+    row("--help Qt's heading", "Options:", "Optionen:");
+    // The score file's notices are English as a whole, their system error too.
+    row("system error", "No such file or directory", "No such file or directory");
+    row("library error", "Cannot load library /nonexistent/module.so", "Cannot load library /nonexistent/module.so");
+}
+
+void TestTranslations::texts()
+{
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    const auto seen = shown.find(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY2(seen != shown.end(), "never shown");
+    QCOMPARE(seen->second, this->german ? german : english);
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    wd::install_translations();
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_translations.moc"

@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
+        <translation>Whiskerdash: Steuere die Maus mit den Pfeiltasten, schiebe Kisten auf die Katzen und friss den Käse.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Start with sound off for this run.</source>
+        <translation>Diesmal ohne Ton starten.</translation>
+    </message>
+    <message>
+        <source>Start every level at once, without waiting for a key (for scripts).</source>
+        <translation>Jedes Level sofort starten, ohne auf eine Taste zu warten (für Skripte).</translation>
+    </message>
+    <message>
+        <source>A level file to play first.</source>
+        <translation>Eine Level-Datei, die zuerst gespielt wird.</translation>
+    </message>
+    <message>
+        <source>Usage: whiskerdash [options] [LEVEL.lvx]</source>
+        <translation>Aufruf: whiskerdash [Optionen] [LEVEL.lvx]</translation>
+    </message>
+    <message>
+        <source>only one level file can be given, not %1</source>
+        <translation>nur eine Level-Datei ist möglich, nicht %1</translation>
+    </message>
+    <message>
+        <source>Play in the current folder: its levels, sprites and hsc.dat first (the default when it holds level000.lvx). Otherwise the scores are kept in the player&apos;s data folder.</source>
+        <translation>Im aktuellen Ordner spielen: zuerst seine Level, Sprites und hsc.dat (so ist es, wenn er level000.lvx enthält). Sonst werden die Punkte im Datenordner des Spielers aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Also show a level that cannot be played in a message box (the desktop entry passes this).</source>
+        <translation>Ein Level, das sich nicht spielen lässt, zusätzlich in einem Meldungsfenster zeigen (der Starter der Arbeitsumgebung übergibt dies).</translation>
+    </message>
+    <message>
+        <source>Try &apos;whiskerdash --help&apos; for more information.</source>
+        <translation>»whiskerdash --help« zeigt mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverBox</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBox</name>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level.
+
+Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
+Walk into a row of crates to push it, unless a stone wall stops it.
+Cheese is worth 10 points. Cats cannot step on cheese or crates.
+Push a crate onto a cat: it escapes to a free cell next to it,
+or is caught when it has none. If a cat reaches you, the game is over.
+So trap cats: wait until one stands where crates, walls or cheese
+surround it, then push the last crate onto it. Cats follow you,
+which lets you lure them into a pocket before you close it.
+Each level starts when you press an arrow key.
+
+P, Pause or Escape   pause and resume
+F2 or Ctrl+N         new game
+F5                   restart this level
+Ctrl+H               high scores
+M                    sound on or off
+F11                  full screen
+Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
+Ctrl+Q               quit
+</source>
+        <translation>Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen.
+
+Pfeiltasten, W A S D oder 8 4 6 2 am Ziffernblock bewegen die Maus.
+Lauf gegen eine Reihe Kisten, um sie zu schieben – außer eine
+Steinmauer hält sie auf. Käse bringt 10 Punkte. Katzen können weder
+auf Käse noch auf Kisten treten. Schiebst du eine Kiste auf eine Katze,
+flieht sie auf ein freies Feld daneben – oder sie ist gefangen, wenn
+es keines gibt. Erwischt dich eine Katze, ist das Spiel vorbei.
+Also stell den Katzen Fallen: Warte, bis eine von Kisten, Mauern oder
+Käse umgeben ist, dann schieb die letzte Kiste auf sie. Katzen laufen
+dir nach – so lockst du sie in eine Nische, bevor du sie schließt.
+Jedes Level beginnt, sobald du eine Pfeiltaste drückst.
+
+P, Pause oder Esc    Pause und weiter
+F2 oder Strg+N       neues Spiel
+F5                   dieses Level neu beginnen
+Strg+H               Bestenliste
+M                    Ton an oder aus
+F11                  Vollbild
+Strg++ Strg+- Strg+0 vergrößern, verkleinern, zurück auf 1x
+Strg+Q               beenden
+</translation>
+    </message>
+    <message>
+        <source>Whiskerdash high scores</source>
+        <translation>Whiskerdash – Bestenliste</translation>
+    </message>
+    <message>
+        <source>Whiskerdash help</source>
+        <translation>Whiskerdash – Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Drück eine Pfeiltaste, um loszulegen</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Level %1 geschafft</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 geschafft</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Käse %1 von %2 · Punkte %3</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Erwischt!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
+            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Alle Level geschafft!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Das nächste Level ließ sich nicht laden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
+            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Keine Katze lässt sich mehr fangen – F5 startet das Level neu</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Your score of %1 takes %2 place in the table.
+Enter your name:</source>
+        <translation>Mit %1 Punkten kommst du auf den %2 Platz der Bestenliste.
+Dein Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusStrip</name>
+    <message>
+        <source>Paused · press P to play</source>
+        <translation>Pause · P drücken zum Weiterspielen</translation>
+    </message>
+    <message>
+        <source>Paused · P</source>
+        <translation>Pause · P</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>All levels cleared</source>
+        <translation>Alle Level geschafft</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats left %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Noch %n Katze</numerusform>
+            <numerusform>%1 · Noch %n Katzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Katzen %n</numerusform>
+            <numerusform>%1 · Katzen %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cats %n</source>
+        <translation>
+            <numerusform>Katzen %n</numerusform>
+            <numerusform>Katzen %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Level %1 · Noch %n Katze</numerusform>
+            <numerusform>Level %1 · Noch %n Katzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats %n</source>
+        <translation>
+            <numerusform>Level %1 · Katzen %n</numerusform>
+            <numerusform>Level %1 · Katzen %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>L%1 · K%n</numerusform>
+            <numerusform>L%1 · K%n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>wd::GameSession</name>
+    <message>
+        <source>Level %1 · %2</source>
+        <comment>number and name</comment>
+        <translation>Level %1 · %2</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <comment>where a game ended</comment>
+        <translation>Level %1</translation>
+    </message>
+</context>
+<context>
+    <name>whiskerdash</name>
+    <message>
+        <source>Whiskerdash: cannot start</source>
+        <translation>Whiskerdash: Start nicht möglich</translation>
+    </message>
+</context>
+</TS>

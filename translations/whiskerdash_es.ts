@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
+        <translation>Whiskerdash: guía al ratón con las flechas, empuja cajas sobre los gatos y cómete el queso.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Start with sound off for this run.</source>
+        <translation>Empezar sin sonido esta vez.</translation>
+    </message>
+    <message>
+        <source>Start every level at once, without waiting for a key (for scripts).</source>
+        <translation>Empezar cada nivel enseguida, sin esperar una tecla (para scripts).</translation>
+    </message>
+    <message>
+        <source>A level file to play first.</source>
+        <translation>Un archivo de nivel para jugar primero.</translation>
+    </message>
+    <message>
+        <source>Usage: whiskerdash [options] [LEVEL.lvx]</source>
+        <translation>Uso: whiskerdash [opciones] [LEVEL.lvx]</translation>
+    </message>
+    <message>
+        <source>only one level file can be given, not %1</source>
+        <translation>solo se admite un archivo de nivel, no %1</translation>
+    </message>
+    <message>
+        <source>Play in the current folder: its levels, sprites and hsc.dat first (the default when it holds level000.lvx). Otherwise the scores are kept in the player&apos;s data folder.</source>
+        <translation>Jugar en la carpeta actual: primero sus niveles, sprites y hsc.dat (así es por defecto si contiene level000.lvx). Si no, las puntuaciones se guardan en la carpeta de datos del jugador.</translation>
+    </message>
+    <message>
+        <source>Also show a level that cannot be played in a message box (the desktop entry passes this).</source>
+        <translation>Mostrar también en un cuadro de mensaje un nivel que no se puede jugar (el lanzador del escritorio pasa esta opción).</translation>
+    </message>
+    <message>
+        <source>Try &apos;whiskerdash --help&apos; for more information.</source>
+        <translation>Pruebe «whiskerdash --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverBox</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBox</name>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level.
+
+Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
+Walk into a row of crates to push it, unless a stone wall stops it.
+Cheese is worth 10 points. Cats cannot step on cheese or crates.
+Push a crate onto a cat: it escapes to a free cell next to it,
+or is caught when it has none. If a cat reaches you, the game is over.
+So trap cats: wait until one stands where crates, walls or cheese
+surround it, then push the last crate onto it. Cats follow you,
+which lets you lure them into a pocket before you close it.
+Each level starts when you press an arrow key.
+
+P, Pause or Escape   pause and resume
+F2 or Ctrl+N         new game
+F5                   restart this level
+Ctrl+H               high scores
+M                    sound on or off
+F11                  full screen
+Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
+Ctrl+Q               quit
+</source>
+        <translation>Eres el ratón. Atrapa a todos los gatos para superar un nivel.
+
+Las flechas, W A S D o el 8 4 6 2 del teclado numérico mueven al ratón.
+Camina contra una fila de cajas para empujarla, salvo que un muro de
+piedra la frene. El queso vale 10 puntos. Los gatos no pueden pisar
+ni el queso ni las cajas. Empuja una caja sobre un gato: escapa a una
+casilla libre de al lado, o queda atrapado si no tiene ninguna. Si un
+gato te alcanza, se acaba la partida.
+Así que tiende trampas: espera a que un gato quede rodeado de cajas,
+muros o queso, y empuja la última caja sobre él. Los gatos te siguen:
+atráelos a un rincón antes de cerrarlo.
+Cada nivel empieza cuando pulsas una flecha.
+
+P, Pausa o Esc       pausar y seguir
+F2 o Ctrl+N          partida nueva
+F5                   reiniciar este nivel
+Ctrl+H               mejores puntuaciones
+M                    sonido sí o no
+F11                  pantalla completa
+Ctrl++ Ctrl+- Ctrl+0 acercar, alejar, volver a 1x
+Ctrl+Q               salir
+</translation>
+    </message>
+    <message>
+        <source>Whiskerdash high scores</source>
+        <translation>Whiskerdash: mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Whiskerdash help</source>
+        <translation>Whiskerdash: ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Pulsa una flecha para empezar</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Nivel %1 superado</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 superado</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Queso %1 de %2 · Puntos %3</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>¡Te atraparon!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Atrapado en el %1 con %n punto.</numerusform>
+            <numerusform>Atrapado en el %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>¡Todos los niveles superados!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Superaste todos los niveles con %n punto.</numerusform>
+            <numerusform>Superaste todos los niveles con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>No se pudo cargar el siguiente nivel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Llegaste al %1 con %n punto.</numerusform>
+            <numerusform>Llegaste al %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Ya no hay forma de atrapar a todos los gatos: F5 reinicia el nivel</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>Your score of %1 takes %2 place in the table.
+Enter your name:</source>
+        <translation>Tus %1 puntos ocupan el %2 puesto de la tabla.
+Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.º</translation>
+    </message>
+</context>
+<context>
+    <name>StatusStrip</name>
+    <message>
+        <source>Paused · press P to play</source>
+        <translation>En pausa · pulsa P para jugar</translation>
+    </message>
+    <message>
+        <source>Paused · P</source>
+        <translation>En pausa · P</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>All levels cleared</source>
+        <translation>Todos los niveles superados</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Superado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats left %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Queda %n gato</numerusform>
+            <numerusform>%1 · Quedan %n gatos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Gatos %n</numerusform>
+            <numerusform>%1 · Gatos %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cats %n</source>
+        <translation>
+            <numerusform>Gatos %n</numerusform>
+            <numerusform>Gatos %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Nivel %1 · Queda %n gato</numerusform>
+            <numerusform>Nivel %1 · Quedan %n gatos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats %n</source>
+        <translation>
+            <numerusform>Nivel %1 · Gatos %n</numerusform>
+            <numerusform>Nivel %1 · Gatos %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>N%1 · G%n</numerusform>
+            <numerusform>N%1 · G%n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>wd::GameSession</name>
+    <message>
+        <source>Level %1 · %2</source>
+        <comment>number and name</comment>
+        <translation>Nivel %1 · %2</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <comment>where a game ended</comment>
+        <translation>nivel %1</translation>
+    </message>
+</context>
+<context>
+    <name>whiskerdash</name>
+    <message>
+        <source>Whiskerdash: cannot start</source>
+        <translation>Whiskerdash: no se puede iniciar</translation>
+    </message>
+</context>
+</TS>

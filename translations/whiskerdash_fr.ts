@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
+        <translation>Whiskerdash : guidez la souris avec les flèches, poussez des caisses sur les chats et mangez le fromage.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Start with sound off for this run.</source>
+        <translation>Démarrer sans le son, pour cette fois.</translation>
+    </message>
+    <message>
+        <source>Start every level at once, without waiting for a key (for scripts).</source>
+        <translation>Lancer chaque niveau aussitôt, sans attendre de touche (pour les scripts).</translation>
+    </message>
+    <message>
+        <source>A level file to play first.</source>
+        <translation>Un fichier de niveau à jouer d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Usage: whiskerdash [options] [LEVEL.lvx]</source>
+        <translation>Utilisation : whiskerdash [options] [LEVEL.lvx]</translation>
+    </message>
+    <message>
+        <source>only one level file can be given, not %1</source>
+        <translation>un seul fichier de niveau est accepté, pas %1</translation>
+    </message>
+    <message>
+        <source>Play in the current folder: its levels, sprites and hsc.dat first (the default when it holds level000.lvx). Otherwise the scores are kept in the player&apos;s data folder.</source>
+        <translation>Jouer dans le dossier courant : ses niveaux, ses sprites et son hsc.dat d’abord (c’est le cas par défaut s’il contient level000.lvx). Sinon, les scores sont gardés dans le dossier de données du joueur.</translation>
+    </message>
+    <message>
+        <source>Also show a level that cannot be played in a message box (the desktop entry passes this).</source>
+        <translation>Afficher aussi dans une boîte de message un niveau impossible à jouer (le lanceur du bureau passe cette option).</translation>
+    </message>
+    <message>
+        <source>Try &apos;whiskerdash --help&apos; for more information.</source>
+        <translation>Essayez « whiskerdash --help » pour plus d’informations.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOverBox</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>HelpBox</name>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level.
+
+Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
+Walk into a row of crates to push it, unless a stone wall stops it.
+Cheese is worth 10 points. Cats cannot step on cheese or crates.
+Push a crate onto a cat: it escapes to a free cell next to it,
+or is caught when it has none. If a cat reaches you, the game is over.
+So trap cats: wait until one stands where crates, walls or cheese
+surround it, then push the last crate onto it. Cats follow you,
+which lets you lure them into a pocket before you close it.
+Each level starts when you press an arrow key.
+
+P, Pause or Escape   pause and resume
+F2 or Ctrl+N         new game
+F5                   restart this level
+Ctrl+H               high scores
+M                    sound on or off
+F11                  full screen
+Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
+Ctrl+Q               quit
+</source>
+        <translation>Vous êtes la souris. Attrapez tous les chats pour finir un niveau.
+
+Les flèches, W A S D ou 8 4 6 2 du pavé numérique déplacent la souris.
+Avancez contre une rangée de caisses pour la pousser, sauf si un mur
+de pierre l&apos;arrête. Le fromage vaut 10 points. Les chats ne peuvent
+marcher ni sur le fromage ni sur les caisses. Poussez une caisse sur
+un chat : il s&apos;échappe vers une case libre voisine, ou il est attrapé
+s&apos;il n&apos;en a aucune. Si un chat vous rejoint, la partie est finie.
+Alors tendez des pièges : attendez qu&apos;un chat soit entouré de caisses,
+de murs ou de fromage, puis poussez la dernière caisse sur lui. Les
+chats vous suivent : attirez-les dans un recoin avant de le fermer.
+Chaque niveau commence quand vous appuyez sur une flèche.
+
+P, Pause ou Échap    pause et reprise
+F2 ou Ctrl+N         nouvelle partie
+F5                   recommencer ce niveau
+Ctrl+H               meilleurs scores
+M                    son activé ou coupé
+F11                  plein écran
+Ctrl++ Ctrl+- Ctrl+0 zoom avant, arrière, retour à 1x
+Ctrl+Q               quitter
+</translation>
+    </message>
+    <message>
+        <source>Whiskerdash high scores</source>
+        <translation>Whiskerdash – meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Whiskerdash help</source>
+        <translation>Whiskerdash – aide</translation>
+    </message>
+</context>
+<context>
+    <name>MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Appuyez sur une flèche pour commencer</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Niveau %1 réussi</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 réussi</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Fromage %1 sur %2 · Score %3</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Attrapée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Attrapée au %1 avec %n point.</numerusform>
+            <numerusform>Attrapée au %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Tous les niveaux réussis !</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
+            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Arrivée au %1 avec %n point.</numerusform>
+            <numerusform>Arrivée au %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Plus aucun moyen d’attraper tous les chats — F5 recommence le niveau</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>Enter your name:</source>
+        <translation>Entrez votre nom :</translation>
+    </message>
+    <message>
+        <source>Your score of %1 takes %2 place in the table.
+Enter your name:</source>
+        <translation>Votre score de %1 prend la %2 place du tableau.
+Entrez votre nom :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Ordinal</name>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1re</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+</context>
+<context>
+    <name>StatusStrip</name>
+    <message>
+        <source>Paused · press P to play</source>
+        <translation>Pause · P pour jouer</translation>
+    </message>
+    <message>
+        <source>Paused · P</source>
+        <translation>Pause · P</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>All levels cleared</source>
+        <translation>Tous les niveaux réussis</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Réussi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats left %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Chats restants %n</numerusform>
+            <numerusform>%1 · Chats restants %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · Cats %n</source>
+        <comment>the level&apos;s file name</comment>
+        <translation>
+            <numerusform>%1 · Chats %n</numerusform>
+            <numerusform>%1 · Chats %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cats %n</source>
+        <translation>
+            <numerusform>Chats %n</numerusform>
+            <numerusform>Chats %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Niveau %1 · Chats restants %n</numerusform>
+            <numerusform>Niveau %1 · Chats restants %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1 · Cats %n</source>
+        <translation>
+            <numerusform>Niveau %1 · Chats %n</numerusform>
+            <numerusform>Niveau %1 · Chats %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>N%1 · C%n</numerusform>
+            <numerusform>N%1 · C%n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>wd::GameSession</name>
+    <message>
+        <source>Level %1 · %2</source>
+        <comment>number and name</comment>
+        <translation>Niveau %1 · %2</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <comment>where a game ended</comment>
+        <translation>niveau %1</translation>
+    </message>
+</context>
+<context>
+    <name>whiskerdash</name>
+    <message>
+        <source>Whiskerdash: cannot start</source>
+        <translation>Whiskerdash : démarrage impossible</translation>
+    </message>
+</context>
+</TS>
