@@ -44,7 +44,7 @@ def measure(bot, levels, runs, first_seed, speed):
 
 def problems(rates, wins):
     if rates[0] < 90:
-        yield f"level 0 is cleared only {rates[0]:.0f} % of the time"
+        yield f"level 1 is cleared only {rates[0]:.0f} % of the time"
     if rates[-1] >= 50:
         yield f"the last level is cleared {rates[-1]:.0f} % of the time"
     tail = rates[-3:]
@@ -52,10 +52,10 @@ def problems(rates, wins):
         yield f"the last levels are cleared {sum(tail) / len(tail):.0f} % of the time"
     for n in range(1, len(rates)):
         if rates[n] > rates[n - 1] + 15:
-            yield f"level {n} ({rates[n]:.0f} %) is easier than level {n - 1} ({rates[n - 1]:.0f} %)"
+            yield f"level {n + 1} ({rates[n]:.0f} %) is easier than level {n} ({rates[n - 1]:.0f} %)"
     for n, won in enumerate(wins):
         if won == 0:
-            yield f"level {n} was never cleared"
+            yield f"level {n + 1} was never cleared"
 
 
 def main():
@@ -74,12 +74,13 @@ def main():
     table = {k: measure(options.bot, levels, options.runs, options.first_seed, k) for k in speeds}
     titles = names() if len(names()) == len(levels) else [os.path.basename(path) for path in levels]
 
+    # Levels as the player counts them: level 1 is level000.lvx.
     print(f"| level | name | " + " | ".join(f"cleared, tick every {k} moves" for k in speeds)
           + f" | moves, ticks (every {MODERATE}) |")
     print("|---|---|" + "---|" * len(speeds) + "---|")
     for n, title in enumerate(titles):
         moderate = table[MODERATE][n]
-        print(f"| {n} | {title} | " + " | ".join(f"{table[k][n][0]:.0f} %" for k in speeds)
+        print(f"| {n + 1} | {title} | " + " | ".join(f"{table[k][n][0]:.0f} %" for k in speeds)
               + f" | {moderate[2]:.0f}, {moderate[3]:.0f} |")
     print(f"\n{options.runs} games a level and speed, seeds {options.first_seed} to "
           f"{options.first_seed + options.runs - 1}; a game is lost when the mouse is caught or after 1500 ticks.")
