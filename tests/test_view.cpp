@@ -13,6 +13,7 @@
 #include "ui/gameover_dialogs.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPaintEvent>
@@ -25,8 +26,9 @@ using wd::testing::when_shown;
 
 namespace {
 
-// Mouse at (1,1), cheese right of it, a cat at the far end of the corridor.
-const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H......H", "HHHHHHHH"};
+// Mouse at (1,1), cheese right of it, a cat at the far end of the corridor, and
+// a crate that could still trap it.
+const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H..B...H", "HHHHHHHH"};
 // Pushing the crate right traps the one cat: the next level loads.
 const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
 
@@ -389,14 +391,20 @@ void TestView::scores_and_help_boxes_pause_play()
         send_key(*widget, Qt::Key_P);
     QString shown;
     bool paused_while_open = false;
+    bool lines_whole = true;
     when_shown<QMessageBox>([&](QMessageBox* box) {
         shown = box->text();
         paused_while_open = widget->paused() && !clock_of(*widget)->isActive();
+        // No line of the help is broken by the box.
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"); label && !shows_table)
+            for (const QString& line : shown.split('\n'))
+                lines_whole = lines_whole && label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(line);
         box->escapeButton()->click();
     });
     send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(shown, shows_table ? wd::table_markup(QString::fromUtf8(widget->table_text()), {}) : wd::help_text());
     QVERIFY(paused_while_open);
+    QVERIFY(lines_whole);
     // Play the box paused comes back on the level's card; a game paused before stays paused.
     QCOMPARE(widget->session().state(), paused_before ? State::paused : State::ready);
     QVERIFY(!clock_of(*widget)->isActive());
@@ -592,7 +600,7 @@ void TestView::catch_repaints_only_its_burst()
 {
     PlayFolder folder;
     // A crate pushed onto a walled-in cat; a second cat keeps the level going.
-    folder.level("level000.lvx", {"HHHHHHHHHHHH", "H..KHH.....H", "H.MBCH....CH", "H..HHH.....H", "HHHHHHHHHHHH"});
+    folder.level("level000.lvx", {"HHHHHHHHHHHH", "H..KHH.....H", "H.MBCH..B.CH", "H..HHH.....H", "HHHHHHHHHHHH"});
     auto widget = start_widget();
     clock_of(*widget)->stop();
     widget->resize(widget->size() * 2);

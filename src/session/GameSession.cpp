@@ -105,7 +105,7 @@ void GameSession::begin_level()
     level_cheese = count_cheese(state_board);
     level_eaten = 0;
     game_won = false;
-    level_stuck = !can_still_clear(state_board);
+    level_stuck = false;  // told once the player's pushes leave no way
     set_state(wait_for_player ? State::ready : State::playing);
     emit stepped(state_board.take_events());
 }
@@ -130,8 +130,8 @@ void GameSession::after_step(Outcome outcome)
 {
     const Events events = state_board.take_events();
     level_eaten += events.cheese_eaten;
-    // Only a push changes what can still be trapped.
-    if (events.pushes > 0 && outcome == Outcome::playing && !level_stuck)
+    // Only a push, or cheese eaten out of a fence, changes what can still be trapped.
+    if ((events.pushes > 0 || events.cheese_eaten > 0) && outcome == Outcome::playing)
         level_stuck = !can_still_clear(state_board);
     if (outcome == Outcome::caught) {
         meeting_cell = {state_board.mouse_x, state_board.mouse_y};

@@ -3,6 +3,7 @@
 #include "gameover_dialogs.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,6 +19,15 @@ void run_box(QWidget* over, const QString& title, const QString& text, Qt::TextF
     box.setTextFormat(format);
     box.setText(text);
     use_fixed_pitch(box);
+    // The box would wrap lines past a fixed width, breaking the help's lines
+    // (longer in some languages) mid-sentence: it is made as wide as the longest.
+    if (format == Qt::PlainText)
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            int widest = 0;
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+            label->setStyleSheet(QStringLiteral("min-width: %1px;").arg(widest + 4));
+        }
     QPushButton* close = box.addButton(QMessageBox::Close);
     box.setDefaultButton(close);
     box.setEscapeButton(close);

@@ -86,6 +86,8 @@ def arrows_move_and_ctrl_q_quits(exe, data):
         check(names == [APP_ID], f"app id {names}")
         check("xcb" not in game.stderr_text(), "not on Wayland: " + game.stderr_text()[-500:])
         game.wait_for_line("  HMK.BCHH")
+        # Keys sent before the compositor gave the window the keyboard would be lost.
+        wait_until("the keyboard's focus", lambda: re.search(r"wl_keyboard@\d+\.enter\(", game.stderr_text()))
         game.keys("Right", "Right", "Right")
         game.wait_for_line("  HM..CH")  # the cat caught, the next level read
         game.keys("ctrl+q")
