@@ -80,8 +80,8 @@ FAULTS = [
      "        repeats_blocked = true;\n    }", "        repeats_blocked = false;\n    }"),
     ("view", "src/ui/MainWidget.cpp", "focus loss ignored",
      "        play.lose_focus();", "        ;"),
-    ("view", "src/ui/Overlay.cpp", "the card over the mouse",
-     "if (card.keep_visible.x() >= 0 && rect.intersects(keep)) {", "if (false) {"),
+    ("view", "src/ui/MainWidget.cpp", "the card over the mouse",
+     "                    cost += 1000;", "                    cost += 0;"),
     ("view", "src/ui/gameover_dialogs.cpp", "dialogs over the meeting cell",
      "if (keep_clear.isEmpty() || !parent)", "if (true)"),
     ("view", "src/ui/gameover_dialogs.cpp", "places numbered from 0",
@@ -126,11 +126,13 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutate"))
     parser.add_argument("--only", help="only the faults of this room")
+    parser.add_argument("--match", help="only the faults whose description holds this text")
     parser.add_argument("--list", action="store_true", help="list the faults and whether each still applies")
     parser.add_argument("--e2e", action="store_true", help="run the real-program tests on a survivor too")
     options = parser.parse_args()
 
-    faults = [f for f in FAULTS if not options.only or f[0] == options.only]
+    faults = [f for f in FAULTS if (not options.only or f[0] == options.only)
+              and (not options.match or options.match in f[2])]
     if options.list:
         for room, path, what, before, _ in faults:
             text = open(os.path.join(ROOT, path)).read()

@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
@@ -274,8 +275,7 @@ wd::Overlay MainWidget::overlay_now() const
         if (const QString hint = play.level_hint(); !hint.isEmpty())
             now.card.lines << hint;
         now.card.lines << tr("Press an arrow key to start");
-        now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
-        now.card.top = quietest_top(now.card);
+        now.card.top = quietest_top(now.card, QPoint(play.board().mouse_x, play.board().mouse_y));
         break;
     case State::cleared:
         now.card.title = play.pack_level() ? tr("Level %1 cleared").arg(play.level_label())
@@ -287,7 +287,7 @@ wd::Overlay MainWidget::overlay_now() const
         // The catch that cleared the level stays in view beside the card.
         for (const wd::Flash& flash : flashes)
             if (flash.kind == wd::Flash::Kind::catch_burst)
-                now.card.keep_visible = flash.cell;
+                now.card.top = quietest_top(now.card, flash.cell);
         break;
     case State::caught:
     case State::game_over:
@@ -300,17 +300,17 @@ wd::Overlay MainWidget::overlay_now() const
     case State::paused:
         if (play.stuck()) {
             now.card.title = tr("No way left to catch every cat \u2014 F5 restarts the level");
-            now.card.keep_visible = QPoint(play.board().mouse_x, play.board().mouse_y);
-            now.card.top = quietest_top(now.card);
+            now.card.top = quietest_top(now.card, QPoint(play.board().mouse_x, play.board().mouse_y));
         }
         break;
     }
     return now;
 }
 
-// Where the card hides the least of what the player needs to see first:
-// the mouse above all, then cats, crates and cheese.
-int MainWidget::quietest_top(const wd::Card& card) const
+// Where the card hides the least of what the player needs to see: `keep`
+// (the mouse, or the catch just made) and its neighbours above all, then
+// cats, crates and cheese.
+int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
 {
     const wd::Board& b = play.board();
     const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
@@ -326,7 +326,9 @@ int MainWidget::quietest_top(const wd::Card& card) const
         for (int y = top / wd::cell_size; y <= (top + size.height() - 1) / wd::cell_size; ++y)
             for (int x = left / wd::cell_size; x <= (left + size.width() - 1) / wd::cell_size; ++x) {
                 const char c = b.cell(x, y);
-                cost += c == 'M' ? 1000 : c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : 0;
+                if (std::abs(x - keep.x()) <= 1 && std::abs(y - keep.y()) <= 1)
+                    cost += 1000;
+                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : 0;
             }
         if (best_top < 0 || cost < best_cost) {
             best_top = top;

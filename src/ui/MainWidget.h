@@ -79,7 +79,7 @@ private:
     void state_changed();
     wd::StripState strip_state() const;
     wd::Overlay overlay_now() const;
-    int quietest_top(const wd::Card& card) const;
+    int quietest_top(const wd::Card& card, QPoint keep) const;
     void update_overlay();
     void fit_scene_to_board();
     void with_play_paused(const std::function<void()>& show_box);

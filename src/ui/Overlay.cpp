@@ -53,14 +53,7 @@ QRect card_image_rect(const QSize& board, const Card& card)
     const QSize size = card_size(board, card);
     const int width = size.width();
     const int height = size.height();
-    QRect rect((board.width() - width) / 2, card.top >= 0 ? card.top : (board.height() - height) / 2, width, height);
-    // Never over the mouse: the player must see where play starts.
-    const QRect keep(card.keep_visible * cell_size - QPoint(cell_size, cell_size), QSize(3 * cell_size, 3 * cell_size));
-    if (card.keep_visible.x() >= 0 && rect.intersects(keep)) {
-        const bool mouse_high = keep.center().y() < board.height() / 2;
-        rect.moveTop(mouse_high ? std::max(0, board.height() - height - cell_size) : std::min(cell_size, board.height() - height));
-    }
-    return rect;
+    return QRect((board.width() - width) / 2, card.top >= 0 ? card.top : (board.height() - height) / 2, width, height);
 }
 
 QSize board_image_size(const ViewGeometry& geometry)

@@ -31,7 +31,6 @@ inline constexpr int flash_frame_ms = 100;
 struct Card {
     QString title;
     QStringList lines;  // smaller, under the title, wrapped to the card's width
-    QPoint keep_visible{-1, -1};  // a cell the card must not hide: the mouse
     int top = -1;  // where it stands, in board pixels at 1x; centred when -1
     bool operator==(const Card&) const = default;
     bool empty() const { return title.isEmpty(); }
