@@ -270,11 +270,11 @@ private:
         Sample& sample = samples[i];
         if (sample.bytes.empty())
             return;
-        pa_sample_spec spec{};
-        spec.format = sample.check.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = static_cast<std::uint32_t>(sample.check.rate);
-        spec.channels = static_cast<std::uint8_t>(sample.check.channels);
-        pa_stream* stream = pa_stream_new(on, sample.name.c_str(), &spec, nullptr);
+        pa_sample_spec layout{};
+        layout.format = sample.check.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        layout.rate = static_cast<std::uint32_t>(sample.check.rate);
+        layout.channels = static_cast<std::uint8_t>(sample.check.channels);
+        pa_stream* stream = pa_stream_new(on, sample.name.c_str(), &layout, nullptr);
         if (!stream)
             return;
         uploads[i] = {this, i, stream};
