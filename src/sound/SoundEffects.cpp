@@ -11,11 +11,14 @@
 #include <QThread>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdio>
 
 namespace wd {
 
 namespace {
+std::atomic<bool> left_running{false};
+
 // Lives on the sound thread and owns what the module made there.
 struct ThreadSide : QObject {
     SoundBackend* backend = nullptr;
@@ -43,6 +46,13 @@ SoundEffects::~SoundEffects()
     // nothing of it torn down under it.
     if (thread->wait(QDeadlineTimer(quit_wait_ms)))
         delete thread;
+    else
+        left_running = true;
+}
+
+bool SoundEffects::thread_left_running()
+{
+    return left_running;
 }
 
 QString SoundEffects::module_path()

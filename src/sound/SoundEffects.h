@@ -29,6 +29,9 @@ public:
     // Starts loading at once; what is missing is reported on the sound thread.
     void load(const QStringList& folders);
     bool load_started() const { return thread != nullptr; }
+    // True once a sound thread was left busy at its end: the process must then
+    // end without its global teardown, which that thread may still be inside.
+    static bool thread_left_running();
 
     // The sound module: in its installed folder, or beside the program in the build folder.
     static QString module_path();

@@ -15,6 +15,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -84,22 +86,31 @@ int main(int argc, char** argv)
     wd::data_files::choose(line.play_here);
     // Before the window: a quit signal ends the program by that signal once the window has saved.
     wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
-    MainWidget widget(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
-    if (!widget.started()) {
+    auto widget = std::make_unique<MainWidget>(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
+    if (!widget->started()) {
         // Standard error has told it already; a player at the desktop sees none.
         if (line.from_desktop)
-            wd::show_startup_error(widget.startup_error());
+            wd::show_startup_error(widget->startup_error());
         return 1;
     }
     if (line.mute)
-        widget.start_muted();
-    widget.show();
+        widget->start_muted();
+    widget->show();
     // Decoding the icon's sizes would hold up the first frame.
-    wd::after_first_frame(&widget, [&widget] {
-        widget.setWindowIcon(game_icon());
+    wd::after_first_frame(widget.get(), [window = widget.get()] {
+        window->setWindowIcon(game_icon());
         // The heap keeps what start-up freed (decoded files, the toolkit's and the
         // sound module's set-up) as the game's own pages: give it back once play runs.
-        QTimer::singleShot(3000, &widget, [] { malloc_trim(0); });
+        QTimer::singleShot(3000, window, [] { malloc_trim(0); });
     });
-    return app.exec();
+    const int status = app.exec();
+    widget.reset();  // saves the table
+    // A sound thread still inside the module (loading it, or in a hung
+    // server's call) would run under the library teardown of a normal exit;
+    // a caught quit signal ends the program by itself, with no teardown either.
+    if (wd::SoundEffects::thread_left_running() && quit_signals.caught() == 0) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

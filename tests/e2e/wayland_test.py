@@ -32,6 +32,9 @@ class Weston:
             env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             self.window = wait_until("weston's window", self._window)
+            # The X focus goes to weston once, before any client: moving it
+            # later takes the keyboard from the client for good at times.
+            xdotool("windowfocus", "--sync", self.window)
         except Failure:
             self.stop()
             raise
@@ -75,6 +78,15 @@ class WaylandGame(Game):
         drawn = re.search(r"wl_surface@\d+\.attach\(wl_buffer@\d+", text)
         return self.weston.window if named and drawn else None
 
+    def keys(self, *keys, window=None):
+        # Straight to weston's window, which holds the X focus already.
+        xdotool("key", "--delay", "30", *keys)
+
+
+def keyboard_events(game):
+    """The client's keyboard events so far: enter, leave and key."""
+    return re.findall(r"wl_keyboard@\d+\.(enter|leave|key)\(", game.stderr_text())
+
 
 def arrows_move_and_ctrl_q_quits(exe, data):
     weston = Weston()
@@ -87,9 +99,12 @@ def arrows_move_and_ctrl_q_quits(exe, data):
         check("xcb" not in game.stderr_text(), "not on Wayland: " + game.stderr_text()[-500:])
         game.wait_for_line("  HMK.BCHH")
         # Keys sent before the compositor gave the window the keyboard would be lost.
-        wait_until("the keyboard's focus", lambda: re.search(r"wl_keyboard@\d+\.enter\(", game.stderr_text()))
+        wait_until("the keyboard's focus", lambda: keyboard_events(game)[-1:] == ["enter"])
         game.keys("Right", "Right", "Right")
-        game.wait_for_line("  HM..CH")  # the cat caught, the next level read
+        try:
+            game.wait_for_line("  HM..CH")  # the cat caught, the next level read
+        except Failure as failure:
+            raise Failure(f"{failure}; keyboard events: {keyboard_events(game)}")
         game.keys("ctrl+q")
         check(game.wait_exit() == 0, f"status {game.process.returncode}")
     finally:

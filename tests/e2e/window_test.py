@@ -73,7 +73,8 @@ def ctrl_q_quits_and_keeps_the_table(exe, data):
     try:
         game.keys("Right")  # cheese: 10 points, never ranked when the player quits
         game.keys("ctrl+q")
-        check(game.wait_exit() == 0, "exit status")
+        code = game.wait_exit()
+        check(code == 0, f"exit status {code}; stderr: {game.stderr_text()}")
         check(game.count_lines(r"\d+:.*") == 0, "a quit game was ranked")
         check(folder.read("hsc.dat") == TABLE, repr(folder.read("hsc.dat")))
     finally:
