@@ -3,13 +3,17 @@
 // buttons included, while a system error's text stays English under both.
 #include "widget_testing.h"
 
+#include "ui/GameWindow.h"
 #include "ui/InfoBoxes.h"
+#include "ui/PracticeDialog.h"
 #include "ui/StatusStrip.h"
 #include "ui/command_line.h"
 #include "ui/gameover_dialogs.h"
 #include "ui/translations.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
@@ -69,6 +73,27 @@ void read_game_over()
     wd::testing::settle(*widget);
 }
 
+// The menu bar's titles and the Game menu, and the selector's buttons.
+void read_menus()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", {"HHHHH", "HM.CH", "HHHHH"});
+    wd::GameWindow window(wd::testing::start_widget().release());
+    QStringList titles, game;
+    for (QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    for (QAction* action : window.menuBar()->actions().first()->menu()->actions())
+        if (!action->isSeparator())
+            game << action->text();
+    shown["menu titles"] = titles.join(QLatin1Char('|'));
+    shown["Game menu"] = game.join(QLatin1Char('|'));
+    wd::PracticeDialog dialog({}, 0);
+    QStringList buttons;
+    for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
+        buttons << button->text();
+    shown["selector buttons"] = buttons.join(QLatin1Char('|'));
+}
+
 void read_strip_and_command_line()
 {
     const QFont font;
@@ -110,6 +135,7 @@ void TestTranslations::initTestCase()
     read_help();
     read_game_over();
     read_strip_and_command_line();
+    read_menus();
 }
 
 void TestTranslations::texts_data()
@@ -135,6 +161,10 @@ void TestTranslations::texts_data()
     row("strip, paused", "Paused · press P to play", "Pause · P drücken zum Weiterspielen");
     row("--help usage", "Usage: whiskerdash [options] [LEVEL.lvx]", "Aufruf: whiskerdash [Optionen] [LEVEL.lvx]");
     row("--help Qt's heading", "Options:", "Optionen:");
+    row("menu titles", "&Game|&View|&Settings|&Help", "&Spiel|&Ansicht|&Einstellungen|&Hilfe");
+    row("Game menu", "&New game|&Restart level|&Pause|Practice a &level…|&High scores|&Quit",
+        "&Neues Spiel|Level neu &starten|&Pause|&Level üben …|Beste&nliste|&Beenden");
+    row("selector buttons", "Practise|Cancel", "Üben|Abbrechen");
     // The score file's notices are English as a whole, their system error too.
     row("system error", "No such file or directory", "No such file or directory");
     row("library error", "Cannot load library /nonexistent/module.so", "Cannot load library /nonexistent/module.so");

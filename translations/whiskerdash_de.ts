@@ -118,6 +118,10 @@ Strg+Q               beenden
         <source>Whiskerdash help</source>
         <translation>Whiskerdash – Hilfe</translation>
     </message>
+    <message>
+        <source>Whiskerdash keys</source>
+        <translation>Whiskerdash-Tasten</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -180,6 +184,132 @@ Strg+Q               beenden
     <message>
         <source>No way left to catch every cat — F5 restarts the level</source>
         <translation>Keine Katze lässt sich mehr fangen – F5 startet das Level neu</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>Über Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Ein Arcade-Denkspiel: Schiebe Reihen von Kisten, um die Katzen einzusperren, bevor sie die Maus fangen.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;br&gt;Copyright © 2026 Die Whiskerdash-Entwickler.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>noch %n Katze</numerusform>
+            <numerusform>noch %n Katzen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Move</source>
+        <translation>Bewegen</translation>
+    </message>
+    <message>
+        <source>Arrow keys, W A S D, keypad 8 4 6 2</source>
+        <translation>Pfeiltasten, W A S D, Ziffernblock 8 4 6 2</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Restart level</source>
+        <translation>Level neu &amp;starten</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Practice a &amp;level…</source>
+        <translation>&amp;Level üben …</translation>
+    </message>
+    <message>
+        <source>&amp;High scores</source>
+        <translation>Beste&amp;nliste</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Vollbildmodus</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>Show &amp;menu bar</source>
+        <translation>&amp;Menüleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>&amp;About Whiskerdash</source>
+        <translation>Ü&amp;ber Whiskerdash</translation>
     </message>
 </context>
 <context>
@@ -285,6 +415,21 @@ Dein Name:</translation>
             <numerusform>L%1 · K%n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Practice · Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Übung · Level %1 · Noch %n Katze</numerusform>
+            <numerusform>Übung · Level %1 · Noch %n Katzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice · L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>Ü · L%1 · K%n</numerusform>
+            <numerusform>Ü · L%1 · K%n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>wd::GameSession</name>
@@ -297,6 +442,39 @@ Dein Name:</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>Level %1</translation>
+    </message>
+</context>
+<context>
+    <name>wd::PracticeDialog</name>
+    <message>
+        <source>Practice a level</source>
+        <translation>Ein Level üben</translation>
+    </message>
+    <message>
+        <source>Practice any level you have reached. A practice game is never ranked.</source>
+        <translation>Übe jedes Level, das du erreicht hast. Ein Übungsspiel kommt nie in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · locked</source>
+        <comment>a level not reached yet</comment>
+        <translation>%1 · gesperrt</translation>
+    </message>
+    <message>
+        <source>Reach this level in a game to practise it</source>
+        <translation>Erreiche dieses Level in einem Spiel, um es zu üben</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Üben</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,10 @@ Ctrl+Q               salir
         <source>Whiskerdash help</source>
         <translation>Whiskerdash: ayuda</translation>
     </message>
+    <message>
+        <source>Whiskerdash keys</source>
+        <translation>Teclas de Whiskerdash</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -180,6 +184,132 @@ Ctrl+Q               salir
     <message>
         <source>No way left to catch every cat — F5 restarts the level</source>
         <translation>Ya no hay forma de atrapar a todos los gatos: F5 reinicia el nivel</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Tablero de juego</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>Acerca de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un juego de puzles arcade: empuja filas de cajas para atrapar a los gatos antes de que atrapen al ratón.&lt;/p&gt;&lt;p&gt;Software libre bajo la licencia MIT.&lt;br&gt;Copyright © 2026 Los desarrolladores de Whiskerdash.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>puntuación %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>queda %n gato</numerusform>
+            <numerusform>quedan %n gatos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Una partida de práctica no entra en la clasificación.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Move</source>
+        <translation>Mover</translation>
+    </message>
+    <message>
+        <source>Arrow keys, W A S D, keypad 8 4 6 2</source>
+        <translation>Flechas, W A S D, teclado numérico 8 4 6 2</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Restart level</source>
+        <translation>&amp;Reiniciar nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>Practice a &amp;level…</source>
+        <translation>Pr&amp;acticar un nivel…</translation>
+    </message>
+    <message>
+        <source>&amp;High scores</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>Show &amp;menu bar</source>
+        <translation>Mostrar barra de &amp;menús</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
+    </message>
+    <message>
+        <source>&amp;About Whiskerdash</source>
+        <translation>&amp;Acerca de Whiskerdash</translation>
     </message>
 </context>
 <context>
@@ -285,6 +415,21 @@ Escribe tu nombre:</translation>
             <numerusform>N%1 · G%n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Practice · Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Práctica · Nivel %1 · Queda %n gato</numerusform>
+            <numerusform>Práctica · Nivel %1 · Quedan %n gatos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice · L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>P · N%1 · G%n</numerusform>
+            <numerusform>P · N%1 · G%n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>wd::GameSession</name>
@@ -297,6 +442,39 @@ Escribe tu nombre:</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>nivel %1</translation>
+    </message>
+</context>
+<context>
+    <name>wd::PracticeDialog</name>
+    <message>
+        <source>Practice a level</source>
+        <translation>Practicar un nivel</translation>
+    </message>
+    <message>
+        <source>Practice any level you have reached. A practice game is never ranked.</source>
+        <translation>Practica cualquier nivel que hayas alcanzado. Una partida de práctica nunca entra en la clasificación.</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · locked</source>
+        <comment>a level not reached yet</comment>
+        <translation>%1 · bloqueado</translation>
+    </message>
+    <message>
+        <source>Reach this level in a game to practise it</source>
+        <translation>Alcanza este nivel en una partida para practicarlo</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Practicar</translation>
     </message>
 </context>
 <context>

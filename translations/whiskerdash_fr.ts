@@ -118,6 +118,10 @@ Ctrl+Q               quitter
         <source>Whiskerdash help</source>
         <translation>Whiskerdash – aide</translation>
     </message>
+    <message>
+        <source>Whiskerdash keys</source>
+        <translation>Touches de Whiskerdash</translation>
+    </message>
 </context>
 <context>
     <name>MainWidget</name>
@@ -180,6 +184,132 @@ Ctrl+Q               quitter
     <message>
         <source>No way left to catch every cat — F5 restarts the level</source>
         <translation>Plus aucun moyen d’attraper tous les chats — F5 recommence le niveau</translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Plateau de jeu</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>À propos de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un jeu de réflexion d’arcade : poussez des rangées de caisses pour piéger les chats avant qu’ils n’attrapent la souris.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence MIT.&lt;br&gt;Copyright © 2026 Les développeurs de Whiskerdash.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>%n chat restant</numerusform>
+            <numerusform>%n chats restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Une partie d’entraînement n’est pas classée.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Arrow keys, W A S D, keypad 8 4 6 2</source>
+        <translation>Flèches, W A S D, pavé numérique 8 4 6 2</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Restart level</source>
+        <translation>&amp;Recommencer le niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Practice a &amp;level…</source>
+        <translation>S’entraîner sur un ni&amp;veau…</translation>
+    </message>
+    <message>
+        <source>&amp;High scores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>Show &amp;menu bar</source>
+        <translation>Afficher la barre de &amp;menus</translation>
+    </message>
+    <message>
+        <source>&amp;How to play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>&amp;About Whiskerdash</source>
+        <translation>À &amp;propos de Whiskerdash</translation>
     </message>
 </context>
 <context>
@@ -285,6 +415,21 @@ Entrez votre nom :</translation>
             <numerusform>N%1 · C%n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Practice · Level %1 · Cats left %n</source>
+        <translation>
+            <numerusform>Entraînement · Niveau %1 · Chats restants %n</numerusform>
+            <numerusform>Entraînement · Niveau %1 · Chats restants %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Practice · L%1 · C%n</source>
+        <comment>shortest: level and cats</comment>
+        <translation>
+            <numerusform>E · N%1 · C%n</numerusform>
+            <numerusform>E · N%1 · C%n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>wd::GameSession</name>
@@ -297,6 +442,39 @@ Entrez votre nom :</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>niveau %1</translation>
+    </message>
+</context>
+<context>
+    <name>wd::PracticeDialog</name>
+    <message>
+        <source>Practice a level</source>
+        <translation>S’entraîner sur un niveau</translation>
+    </message>
+    <message>
+        <source>Practice any level you have reached. A practice game is never ranked.</source>
+        <translation>Entraînez-vous sur tout niveau atteint. Une partie d’entraînement n’est jamais classée.</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 · locked</source>
+        <comment>a level not reached yet</comment>
+        <translation>%1 · verrouillé</translation>
+    </message>
+    <message>
+        <source>Reach this level in a game to practise it</source>
+        <translation>Atteignez ce niveau dans une partie pour vous y entraîner</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>S’entraîner</translation>
     </message>
 </context>
 <context>

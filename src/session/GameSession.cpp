@@ -107,6 +107,8 @@ void GameSession::begin_level()
     game_won = false;
     level_stuck = false;  // told once the player's pushes leave no way
     set_state(wait_for_player ? State::ready : State::playing);
+    if (numbered)
+        emit levelReached(state_board.level_number);
     emit stepped(state_board.take_events());
 }
 
@@ -201,8 +203,28 @@ void GameSession::box_closed()
 
 void GameSession::new_game()
 {
-    if (flow == State::ready || flow == State::playing || flow == State::paused)
+    if (flow == State::ready || flow == State::playing || flow == State::paused) {
+        practice_from = -1;
         start_over(0, true, [this] { return state_board.load_numbered_level(0); });
+    }
+}
+
+bool GameSession::practise(int level, QString& message)
+{
+    if (flow != State::ready && flow != State::playing && flow != State::paused)
+        return false;
+    const Board before = state_board;
+    if (const LoadResult result = state_board.load_numbered_level(level); !result.ok()) {
+        state_board = before;
+        message = QString::fromStdString(result.message);
+        return false;
+    }
+    state_board.score = 0;
+    practice_from = level;
+    numbered = true;
+    paused_by_box = false;  // the selector's box: the new level waits on its card
+    begin_level();
+    return true;
 }
 
 void GameSession::restart_level()
@@ -214,7 +236,7 @@ void GameSession::restart_level()
 void GameSession::play_again()
 {
     if (flow == State::game_over)
-        start_over(0, true, [this] { return state_board.load_numbered_level(0); });
+        start_over(0, true, [this, level = std::max(practice_from, 0)] { return state_board.load_numbered_level(level); });
 }
 
 void GameSession::resume_after_box()
@@ -249,9 +271,11 @@ void GameSession::end_game(Ending ending)
     over.ending = ending;
     over.score = state_board.score;
     over.level = numbered ? tr("level %1", "where a game ended").arg(level_label()) : level_label();
-    over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
-        std::fputs(line.c_str(), stdout);
-    });
+    over.practice = practice();
+    if (!over.practice)
+        over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
+            std::fputs(line.c_str(), stdout);
+        });
     beaten_slot = over.beaten;
     emit gameOver(over);
 }

@@ -41,6 +41,7 @@ public:
         int score = 0;
         QString level;  // as the player reads it: "level 5" or a file name
         std::optional<hsc::Slot> beaten;  // the entry the score takes, if any
+        bool practice = false;            // never ranked
     };
 
     struct Timing {
@@ -93,6 +94,13 @@ public:
     void box_closed();
     void new_game();
     void restart_level();
+    // A practice game from this pack level (0 is the first) with a score of
+    // 0, never ranked. False, with the loader's message, when it cannot load;
+    // the game in play then goes on.
+    bool practise(int level, QString& message);
+    bool practice() const { return practice_from >= 0; }
+    // The pack's names and hints.
+    const LevelIndex& level_index() const { return index; }
 
     // The game-over dialogs' side: the table as it stands, what it could not
     // save, the name for the beaten entry, and the choice.
@@ -124,6 +132,8 @@ signals:
     void gameOver(const wd::GameSession::GameOver& over);
     // A level to start over with cannot be loaded any more: the program ends.
     void cannotContinue(const QString& message);
+    // A pack level has begun (0 is the first).
+    void levelReached(int level);
 
 private:
     void set_state(State next);
@@ -159,6 +169,7 @@ private:
     QStringList notices;  // told in the next table box
     char actpname[hsc::name_capacity] = {};  // the last name entered this run
     int own_score = -1;
+    int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
 };
 
 }  // namespace wd

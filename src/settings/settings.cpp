@@ -281,4 +281,21 @@ void set_zoom(int zoom) { set(QStringLiteral("view/zoom"), QString::number(zoom)
 bool sound_on() { return value(QStringLiteral("sound/on"), QStringLiteral("true")) != QLatin1String("false"); }
 void set_sound_on(bool on) { set(QStringLiteral("sound/on"), on ? QStringLiteral("true") : QStringLiteral("false")); }
 
+bool menu_bar_shown() { return value(QStringLiteral("view/menu_bar"), QStringLiteral("true")) != QLatin1String("false"); }
+void set_menu_bar_shown(bool shown)
+{
+    set(QStringLiteral("view/menu_bar"), shown ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+int highest_level()
+{
+    const int value = settings::value(QStringLiteral("progress/highest_level")).toInt();
+    return std::clamp(value, 0, 999);  // as many as level files can be numbered
+}
+void note_level_reached(int level)
+{
+    if (level > highest_level())
+        set(QStringLiteral("progress/highest_level"), QString::number(level));
+}
+
 }  // namespace wd::settings

@@ -31,4 +31,13 @@ void set_zoom(int zoom);
 bool sound_on();
 void set_sound_on(bool on);
 
+// Whether the menu bar is shown; shown unless the player hid it.
+bool menu_bar_shown();
+void set_menu_bar_shown(bool shown);
+
+// The highest pack level the player has reached (0 is the first), which
+// practice may start at; it never goes down.
+int highest_level();
+void note_level_reached(int level);
+
 }  // namespace wd::settings

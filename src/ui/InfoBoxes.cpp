@@ -67,6 +67,11 @@ void show_scores(QWidget* over, const QString& table, std::optional<int> own_ent
             Qt::RichText);
 }
 
+void show_keys(QWidget* over, const QString& keys)
+{
+    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash keys"), keys);
+}
+
 void show_help(QWidget* over)
 {
     run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash help"), help_text());

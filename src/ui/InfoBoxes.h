@@ -14,6 +14,9 @@ void show_scores(QWidget* over, const QString& table, std::optional<int> own_ent
 // The keys and the rules in a few lines.
 void show_help(QWidget* over);
 
+// Each command and its keys.
+void show_keys(QWidget* over, const QString& keys);
+
 // The help text itself, so it can be checked against the keys.
 QString help_text();
 

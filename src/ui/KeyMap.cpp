@@ -1,8 +1,44 @@
 #include "KeyMap.h"
 
+#include <QtGlobal>
+
+#include <array>
+
 namespace wd {
 
-Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
+namespace {
+using Key = QKeySequence;
+
+const std::array command_table = {
+    Command{Action::new_game, Menu::game, QT_TRANSLATE_NOOP("Menu", "&New game"), Key::New, {Key(Qt::Key_F2)}},
+    Command{Action::restart_level, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Restart level"), Key::UnknownKey,
+            {Key(Qt::Key_F5)}},
+    Command{Action::pause, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Pause"), Key::UnknownKey,
+            {Key(Qt::Key_P), Key(Qt::Key_Pause), Key(Qt::Key_Escape)}, true},
+    Command{Action::practise, Menu::game, QT_TRANSLATE_NOOP("Menu", "Practice a &level\u2026")},
+    Command{Action::show_scores, Menu::game, QT_TRANSLATE_NOOP("Menu", "&High scores"), Key::UnknownKey,
+            {Key(Qt::CTRL | Qt::Key_H)}},
+    Command{Action::quit, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Quit"), Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}},
+    // Ctrl+= is Ctrl++ without Shift on most layouts.
+    Command{Action::zoom_in, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &in"), Key::ZoomIn,
+            {Key(Qt::CTRL | Qt::Key_Plus), Key(Qt::CTRL | Qt::Key_Equal), Key(Qt::KeypadModifier | Qt::Key_Plus)}},
+    Command{Action::zoom_out, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &out"), Key::ZoomOut,
+            {Key(Qt::CTRL | Qt::Key_Minus), Key(Qt::KeypadModifier | Qt::Key_Minus)}},
+    Command{Action::zoom_reset, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Actual size"), Key::UnknownKey,
+            {Key(Qt::CTRL | Qt::Key_0)}},
+    Command{Action::full_screen, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Full screen"), Key::FullScreen,
+            {Key(Qt::Key_F11)}, true},
+    Command{Action::toggle_sound, Menu::settings, QT_TRANSLATE_NOOP("Menu", "&Sound"), Key::UnknownKey,
+            {Key(Qt::Key_M)}, true},
+    Command{Action::toggle_menu_bar, Menu::settings, QT_TRANSLATE_NOOP("Menu", "Show &menu bar"), Key::UnknownKey,
+            {Key(Qt::CTRL | Qt::Key_M)}, true},
+    Command{Action::show_help, Menu::help, QT_TRANSLATE_NOOP("Menu", "&How to play"), Key::HelpContents,
+            {Key(Qt::Key_F1)}},
+    Command{Action::show_keys, Menu::help, QT_TRANSLATE_NOOP("Menu", "&Keys")},
+    Command{Action::about, Menu::help, QT_TRANSLATE_NOOP("Menu", "&About Whiskerdash")},
+};
+
+Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
 {
     if (key == arrows.right)
         return Action::move_right;
@@ -12,33 +48,15 @@ Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows
         return Action::move_up;
     if (key == arrows.down)
         return Action::move_down;
-
-    const bool control = modifiers & Qt::ControlModifier;
-    const bool alt = modifiers & (Qt::AltModifier | Qt::MetaModifier);
-    if (alt)
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return Action::none;
-    if (control) {
-        switch (key) {
-        case Qt::Key_N: return Action::new_game;
-        case Qt::Key_Q: return Action::quit;
-        case Qt::Key_H: return Action::show_scores;
-        case Qt::Key_Plus:
-        case Qt::Key_Equal: return Action::zoom_in;  // Ctrl+= is Ctrl++ without Shift
-        case Qt::Key_Minus: return Action::zoom_out;
-        case Qt::Key_0: return Action::zoom_reset;
-        default: return Action::none;
-        }
-    }
-
     if (modifiers & Qt::KeypadModifier) {
         switch (key) {
         case Qt::Key_8: return Action::move_up;
         case Qt::Key_2: return Action::move_down;
         case Qt::Key_4: return Action::move_left;
         case Qt::Key_6: return Action::move_right;
-        case Qt::Key_Plus: return Action::zoom_in;
-        case Qt::Key_Minus: return Action::zoom_out;
-        default: break;
+        default: return Action::none;
         }
     }
     switch (key) {
@@ -46,16 +64,40 @@ Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows
     case Qt::Key_S: return Action::move_down;
     case Qt::Key_A: return Action::move_left;
     case Qt::Key_D: return Action::move_right;
-    case Qt::Key_P:
-    case Qt::Key_Pause:
-    case Qt::Key_Escape: return Action::pause;
-    case Qt::Key_F2: return Action::new_game;
-    case Qt::Key_F5: return Action::restart_level;
-    case Qt::Key_F1: return Action::show_help;
-    case Qt::Key_F11: return Action::full_screen;
-    case Qt::Key_M: return Action::toggle_sound;
     default: return Action::none;
     }
+}
+}  // namespace
+
+std::span<const Command> commands()
+{
+    return command_table;
+}
+
+QList<QKeySequence> keys_of(const Command& command)
+{
+    QList<QKeySequence> keys =
+        command.standard == Key::UnknownKey ? QList<QKeySequence>() : QKeySequence::keyBindings(command.standard);
+    for (const QKeySequence& key : command.keys)
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
+
+Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
+{
+    if (const Action move = move_for(key, modifiers, arrows); move != Action::none)
+        return move;
+    // Shift is part of a symbol on many layouts (Ctrl+Shift+= gives Ctrl++);
+    // the keypad's own keys say so and match only as keypad keys.
+    const Qt::KeyboardModifiers exact = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier
+                                                     | Qt::ShiftModifier | Qt::KeypadModifier);
+    for (const Qt::KeyboardModifiers tried : {exact, exact & ~Qt::ShiftModifier, exact & ~Qt::KeypadModifier})
+        for (const Command& command : command_table)
+            for (const QKeySequence& sequence : keys_of(command))
+                if (sequence.count() == 1 && sequence[0] == QKeyCombination(tried, Qt::Key(key)))
+                    return command.action;
+    return Action::none;
 }
 
 bool is_move(Action action)

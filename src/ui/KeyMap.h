@@ -1,8 +1,13 @@
 #pragma once
-// What a key press asks the game to do. The arrow bindings stay the widget's own
-// fields; everything else a player may press is mapped here.
+// What each key does, in one place: the move keys, which stay the board's own,
+// and the table of commands, which the menus' actions and the board's key
+// presses both take their keys from.
 
 #include <QKeyCombination>
+#include <QKeySequence>
+#include <QList>
+
+#include <span>
 
 namespace wd {
 
@@ -15,22 +20,44 @@ enum class Action {
     pause,          // toggles
     new_game,
     restart_level,
+    practise,
     quit,
     show_scores,
     show_help,
+    show_keys,
+    about,
     full_screen,    // toggles
     zoom_in,
     zoom_out,
     zoom_reset,
     toggle_sound,
+    toggle_menu_bar,
 };
+
+enum class Menu { game, view, settings, help };
+
+struct Command {
+    Action action;
+    Menu menu;
+    const char* text;  // the menu's, translated in the "Menu" context
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;  // the desktop's own key, first
+    QList<QKeySequence> keys = {};                                   // the game's keys beside it
+    bool checkable = false;
+};
+
+// In the menus' order.
+std::span<const Command> commands();
+
+// Every key of a command: the desktop's standard ones, then the game's.
+QList<QKeySequence> keys_of(const Command& command);
 
 struct Arrows {
     int up, down, left, right;
 };
 
 // Arrows move whatever modifiers are held, as they always have; the keypad's
-// 8/4/6/2 (Num Lock on) and W/A/S/D move without Control or Alt.
+// 8/4/6/2 (Num Lock on) and W/A/S/D move without Control or Alt. Any other key
+// is the command that has it, if one does.
 Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows);
 
 bool is_move(Action action);

@@ -2,6 +2,7 @@
 
 #include "../settings/settings.h"
 #include "InfoBoxes.h"
+#include "PracticeDialog.h"
 #include "ViewPainter.h"
 #include "data_files.h"
 #include "first_frame.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -45,6 +47,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
     : QWidget(parent)
     , play(wd::data_files::table_path(), [](const QString& file) { return wd::data_files::locate(file); })
+    , commands(new wd::GameActions(this))
     , key_up(Qt::Key_Up)
     , key_down(Qt::Key_Down)
     , key_left(Qt::Key_Left)
@@ -60,6 +63,9 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     connect(&play, &wd::GameSession::stateChanged, this, &MainWidget::state_changed);
     connect(&play, &wd::GameSession::gameOver, this, &MainWidget::mousedead);
     connect(&play, &wd::GameSession::cannotContinue, this, &MainWidget::end_after_failed_restart);
+    connect(&play, &wd::GameSession::levelReached, this, [](int level) { wd::settings::note_level_reached(level); });
+    connect(commands, &wd::GameActions::triggered, this, &MainWidget::perform);
+    setAccessibleName(tr("Game board"));
     flash_clock.setInterval(wd::flash_frame_ms);
     connect(&flash_clock, &QTimer::timeout, this, &MainWidget::animate_flashes);
 
@@ -86,6 +92,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     startup_ok = true;
     printscene();
     sound.set_enabled(wd::settings::sound_on());
+    commands->show_checked(wd::Action::toggle_sound, sound.enabled());
     sound.load_when_allowed(wd::data_files::search_folders());
     if (const QString problem = wd::data_files::storage_problem(); !problem.isEmpty()) {
         warn(problem);
@@ -129,14 +136,13 @@ void MainWidget::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
-    if (play.state() == wd::GameSession::State::game_over || box_open)
-        return;
     if (wd::is_move(action)) {
         if (e->isAutoRepeat() && repeats_blocked)
             return;
-        repeats_blocked = false;
+        if (play.state() != wd::GameSession::State::game_over && !box_open)
+            repeats_blocked = false;
     }
-    handle(action);
+    perform(action);
 }
 
 void MainWidget::keyReleaseEvent(QKeyEvent* e)
@@ -146,9 +152,11 @@ void MainWidget::keyReleaseEvent(QKeyEvent* e)
     QWidget::keyReleaseEvent(e);
 }
 
-void MainWidget::handle(wd::Action action)
+void MainWidget::perform(wd::Action action)
 {
     using wd::Action;
+    if (play.state() == wd::GameSession::State::game_over || box_open)
+        return;
     switch (action) {
     case Action::move_right: play.move(1, 0); return;
     case Action::move_left: play.move(-1, 0); return;
@@ -157,7 +165,8 @@ void MainWidget::handle(wd::Action action)
     case Action::pause: play.toggle_pause(); return;
     case Action::new_game: play.new_game(); return;
     case Action::restart_level: play.restart_level(); return;
-    case Action::quit: close(); return;
+    case Action::practise: practise(); return;
+    case Action::quit: window()->close(); return;
     case Action::show_scores:
         with_play_paused([this] {
             play.reload_table();  // with what other games in this folder have saved
@@ -165,13 +174,41 @@ void MainWidget::handle(wd::Action action)
         });
         return;
     case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
+    case Action::show_keys: with_play_paused([this] { wd::show_keys(this, wd::GameActions::keys_text()); }); return;
+    case Action::about: with_play_paused([this] { show_about(); }); return;
     case Action::full_screen: toggle_full_screen(); return;
     case Action::zoom_in: zoom_to((view().whole() ? int(view().scale()) : 0) + 1); return;
     case Action::zoom_out: zoom_to(view().whole() ? int(view().scale()) - 1 : 1); return;
     case Action::zoom_reset: zoom_to(1); return;
     case Action::toggle_sound: toggle_sound(); return;
+    case Action::toggle_menu_bar:  // the window's
     case Action::none: return;
     }
+}
+
+void MainWidget::practise()
+{
+    std::optional<int> chosen;
+    with_play_paused([this, &chosen] {
+        const auto levels = wd::pack_levels(play.level_index(), wd::settings::highest_level(),
+                                            [](const std::string& file) { return wd::data_files::locate(file); });
+        chosen = wd::choose_practice_level(this, levels, play.pack_level() ? play.board().level_number : 0);
+    });
+    if (!chosen)
+        return;
+    if (QString message; !play.practise(*chosen, message)) {
+        warn(message);
+        play.tell(message);
+    }
+}
+
+void MainWidget::show_about()
+{
+    QMessageBox::about(this, tr("About Whiskerdash"),
+                       tr("<h3>Whiskerdash %1</h3>"
+                          "<p>An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.</p>"
+                          "<p>Free software under the MIT licence.<br>Copyright © 2026 The Whiskerdash developers.</p>")
+                           .arg(QCoreApplication::applicationVersion()));
 }
 
 // What every step and level load ends with: sound, effects, then the drawing.
@@ -204,6 +241,7 @@ void MainWidget::animate_flashes()
 
 void MainWidget::state_changed()
 {
+    commands->show_checked(wd::Action::pause, play.paused());
     printscene();
 }
 
@@ -226,10 +264,10 @@ void MainWidget::with_play_paused(const std::function<void()>& show_box)
 
 void MainWidget::toggle_full_screen()
 {
-    if (isFullScreen())
-        showNormal();
+    if (window()->isFullScreen())
+        window()->showNormal();
     else
-        showFullScreen();
+        window()->showFullScreen();
 }
 
 void MainWidget::zoom_to(int zoom)
@@ -237,13 +275,16 @@ void MainWidget::zoom_to(int zoom)
     const QSize board = scene_pixmap.size();
     if (board.isEmpty())
         return;
-    const QSize available = screen() ? screen()->availableGeometry().size() : QSize();
+    QWidget* top = window();
+    if (top->isFullScreen() || top->isMaximized())
+        top->showNormal();
+    // What the window has around the board (its menu bar) stays as it is.
+    const QSize around = top->size() - size();
+    const QSize available = screen() ? screen()->availableGeometry().size() - around : QSize();
     if (available.isValid())
         zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
     zoom = std::max(zoom, 1);
-    if (isFullScreen() || isMaximized())
-        showNormal();
-    resize(wd::ViewGeometry::size_at(zoom, board, wd::strip_height));
+    top->resize(wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around);
     wd::settings::set_zoom(zoom);
 }
 
@@ -261,7 +302,21 @@ wd::StripState MainWidget::strip_state() const
         strip.file = play.level_label();
     strip.won = play.won();
     strip.ready = play.state() == State::ready;
+    strip.practice = play.practice();
     return strip;
+}
+
+QString MainWidget::accessible_state() const
+{
+    const wd::Board& b = play.board();
+    QStringList parts;
+    parts << (play.pack_level() ? tr("Level %1").arg(play.level_label()) : play.level_label());
+    if (play.practice())
+        parts << tr("practice");
+    parts << tr("score %1").arg(b.score) << tr("cats left %n", nullptr, b.cat_count);
+    if (play.paused())
+        parts << tr("paused");
+    return parts.join(QStringLiteral(", "));
 }
 
 wd::Overlay MainWidget::overlay_now() const
@@ -353,6 +408,7 @@ void MainWidget::toggle_sound()
 {
     sound.set_enabled(!sound.enabled());
     wd::settings::set_sound_on(sound.enabled());
+    commands->show_checked(wd::Action::toggle_sound, sound.enabled());
     printscene();  // the strip's mark follows
 }
 
@@ -374,6 +430,7 @@ void MainWidget::printscene()
             changed += geometry.board();
         shown_strip = now;
         changed += geometry.strip();
+        setAccessibleDescription(accessible_state());
     }
     if (const wd::Overlay now = overlay_now(); now != shown_overlay) {
         changed += wd::overlay_region(geometry, shown_overlay) + wd::overlay_region(geometry, now);
@@ -428,6 +485,8 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
         text.detail = tr("Reached %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
         break;
     }
+    if (over.practice)
+        text.detail += QLatin1Char('\n') + tr("A practice game is not ranked.");
     text.table = QString::fromUtf8(play.table_text());
     text.own_entry = play.own_entry_index();
     text.notices = play.take_notices();
@@ -436,7 +495,7 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     caught_shown = false;
     switch (choice) {
     case wd::TableChoice::play_again: play.play_again(); break;
-    case wd::TableChoice::quit: close(); break;
+    case wd::TableChoice::quit: window()->close(); break;
     case wd::TableChoice::none: play.resume_after_box(); break;
     }
     printscene();
@@ -447,7 +506,7 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
 void MainWidget::end_after_failed_restart(const QString& message)
 {
     warn(message);
-    close();
+    window()->close();
     // Only a running event loop can carry the status; without one (a test
     // driving the widget) setting it would end the next loop started instead.
     if (QThread::currentThread()->loopLevel() > 0)

@@ -4,6 +4,7 @@
 // itself is the session's.
 
 #include "../session/GameSession.h"
+#include "GameActions.h"
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
 #include "Overlay.h"
@@ -61,6 +62,13 @@ public:
     // What the overlay shows now, for tests and the accessible description.
     const wd::Overlay& overlay() const { return shown_overlay; }
 
+    // The commands of the menus and keys, as actions of this widget's window.
+    wd::GameActions& actions_of() { return *commands; }
+    // What a command does; a command the window handles itself does nothing here.
+    void perform(wd::Action action);
+    // For a screen reader: the level, the score, the cats left, paused or not.
+    QString accessible_state() const;
+
 public slots:
     void timer_proc() { play.tick(); }
 
@@ -74,7 +82,8 @@ private:
     void load_sprites();
     void end_after_failed_restart(const QString& message);
 
-    void handle(wd::Action action);
+    void practise();
+    void show_about();
     void after_step(const wd::Events& events);
     void state_changed();
     wd::StripState strip_state() const;
@@ -88,6 +97,7 @@ private:
     QRect avoid_rect() const;
 
     wd::GameSession play;
+    wd::GameActions* commands;
     int key_up;
     int key_down;
     int key_left;

@@ -59,6 +59,10 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
         candidates = {Strip::tr("%1 · Cats left %n", "the level's file name", state.cats).arg(state.file),
                       Strip::tr("%1 · Cats %n", "the level's file name", state.cats).arg(state.file),
                       Strip::tr("Cats %n", nullptr, state.cats)};
+    else if (state.practice)
+        candidates = {Strip::tr("Practice · Level %1 · Cats left %n", nullptr, state.cats).arg(level),
+                      Strip::tr("Practice · L%1 · C%n", "shortest: level and cats", state.cats).arg(level),
+                      Strip::tr("L%1 · C%n", "shortest: level and cats", state.cats).arg(level)};
     else
         candidates = {Strip::tr("Level %1 · Cats left %n", nullptr, state.cats).arg(level),
                       Strip::tr("Level %1 · Cats %n", nullptr, state.cats).arg(level),

@@ -18,6 +18,7 @@ struct StripState {
     QString file;       // a level named on the command line: its file name instead of the number
     bool won = false;   // every level cleared
     bool ready = false; // waiting on the level's card
+    bool practice = false;  // a practice game, never ranked
     bool operator==(const StripState&) const = default;
 };
 

@@ -162,6 +162,10 @@ QString ask_name(QWidget* parent, int score, int place, const QString& last_name
     edit->setText(last_name);
     edit->selectAll();  // typing replaces the remembered name, Return keeps it
     edit->setMinimumWidth(180);
+    // A screen reader names the field by its prompt.
+    label->setBuddy(edit);
+    edit->setAccessibleName(QCoreApplication::translate("NameDialog", "Enter your name:"));
+    edit->setAccessibleDescription(label->text());
 
     auto* ok = new QPushButton(QCoreApplication::translate("NameDialog", "OK"), &dialog);
     ok->setObjectName(QStringLiteral("ok_name"));

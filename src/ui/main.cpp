@@ -1,3 +1,4 @@
+#include "GameWindow.h"
 #include "MainWidget.h"
 #include "command_line.h"
 #include "data_files.h"
@@ -95,16 +96,18 @@ int main(int argc, char** argv)
     }
     if (line.mute)
         widget->start_muted();
-    widget->show();
+    // The board in its window, under the menu bar.
+    auto window = std::make_unique<wd::GameWindow>(widget.release());
+    window->show();
     // Decoding the icon's sizes would hold up the first frame.
-    wd::after_first_frame(widget.get(), [window = widget.get()] {
+    wd::after_first_frame(window->board(), [window = window.get()] {
         window->setWindowIcon(game_icon());
         // The heap keeps what start-up freed (decoded files, the toolkit's and the
         // sound module's set-up) as the game's own pages: give it back once play runs.
         QTimer::singleShot(3000, window, [] { malloc_trim(0); });
     });
     const int status = app.exec();
-    widget.reset();  // saves the table
+    window.reset();  // the board saves the table
     // A sound thread still inside the module (loading it, or in a hung
     // server's call) would run under the library teardown of a normal exit;
     // a caught quit signal ends the program by itself, with no teardown either.

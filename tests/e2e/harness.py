@@ -81,7 +81,7 @@ class PlayFolder:
 class Game:
     """The running program: its output lines as they come, and its main window."""
 
-    def __init__(self, exe, folder, args=(), expect_window=True, env=None, config_home=None):
+    def __init__(self, exe, folder, args=(), expect_window=True, env=None, config_home=None, menu_bar=False):
         self.folder = folder
         # Settings of this game only, whatever the caller's environment holds:
         # a remembered zoom or name never leaks in. A test that means to keep
@@ -90,6 +90,12 @@ class Game:
         if not config_home:
             config_home = tempfile.mkdtemp(prefix="whiskerdash-config-")
             atexit.register(shutil.rmtree, config_home, True)
+            # The window is then the board alone, as the cases measure it,
+            # unless a case is about the menu bar.
+            if not menu_bar:
+                os.makedirs(os.path.join(config_home, "whiskerdash"))
+                with open(os.path.join(config_home, "whiskerdash", "whiskerdash.conf"), "w") as conf:
+                    conf.write("[view]\nmenu_bar=false\n")
         self.env["XDG_CONFIG_HOME"] = config_home
         for attempt in range(10):
             self._start(exe, args)

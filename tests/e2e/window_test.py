@@ -178,10 +178,30 @@ def level_cleared_card_between_levels(exe, data):
         game.stop()
 
 
+def menu_new_game_goes_back_to_level_one(exe, data):
+    """Game > New game by the keyboard alone, the bar shown as on a first start."""
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": OPEN}, TABLE)
+    game = Game(exe, folder, menu_bar=True)
+    try:
+        width, height = game.geometry()
+        check(width == 16 * len(TRAP[0]) and height > 16 * len(TRAP) + 20,
+              f"window {(width, height)}: not the board with a menu bar above it")
+        game.keys("Right", "Right", "Right")  # cheese, then the cat is trapped
+        game.wait_for_line("  " + OPEN[-1], count=1)
+        before = len(visible_windows("", str(game.process.pid)))
+        game.keys("alt+g")
+        wait_until("the Game menu", lambda: len(visible_windows("", str(game.process.pid))) > before)
+        game.keys("n")
+        game.wait_for_line("  " + TRAP[1], count=2)
+        check(game.count_lines(r"\d+:.*") == 0, "a new game ranked the old one")
+    finally:
+        game.stop()
+
+
 CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_the_table,
                                   f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x,
                                   cats_wait_for_the_first_key, capture_is_seen_before_the_name_dialog,
-                                  level_cleared_card_between_levels]}
+                                  level_cleared_card_between_levels, menu_new_game_goes_back_to_level_one]}
 
 
 if __name__ == "__main__":

@@ -1,0 +1,38 @@
+#pragma once
+// The commands of the key table as the window's actions, each with its keys
+// as shortcuts. They belong to the board's widget and work across its whole
+// window, with the menu bar shown or hidden.
+
+#include "KeyMap.h"
+
+#include <QObject>
+
+#include <map>
+
+class QAction;
+class QWidget;
+
+namespace wd {
+
+class GameActions : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GameActions(QWidget* owner);
+
+    QAction* action(Action which) const { return actions.at(which); }
+    QList<QAction*> in_menu(Menu menu) const;
+    // Sets a toggle's tick without triggering it.
+    void show_checked(Action which, bool on);
+
+    // Each command with its keys, a line each, for the Keys box.
+    static QString keys_text();
+
+signals:
+    void triggered(wd::Action action);
+
+private:
+    std::map<Action, QAction*> actions;
+};
+
+}  // namespace wd

@@ -1,0 +1,88 @@
+#include "GameWindow.h"
+
+#include "../settings/settings.h"
+#include "MainWidget.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenuBar>
+
+namespace wd {
+
+GameWindow::GameWindow(MainWidget* board) : game(board)
+{
+    setObjectName(QStringLiteral("GameWindow"));
+    setWindowTitle(board->windowTitle());
+    const QSize board_size = board->size();
+    setCentralWidget(board);
+    const struct {
+        Menu menu;
+        const char* title;
+    } menus[] = {
+        {Menu::game, QT_TRANSLATE_NOOP("Menu", "&Game")},
+        {Menu::view, QT_TRANSLATE_NOOP("Menu", "&View")},
+        {Menu::settings, QT_TRANSLATE_NOOP("Menu", "&Settings")},
+        {Menu::help, QT_TRANSLATE_NOOP("Menu", "&Help")},
+    };
+    for (const auto& entry : menus) {
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", entry.title));
+        const QList<QAction*> actions = board->actions_of().in_menu(entry.menu);
+        for (QAction* action : actions) {
+            // Quit and the help's own boxes after a line, as desktop games have them.
+            if (action == board->actions_of().action(Action::quit) || action == board->actions_of().action(Action::about))
+                menu->addSeparator();
+            menu->addAction(action);
+        }
+    }
+    connect(&board->actions_of(), &GameActions::triggered, this, [this](Action action) {
+        if (action == Action::toggle_menu_bar)
+            set_menu_bar_shown(!menu_wanted);
+    });
+    menu_wanted = settings::menu_bar_shown();
+    show_menu_bar_as_chosen();
+    // The board at its start-up size, the bar above it.
+    fit_around(board_size);
+}
+
+int GameWindow::menu_bar_height(int width) const
+{
+    if (!menuBar()->isVisibleTo(this))
+        return 0;
+    const int wrapped = menuBar()->heightForWidth(width);  // a narrow board's bar takes two rows
+    return wrapped > 0 ? wrapped : menuBar()->sizeHint().height();
+}
+
+void GameWindow::fit_around(QSize board_size)
+{
+    resize(board_size.width(), board_size.height() + menu_bar_height(board_size.width()));
+}
+
+void GameWindow::set_menu_bar_shown(bool shown)
+{
+    menu_wanted = shown;
+    settings::set_menu_bar_shown(shown);
+    const QSize board_size = game->size();
+    const bool was_shown = menuBar()->isVisibleTo(this);
+    show_menu_bar_as_chosen();
+    // The board keeps its size: the window takes or gives the bar's height.
+    if (!isFullScreen() && !isMaximized() && was_shown != menuBar()->isVisibleTo(this))
+        fit_around(board_size);
+}
+
+void GameWindow::show_menu_bar_as_chosen()
+{
+    menuBar()->setVisible(menu_wanted && !isFullScreen());
+    game->actions_of().show_checked(Action::toggle_menu_bar, menu_wanted);
+}
+
+void GameWindow::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::WindowStateChange) {
+        show_menu_bar_as_chosen();
+        game->actions_of().show_checked(Action::full_screen, isFullScreen());
+    }
+    QMainWindow::changeEvent(e);
+}
+
+}  // namespace wd

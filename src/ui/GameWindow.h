@@ -1,0 +1,35 @@
+#pragma once
+// The game's main window: the board's widget in the middle and a menu bar of
+// its actions above it. The board keeps its own size; the window is as much
+// taller as the menu bar is high, and loses the bar in full screen or when
+// the player hides it.
+
+#include <QMainWindow>
+
+class MainWidget;
+
+namespace wd {
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Takes the board's widget, which has its start-up size already.
+    explicit GameWindow(MainWidget* board);
+
+    MainWidget* board() const { return game; }
+    void set_menu_bar_shown(bool shown);
+
+protected:
+    void changeEvent(QEvent* e) override;
+
+private:
+    void show_menu_bar_as_chosen();
+    int menu_bar_height(int width) const;
+    void fit_around(QSize board_size);
+
+    MainWidget* game;
+    bool menu_wanted = true;
+};
+
+}  // namespace wd

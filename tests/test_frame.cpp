@@ -1,0 +1,237 @@
+// The window around the board: the menu's actions and their keys, the bar's
+// height, practice of the levels reached, and what assistive technology reads.
+
+#include "widget_testing.h"
+
+#include "settings/settings.h"
+#include "ui/GameActions.h"
+#include "ui/GameWindow.h"
+#include "ui/PracticeDialog.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using wd::Action;
+using wd::testing::PlayFolder;
+using wd::testing::start_widget;
+using wd::testing::when_shown;
+
+namespace {
+
+const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H..B...H", "HHHHHHHH"};
+const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
+const QStringList meet = {"HHHHHHH", "H.MC..H", "H.....H", "HHHHHHH"};
+
+// The board in its window, shown and active so that window shortcuts apply.
+std::unique_ptr<wd::GameWindow> start_window()
+{
+    auto window = std::make_unique<wd::GameWindow>(start_widget().release());
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the window never became active");
+    return window;
+}
+
+// Answers whatever box an action opens, so no test waits on it.
+void close_any_box()
+{
+    when_shown<QDialog>([](QDialog* box) { box->reject(); });
+}
+
+}  // namespace
+
+class TestFrame : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { wd::settings::set_menu_bar_shown(true); }
+    void cleanup() { wd::testing::stop_waiting(); }
+    void shortcuts_trigger_their_action_once_data();
+    void shortcuts_trigger_their_action_once();
+    void board_keeps_its_size_under_the_menu_bar();
+    void selector_opens_only_reached_levels_data();
+    void selector_opens_only_reached_levels();
+    void practice_capture_is_never_ranked();
+    void accessible_description_follows_play();
+};
+
+void TestFrame::shortcuts_trigger_their_action_once_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("menu_bar");
+    const int none = Qt::NoModifier;
+    const int ctrl = Qt::ControlModifier;
+    const int pad = Qt::KeypadModifier;
+    const struct {
+        const char* tag;
+        int key, modifiers;
+        Action action;
+    } rows[] = {
+        {"F2", Qt::Key_F2, none, Action::new_game},
+        {"ctrl+N", Qt::Key_N, ctrl, Action::new_game},
+        {"F5", Qt::Key_F5, none, Action::restart_level},
+        {"P", Qt::Key_P, none, Action::pause},
+        {"Pause", Qt::Key_Pause, none, Action::pause},
+        {"Escape", Qt::Key_Escape, none, Action::pause},
+        {"ctrl+H", Qt::Key_H, ctrl, Action::show_scores},
+        {"F1", Qt::Key_F1, none, Action::show_help},
+        {"F11", Qt::Key_F11, none, Action::full_screen},
+        {"ctrl++", Qt::Key_Plus, ctrl, Action::zoom_in},
+        {"ctrl+=", Qt::Key_Equal, ctrl, Action::zoom_in},
+        {"keypad +", Qt::Key_Plus, ctrl | pad, Action::zoom_in},
+        {"ctrl+-", Qt::Key_Minus, ctrl, Action::zoom_out},
+        {"ctrl+0", Qt::Key_0, ctrl, Action::zoom_reset},
+        {"M", Qt::Key_M, none, Action::toggle_sound},
+        {"ctrl+M", Qt::Key_M, ctrl, Action::toggle_menu_bar},
+        {"ctrl+Q", Qt::Key_Q, ctrl, Action::quit},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.tag) << row.key << row.modifiers << int(row.action) << true;
+    // Hiding the bar takes no key away.
+    QTest::newRow("F5, bar hidden") << int(Qt::Key_F5) << none << int(Action::restart_level) << false;
+    QTest::newRow("P, bar hidden") << int(Qt::Key_P) << none << int(Action::pause) << false;
+}
+
+// One key, one action: neither the board's own key handling nor a second
+// shortcut does it again (a pause toggled twice would not pause).
+void TestFrame::shortcuts_trigger_their_action_once()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, action);
+    QFETCH(bool, menu_bar);
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    wd::settings::set_menu_bar_shown(menu_bar);
+    auto window = start_window();
+    QCOMPARE(window->menuBar()->isVisible(), menu_bar);
+    QSignalSpy spy(&window->board()->actions_of(), &wd::GameActions::triggered);
+    close_any_box();
+    QTest::keyClick(window->board(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().value<Action>(), Action(action));
+    if (Action(action) == Action::pause)
+        QVERIFY(window->board()->paused());
+    if (Action(action) == Action::quit)
+        QVERIFY(!window->isVisible());
+}
+
+void TestFrame::board_keeps_its_size_under_the_menu_bar()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    const QSize bare = start_widget()->size();
+    auto window = start_window();
+    MainWidget* board = window->board();
+    QCOMPARE(board->size(), bare);
+    const int bar = window->menuBar()->height();
+    QVERIFY(bar > 0);
+    QCOMPARE(window->height(), bare.height() + bar);
+
+    QTest::keyClick(board, Qt::Key_M, Qt::ControlModifier);  // hidden
+    QTRY_COMPARE(window->height(), bare.height());
+    QCOMPARE(board->size(), bare);
+    QVERIFY(!wd::settings::menu_bar_shown());
+    QTest::keyClick(board, Qt::Key_M, Qt::ControlModifier);  // back
+    QTRY_COMPARE(window->height(), bare.height() + bar);
+    QCOMPARE(board->size(), bare);
+}
+
+void TestFrame::selector_opens_only_reached_levels_data()
+{
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<QString>("open");  // a letter a level: o open, x locked
+    QTest::newRow("a first game") << 0 << "oxx";
+    QTest::newRow("level 2 reached") << 1 << "oox";
+    QTest::newRow("the last reached") << 2 << "ooo";
+    QTest::newRow("beyond the pack") << 40 << "ooo";
+}
+
+void TestFrame::selector_opens_only_reached_levels()
+{
+    QFETCH(int, highest);
+    QFETCH(QString, open);
+    PlayFolder folder;
+    for (const char* file : {"level000.lvx", "level001.lvx", "level002.lvx", "level004.lvx"})
+        folder.level(file, corridor);  // the pack ends where a number is missing
+    const auto levels = wd::pack_levels(wd::LevelIndex::parse("level001.lvx\tSecond\n"), highest,
+                                        [](const std::string& file) { return file; });
+    QCOMPARE(int(levels.size()), 3);
+    QCOMPARE(levels[1].name, QStringLiteral("Second"));
+    QCOMPARE(levels[0].preview.size(), QSize(8 * 4, 4 * 4));
+
+    wd::PracticeDialog dialog(levels, 0);
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    for (int row = 0; row < dialog.list()->count(); ++row) {
+        QListWidgetItem* item = dialog.list()->item(row);
+        dialog.list()->setCurrentItem(item);
+        const bool is_open = open[row] == QLatin1Char('o');
+        QCOMPARE(bool(item->flags() & Qt::ItemIsEnabled), is_open);
+        QCOMPARE(dialog.chosen(), is_open ? std::optional<int>(row) : std::nullopt);
+        QCOMPARE(ok->isEnabled(), is_open);
+    }
+}
+
+void TestFrame::practice_capture_is_never_ranked()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", trap);
+    folder.level("level001.lvx", meet);
+    QByteArray table = "Best\n\n";
+    for (int i = 0; i < 10; ++i)
+        table += "old..............5\n";
+    folder.file("hsc.dat", table);
+    auto widget = start_widget();
+    QSignalSpy reached(&widget->session(), &wd::GameSession::levelReached);
+    QTest::keyClick(widget.get(), Qt::Key_Right);  // traps the cat: level 2 reached
+    wd::testing::settle(*widget);
+    QCOMPARE(reached.count(), 1);
+    QCOMPARE(wd::settings::highest_level(), 1);
+
+    QString message;
+    QVERIFY(widget->session().practise(1, message));
+    QVERIFY(widget->session().practice());
+    QCOMPARE(widget->game().score, 0);
+    widget->game().score = 2500;  // would take the first place
+    widget->session().toggle_pause();  // off its card
+
+    QStringList opened;
+    when_shown<QDialog>([&opened](QDialog* box) {
+        opened << box->metaObject()->className();
+        auto* message_box = qobject_cast<QMessageBox*>(box);
+        opened << (message_box ? message_box->informativeText() : QString());
+        for (QAbstractButton* button : message_box ? message_box->buttons() : QList<QAbstractButton*>())
+            if (button->text() == QStringLiteral("Play Again"))
+                button->click();
+    });
+    QTest::keyClick(widget.get(), Qt::Key_Right);  // onto the cat
+    wd::testing::settle(*widget);
+    QCOMPARE(opened.value(0), QStringLiteral("QMessageBox"));  // no name asked
+    QVERIFY2(opened.value(1).contains(QStringLiteral("practice game is not ranked")), qPrintable(opened.value(1)));
+    QCOMPARE(folder.read("hsc.dat"), table);
+    // Play Again practises the same level.
+    QCOMPARE(widget->game().level_number, 1);
+    QVERIFY(widget->session().practice());
+}
+
+void TestFrame::accessible_description_follows_play()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    auto widget = start_widget();
+    QCOMPARE(widget->accessibleName(), QStringLiteral("Game board"));
+    QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 0, cats left 1"));
+    QTest::keyClick(widget.get(), Qt::Key_Right);  // cheese
+    QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1"));
+    QTest::keyClick(widget.get(), Qt::Key_P);
+    QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1, paused"));
+}
+
+QTEST_MAIN(TestFrame)
+#include "test_frame.moc"
