@@ -326,7 +326,13 @@ void TestView::new_game_and_restart_level()
     QCOMPARE(widget->game().level_number, 1);
     QCOMPARE(std::string(widget->game().board[1]), std::string("HMK...CH"));
 
+    // With points at stake a new game asks first, keeping the game by default.
+    wd::testing::when_shown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    send_key(*widget, Qt::Key_F2);
+    QCOMPARE(widget->game().score, 30);
+    QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_P);
+    wd::testing::when_shown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_N); });
     send_key(*widget, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(widget->game().level_number, 0);

@@ -224,6 +224,25 @@ Strg+Q               beenden
         <source>A practice game is not ranked.</source>
         <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
     </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben und ein neues beginnen?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben und ein neues beginnen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Weiterspielen</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -224,6 +224,25 @@ Ctrl+Q               salir
         <source>A practice game is not ranked.</source>
         <translation>Una partida de práctica no entra en la clasificación.</translation>
     </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto y empezar otra?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos y empezar otra?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Seguir jugando</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -224,6 +224,25 @@ Ctrl+Q               quitter
         <source>A practice game is not ranked.</source>
         <translation>Une partie d’entraînement n’est pas classée.</translation>
     </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point et en commencer une nouvelle ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points et en commencer une nouvelle ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Continuer à jouer</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -163,7 +164,7 @@ void MainWidget::perform(wd::Action action)
     case Action::move_up: play.move(0, -1); return;
     case Action::move_down: play.move(0, 1); return;
     case Action::pause: play.toggle_pause(); return;
-    case Action::new_game: play.new_game(); return;
+    case Action::new_game: ask_new_game(); return;
     case Action::restart_level: play.restart_level(); return;
     case Action::practise: practise(); return;
     case Action::quit: window()->close(); return;
@@ -184,6 +185,32 @@ void MainWidget::perform(wd::Action action)
     case Action::toggle_menu_bar:  // the window's
     case Action::none: return;
     }
+}
+
+// A stray F2 beside F1 must not throw a game away: with points at stake it asks.
+void MainWidget::ask_new_game()
+{
+    using State = wd::GameSession::State;
+    const bool in_play = play.state() == State::ready || play.state() == State::playing || play.state() == State::paused;
+    if (!in_play || play.board().score == 0) {
+        play.new_game();
+        return;
+    }
+    bool abandon = false;
+    with_play_paused([this, &abandon] {
+        QMessageBox box(QMessageBox::Question, tr("New game"),
+                        tr("Abandon this game with %n points and start a new one?", nullptr, play.board().score),
+                        QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("confirm_new_game"));
+        QPushButton* keep = box.addButton(tr("&Keep playing"), QMessageBox::RejectRole);
+        QPushButton* fresh = box.addButton(tr("&New game"), QMessageBox::AcceptRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        abandon = box.clickedButton() == fresh;
+    });
+    if (abandon)
+        play.new_game();
 }
 
 void MainWidget::practise()

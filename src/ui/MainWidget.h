@@ -82,6 +82,7 @@ private:
     void load_sprites();
     void end_after_failed_restart(const QString& message);
 
+    void ask_new_game();
     void practise();
     void show_about();
     void after_step(const wd::Events& events);

@@ -88,6 +88,8 @@ def f2_starts_a_new_game_at_level_zero(exe, data):
         game.keys("Right", "Right", "Right")  # cheese, then the cat is trapped
         game.wait_for_line("  " + OPEN[-1], count=1)
         game.keys("F2")
+        # With 10 points at stake the game asks first; N answers "New game".
+        game.keys("n", window=game.wait_for_dialog("New game"))
         game.wait_for_line("  " + TRAP[1], count=2)
         check(game.count_lines(r"\d+:.*") == 0, "a new game ranked the old one")
         # Level 0 again, with a score of 0: the cheese is back and worth 10.
@@ -192,6 +194,7 @@ def menu_new_game_goes_back_to_level_one(exe, data):
         game.keys("alt+g")
         wait_until("the Game menu", lambda: len(visible_windows("", str(game.process.pid))) > before)
         game.keys("n")
+        game.keys("n", window=game.wait_for_dialog("New game"))
         game.wait_for_line("  " + TRAP[1], count=2)
         check(game.count_lines(r"\d+:.*") == 0, "a new game ranked the old one")
     finally:
