@@ -12,6 +12,7 @@
 #include "ui/ViewGeometry.h"
 #include "ui/gameover_dialogs.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -332,7 +333,11 @@ void TestView::new_game_and_restart_level()
     QCOMPARE(widget->game().score, 30);
     QCOMPARE(widget->game().level_number, 1);
     send_key(*widget, Qt::Key_P);
-    wd::testing::when_shown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_N); });
+    wd::testing::when_shown<QMessageBox>([](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == QStringLiteral("&New game"))
+                button->click();
+    });
     send_key(*widget, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(widget->game().level_number, 0);
