@@ -78,7 +78,10 @@ void read_menus()
 {
     PlayFolder folder;
     folder.level("level000.lvx", {"HHHHH", "HM.CH", "HHHHH"});
+    folder.file("levels.txt", "level000.lvx\tFirst steps\tA whole row moves when the mouse pushes its end.\n");
     wd::GameWindow window(wd::testing::start_widget().release());
+    shown["card title"] = window.board()->session().level_title();
+    shown["card hint"] = window.board()->session().level_hint();
     QStringList titles, game;
     for (QAction* menu : window.menuBar()->actions())
         titles << menu->text();
@@ -164,6 +167,9 @@ void TestTranslations::texts_data()
     row("menu titles", "&Game|&View|&Settings|&Help", "&Spiel|&Ansicht|&Einstellungen|&Hilfe");
     row("Game menu", "&New game|&Restart level|&Pause|Practice a &level…|&High scores|&Quit",
         "&Neues Spiel|Level neu &starten|&Pause|&Level üben …|Beste&nliste|&Beenden");
+    row("card title", "Level 1 · First steps", "Level 1 · Erste Schritte");
+    row("card hint", "A whole row moves when the mouse pushes its end.",
+        "Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.");
     row("selector buttons", "Practise|Cancel", "Üben|Abbrechen");
     // The score file's notices are English as a whole, their system error too.
     row("system error", "No such file or directory", "No such file or directory");

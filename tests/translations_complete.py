@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Every shipped translation is finished and current: no unfinished, obsolete or
 vanished message, every placeholder kept, and lupdate run on the code (into a
-copy, the tree is left alone) finds no message the .ts files lack or keep in vain."""
+copy, the tree is left alone) finds no message the .ts files lack or keep in vain.
+With --level-index, every name and hint of the pack's index is among the texts
+the code hands to lupdate, so each level's card is translated too."""
 import argparse
 import pathlib
 import re
@@ -57,10 +59,29 @@ def stale_after_lupdate(lupdate, sources, ts_files):
     return problems
 
 
+LEVEL_TEXT = re.compile(r'QT_TRANSLATE_NOOP\("Levels", "((?:[^"\\]|\\.)*)"\)')
+
+
+def untranslatable_level_texts(index, sources):
+    found = set()
+    for source in sources:
+        for path in (source.glob("*.cpp") if source.is_dir() else [source]):
+            found |= {re.sub(r"\\(.)", r"\1", m) for m in LEVEL_TEXT.findall(path.read_text(encoding="utf-8"))}
+    problems = []
+    for line in index.read_text(encoding="utf-8").splitlines():
+        if line.startswith("#") or not line.strip():
+            continue
+        for text in line.split("\t")[1:3]:
+            if text not in found:
+                problems.append(f"{index.name}: {text[:50]!r} is not in the code's texts: run tools/make_levels.py")
+    return problems
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--lupdate", required=True)
     parser.add_argument("--translations", required=True, type=pathlib.Path)
+    parser.add_argument("--level-index", type=pathlib.Path)
     parser.add_argument("sources", nargs="+", type=pathlib.Path)
     args = parser.parse_args()
     ts_files = sorted(args.translations.glob("*.ts"))
@@ -68,6 +89,8 @@ def main():
         sys.exit(f"no .ts files in {args.translations}")
     problems = [p for ts in ts_files for p in problems_of(ts)]
     problems += stale_after_lupdate(args.lupdate, args.sources, ts_files)
+    if args.level_index:
+        problems += untranslatable_level_texts(args.level_index, args.sources)
     for problem in dict.fromkeys(problems):
         print(problem, file=sys.stderr)
     sys.exit(1 if problems else 0)

@@ -747,6 +747,24 @@ def main(folder):
         index.append(f"level{number:03d}.lvx\t{name}\t{note[0].upper()}{note[1:]}.")
     with open(os.path.join(folder, "levels.txt"), "w") as out:
         out.write("\n".join(index) + "\n")
+    write_pack_texts([line.split("\t")[1:] for line in index[1:]])
+
+
+def write_pack_texts(entries):
+    """The names and hints as the translation tools read them: a source file
+    that lupdate scans and nothing compiles."""
+    def quoted(text):
+        return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    lines = ["// Made by tools/make_levels.py: the level pack's names and hints, for lupdate",
+             "// to find (the game reads them from levels.txt). Not compiled.",
+             "#include <QtGlobal>", "", "[[maybe_unused]] static const char* const pack_texts[] = {"]
+    for name, hint in entries:
+        lines.append(f'    QT_TRANSLATE_NOOP("Levels", {quoted(name)}),')
+        lines.append(f'    QT_TRANSLATE_NOOP("Levels", {quoted(hint)}),')
+    lines.append("};")
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "src", "ui", "pack_texts.cpp"), "w") as out:
+        out.write("\n".join(lines) + "\n")
 
 
 if __name__ == "__main__":

@@ -124,6 +124,273 @@ Strg+Q               beenden
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>First steps</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Walk, eat the cheese, and push the crate into the pen until the cat has no room left.</source>
+        <translation>Lauf los, friss den Käse und schieb die Kiste in den Pferch, bis die Katze keinen Platz mehr hat.</translation>
+    </message>
+    <message>
+        <source>A row of crates</source>
+        <translation>Eine Reihe Kisten</translation>
+    </message>
+    <message>
+        <source>A whole row moves when the mouse pushes its end.</source>
+        <translation>Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.</translation>
+    </message>
+    <message>
+        <source>Nowhere to go</source>
+        <translation>Kein Ausweg</translation>
+    </message>
+    <message>
+        <source>Three cats boxed in by crates, each caught by the first push onto it.</source>
+        <translation>Drei Katzen, von Kisten eingeschlossen: Jede sitzt schon nach dem ersten Schub gegen sie fest.</translation>
+    </message>
+    <message>
+        <source>Come and get me</source>
+        <translation>Hol mich doch</translation>
+    </message>
+    <message>
+        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
+        <translation>Eine Katze läuft auf die Maus zu: Warte unter einer Kiste, dann läuft sie in die Nische darüber.</translation>
+    </message>
+    <message>
+        <source>Two at the door</source>
+        <translation>Zwei an der Tür</translation>
+    </message>
+    <message>
+        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
+        <translation>Zwei Katzen und rechts eine Tür, durch die sie zur Maus herumkommen können.</translation>
+    </message>
+    <message>
+        <source>Herding</source>
+        <translation>Katzen hüten</translation>
+    </message>
+    <message>
+        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
+        <translation>Zwei Katzen in Pferchen laufen vor den Kisten her, immer zum ersten freien Feld; zwei weitere streifen umher.</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Ringe</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings of crates, two roaming.</source>
+        <translation>Zwei Katzen in Kistenringen eingeschlossen, zwei streifen frei umher.</translation>
+    </message>
+    <message>
+        <source>Crates in the yard</source>
+        <translation>Kisten im Hof</translation>
+    </message>
+    <message>
+        <source>Three cats among crates; the door on the right lets them round.</source>
+        <translation>Drei Katzen zwischen Kisten; durch die Tür rechts kommen sie herum.</translation>
+    </message>
+    <message>
+        <source>Rings and pockets</source>
+        <translation>Ringe und Nischen</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings, three walking about.</source>
+        <translation>Zwei Katzen in Ringen eingeschlossen, drei streifen umher.</translation>
+    </message>
+    <message>
+        <source>Both doors open</source>
+        <translation>Beide Türen offen</translation>
+    </message>
+    <message>
+        <source>Three cats and a door at each end of the wall.</source>
+        <translation>Drei Katzen und an jedem Ende der Mauer eine Tür.</translation>
+    </message>
+    <message>
+        <source>Two rooms</source>
+        <translation>Zwei Räume</translation>
+    </message>
+    <message>
+        <source>The cats start in two walled rooms with a door each.</source>
+        <translation>Die Katzen starten in zwei ummauerten Räumen mit je einer Tür.</translation>
+    </message>
+    <message>
+        <source>Little maze</source>
+        <translation>Kleines Labyrinth</translation>
+    </message>
+    <message>
+        <source>The cats find the passage through a maze of walls.</source>
+        <translation>Die Katzen finden den Durchgang durch ein Labyrinth aus Mauern.</translation>
+    </message>
+    <message>
+        <source>Cheese fence</source>
+        <translation>Käsezaun</translation>
+    </message>
+    <message>
+        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
+        <translation>Katzen können nicht auf Käse treten: Der Zaun hält sie auf, bis sich die Maus einen Weg hindurchfrisst.</translation>
+    </message>
+    <message>
+        <source>Released one by one</source>
+        <translation>Eine nach der anderen</translation>
+    </message>
+    <message>
+        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
+        <translation>Vier Katzen warten in Pferchen, die Käse verschließt; friss einen Zaun weg, um eine herauszulassen.</translation>
+    </message>
+    <message>
+        <source>Cheese trail</source>
+        <translation>Käsespur</translation>
+    </message>
+    <message>
+        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
+        <translation>Eine Käsespur führt zu den Türen hinaus, wo die Katzen herumkommen.</translation>
+    </message>
+    <message>
+        <source>Side gate</source>
+        <translation>Seitentor</translation>
+    </message>
+    <message>
+        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
+        <translation>Die Mauer lässt rechts eine Lücke; in einer Höhle wartet Käse.</translation>
+    </message>
+    <message>
+        <source>Four and four</source>
+        <translation>Vier und vier</translation>
+    </message>
+    <message>
+        <source>Four cats, four pockets, both doors open.</source>
+        <translation>Vier Katzen, vier Nischen, beide Türen offen.</translation>
+    </message>
+    <message>
+        <source>Crate field</source>
+        <translation>Kistenfeld</translation>
+    </message>
+    <message>
+        <source>The cats that come round meet a field of crates: pin them in the open.</source>
+        <translation>Die Katzen, die herumkommen, treffen auf ein Feld voller Kisten: Klemm sie im Freien fest.</translation>
+    </message>
+    <message>
+        <source>Five at the wall</source>
+        <translation>Fünf an der Mauer</translation>
+    </message>
+    <message>
+        <source>Five cats, five pockets, a door at each end.</source>
+        <translation>Fünf Katzen, fünf Nischen, an jedem Ende eine Tür.</translation>
+    </message>
+    <message>
+        <source>Fences of cheese</source>
+        <translation>Zäune aus Käse</translation>
+    </message>
+    <message>
+        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
+        <translation>Die Katzen sind mit Käse eingezäunt; jeder Bissen öffnet eine Lücke.</translation>
+    </message>
+    <message>
+        <source>Pens in a row</source>
+        <translation>Pferche in Reihe</translation>
+    </message>
+    <message>
+        <source>Six cats behind cheese; let them out one at a time.</source>
+        <translation>Sechs Katzen hinter Käse; lass sie eine nach der anderen heraus.</translation>
+    </message>
+    <message>
+        <source>Seven and two boxes</source>
+        <translation>Sieben und zwei Verschläge</translation>
+    </message>
+    <message>
+        <source>Seven cats: five walk about, two are boxed in by crates.</source>
+        <translation>Sieben Katzen: Fünf streifen umher, zwei sind von Kisten eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Eine Tür</translation>
+    </message>
+    <message>
+        <source>Six cats and a single door on the right.</source>
+        <translation>Sechs Katzen und eine einzige Tür rechts.</translation>
+    </message>
+    <message>
+        <source>Maze and five</source>
+        <translation>Fünf im Labyrinth</translation>
+    </message>
+    <message>
+        <source>Five cats find their way through a maze.</source>
+        <translation>Fünf Katzen finden ihren Weg durch ein Labyrinth.</translation>
+    </message>
+    <message>
+        <source>Middle door</source>
+        <translation>Mitteltür</translation>
+    </message>
+    <message>
+        <source>A third door in the middle of the wall.</source>
+        <translation>Eine dritte Tür mitten in der Mauer.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Inseln</translation>
+    </message>
+    <message>
+        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
+        <translation>Die Nischen stehen einzeln auf freiem Feld: Die Katzen können von allen Seiten auf die Maus losgehen.</translation>
+    </message>
+    <message>
+        <source>Crowded field</source>
+        <translation>Volles Feld</translation>
+    </message>
+    <message>
+        <source>Seven cats, a field of crates where they come round.</source>
+        <translation>Sieben Katzen und ein Kistenfeld genau dort, wo sie herumkommen.</translation>
+    </message>
+    <message>
+        <source>Cheese run</source>
+        <translation>Käselauf</translation>
+    </message>
+    <message>
+        <source>Seven cats and cheese laid out right by the doors.</source>
+        <translation>Sieben Katzen und Käse direkt an den Türen.</translation>
+    </message>
+    <message>
+        <source>Maze of rooms</source>
+        <translation>Raumlabyrinth</translation>
+    </message>
+    <message>
+        <source>Five cats in a maze of small rooms.</source>
+        <translation>Fünf Katzen in einem Labyrinth aus kleinen Räumen.</translation>
+    </message>
+    <message>
+        <source>Seven cats</source>
+        <translation>Sieben Katzen</translation>
+    </message>
+    <message>
+        <source>Seven cats and seven pockets.</source>
+        <translation>Sieben Katzen und sieben Nischen.</translation>
+    </message>
+    <message>
+        <source>Short wall</source>
+        <translation>Kurze Mauer</translation>
+    </message>
+    <message>
+        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
+        <translation>Eine kürzere Mauer und ein breiterer Durchgang: Die Katzen kommen früher herum.</translation>
+    </message>
+    <message>
+        <source>Wide open</source>
+        <translation>Weit offen</translation>
+    </message>
+    <message>
+        <source>Doors everywhere: the wall is only half a wall.</source>
+        <translation>Überall Türen: Die Mauer ist nur noch eine halbe Mauer.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Letztes Gefecht</translation>
+    </message>
+    <message>
+        <source>Six cats, every door open, cheese by the doors.</source>
+        <translation>Sechs Katzen, alle Türen offen, Käse an den Türen.</translation>
+    </message>
+</context>
+<context>
     <name>MainWidget</name>
     <message>
         <source>Whiskerdash</source>

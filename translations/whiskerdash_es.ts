@@ -124,6 +124,273 @@ Ctrl+Q               salir
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>First steps</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
+        <source>Walk, eat the cheese, and push the crate into the pen until the cat has no room left.</source>
+        <translation>Camina, cómete el queso y empuja la caja dentro del corral hasta que el gato no tenga sitio.</translation>
+    </message>
+    <message>
+        <source>A row of crates</source>
+        <translation>Una fila de cajas</translation>
+    </message>
+    <message>
+        <source>A whole row moves when the mouse pushes its end.</source>
+        <translation>Una fila entera se mueve cuando el ratón empuja su extremo.</translation>
+    </message>
+    <message>
+        <source>Nowhere to go</source>
+        <translation>Sin salida</translation>
+    </message>
+    <message>
+        <source>Three cats boxed in by crates, each caught by the first push onto it.</source>
+        <translation>Tres gatos encerrados entre cajas: cada uno queda atrapado al primer empujón contra él.</translation>
+    </message>
+    <message>
+        <source>Come and get me</source>
+        <translation>Ven a por mí</translation>
+    </message>
+    <message>
+        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
+        <translation>Un gato camina hacia el ratón: espera bajo una caja y se meterá en el hueco de arriba.</translation>
+    </message>
+    <message>
+        <source>Two at the door</source>
+        <translation>Dos en la puerta</translation>
+    </message>
+    <message>
+        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
+        <translation>Dos gatos y una puerta a la derecha por donde pueden dar la vuelta hasta el ratón.</translation>
+    </message>
+    <message>
+        <source>Herding</source>
+        <translation>Pastoreo</translation>
+    </message>
+    <message>
+        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
+        <translation>Dos gatos encerrados en corrales huyen delante de las cajas, siempre hacia la primera casilla libre; otros dos andan sueltos.</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Anillos</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings of crates, two roaming.</source>
+        <translation>Dos gatos encerrados en anillos de cajas y dos sueltos.</translation>
+    </message>
+    <message>
+        <source>Crates in the yard</source>
+        <translation>Cajas en el patio</translation>
+    </message>
+    <message>
+        <source>Three cats among crates; the door on the right lets them round.</source>
+        <translation>Tres gatos entre cajas; la puerta de la derecha les deja dar la vuelta.</translation>
+    </message>
+    <message>
+        <source>Rings and pockets</source>
+        <translation>Anillos y huecos</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings, three walking about.</source>
+        <translation>Dos gatos encerrados en anillos y tres paseando.</translation>
+    </message>
+    <message>
+        <source>Both doors open</source>
+        <translation>Dos puertas abiertas</translation>
+    </message>
+    <message>
+        <source>Three cats and a door at each end of the wall.</source>
+        <translation>Tres gatos y una puerta en cada extremo del muro.</translation>
+    </message>
+    <message>
+        <source>Two rooms</source>
+        <translation>Dos salas</translation>
+    </message>
+    <message>
+        <source>The cats start in two walled rooms with a door each.</source>
+        <translation>Los gatos empiezan en dos salas rodeadas de muros, cada una con su puerta.</translation>
+    </message>
+    <message>
+        <source>Little maze</source>
+        <translation>Pequeño laberinto</translation>
+    </message>
+    <message>
+        <source>The cats find the passage through a maze of walls.</source>
+        <translation>Los gatos encuentran el paso a través de un laberinto de muros.</translation>
+    </message>
+    <message>
+        <source>Cheese fence</source>
+        <translation>Valla de queso</translation>
+    </message>
+    <message>
+        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
+        <translation>Los gatos no pueden pisar el queso: la valla los retiene hasta que el ratón se abre paso comiendo.</translation>
+    </message>
+    <message>
+        <source>Released one by one</source>
+        <translation>Liberados uno a uno</translation>
+    </message>
+    <message>
+        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
+        <translation>Cuatro gatos esperan en corrales cerrados con queso; cómete una valla para soltar a uno.</translation>
+    </message>
+    <message>
+        <source>Cheese trail</source>
+        <translation>Rastro de queso</translation>
+    </message>
+    <message>
+        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
+        <translation>Un rastro de queso sale por las puertas, justo por donde dan la vuelta los gatos.</translation>
+    </message>
+    <message>
+        <source>Side gate</source>
+        <translation>Puerta lateral</translation>
+    </message>
+    <message>
+        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
+        <translation>El muro deja una abertura a la derecha; el queso espera en una guarida.</translation>
+    </message>
+    <message>
+        <source>Four and four</source>
+        <translation>Cuatro y cuatro</translation>
+    </message>
+    <message>
+        <source>Four cats, four pockets, both doors open.</source>
+        <translation>Cuatro gatos, cuatro huecos y las dos puertas abiertas.</translation>
+    </message>
+    <message>
+        <source>Crate field</source>
+        <translation>Campo de cajas</translation>
+    </message>
+    <message>
+        <source>The cats that come round meet a field of crates: pin them in the open.</source>
+        <translation>Los gatos que dan la vuelta se topan con un campo de cajas: atrápalos a campo abierto.</translation>
+    </message>
+    <message>
+        <source>Five at the wall</source>
+        <translation>Cinco junto al muro</translation>
+    </message>
+    <message>
+        <source>Five cats, five pockets, a door at each end.</source>
+        <translation>Cinco gatos, cinco huecos y una puerta en cada extremo.</translation>
+    </message>
+    <message>
+        <source>Fences of cheese</source>
+        <translation>Vallas de queso</translation>
+    </message>
+    <message>
+        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
+        <translation>Los gatos están cercados por queso; cada bocado abre una brecha.</translation>
+    </message>
+    <message>
+        <source>Pens in a row</source>
+        <translation>Corrales en fila</translation>
+    </message>
+    <message>
+        <source>Six cats behind cheese; let them out one at a time.</source>
+        <translation>Seis gatos tras el queso; suéltalos de uno en uno.</translation>
+    </message>
+    <message>
+        <source>Seven and two boxes</source>
+        <translation>Siete y dos encierros</translation>
+    </message>
+    <message>
+        <source>Seven cats: five walk about, two are boxed in by crates.</source>
+        <translation>Siete gatos: cinco andan sueltos y dos están encerrados entre cajas.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Una sola puerta</translation>
+    </message>
+    <message>
+        <source>Six cats and a single door on the right.</source>
+        <translation>Seis gatos y una sola puerta a la derecha.</translation>
+    </message>
+    <message>
+        <source>Maze and five</source>
+        <translation>Cinco en el laberinto</translation>
+    </message>
+    <message>
+        <source>Five cats find their way through a maze.</source>
+        <translation>Cinco gatos encuentran su camino por un laberinto.</translation>
+    </message>
+    <message>
+        <source>Middle door</source>
+        <translation>Puerta central</translation>
+    </message>
+    <message>
+        <source>A third door in the middle of the wall.</source>
+        <translation>Una tercera puerta en mitad del muro.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Islas</translation>
+    </message>
+    <message>
+        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
+        <translation>Los huecos están aislados en campo abierto: los gatos pueden llegar al ratón por todos lados.</translation>
+    </message>
+    <message>
+        <source>Crowded field</source>
+        <translation>Campo abarrotado</translation>
+    </message>
+    <message>
+        <source>Seven cats, a field of crates where they come round.</source>
+        <translation>Siete gatos y un campo de cajas justo donde dan la vuelta.</translation>
+    </message>
+    <message>
+        <source>Cheese run</source>
+        <translation>Carrera del queso</translation>
+    </message>
+    <message>
+        <source>Seven cats and cheese laid out right by the doors.</source>
+        <translation>Siete gatos y queso repartido justo junto a las puertas.</translation>
+    </message>
+    <message>
+        <source>Maze of rooms</source>
+        <translation>Laberinto de salas</translation>
+    </message>
+    <message>
+        <source>Five cats in a maze of small rooms.</source>
+        <translation>Cinco gatos en un laberinto de salas pequeñas.</translation>
+    </message>
+    <message>
+        <source>Seven cats</source>
+        <translation>Siete gatos</translation>
+    </message>
+    <message>
+        <source>Seven cats and seven pockets.</source>
+        <translation>Siete gatos y siete huecos.</translation>
+    </message>
+    <message>
+        <source>Short wall</source>
+        <translation>Muro corto</translation>
+    </message>
+    <message>
+        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
+        <translation>Un muro más corto y un paso más ancho: los gatos dan la vuelta antes.</translation>
+    </message>
+    <message>
+        <source>Wide open</source>
+        <translation>De par en par</translation>
+    </message>
+    <message>
+        <source>Doors everywhere: the wall is only half a wall.</source>
+        <translation>Puertas por todas partes: el muro es solo medio muro.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Última resistencia</translation>
+    </message>
+    <message>
+        <source>Six cats, every door open, cheese by the doors.</source>
+        <translation>Seis gatos, todas las puertas abiertas y queso junto a ellas.</translation>
+    </message>
+</context>
+<context>
     <name>MainWidget</name>
     <message>
         <source>Whiskerdash</source>

@@ -124,6 +124,273 @@ Ctrl+Q               quitter
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>First steps</source>
+        <translation>Premiers pas</translation>
+    </message>
+    <message>
+        <source>Walk, eat the cheese, and push the crate into the pen until the cat has no room left.</source>
+        <translation>Marchez, mangez le fromage et poussez la caisse dans l’enclos jusqu’à ce que le chat n’ait plus de place.</translation>
+    </message>
+    <message>
+        <source>A row of crates</source>
+        <translation>Une rangée de caisses</translation>
+    </message>
+    <message>
+        <source>A whole row moves when the mouse pushes its end.</source>
+        <translation>Toute une rangée avance quand la souris pousse son extrémité.</translation>
+    </message>
+    <message>
+        <source>Nowhere to go</source>
+        <translation>Sans issue</translation>
+    </message>
+    <message>
+        <source>Three cats boxed in by crates, each caught by the first push onto it.</source>
+        <translation>Trois chats enfermés par des caisses : chacun est pris dès la première poussée sur lui.</translation>
+    </message>
+    <message>
+        <source>Come and get me</source>
+        <translation>Viens me chercher</translation>
+    </message>
+    <message>
+        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
+        <translation>Un chat marche vers la souris : attendez sous une caisse et il entrera dans la niche au-dessus.</translation>
+    </message>
+    <message>
+        <source>Two at the door</source>
+        <translation>Deux à la porte</translation>
+    </message>
+    <message>
+        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
+        <translation>Deux chats, et une porte à droite par où ils peuvent faire le tour jusqu’à la souris.</translation>
+    </message>
+    <message>
+        <source>Herding</source>
+        <translation>Rabattage</translation>
+    </message>
+    <message>
+        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
+        <translation>Deux chats enfermés dans des enclos fuient devant les caisses, toujours vers la première case libre ; deux autres se promènent.</translation>
+    </message>
+    <message>
+        <source>Rings</source>
+        <translation>Anneaux</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings of crates, two roaming.</source>
+        <translation>Deux chats enfermés dans des anneaux de caisses, deux en liberté.</translation>
+    </message>
+    <message>
+        <source>Crates in the yard</source>
+        <translation>Caisses dans la cour</translation>
+    </message>
+    <message>
+        <source>Three cats among crates; the door on the right lets them round.</source>
+        <translation>Trois chats parmi les caisses ; la porte de droite leur permet de faire le tour.</translation>
+    </message>
+    <message>
+        <source>Rings and pockets</source>
+        <translation>Anneaux et niches</translation>
+    </message>
+    <message>
+        <source>Two cats boxed in rings, three walking about.</source>
+        <translation>Deux chats enfermés dans des anneaux, trois qui se promènent.</translation>
+    </message>
+    <message>
+        <source>Both doors open</source>
+        <translation>Deux portes ouvertes</translation>
+    </message>
+    <message>
+        <source>Three cats and a door at each end of the wall.</source>
+        <translation>Trois chats et une porte à chaque bout du mur.</translation>
+    </message>
+    <message>
+        <source>Two rooms</source>
+        <translation>Deux pièces</translation>
+    </message>
+    <message>
+        <source>The cats start in two walled rooms with a door each.</source>
+        <translation>Les chats partent de deux pièces entourées de murs, chacune avec sa porte.</translation>
+    </message>
+    <message>
+        <source>Little maze</source>
+        <translation>Petit labyrinthe</translation>
+    </message>
+    <message>
+        <source>The cats find the passage through a maze of walls.</source>
+        <translation>Les chats trouvent le passage à travers un labyrinthe de murs.</translation>
+    </message>
+    <message>
+        <source>Cheese fence</source>
+        <translation>Clôture de fromage</translation>
+    </message>
+    <message>
+        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
+        <translation>Les chats ne peuvent pas marcher sur le fromage : la clôture les retient jusqu’à ce que la souris s’ouvre un passage en mangeant.</translation>
+    </message>
+    <message>
+        <source>Released one by one</source>
+        <translation>Libérés un par un</translation>
+    </message>
+    <message>
+        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
+        <translation>Quatre chats attendent dans des enclos fermés par du fromage ; mangez une clôture pour en libérer un.</translation>
+    </message>
+    <message>
+        <source>Cheese trail</source>
+        <translation>Piste de fromage</translation>
+    </message>
+    <message>
+        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
+        <translation>Une piste de fromage sort par les portes, là où les chats font le tour.</translation>
+    </message>
+    <message>
+        <source>Side gate</source>
+        <translation>Portillon</translation>
+    </message>
+    <message>
+        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
+        <translation>Le mur laisse une brèche à droite ; du fromage attend dans une tanière.</translation>
+    </message>
+    <message>
+        <source>Four and four</source>
+        <translation>Quatre et quatre</translation>
+    </message>
+    <message>
+        <source>Four cats, four pockets, both doors open.</source>
+        <translation>Quatre chats, quatre niches, les deux portes ouvertes.</translation>
+    </message>
+    <message>
+        <source>Crate field</source>
+        <translation>Champ de caisses</translation>
+    </message>
+    <message>
+        <source>The cats that come round meet a field of crates: pin them in the open.</source>
+        <translation>Les chats qui font le tour tombent sur un champ de caisses : coincez-les en terrain découvert.</translation>
+    </message>
+    <message>
+        <source>Five at the wall</source>
+        <translation>Cinq au pied du mur</translation>
+    </message>
+    <message>
+        <source>Five cats, five pockets, a door at each end.</source>
+        <translation>Cinq chats, cinq niches, une porte à chaque bout.</translation>
+    </message>
+    <message>
+        <source>Fences of cheese</source>
+        <translation>Clôtures de fromage</translation>
+    </message>
+    <message>
+        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
+        <translation>Les chats sont enfermés derrière du fromage ; chaque bouchée ouvre une brèche.</translation>
+    </message>
+    <message>
+        <source>Pens in a row</source>
+        <translation>Enclos alignés</translation>
+    </message>
+    <message>
+        <source>Six cats behind cheese; let them out one at a time.</source>
+        <translation>Six chats derrière du fromage ; libérez-les un par un.</translation>
+    </message>
+    <message>
+        <source>Seven and two boxes</source>
+        <translation>Sept et deux boîtes</translation>
+    </message>
+    <message>
+        <source>Seven cats: five walk about, two are boxed in by crates.</source>
+        <translation>Sept chats : cinq se promènent, deux sont enfermés par des caisses.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Une seule porte</translation>
+    </message>
+    <message>
+        <source>Six cats and a single door on the right.</source>
+        <translation>Six chats et une seule porte, à droite.</translation>
+    </message>
+    <message>
+        <source>Maze and five</source>
+        <translation>Cinq dans le labyrinthe</translation>
+    </message>
+    <message>
+        <source>Five cats find their way through a maze.</source>
+        <translation>Cinq chats trouvent leur chemin dans un labyrinthe.</translation>
+    </message>
+    <message>
+        <source>Middle door</source>
+        <translation>Porte du milieu</translation>
+    </message>
+    <message>
+        <source>A third door in the middle of the wall.</source>
+        <translation>Une troisième porte au milieu du mur.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Îles</translation>
+    </message>
+    <message>
+        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
+        <translation>Les niches sont isolées en terrain découvert : les chats peuvent fondre sur la souris de tous les côtés.</translation>
+    </message>
+    <message>
+        <source>Crowded field</source>
+        <translation>Champ bondé</translation>
+    </message>
+    <message>
+        <source>Seven cats, a field of crates where they come round.</source>
+        <translation>Sept chats, et un champ de caisses là où ils font le tour.</translation>
+    </message>
+    <message>
+        <source>Cheese run</source>
+        <translation>Course au fromage</translation>
+    </message>
+    <message>
+        <source>Seven cats and cheese laid out right by the doors.</source>
+        <translation>Sept chats et du fromage disposé juste devant les portes.</translation>
+    </message>
+    <message>
+        <source>Maze of rooms</source>
+        <translation>Labyrinthe de pièces</translation>
+    </message>
+    <message>
+        <source>Five cats in a maze of small rooms.</source>
+        <translation>Cinq chats dans un labyrinthe de petites pièces.</translation>
+    </message>
+    <message>
+        <source>Seven cats</source>
+        <translation>Sept chats</translation>
+    </message>
+    <message>
+        <source>Seven cats and seven pockets.</source>
+        <translation>Sept chats et sept niches.</translation>
+    </message>
+    <message>
+        <source>Short wall</source>
+        <translation>Mur court</translation>
+    </message>
+    <message>
+        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
+        <translation>Un mur plus court et un passage plus large : les chats font le tour plus tôt.</translation>
+    </message>
+    <message>
+        <source>Wide open</source>
+        <translation>Grand ouvert</translation>
+    </message>
+    <message>
+        <source>Doors everywhere: the wall is only half a wall.</source>
+        <translation>Des portes partout : ce mur n’est plus qu’un demi-mur.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Dernier combat</translation>
+    </message>
+    <message>
+        <source>Six cats, every door open, cheese by the doors.</source>
+        <translation>Six chats, toutes les portes ouvertes, du fromage près des portes.</translation>
+    </message>
+</context>
+<context>
     <name>MainWidget</name>
     <message>
         <source>Whiskerdash</source>

@@ -3,6 +3,7 @@
 #include "files/regular_file.h"
 #include "game/dead_end.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -77,7 +78,7 @@ QString GameSession::level_title() const
     if (!numbered)
         return level_label();
     const LevelInfo* info = index.find(Board::level_file_name(state_board.level_number));
-    const QString name = info ? QString::fromStdString(info->name)
+    const QString name = info ? QCoreApplication::translate("Levels", info->name.c_str())
                               : QString::fromStdString(Board::level_file_name(state_board.level_number));
     return tr("Level %1 · %2", "number and name").arg(level_label(), name);
 }
@@ -85,7 +86,7 @@ QString GameSession::level_title() const
 QString GameSession::level_hint() const
 {
     const LevelInfo* info = numbered ? index.find(Board::level_file_name(state_board.level_number)) : nullptr;
-    return info ? QString::fromStdString(info->hint) : QString();
+    return info ? QCoreApplication::translate("Levels", info->hint.c_str()) : QString();
 }
 
 void GameSession::set_state(State next)

@@ -2,6 +2,7 @@
 
 #include "game/board.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -64,7 +65,8 @@ std::vector<PackLevel> pack_levels(const LevelIndex& index, int highest_reached,
         PackLevel level;
         level.number = number;
         const LevelInfo* info = index.find(Board::level_file_name(number));
-        level.name = info ? QString::fromStdString(info->name) : QString::fromStdString(Board::level_file_name(number));
+        level.name = info ? QCoreApplication::translate("Levels", info->name.c_str())
+                          : QString::fromStdString(Board::level_file_name(number));
         level.open = number <= highest_reached;
         level.preview = level.open ? level_preview(board, preview_cell) : locked(level_preview(board, preview_cell));
         levels.push_back(std::move(level));
