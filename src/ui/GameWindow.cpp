@@ -16,6 +16,7 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     setWindowTitle(board->windowTitle());
     const QSize board_size = board->size();
     setCentralWidget(board);
+    board->setFocus();  // keys go to the board, never to the bar
     const struct {
         Menu menu;
         const char* title;
