@@ -54,6 +54,8 @@ def pause_holds_the_board(exe, data):
     folder = PlayFolder(data, {"level000.lvx": OPEN}, TABLE)
     game = Game(exe, folder, ["--no-wait"])
     try:
+        # A window mapped but not drawn yet is black, which is no dimmed board.
+        wait_until("the first frame", lambda: floor_cell_colour(game) == FLOOR)
         game.keys("p")
         wait_until("the board dimmed", lambda: floor_cell_colour(game) != FLOOR)
         paused = Shot(game)
