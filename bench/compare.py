@@ -121,6 +121,12 @@ class Run:
         shutil.copy(bench.largest, play)
         runtime = os.path.join(self.home, "runtime")
         os.mkdir(runtime, 0o700)
+        if kind != "floor":
+            # The board alone, as large as the floor's window and on the probe's
+            # grid: the menu bar hidden, as the player can have it.
+            os.makedirs(os.path.join(self.home, "config", "whiskerdash"))
+            with open(os.path.join(self.home, "config", "whiskerdash", "whiskerdash.conf"), "w") as out:
+                out.write("[view]\nmenu_bar=false\n")
         env = dict(os.environ, DISPLAY=bench.xvfb.display, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                    XDG_DATA_HOME=os.path.join(self.home, "data"), XDG_RUNTIME_DIR=runtime, **bench.sound_env)
         level_path = os.path.join(play, level)
