@@ -115,6 +115,15 @@ FAULTS = [
      "constexpr qint64 size_cap = 64 * 1024;", "constexpr qint64 size_cap = 1024 * 1024 * 1024;"),
     ("files", "src/files/regular_file.cpp", "a folder read as a file",
      "} else if (!S_ISREG(info.st_mode)) {", "} else if (S_ISDIR(info.st_mode) && false) {"),
+    # The window's frame and practice.
+    ("session", "src/session/GameSession.cpp", "a practice game ranked",
+     "    if (!over.practice)\n", "    if (true)\n"),
+    ("view", "src/ui/PracticeDialog.cpp", "a level past the highest reached open",
+     "level.open = number <= highest_reached;", "level.open = number <= highest_reached + 1;"),
+    ("view", "src/ui/GameWindow.cpp", "the window not grown by the menu bar",
+     "resize(board_size.width(), board_size.height() + menu_bar_height(board_size.width()));", "resize(board_size);"),
+    ("settings", "src/settings/settings.cpp", "the highest level reached never raised",
+     "if (level > highest_level())", "if (level > highest_level() + 1)"),
 ]
 
 
