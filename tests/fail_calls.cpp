@@ -1,7 +1,8 @@
 // Preloaded into a saving process to make system calls fail or stall as a
 // failing or slow disk does:
 //   WD_FAIL=call       fsync, rename, close (of a save's temporary file) or
-//                      create (an open that makes a file) fails
+//                      create (an open that makes a file) fails; read:SUFFIX
+//                      fails the reads of a file whose name ends in SUFFIX
 //   WD_ERRNO=n         with this error instead of EIO
 //   WD_FAIL_TIMES=n    only the first n times
 //   WD_SHORT_READ=n    every read returns at most n bytes
@@ -120,6 +121,9 @@ extern "C" int close(int fd)
 
 extern "C" ssize_t read(int fd, void* buffer, size_t size)
 {
+    if (const char* which = std::getenv("WD_FAIL");
+        which && std::strncmp(which, "read:", 5) == 0 && ends_with(name_of(fd), which + 5) && failing(which))
+        return -1;
     if (const char* most = std::getenv("WD_SHORT_READ"); most && size > static_cast<size_t>(std::atoi(most)))
         size = static_cast<size_t>(std::atoi(most));
     if (const long ms = slow("read", fd))
