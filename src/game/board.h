@@ -123,6 +123,7 @@ public:
     // Sets the level number and loads that numbered level, as Play Again does with 0.
     LoadResult load_numbered_level(int number);
     static std::string level_file_name(int number);
+    static constexpr int last_level_number = 999;  // level file names have three digits
     // After a step cleared the level: loads the next numbered one and adds
     // the matching level event.
     AdvanceResult advance_level();

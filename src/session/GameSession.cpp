@@ -204,7 +204,7 @@ void GameSession::box_closed()
 
 void GameSession::new_game()
 {
-    if (flow == State::ready || flow == State::playing || flow == State::paused) {
+    if (in_play()) {
         practice_from = -1;
         start_over(0, true, [this] { return state_board.load_numbered_level(0); });
     }
@@ -212,7 +212,7 @@ void GameSession::new_game()
 
 bool GameSession::practise(int level, QString& message)
 {
-    if (flow != State::ready && flow != State::playing && flow != State::paused)
+    if (!in_play())
         return false;
     const Board before = state_board;
     if (const LoadResult result = state_board.load_numbered_level(level); !result.ok()) {
@@ -230,7 +230,7 @@ bool GameSession::practise(int level, QString& message)
 
 void GameSession::restart_level()
 {
-    if (flow == State::ready || flow == State::playing || flow == State::paused)
+    if (in_play())
         start_over(level_entry_score, numbered, [this] { return state_board.load_level(state_board.level_source); });
 }
 

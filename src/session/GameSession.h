@@ -59,6 +59,8 @@ public:
     const Board& board() const { return state_board; }
     State state() const { return flow; }
     bool paused() const { return flow == State::paused; }
+    // A level is being played: on its card, running or paused, not in a moment or over.
+    bool in_play() const { return flow == State::ready || flow == State::playing || flow == State::paused; }
     void set_timing(const Timing& timing) { times = timing; }
     QTimer& game_clock() { return clock; }
     // Scripted runs start every level at once, without waiting for a key.

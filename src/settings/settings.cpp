@@ -278,19 +278,22 @@ int zoom()
 }
 void set_zoom(int zoom) { set(QStringLiteral("view/zoom"), QString::number(zoom)); }
 
-bool sound_on() { return value(QStringLiteral("sound/on"), QStringLiteral("true")) != QLatin1String("false"); }
-void set_sound_on(bool on) { set(QStringLiteral("sound/on"), on ? QStringLiteral("true") : QStringLiteral("false")); }
+namespace {
+// A switch that is on unless the file says "false".
+bool on_unless_off(const QString& key) { return value(key, QStringLiteral("true")) != QLatin1String("false"); }
+void set_switch(const QString& key, bool on) { set(key, on ? QStringLiteral("true") : QStringLiteral("false")); }
+}  // namespace
 
-bool menu_bar_shown() { return value(QStringLiteral("view/menu_bar"), QStringLiteral("true")) != QLatin1String("false"); }
-void set_menu_bar_shown(bool shown)
-{
-    set(QStringLiteral("view/menu_bar"), shown ? QStringLiteral("true") : QStringLiteral("false"));
-}
+bool sound_on() { return on_unless_off(QStringLiteral("sound/on")); }
+void set_sound_on(bool on) { set_switch(QStringLiteral("sound/on"), on); }
+
+bool menu_bar_shown() { return on_unless_off(QStringLiteral("view/menu_bar")); }
+void set_menu_bar_shown(bool shown) { set_switch(QStringLiteral("view/menu_bar"), shown); }
 
 int highest_level()
 {
     const int value = settings::value(QStringLiteral("progress/highest_level")).toInt();
-    return std::clamp(value, 0, 999);  // as many as level files can be numbered
+    return std::max(value, 0);  // the selector opens what the pack holds up to it
 }
 void note_level_reached(int level)
 {

@@ -190,9 +190,7 @@ void MainWidget::perform(wd::Action action)
 // A stray F2 beside F1 must not throw a game away: with points at stake it asks.
 void MainWidget::ask_new_game()
 {
-    using State = wd::GameSession::State;
-    const bool in_play = play.state() == State::ready || play.state() == State::playing || play.state() == State::paused;
-    if (!in_play || play.board().score == 0) {
+    if (!play.in_play() || play.board().score == 0) {
         play.new_game();
         return;
     }

@@ -14,7 +14,6 @@ namespace wd {
 
 namespace {
 constexpr int preview_cell = 4;
-constexpr int level_cap = 1000;  // level file names have three digits
 
 QColor colour_of(char cell)
 {
@@ -59,7 +58,7 @@ std::vector<PackLevel> pack_levels(const LevelIndex& index, int highest_reached,
     Board board;
     board.trace = [](const std::string&) {};  // a preview is no play: no trace lines
     board.locate = locate;
-    for (int number = 0; number < level_cap; ++number) {
+    for (int number = 0; number <= Board::last_level_number; ++number) {
         if (!board.load_numbered_level(number).ok())
             break;
         PackLevel level;
