@@ -54,12 +54,12 @@ bool ends_with(const std::string& text, const std::string& tail)
 // The delay WD_SLOW asks for this call on this descriptor, in ms.
 long slow(const char* call, int fd)
 {
-    const char* spec = std::getenv("WD_SLOW");
+    const char* setting = std::getenv("WD_SLOW");
     const std::size_t length = std::strlen(call);
-    if (!spec || std::strncmp(spec, call, length) != 0 || spec[length] != ':')
+    if (!setting || std::strncmp(setting, call, length) != 0 || setting[length] != ':')
         return 0;
     char* rest = nullptr;
-    const long ms = std::strtol(spec + length + 1, &rest, 10);
+    const long ms = std::strtol(setting + length + 1, &rest, 10);
     if (rest && *rest == ':' && !ends_with(name_of(fd), rest + 1))
         return 0;
     return ms;

@@ -17,13 +17,13 @@
 
 using wd::Action;
 using wd::testing::PlayFolder;
+using wd::testing::corridor;
+using wd::testing::trap;
 using wd::testing::start_widget;
 using wd::testing::when_shown;
 
 namespace {
 
-const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H..B...H", "HHHHHHHH"};
-const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
 const QStringList meet = {"HHHHHHH", "H.MC..H", "H.....H", "HHHHHHH"};
 
 // The board in its window, shown and active so that window shortcuts apply.

@@ -21,17 +21,14 @@
 
 using wd::Action;
 using wd::testing::PlayFolder;
+using wd::testing::corridor;
+using wd::testing::trap;
 using wd::testing::frame;
 using wd::testing::start_widget;
 using wd::testing::when_shown;
 
 namespace {
 
-// Mouse at (1,1), cheese right of it, a cat at the far end of the corridor, and
-// a crate that could still trap it.
-const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H..B...H", "HHHHHHHH"};
-// Pushing the crate right traps the one cat: the next level loads.
-const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
 
 void send_key(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false,
               QEvent::Type type = QEvent::KeyPress)

@@ -49,6 +49,12 @@ struct PlayFolder {
     }
 };
 
+// Mouse at (1,1), cheese right of it, a cat at the far end of the corridor, and
+// a crate that could still trap it.
+inline const QStringList corridor = {"HHHHHHHH", "HMK...CH", "H..B...H", "HHHHHHHH"};
+// Pushing the crate right traps the one cat: the next level loads.
+inline const QStringList trap = {"HHHHHH", "HMBCHH", "HHHHHH"};
+
 // The moments between levels and before a game over pass at once, on the
 // next turn of the event loop.
 inline const wd::GameSession::Timing quick{400, 0, 0};

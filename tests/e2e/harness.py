@@ -78,6 +78,13 @@ class PlayFolder:
         shutil.rmtree(self.path, ignore_errors=True)
 
 
+def hide_menu_bar(config_home):
+    """Settings in which the window is the board alone, as the cases measure it."""
+    os.makedirs(os.path.join(config_home, "whiskerdash"))
+    with open(os.path.join(config_home, "whiskerdash", "whiskerdash.conf"), "w") as conf:
+        conf.write("[view]\nmenu_bar=false\n")
+
+
 class Game:
     """The running program: its output lines as they come, and its main window."""
 
@@ -90,12 +97,8 @@ class Game:
         if not config_home:
             config_home = tempfile.mkdtemp(prefix="whiskerdash-config-")
             atexit.register(shutil.rmtree, config_home, True)
-            # The window is then the board alone, as the cases measure it,
-            # unless a case is about the menu bar.
             if not menu_bar:
-                os.makedirs(os.path.join(config_home, "whiskerdash"))
-                with open(os.path.join(config_home, "whiskerdash", "whiskerdash.conf"), "w") as conf:
-                    conf.write("[view]\nmenu_bar=false\n")
+                hide_menu_bar(config_home)
         self.env["XDG_CONFIG_HOME"] = config_home
         for attempt in range(10):
             self._start(exe, args)

@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import DISPLAY_REFUSED, Failure, Game, PlayFolder, check, visible_windows, wait_until, xdotool
+from harness import DISPLAY_REFUSED, Failure, Game, PlayFolder, check, hide_menu_bar, visible_windows, wait_until, xdotool
 
 APP_ID = "org.whiskerdash.Whiskerdash"
 OWN_LEVEL = "HHHHHHH\nHM...CH\nHHHHHHH\n"
@@ -37,10 +37,7 @@ class Home:
         self.env.update(HOME=self.path, XDG_CONFIG_HOME=os.path.join(self.path, ".config"))
         self.data = os.path.join(self.path, ".local", "share", APP_ID)
         if not menu_bar and not blocked:
-            # The window is the board alone, as most cases measure it.
-            os.makedirs(os.path.join(self.path, ".config", "whiskerdash"))
-            with open(os.path.join(self.path, ".config", "whiskerdash", "whiskerdash.conf"), "w") as conf:
-                conf.write("[view]\nmenu_bar=false\n")
+            hide_menu_bar(self.env["XDG_CONFIG_HOME"])
         if blocked:
             # A file where .local and .config go stops root too; the mode stops everyone else.
             for name in (".local", ".config"):
