@@ -55,6 +55,7 @@ private slots:
     void plans_come_true_under_the_rules_data();
     void plans_come_true_under_the_rules();
     void builds_a_trap_in_a_lane();
+    void digs_towards_a_penned_cat();
     void tells_how_a_cat_was_caught_data();
     void tells_how_a_cat_was_caught();
     void knows_when_no_cat_can_be_caught_data();
@@ -274,6 +275,29 @@ void TestBot::builds_a_trap_in_a_lane()
     QCOMPARE(b.cat_count, 0);
     QCOMPARE(log.kinds.size(), std::size_t(1));
     QCOMPARE(log.kinds[0], wd::bot::CatchKind::pushed_enclosure);
+}
+
+// A cat penned deep in a crate field, past any short plan: the planner digs
+// towards it instead of waiting for a cat that can never come out.
+void TestBot::digs_towards_a_penned_cat()
+{
+    QuietBoard b;
+    QVERIFY(b.load({"HHHHHHHHHHHHHH",
+                    "HM...........H",
+                    "H............H",
+                    "HBBBBBBBBBBBBH",
+                    "HBBBBBBBBBBBBH",
+                    "HBBBBBBBBBBBBH",
+                    "HBBBBBBBBC.BBH",
+                    "HBBBBBBBBBBBBH",
+                    "HHHHHHHHHHHHHH"}).ok());
+    const int before = chebyshev(b.mouse_x, b.mouse_y, 9, 6);
+    const std::vector<Step> path = wd::bot::approach_cat(b);
+    QVERIFY(!path.empty());
+    for (const Step step : path)
+        b.move_mouse(step.dx, step.dy);
+    QVERIFY2(chebyshev(b.mouse_x, b.mouse_y, b.cat_x[0], b.cat_y[0]) < before,
+             qPrintable(QString("the mouse ends at (%1,%2)").arg(b.mouse_x).arg(b.mouse_y)));
 }
 
 void TestBot::tells_how_a_cat_was_caught_data()

@@ -116,17 +116,20 @@ std::vector<Step> approach_cat(const Board& board)
     if (m.width == 0 || m.cat_count == 0)
         return {};
     // Only roaming cats are gone after; the distances below count only them.
+    // With every cat penned, dig towards the pens: a crate field is a pen too.
+    // Keeping clear of cats counts them all.
+    const Model all = m;
     int roaming = 0;
-    for (int i = 0; i < m.cat_count; ++i)
-        if (roams(m, i)) {
-            m.cat_x[roaming] = m.cat_x[i];
-            m.cat_y[roaming] = m.cat_y[i];
+    for (int i = 0; i < all.cat_count; ++i)
+        if (roams(all, i)) {
+            m.cat_x[roaming] = all.cat_x[i];
+            m.cat_y[roaming] = all.cat_y[i];
             ++roaming;
         }
-    const Model all = m;
-    m.cat_count = roaming;
-    if (roaming == 0)
-        return {};
+    if (roaming > 0)
+        m.cat_count = roaming;
+    else
+        m = all;
     // Cheapest ways over the board as it is, where walking into a row of
     // crates that can move costs a few steps more than walking.
     const int size = max_cells * m.height;
