@@ -1,21 +1,32 @@
 """The difficulty curve of a level pack, measured by whiskerdash-bot.
 
-    level_curve.py --bot PATH [--runs N] [--first-seed S] [--speeds 2,3,4] [--check] LEVEL.lvx...
+    level_curve.py --bot PATH [--runs N] [--first-seed S] [--players deep,shallow]
+                   [--speeds 2,4] [--max-ticks T] [--check [--short]] LEVEL.lvx...
 
-Prints a Markdown table: for each level, how often the bot cleared it with a
-cat tick every K of its moves (K = 2 is a quick player, 4 a slow one), and
-its mean moves and ticks per cleared game at the moderate speed, 3.
-With --check, fails (exit 1) unless, at the moderate speed, the first level is
-cleared at least 90 % of the time, the last level and the mean of the last
-three less than 50 %, no level more than 15 points more often than the one
-before it, and every level at least once."""
+Plays every level N times with each player model at each speed (a cat tick
+every K of its moves: 2 is a quick player, 4 a slow one) and prints a Markdown
+table of how often each cleared it, then how the stronger model's catches in
+won games were made, and how alike the models rank the levels (Spearman).
+
+With --check, fails (exit 1) unless, for every model and speed, level 1 is
+cleared at least 90 % of the time, the mean of the last three levels is under
+40 %, no level is cleared more than 15 points more often than the one before,
+and every level is won at least once; and unless the models rank the levels
+alike (Spearman at least 0.7 at each speed) and at least half of the stronger
+model's catches are enclosures of crates it pushed, at most a quarter bait
+pockets.
+
+--short is that check for a few games, as the tests run it: a level may then
+rise by up to 25 points over the one before, and need only be won by one of
+the models at one of the speeds, since a handful of games cannot tell a rate
+of 2 % from none."""
 
 import argparse
 import os
 import subprocess
 import sys
 
-MODERATE = 3
+KINDS = ("pushed enclosure", "bait pocket", "box already there")
 
 
 def names():
@@ -28,34 +39,79 @@ def names():
         return []
 
 
-def measure(bot, levels, runs, first_seed, speed):
-    out = subprocess.run([bot, "--runs", str(runs), "--first-seed", str(first_seed), "--moves-per-tick", str(speed)]
-                         + levels, capture_output=True, text=True)
-    if out.returncode != 0:
-        sys.exit(f"whiskerdash-bot failed ({out.returncode}): {out.stderr}")
-    results = []
-    for line in out.stdout.splitlines():
-        path, won, games, moves, ticks = line.split()[:5]  # the catch counts follow
-        results.append((100.0 * int(won) / int(games), int(won), float(moves), float(ticks)))
-    if len(results) != len(levels):
-        sys.exit(f"whiskerdash-bot reported {len(results)} of {len(levels)} levels")
-    return results
+class Run:
+    """One model at one speed over the pack: per level (rate, wins, catches by kind)."""
+
+    def __init__(self, bot, player, speed, options):
+        self.player, self.speed = player, speed
+        self.process = subprocess.Popen(
+            [bot, "--player", player, "--runs", str(options.runs), "--first-seed", str(options.first_seed),
+             "--moves-per-tick", str(speed), "--max-ticks", str(options.max_ticks)] + options.levels,
+            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+
+    def collect(self, count):
+        out, err = self.process.communicate()
+        if self.process.returncode != 0:
+            sys.exit(f"whiskerdash-bot --player {self.player} failed ({self.process.returncode}): {err}")
+        self.levels = []
+        for line in out.splitlines():
+            fields = line.split()
+            won, games = int(fields[1]), int(fields[2])
+            self.levels.append((100.0 * won / games, won, [int(n) for n in fields[5:8]]))
+        if len(self.levels) != count:
+            sys.exit(f"whiskerdash-bot reported {len(self.levels)} of {count} levels")
+        self.rates = [level[0] for level in self.levels]
+        self.wins = [level[1] for level in self.levels]
+        self.catches = [sum(level[2][k] for level in self.levels) for k in range(len(KINDS))]
 
 
-def problems(rates, wins):
+def ranks(values):
+    """Ranks from 1, ties sharing their mean rank."""
+    order = sorted(range(len(values)), key=lambda i: values[i])
+    result = [0.0] * len(values)
+    i = 0
+    while i < len(order):
+        j = i
+        while j + 1 < len(order) and values[order[j + 1]] == values[order[i]]:
+            j += 1
+        for k in range(i, j + 1):
+            result[order[k]] = (i + j) / 2 + 1
+        i = j + 1
+    return result
+
+
+def spearman(a, b):
+    ra, rb = ranks(a), ranks(b)
+    n = len(a)
+    ma, mb = sum(ra) / n, sum(rb) / n
+    cov = sum((x - ma) * (y - mb) for x, y in zip(ra, rb))
+    va = sum((x - ma) ** 2 for x in ra)
+    vb = sum((y - mb) ** 2 for y in rb)
+    return cov / (va * vb) ** 0.5 if va and vb else 0.0
+
+
+def curve_problems(run, short):
+    who = f"{run.player} at a tick every {run.speed} moves:"
+    rise = 25 if short else 15
+    rates = run.rates
     if rates[0] < 90:
-        yield f"level 1 is cleared only {rates[0]:.0f} % of the time"
-    if rates[-1] >= 50:
-        yield f"the last level is cleared {rates[-1]:.0f} % of the time"
+        yield f"{who} level 1 is cleared only {rates[0]:.0f} % of the time"
     tail = rates[-3:]
-    if sum(tail) / len(tail) >= 50:
-        yield f"the last levels are cleared {sum(tail) / len(tail):.0f} % of the time"
+    if sum(tail) / len(tail) >= 40:
+        yield f"{who} the last three levels are cleared {sum(tail) / len(tail):.0f} % of the time"
     for n in range(1, len(rates)):
-        if rates[n] > rates[n - 1] + 15:
-            yield f"level {n + 1} ({rates[n]:.0f} %) is easier than level {n} ({rates[n - 1]:.0f} %)"
-    for n, won in enumerate(wins):
-        if won == 0:
-            yield f"level {n + 1} was never cleared"
+        if rates[n] > rates[n - 1] + rise:
+            yield f"{who} level {n + 1} ({rates[n]:.0f} %) is easier than level {n} ({rates[n - 1]:.0f} %)"
+    if not short:
+        for n, won in enumerate(run.wins):
+            if won == 0:
+                yield f"{who} level {n + 1} was never cleared"
+
+
+def shares(runs):
+    total = [sum(run.catches[k] for run in runs) for k in range(len(KINDS))]
+    count = sum(total)
+    return [100.0 * n / count if count else 0.0 for n in total], count
 
 
 def main():
@@ -63,30 +119,66 @@ def main():
     parser.add_argument("--bot", required=True)
     parser.add_argument("--runs", type=int, default=200)
     parser.add_argument("--first-seed", type=int, default=1)
-    parser.add_argument("--speeds", default="2,3,4")
+    parser.add_argument("--players", default="deep,shallow")
+    parser.add_argument("--speeds", default="2,4")
+    parser.add_argument("--max-ticks", type=int, default=1500)
     parser.add_argument("--check", action="store_true")
+    parser.add_argument("--short", action="store_true")
     parser.add_argument("levels", nargs="+")
     options = parser.parse_args()
-    levels = sorted(options.levels, key=os.path.basename)
+    options.levels = sorted(options.levels, key=os.path.basename)
+    players = options.players.split(",")
     speeds = [int(k) for k in options.speeds.split(",")]
-    if MODERATE not in speeds:
-        speeds.append(MODERATE)
-    table = {k: measure(options.bot, levels, options.runs, options.first_seed, k) for k in speeds}
-    titles = names() if len(names()) == len(levels) else [os.path.basename(path) for path in levels]
+
+    # One bot a core: every model and speed is a process of its own.
+    pending = [(player, speed) for player in players for speed in speeds]
+    runs, running = [], []
+    while pending or running:
+        while pending and len(running) < (os.cpu_count() or 1):
+            running.append(Run(options.bot, *pending.pop(0), options))
+        run = running.pop(0)
+        run.collect(len(options.levels))
+        runs.append(run)
+    by = {(run.player, run.speed): run for run in runs}
+    columns = [(player, speed) for player in players for speed in speeds]
+    # The stronger model is the one that wins more games in all.
+    strongest = max(players, key=lambda p: sum(sum(by[(p, k)].wins) for k in speeds))
+    titles = names() if len(names()) == len(options.levels) else [os.path.basename(p) for p in options.levels]
 
     # Levels as the player counts them: level 1 is level000.lvx.
-    print(f"| level | name | " + " | ".join(f"cleared, tick every {k} moves" for k in speeds)
-          + f" | moves, ticks (every {MODERATE}) |")
-    print("|---|---|" + "---|" * len(speeds) + "---|")
+    print("| level | name | " + " | ".join(f"{p}, every {k}" for p, k in columns)
+          + f" | {strongest}: pushed, bait, box |")
+    print("|---|---|" + "---|" * len(columns) + "---|")
     for n, title in enumerate(titles):
-        moderate = table[MODERATE][n]
-        print(f"| {n + 1} | {title} | " + " | ".join(f"{table[k][n][0]:.0f} %" for k in speeds)
-              + f" | {moderate[2]:.0f}, {moderate[3]:.0f} |")
-    print(f"\n{options.runs} games a level and speed, seeds {options.first_seed} to "
-          f"{options.first_seed + options.runs - 1}; a game is lost when the mouse is caught or after 1500 ticks.")
+        kinds = [sum(by[(strongest, k)].levels[n][2][j] for k in speeds) for j in range(len(KINDS))]
+        print(f"| {n + 1} | {title} | " + " | ".join(f"{by[c].rates[n]:.0f} %" for c in columns)
+              + f" | {kinds[0]}, {kinds[1]}, {kinds[2]} |")
+    print(f"\n{options.runs} games a level, model and speed, seeds {options.first_seed} to "
+          f"{options.first_seed + options.runs - 1}; a game is lost when the mouse is caught or after "
+          f"{options.max_ticks} ticks. The last column counts the cats caught in won games at both speeds.\n")
+
+    found = []
+    for run in runs:
+        found += curve_problems(run, options.short)
+    if options.short:
+        for n in range(len(options.levels)):
+            if all(run.wins[n] == 0 for run in runs):
+                found.append(f"level {n + 1} was never cleared by any model at any speed")
+    if len(players) > 1:
+        for k in speeds:
+            rho = spearman(by[(players[0], k)].rates, by[(players[1], k)].rates)
+            print(f"- Rank agreement of {players[0]} and {players[1]}, tick every {k} moves: Spearman {rho:.2f}")
+            if rho < 0.7:
+                found.append(f"the models rank the levels differently at a tick every {k} moves ({rho:.2f})")
+    percent, count = shares([by[(strongest, k)] for k in speeds])
+    print(f"- Catches in {strongest}'s won games ({count}): "
+          + ", ".join(f"{KINDS[k]} {percent[k]:.1f} %" for k in range(len(KINDS))))
+    if percent[0] < 50:
+        found.append(f"only {percent[0]:.1f} % of {strongest}'s catches are enclosures it pushed")
+    if percent[1] > 25:
+        found.append(f"{percent[1]:.1f} % of {strongest}'s catches are bait pockets")
 
     if options.check:
-        found = list(problems([r[0] for r in table[MODERATE]], [r[1] for r in table[MODERATE]]))
         for problem in found:
             print("FAIL:", problem)
         return 1 if found else 0

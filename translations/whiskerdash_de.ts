@@ -150,244 +150,300 @@ Strg+Q               beenden
         <translation>Drei Katzen, von Kisten eingeschlossen: Jede sitzt schon nach dem ersten Schub gegen sie fest.</translation>
     </message>
     <message>
-        <source>Come and get me</source>
-        <translation>Hol mich doch</translation>
-    </message>
-    <message>
-        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
-        <translation>Eine Katze läuft auf die Maus zu: Warte unter einer Kiste, dann läuft sie in die Nische darüber.</translation>
-    </message>
-    <message>
-        <source>Two at the door</source>
-        <translation>Zwei an der Tür</translation>
-    </message>
-    <message>
-        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
-        <translation>Zwei Katzen und rechts eine Tür, durch die sie zur Maus herumkommen können.</translation>
-    </message>
-    <message>
-        <source>Herding</source>
-        <translation>Katzen hüten</translation>
-    </message>
-    <message>
-        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
-        <translation>Zwei Katzen in Pferchen laufen vor den Kisten her, immer zum ersten freien Feld; zwei weitere streifen umher.</translation>
-    </message>
-    <message>
-        <source>Rings</source>
-        <translation>Ringe</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings of crates, two roaming.</source>
-        <translation>Zwei Katzen in Kistenringen eingeschlossen, zwei streifen frei umher.</translation>
-    </message>
-    <message>
-        <source>Crates in the yard</source>
-        <translation>Kisten im Hof</translation>
-    </message>
-    <message>
-        <source>Three cats among crates; the door on the right lets them round.</source>
-        <translation>Drei Katzen zwischen Kisten; durch die Tür rechts kommen sie herum.</translation>
-    </message>
-    <message>
-        <source>Rings and pockets</source>
-        <translation>Ringe und Nischen</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings, three walking about.</source>
-        <translation>Zwei Katzen in Ringen eingeschlossen, drei streifen umher.</translation>
-    </message>
-    <message>
-        <source>Both doors open</source>
-        <translation>Beide Türen offen</translation>
-    </message>
-    <message>
-        <source>Three cats and a door at each end of the wall.</source>
-        <translation>Drei Katzen und an jedem Ende der Mauer eine Tür.</translation>
-    </message>
-    <message>
-        <source>Two rooms</source>
-        <translation>Zwei Räume</translation>
-    </message>
-    <message>
-        <source>The cats start in two walled rooms with a door each.</source>
-        <translation>Die Katzen starten in zwei ummauerten Räumen mit je einer Tür.</translation>
-    </message>
-    <message>
-        <source>Little maze</source>
-        <translation>Kleines Labyrinth</translation>
-    </message>
-    <message>
-        <source>The cats find the passage through a maze of walls.</source>
-        <translation>Die Katzen finden den Durchgang durch ein Labyrinth aus Mauern.</translation>
-    </message>
-    <message>
         <source>Cheese fence</source>
         <translation>Käsezaun</translation>
     </message>
     <message>
-        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
-        <translation>Katzen können nicht auf Käse treten: Der Zaun hält sie auf, bis sich die Maus einen Weg hindurchfrisst.</translation>
+        <source>One lane</source>
+        <translation>Eine Gasse</translation>
     </message>
     <message>
-        <source>Released one by one</source>
-        <translation>Eine nach der anderen</translation>
+        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
+        <translation>Eine Katze in einer Gasse zwischen Kistenreihen: Schieb eine Kiste neben sie in die Gasse, dann eine auf sie.</translation>
     </message>
     <message>
-        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
-        <translation>Vier Katzen warten in Pferchen, die Käse verschließt; friss einen Zaun weg, um eine herauszulassen.</translation>
+        <source>From below</source>
+        <translation>Von unten</translation>
     </message>
     <message>
-        <source>Cheese trail</source>
-        <translation>Käsespur</translation>
+        <source>The open floor is at the bottom this time; the lanes run over it.</source>
+        <translation>Der freie Boden liegt diesmal unten; die Gassen verlaufen darüber.</translation>
     </message>
     <message>
-        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
-        <translation>Eine Käsespur führt zu den Türen hinaus, wo die Katzen herumkommen.</translation>
+        <source>Standing rows</source>
+        <translation>Stehende Reihen</translation>
     </message>
     <message>
-        <source>Side gate</source>
-        <translation>Seitentor</translation>
+        <source>Rows of crates that stand upright: the lanes run up and down.</source>
+        <translation>Kistenreihen, die aufrecht stehen: Die Gassen verlaufen von oben nach unten.</translation>
     </message>
     <message>
-        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
-        <translation>Die Mauer lässt rechts eine Lücke; in einer Höhle wartet Käse.</translation>
+        <source>Two lanes</source>
+        <translation>Zwei Gassen</translation>
     </message>
     <message>
-        <source>Four and four</source>
-        <translation>Vier und vier</translation>
+        <source>Two cats in two lanes: close one lane without opening the other.</source>
+        <translation>Zwei Katzen in zwei Gassen: Schließ eine Gasse, ohne die andere zu öffnen.</translation>
     </message>
     <message>
-        <source>Four cats, four pockets, both doors open.</source>
-        <translation>Vier Katzen, vier Nischen, beide Türen offen.</translation>
+        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
+        <translation>Eine Katze kann nicht auf Käse treten: Käse in einer Gasse zäunt eine Katze ein, also friss ihn zuletzt.</translation>
     </message>
     <message>
-        <source>Crate field</source>
-        <translation>Kistenfeld</translation>
+        <source>Dead ends</source>
+        <translation>Sackgassen</translation>
     </message>
     <message>
-        <source>The cats that come round meet a field of crates: pin them in the open.</source>
-        <translation>Die Katzen, die herumkommen, treffen auf ein Feld voller Kisten: Klemm sie im Freien fest.</translation>
+        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
+        <translation>Mauern unterbrechen die Gassen: Treib eine Katze ans Ende ihrer Gasse und sperr sie ein.</translation>
     </message>
     <message>
-        <source>Five at the wall</source>
-        <translation>Fünf an der Mauer</translation>
+        <source>Three lanes</source>
+        <translation>Drei Gassen</translation>
     </message>
     <message>
-        <source>Five cats, five pockets, a door at each end.</source>
-        <translation>Fünf Katzen, fünf Nischen, an jedem Ende eine Tür.</translation>
+        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
+        <translation>Drei Katzen in drei Gassen: Fang sie eine nach der anderen, die nächste zuerst.</translation>
     </message>
     <message>
-        <source>Fences of cheese</source>
-        <translation>Zäune aus Käse</translation>
+        <source>Cheese bait</source>
+        <translation>Käseköder</translation>
     </message>
     <message>
-        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
-        <translation>Die Katzen sind mit Käse eingezäunt; jeder Bissen öffnet eine Lücke.</translation>
+        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
+        <translation>Käse wartet tief in den Gassen, wo die Katzen sind: Der Weg lohnt sich, wenn der Rückweg frei ist.</translation>
     </message>
     <message>
-        <source>Pens in a row</source>
-        <translation>Pferche in Reihe</translation>
+        <source>Three ways</source>
+        <translation>Dreierlei</translation>
     </message>
     <message>
-        <source>Six cats behind cheese; let them out one at a time.</source>
-        <translation>Sechs Katzen hinter Käse; lass sie eine nach der anderen heraus.</translation>
+        <source>A road through the middle, holes in the rows and posts.</source>
+        <translation>Ein Weg durch die Mitte, Löcher in den Reihen und Pfeiler.</translation>
     </message>
     <message>
-        <source>Seven and two boxes</source>
-        <translation>Sieben und zwei Verschläge</translation>
+        <source>Both ways</source>
+        <translation>In beide Richtungen</translation>
     </message>
     <message>
-        <source>Seven cats: five walk about, two are boxed in by crates.</source>
-        <translation>Sieben Katzen: Fünf streifen umher, zwei sind von Kisten eingeschlossen.</translation>
+        <source>Rows lie flat on the left and stand upright on the right.</source>
+        <translation>Links liegen die Reihen flach, rechts stehen sie aufrecht.</translation>
     </message>
     <message>
-        <source>One door</source>
-        <translation>Eine Tür</translation>
+        <source>Thick rows</source>
+        <translation>Dicke Reihen</translation>
     </message>
     <message>
-        <source>Six cats and a single door on the right.</source>
-        <translation>Sechs Katzen und eine einzige Tür rechts.</translation>
+        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
+        <translation>Reihen, die drei Kisten tief sind, sind mühsam zu durchgraben, halten eine Katze aber gut fest.</translation>
     </message>
     <message>
-        <source>Maze and five</source>
-        <translation>Fünf im Labyrinth</translation>
+        <source>Posts</source>
+        <translation>Pfeiler</translation>
     </message>
     <message>
-        <source>Five cats find their way through a maze.</source>
-        <translation>Fünf Katzen finden ihren Weg durch ein Labyrinth.</translation>
+        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
+        <translation>Zwischen den Kisten stehen Mauerstücke: Eine Reihe, die gegen einen Pfeiler geschoben wird, bleibt dort stehen.</translation>
     </message>
     <message>
-        <source>Middle door</source>
-        <translation>Mitteltür</translation>
+        <source>Open ends</source>
+        <translation>Offene Enden</translation>
     </message>
     <message>
-        <source>A third door in the middle of the wall.</source>
-        <translation>Eine dritte Tür mitten in der Mauer.</translation>
+        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
+        <translation>Das Feld reicht nicht bis an die Mauern: Die Gassen münden an ihren Enden auf den freien Boden, und die Katzen können herauskommen.</translation>
     </message>
     <message>
-        <source>Islands</source>
-        <translation>Inseln</translation>
+        <source>Side by side</source>
+        <translation>Seite an Seite</translation>
     </message>
     <message>
-        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
-        <translation>Die Nischen stehen einzeln auf freiem Feld: Die Katzen können von allen Seiten auf die Maus losgehen.</translation>
+        <source>Fields to the left and right of a road that runs down the middle.</source>
+        <translation>Felder links und rechts von einem Weg, der senkrecht durch die Mitte führt.</translation>
     </message>
     <message>
-        <source>Crowded field</source>
-        <translation>Volles Feld</translation>
+        <source>Fenced and cut</source>
+        <translation>Eingezäunt und unterbrochen</translation>
     </message>
     <message>
-        <source>Seven cats, a field of crates where they come round.</source>
-        <translation>Sieben Katzen und ein Kistenfeld genau dort, wo sie herumkommen.</translation>
+        <source>Cheese fences and walls across the lanes together.</source>
+        <translation>Käsezäune und Mauern quer durch die Gassen – beides zusammen.</translation>
     </message>
     <message>
-        <source>Cheese run</source>
-        <translation>Käselauf</translation>
+        <source>The corner</source>
+        <translation>Die Ecke</translation>
     </message>
     <message>
-        <source>Seven cats and cheese laid out right by the doors.</source>
-        <translation>Sieben Katzen und Käse direkt an den Türen.</translation>
+        <source>Two fields meet at a corner, one lying and one standing.</source>
+        <translation>Zwei Felder treffen sich an einer Ecke, eines mit liegenden, eines mit stehenden Reihen.</translation>
     </message>
     <message>
-        <source>Maze of rooms</source>
-        <translation>Raumlabyrinth</translation>
+        <source>Upright and holed</source>
+        <translation>Stehend und durchlöchert</translation>
     </message>
     <message>
-        <source>Five cats in a maze of small rooms.</source>
-        <translation>Fünf Katzen in einem Labyrinth aus kleinen Räumen.</translation>
+        <source>Standing rows full of holes.</source>
+        <translation>Stehende Reihen voller Löcher.</translation>
     </message>
     <message>
-        <source>Seven cats</source>
-        <translation>Sieben Katzen</translation>
+        <source>Posts and fences</source>
+        <translation>Pfeiler und Zäune</translation>
     </message>
     <message>
-        <source>Seven cats and seven pockets.</source>
-        <translation>Sieben Katzen und sieben Nischen.</translation>
+        <source>Posts in the rows, cheese in the lanes.</source>
+        <translation>Pfeiler in den Reihen, Käse in den Gassen.</translation>
     </message>
     <message>
-        <source>Short wall</source>
-        <translation>Kurze Mauer</translation>
+        <source>Three in the field</source>
+        <translation>Drei im Feld</translation>
     </message>
     <message>
-        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
-        <translation>Eine kürzere Mauer und ein breiterer Durchgang: Die Katzen kommen früher herum.</translation>
+        <source>Three cats: keep the ones you are not chasing shut in.</source>
+        <translation>Drei Katzen: Halte die, die du gerade nicht jagst, eingesperrt.</translation>
     </message>
     <message>
-        <source>Wide open</source>
-        <translation>Weit offen</translation>
+        <source>Narrow floor</source>
+        <translation>Schmaler Boden</translation>
     </message>
     <message>
-        <source>Doors everywhere: the wall is only half a wall.</source>
-        <translation>Überall Türen: Die Mauer ist nur noch eine halbe Mauer.</translation>
+        <source>Only two rows of open floor to stand on.</source>
+        <translation>Nur zwei Reihen freien Bodens zum Stehen.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Letztes Gefecht</translation>
+        <source>Thick and cut</source>
+        <translation>Dick und unterbrochen</translation>
     </message>
     <message>
-        <source>Six cats, every door open, cheese by the doors.</source>
-        <translation>Sechs Katzen, alle Türen offen, Käse an den Türen.</translation>
+        <source>Deep rows, and a wall across the lanes.</source>
+        <translation>Tiefe Reihen und eine Mauer quer durch die Gassen.</translation>
+    </message>
+    <message>
+        <source>Gaps in the rows</source>
+        <translation>Lücken in den Reihen</translation>
+    </message>
+    <message>
+        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
+        <translation>Durch Löcher in den Reihen können die Katzen die Gasse wechseln: Schließ zuerst die Löcher in ihrer Nähe.</translation>
+    </message>
+    <message>
+        <source>Middle road</source>
+        <translation>Mittelweg</translation>
+    </message>
+    <message>
+        <source>The mouse starts on a road through the middle, with fields above and below.</source>
+        <translation>Die Maus startet auf einem Weg durch die Mitte, mit Feldern darüber und darunter.</translation>
+    </message>
+    <message>
+        <source>Bait on both sides</source>
+        <translation>Köder auf beiden Seiten</translation>
+    </message>
+    <message>
+        <source>Cheese in the lanes of a field split down the middle.</source>
+        <translation>Käse in den Gassen eines Felds, das in der Mitte geteilt ist.</translation>
+    </message>
+    <message>
+        <source>Four cats</source>
+        <translation>Vier Katzen</translation>
+    </message>
+    <message>
+        <source>Four cats in flat rows.</source>
+        <translation>Vier Katzen in liegenden Reihen.</translation>
+    </message>
+    <message>
+        <source>Wide lanes</source>
+        <translation>Breite Gassen</translation>
+    </message>
+    <message>
+        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
+        <translation>Manche Gassen sind zwei Felder breit: Eine Katze dort braucht zwei Kisten neben sich.</translation>
+    </message>
+    <message>
+        <source>Mixed field</source>
+        <translation>Gemischtes Feld</translation>
+    </message>
+    <message>
+        <source>Rows lying and standing, two and three deep.</source>
+        <translation>Liegende und stehende Reihen, zwei und drei Kisten tief.</translation>
+    </message>
+    <message>
+        <source>Wide and holed</source>
+        <translation>Breit und durchlöchert</translation>
+    </message>
+    <message>
+        <source>Wide lanes and holes: the cats have room to run.</source>
+        <translation>Breite Gassen und Löcher: Die Katzen haben Platz zum Laufen.</translation>
+    </message>
+    <message>
+        <source>Five in the lanes</source>
+        <translation>Fünf in den Gassen</translation>
+    </message>
+    <message>
+        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
+        <translation>Fünf Katzen in Gassen, die links flach liegen und rechts aufrecht stehen.</translation>
+    </message>
+    <message>
+        <source>Crossroads</source>
+        <translation>Kreuzung</translation>
+    </message>
+    <message>
+        <source>Flat and standing rows meeting at the corner, with holes.</source>
+        <translation>Liegende und stehende Reihen, die sich an der Ecke treffen, mit Löchern.</translation>
+    </message>
+    <message>
+        <source>Four standing</source>
+        <translation>Vier hochkant</translation>
+    </message>
+    <message>
+        <source>Four cats in standing rows.</source>
+        <translation>Vier Katzen in stehenden Reihen.</translation>
+    </message>
+    <message>
+        <source>Split and fenced</source>
+        <translation>Geteilt und eingezäunt</translation>
+    </message>
+    <message>
+        <source>Fields above and below, cheese fences in every field.</source>
+        <translation>Felder oben und unten, Käsezäune in jedem Feld.</translation>
+    </message>
+    <message>
+        <source>Six cats</source>
+        <translation>Sechs Katzen</translation>
+    </message>
+    <message>
+        <source>Six cats where two fields meet, with holes and posts.</source>
+        <translation>Sechs Katzen, wo zwei Felder sich treffen, mit Löchern und Pfeilern.</translation>
+    </message>
+    <message>
+        <source>Four on the road</source>
+        <translation>Vier am Weg</translation>
+    </message>
+    <message>
+        <source>Four cats on both sides of the middle road.</source>
+        <translation>Vier Katzen zu beiden Seiten des Mittelwegs.</translation>
+    </message>
+    <message>
+        <source>Five cats</source>
+        <translation>Fünf Katzen</translation>
+    </message>
+    <message>
+        <source>Five cats in a field with a few holes.</source>
+        <translation>Fünf Katzen in einem Feld mit ein paar Löchern.</translation>
+    </message>
+    <message>
+        <source>Five standing</source>
+        <translation>Fünf hochkant</translation>
+    </message>
+    <message>
+        <source>Five cats in standing rows.</source>
+        <translation>Fünf Katzen in stehenden Reihen.</translation>
+    </message>
+    <message>
+        <source>Deep field</source>
+        <translation>Tiefes Feld</translation>
+    </message>
+    <message>
+        <source>Four cats among deep rows and wide lanes.</source>
+        <translation>Vier Katzen zwischen tiefen Reihen und breiten Gassen.</translation>
     </message>
 </context>
 <context>

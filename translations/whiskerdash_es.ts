@@ -150,244 +150,300 @@ Ctrl+Q               salir
         <translation>Tres gatos encerrados entre cajas: cada uno queda atrapado al primer empujón contra él.</translation>
     </message>
     <message>
-        <source>Come and get me</source>
-        <translation>Ven a por mí</translation>
-    </message>
-    <message>
-        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
-        <translation>Un gato camina hacia el ratón: espera bajo una caja y se meterá en el hueco de arriba.</translation>
-    </message>
-    <message>
-        <source>Two at the door</source>
-        <translation>Dos en la puerta</translation>
-    </message>
-    <message>
-        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
-        <translation>Dos gatos y una puerta a la derecha por donde pueden dar la vuelta hasta el ratón.</translation>
-    </message>
-    <message>
-        <source>Herding</source>
-        <translation>Pastoreo</translation>
-    </message>
-    <message>
-        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
-        <translation>Dos gatos encerrados en corrales huyen delante de las cajas, siempre hacia la primera casilla libre; otros dos andan sueltos.</translation>
-    </message>
-    <message>
-        <source>Rings</source>
-        <translation>Anillos</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings of crates, two roaming.</source>
-        <translation>Dos gatos encerrados en anillos de cajas y dos sueltos.</translation>
-    </message>
-    <message>
-        <source>Crates in the yard</source>
-        <translation>Cajas en el patio</translation>
-    </message>
-    <message>
-        <source>Three cats among crates; the door on the right lets them round.</source>
-        <translation>Tres gatos entre cajas; la puerta de la derecha les deja dar la vuelta.</translation>
-    </message>
-    <message>
-        <source>Rings and pockets</source>
-        <translation>Anillos y huecos</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings, three walking about.</source>
-        <translation>Dos gatos encerrados en anillos y tres paseando.</translation>
-    </message>
-    <message>
-        <source>Both doors open</source>
-        <translation>Dos puertas abiertas</translation>
-    </message>
-    <message>
-        <source>Three cats and a door at each end of the wall.</source>
-        <translation>Tres gatos y una puerta en cada extremo del muro.</translation>
-    </message>
-    <message>
-        <source>Two rooms</source>
-        <translation>Dos salas</translation>
-    </message>
-    <message>
-        <source>The cats start in two walled rooms with a door each.</source>
-        <translation>Los gatos empiezan en dos salas rodeadas de muros, cada una con su puerta.</translation>
-    </message>
-    <message>
-        <source>Little maze</source>
-        <translation>Pequeño laberinto</translation>
-    </message>
-    <message>
-        <source>The cats find the passage through a maze of walls.</source>
-        <translation>Los gatos encuentran el paso a través de un laberinto de muros.</translation>
-    </message>
-    <message>
         <source>Cheese fence</source>
         <translation>Valla de queso</translation>
     </message>
     <message>
-        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
-        <translation>Los gatos no pueden pisar el queso: la valla los retiene hasta que el ratón se abre paso comiendo.</translation>
+        <source>One lane</source>
+        <translation>Un pasillo</translation>
     </message>
     <message>
-        <source>Released one by one</source>
-        <translation>Liberados uno a uno</translation>
+        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
+        <translation>Un gato en un pasillo entre filas de cajas: empuja una caja al pasillo junto a él y luego otra sobre él.</translation>
     </message>
     <message>
-        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
-        <translation>Cuatro gatos esperan en corrales cerrados con queso; cómete una valla para soltar a uno.</translation>
+        <source>From below</source>
+        <translation>Desde abajo</translation>
     </message>
     <message>
-        <source>Cheese trail</source>
-        <translation>Rastro de queso</translation>
+        <source>The open floor is at the bottom this time; the lanes run over it.</source>
+        <translation>Esta vez el suelo libre está abajo; los pasillos van por encima.</translation>
     </message>
     <message>
-        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
-        <translation>Un rastro de queso sale por las puertas, justo por donde dan la vuelta los gatos.</translation>
+        <source>Standing rows</source>
+        <translation>Filas en pie</translation>
     </message>
     <message>
-        <source>Side gate</source>
-        <translation>Puerta lateral</translation>
+        <source>Rows of crates that stand upright: the lanes run up and down.</source>
+        <translation>Filas de cajas puestas en pie: los pasillos van de arriba abajo.</translation>
     </message>
     <message>
-        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
-        <translation>El muro deja una abertura a la derecha; el queso espera en una guarida.</translation>
+        <source>Two lanes</source>
+        <translation>Dos pasillos</translation>
     </message>
     <message>
-        <source>Four and four</source>
-        <translation>Cuatro y cuatro</translation>
+        <source>Two cats in two lanes: close one lane without opening the other.</source>
+        <translation>Dos gatos en dos pasillos: cierra un pasillo sin abrir el otro.</translation>
     </message>
     <message>
-        <source>Four cats, four pockets, both doors open.</source>
-        <translation>Cuatro gatos, cuatro huecos y las dos puertas abiertas.</translation>
+        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
+        <translation>Un gato no puede pisar el queso: el queso en un pasillo deja cercado a un gato, así que cómetelo al final.</translation>
     </message>
     <message>
-        <source>Crate field</source>
-        <translation>Campo de cajas</translation>
+        <source>Dead ends</source>
+        <translation>Callejones sin salida</translation>
     </message>
     <message>
-        <source>The cats that come round meet a field of crates: pin them in the open.</source>
-        <translation>Los gatos que dan la vuelta se topan con un campo de cajas: atrápalos a campo abierto.</translation>
+        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
+        <translation>Los muros cortan los pasillos: acorrala a un gato al fondo de su pasillo y enciérralo.</translation>
     </message>
     <message>
-        <source>Five at the wall</source>
-        <translation>Cinco junto al muro</translation>
+        <source>Three lanes</source>
+        <translation>Tres pasillos</translation>
     </message>
     <message>
-        <source>Five cats, five pockets, a door at each end.</source>
-        <translation>Cinco gatos, cinco huecos y una puerta en cada extremo.</translation>
+        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
+        <translation>Tres gatos en tres pasillos: atrápalos uno a uno, primero el más cercano.</translation>
     </message>
     <message>
-        <source>Fences of cheese</source>
-        <translation>Vallas de queso</translation>
+        <source>Cheese bait</source>
+        <translation>Cebo de queso</translation>
     </message>
     <message>
-        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
-        <translation>Los gatos están cercados por queso; cada bocado abre una brecha.</translation>
+        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
+        <translation>El queso espera al fondo de los pasillos, donde están los gatos: merece la pena ir, si el camino de vuelta está libre.</translation>
     </message>
     <message>
-        <source>Pens in a row</source>
-        <translation>Corrales en fila</translation>
+        <source>Three ways</source>
+        <translation>De tres clases</translation>
     </message>
     <message>
-        <source>Six cats behind cheese; let them out one at a time.</source>
-        <translation>Seis gatos tras el queso; suéltalos de uno en uno.</translation>
+        <source>A road through the middle, holes in the rows and posts.</source>
+        <translation>Un camino por el centro, agujeros en las filas y pilares.</translation>
     </message>
     <message>
-        <source>Seven and two boxes</source>
-        <translation>Siete y dos encierros</translation>
+        <source>Both ways</source>
+        <translation>En ambos sentidos</translation>
     </message>
     <message>
-        <source>Seven cats: five walk about, two are boxed in by crates.</source>
-        <translation>Siete gatos: cinco andan sueltos y dos están encerrados entre cajas.</translation>
+        <source>Rows lie flat on the left and stand upright on the right.</source>
+        <translation>A la izquierda las filas están tumbadas, y a la derecha, en pie.</translation>
     </message>
     <message>
-        <source>One door</source>
-        <translation>Una sola puerta</translation>
+        <source>Thick rows</source>
+        <translation>Filas gruesas</translation>
     </message>
     <message>
-        <source>Six cats and a single door on the right.</source>
-        <translation>Seis gatos y una sola puerta a la derecha.</translation>
+        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
+        <translation>Cuesta abrirse paso por filas de tres cajas de fondo, pero retienen bien a un gato.</translation>
     </message>
     <message>
-        <source>Maze and five</source>
-        <translation>Cinco en el laberinto</translation>
+        <source>Posts</source>
+        <translation>Pilares</translation>
     </message>
     <message>
-        <source>Five cats find their way through a maze.</source>
-        <translation>Cinco gatos encuentran su camino por un laberinto.</translation>
+        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
+        <translation>Hay muros entre las cajas: una fila empujada contra un pilar se detiene ahí.</translation>
     </message>
     <message>
-        <source>Middle door</source>
-        <translation>Puerta central</translation>
+        <source>Open ends</source>
+        <translation>Extremos abiertos</translation>
     </message>
     <message>
-        <source>A third door in the middle of the wall.</source>
-        <translation>Una tercera puerta en mitad del muro.</translation>
+        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
+        <translation>El campo no llega hasta los muros: los pasillos dan al suelo libre por sus extremos, y los gatos pueden salir.</translation>
     </message>
     <message>
-        <source>Islands</source>
-        <translation>Islas</translation>
+        <source>Side by side</source>
+        <translation>Lado a lado</translation>
     </message>
     <message>
-        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
-        <translation>Los huecos están aislados en campo abierto: los gatos pueden llegar al ratón por todos lados.</translation>
+        <source>Fields to the left and right of a road that runs down the middle.</source>
+        <translation>Campos a izquierda y derecha de un camino que baja por el centro.</translation>
     </message>
     <message>
-        <source>Crowded field</source>
-        <translation>Campo abarrotado</translation>
+        <source>Fenced and cut</source>
+        <translation>Cercado y cortado</translation>
     </message>
     <message>
-        <source>Seven cats, a field of crates where they come round.</source>
-        <translation>Siete gatos y un campo de cajas justo donde dan la vuelta.</translation>
+        <source>Cheese fences and walls across the lanes together.</source>
+        <translation>Vallas de queso y muros que cruzan los pasillos, todo a la vez.</translation>
     </message>
     <message>
-        <source>Cheese run</source>
-        <translation>Carrera del queso</translation>
+        <source>The corner</source>
+        <translation>La esquina</translation>
     </message>
     <message>
-        <source>Seven cats and cheese laid out right by the doors.</source>
-        <translation>Siete gatos y queso repartido justo junto a las puertas.</translation>
+        <source>Two fields meet at a corner, one lying and one standing.</source>
+        <translation>Dos campos se unen en una esquina, uno de filas tumbadas y otro de filas en pie.</translation>
     </message>
     <message>
-        <source>Maze of rooms</source>
-        <translation>Laberinto de salas</translation>
+        <source>Upright and holed</source>
+        <translation>En pie y agujereado</translation>
     </message>
     <message>
-        <source>Five cats in a maze of small rooms.</source>
-        <translation>Cinco gatos en un laberinto de salas pequeñas.</translation>
+        <source>Standing rows full of holes.</source>
+        <translation>Filas en pie llenas de agujeros.</translation>
     </message>
     <message>
-        <source>Seven cats</source>
-        <translation>Siete gatos</translation>
+        <source>Posts and fences</source>
+        <translation>Pilares y vallas</translation>
     </message>
     <message>
-        <source>Seven cats and seven pockets.</source>
-        <translation>Siete gatos y siete huecos.</translation>
+        <source>Posts in the rows, cheese in the lanes.</source>
+        <translation>Pilares en las filas y queso en los pasillos.</translation>
     </message>
     <message>
-        <source>Short wall</source>
-        <translation>Muro corto</translation>
+        <source>Three in the field</source>
+        <translation>Tres en el campo</translation>
     </message>
     <message>
-        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
-        <translation>Un muro más corto y un paso más ancho: los gatos dan la vuelta antes.</translation>
+        <source>Three cats: keep the ones you are not chasing shut in.</source>
+        <translation>Tres gatos: mantén encerrados a los que no estés persiguiendo.</translation>
     </message>
     <message>
-        <source>Wide open</source>
-        <translation>De par en par</translation>
+        <source>Narrow floor</source>
+        <translation>Suelo estrecho</translation>
     </message>
     <message>
-        <source>Doors everywhere: the wall is only half a wall.</source>
-        <translation>Puertas por todas partes: el muro es solo medio muro.</translation>
+        <source>Only two rows of open floor to stand on.</source>
+        <translation>Solo dos filas de suelo libre donde pisar.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Última resistencia</translation>
+        <source>Thick and cut</source>
+        <translation>Grueso y cortado</translation>
     </message>
     <message>
-        <source>Six cats, every door open, cheese by the doors.</source>
-        <translation>Seis gatos, todas las puertas abiertas y queso junto a ellas.</translation>
+        <source>Deep rows, and a wall across the lanes.</source>
+        <translation>Filas profundas y un muro que cruza los pasillos.</translation>
+    </message>
+    <message>
+        <source>Gaps in the rows</source>
+        <translation>Brechas en las filas</translation>
+    </message>
+    <message>
+        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
+        <translation>Los agujeros de las filas dejan a los gatos cambiar de pasillo: cierra primero los que tengan cerca.</translation>
+    </message>
+    <message>
+        <source>Middle road</source>
+        <translation>Camino central</translation>
+    </message>
+    <message>
+        <source>The mouse starts on a road through the middle, with fields above and below.</source>
+        <translation>El ratón empieza en un camino por el centro, con campos arriba y abajo.</translation>
+    </message>
+    <message>
+        <source>Bait on both sides</source>
+        <translation>Cebo a ambos lados</translation>
+    </message>
+    <message>
+        <source>Cheese in the lanes of a field split down the middle.</source>
+        <translation>Queso en los pasillos de un campo partido por la mitad.</translation>
+    </message>
+    <message>
+        <source>Four cats</source>
+        <translation>Cuatro gatos</translation>
+    </message>
+    <message>
+        <source>Four cats in flat rows.</source>
+        <translation>Cuatro gatos en filas tumbadas.</translation>
+    </message>
+    <message>
+        <source>Wide lanes</source>
+        <translation>Pasillos anchos</translation>
+    </message>
+    <message>
+        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
+        <translation>Algunos pasillos tienen dos casillas de ancho: un gato ahí necesita dos cajas a su lado.</translation>
+    </message>
+    <message>
+        <source>Mixed field</source>
+        <translation>Campo mixto</translation>
+    </message>
+    <message>
+        <source>Rows lying and standing, two and three deep.</source>
+        <translation>Filas tumbadas y en pie, de dos y tres cajas de fondo.</translation>
+    </message>
+    <message>
+        <source>Wide and holed</source>
+        <translation>Ancho y agujereado</translation>
+    </message>
+    <message>
+        <source>Wide lanes and holes: the cats have room to run.</source>
+        <translation>Pasillos anchos y agujeros: los gatos tienen sitio para correr.</translation>
+    </message>
+    <message>
+        <source>Five in the lanes</source>
+        <translation>Cinco en los pasillos</translation>
+    </message>
+    <message>
+        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
+        <translation>Cinco gatos en pasillos tumbados a la izquierda y en pie a la derecha.</translation>
+    </message>
+    <message>
+        <source>Crossroads</source>
+        <translation>Cruce</translation>
+    </message>
+    <message>
+        <source>Flat and standing rows meeting at the corner, with holes.</source>
+        <translation>Filas tumbadas y en pie que se unen en la esquina, con agujeros.</translation>
+    </message>
+    <message>
+        <source>Four standing</source>
+        <translation>Cuatro en pie</translation>
+    </message>
+    <message>
+        <source>Four cats in standing rows.</source>
+        <translation>Cuatro gatos en filas en pie.</translation>
+    </message>
+    <message>
+        <source>Split and fenced</source>
+        <translation>Dividido y cercado</translation>
+    </message>
+    <message>
+        <source>Fields above and below, cheese fences in every field.</source>
+        <translation>Campos arriba y abajo, con vallas de queso en cada campo.</translation>
+    </message>
+    <message>
+        <source>Six cats</source>
+        <translation>Seis gatos</translation>
+    </message>
+    <message>
+        <source>Six cats where two fields meet, with holes and posts.</source>
+        <translation>Seis gatos donde se unen dos campos, con agujeros y pilares.</translation>
+    </message>
+    <message>
+        <source>Four on the road</source>
+        <translation>Cuatro en el camino</translation>
+    </message>
+    <message>
+        <source>Four cats on both sides of the middle road.</source>
+        <translation>Cuatro gatos a ambos lados del camino central.</translation>
+    </message>
+    <message>
+        <source>Five cats</source>
+        <translation>Cinco gatos</translation>
+    </message>
+    <message>
+        <source>Five cats in a field with a few holes.</source>
+        <translation>Cinco gatos en un campo con unos pocos agujeros.</translation>
+    </message>
+    <message>
+        <source>Five standing</source>
+        <translation>Cinco en pie</translation>
+    </message>
+    <message>
+        <source>Five cats in standing rows.</source>
+        <translation>Cinco gatos en filas en pie.</translation>
+    </message>
+    <message>
+        <source>Deep field</source>
+        <translation>Campo profundo</translation>
+    </message>
+    <message>
+        <source>Four cats among deep rows and wide lanes.</source>
+        <translation>Cuatro gatos entre filas profundas y pasillos anchos.</translation>
     </message>
 </context>
 <context>

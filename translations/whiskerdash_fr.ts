@@ -150,244 +150,300 @@ Ctrl+Q               quitter
         <translation>Trois chats enfermés par des caisses : chacun est pris dès la première poussée sur lui.</translation>
     </message>
     <message>
-        <source>Come and get me</source>
-        <translation>Viens me chercher</translation>
-    </message>
-    <message>
-        <source>A cat walks towards the mouse: wait under a crate and it walks into the pocket above.</source>
-        <translation>Un chat marche vers la souris : attendez sous une caisse et il entrera dans la niche au-dessus.</translation>
-    </message>
-    <message>
-        <source>Two at the door</source>
-        <translation>Deux à la porte</translation>
-    </message>
-    <message>
-        <source>Two cats, and a door on the right where they can come round to the mouse.</source>
-        <translation>Deux chats, et une porte à droite par où ils peuvent faire le tour jusqu’à la souris.</translation>
-    </message>
-    <message>
-        <source>Herding</source>
-        <translation>Rabattage</translation>
-    </message>
-    <message>
-        <source>Two cats shut in pens run ahead of the crates, always to the first free cell; two more walk about.</source>
-        <translation>Deux chats enfermés dans des enclos fuient devant les caisses, toujours vers la première case libre ; deux autres se promènent.</translation>
-    </message>
-    <message>
-        <source>Rings</source>
-        <translation>Anneaux</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings of crates, two roaming.</source>
-        <translation>Deux chats enfermés dans des anneaux de caisses, deux en liberté.</translation>
-    </message>
-    <message>
-        <source>Crates in the yard</source>
-        <translation>Caisses dans la cour</translation>
-    </message>
-    <message>
-        <source>Three cats among crates; the door on the right lets them round.</source>
-        <translation>Trois chats parmi les caisses ; la porte de droite leur permet de faire le tour.</translation>
-    </message>
-    <message>
-        <source>Rings and pockets</source>
-        <translation>Anneaux et niches</translation>
-    </message>
-    <message>
-        <source>Two cats boxed in rings, three walking about.</source>
-        <translation>Deux chats enfermés dans des anneaux, trois qui se promènent.</translation>
-    </message>
-    <message>
-        <source>Both doors open</source>
-        <translation>Deux portes ouvertes</translation>
-    </message>
-    <message>
-        <source>Three cats and a door at each end of the wall.</source>
-        <translation>Trois chats et une porte à chaque bout du mur.</translation>
-    </message>
-    <message>
-        <source>Two rooms</source>
-        <translation>Deux pièces</translation>
-    </message>
-    <message>
-        <source>The cats start in two walled rooms with a door each.</source>
-        <translation>Les chats partent de deux pièces entourées de murs, chacune avec sa porte.</translation>
-    </message>
-    <message>
-        <source>Little maze</source>
-        <translation>Petit labyrinthe</translation>
-    </message>
-    <message>
-        <source>The cats find the passage through a maze of walls.</source>
-        <translation>Les chats trouvent le passage à travers un labyrinthe de murs.</translation>
-    </message>
-    <message>
         <source>Cheese fence</source>
         <translation>Clôture de fromage</translation>
     </message>
     <message>
-        <source>Cats cannot step on cheese: the fence holds them until the mouse eats a way through.</source>
-        <translation>Les chats ne peuvent pas marcher sur le fromage : la clôture les retient jusqu’à ce que la souris s’ouvre un passage en mangeant.</translation>
+        <source>One lane</source>
+        <translation>Un couloir</translation>
     </message>
     <message>
-        <source>Released one by one</source>
-        <translation>Libérés un par un</translation>
+        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
+        <translation>Un chat dans un couloir entre des rangées de caisses : poussez une caisse dans le couloir à côté de lui, puis une autre sur lui.</translation>
     </message>
     <message>
-        <source>Four cats wait in pens shut by cheese; eat a fence to let one out.</source>
-        <translation>Quatre chats attendent dans des enclos fermés par du fromage ; mangez une clôture pour en libérer un.</translation>
+        <source>From below</source>
+        <translation>Par le bas</translation>
     </message>
     <message>
-        <source>Cheese trail</source>
-        <translation>Piste de fromage</translation>
+        <source>The open floor is at the bottom this time; the lanes run over it.</source>
+        <translation>Cette fois, l’espace dégagé est en bas ; les couloirs passent au-dessus.</translation>
     </message>
     <message>
-        <source>A trail of cheese leads out of the doors, where the cats come round.</source>
-        <translation>Une piste de fromage sort par les portes, là où les chats font le tour.</translation>
+        <source>Standing rows</source>
+        <translation>Rangées debout</translation>
     </message>
     <message>
-        <source>Side gate</source>
-        <translation>Portillon</translation>
+        <source>Rows of crates that stand upright: the lanes run up and down.</source>
+        <translation>Des rangées de caisses debout : les couloirs vont de haut en bas.</translation>
     </message>
     <message>
-        <source>The wall leaves a gap on the right; cheese waits in a den.</source>
-        <translation>Le mur laisse une brèche à droite ; du fromage attend dans une tanière.</translation>
+        <source>Two lanes</source>
+        <translation>Deux couloirs</translation>
     </message>
     <message>
-        <source>Four and four</source>
-        <translation>Quatre et quatre</translation>
+        <source>Two cats in two lanes: close one lane without opening the other.</source>
+        <translation>Deux chats dans deux couloirs : fermez un couloir sans ouvrir l’autre.</translation>
     </message>
     <message>
-        <source>Four cats, four pockets, both doors open.</source>
-        <translation>Quatre chats, quatre niches, les deux portes ouvertes.</translation>
+        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
+        <translation>Un chat ne peut pas marcher sur le fromage : du fromage dans un couloir y enferme un chat, alors mangez-le en dernier.</translation>
     </message>
     <message>
-        <source>Crate field</source>
-        <translation>Champ de caisses</translation>
+        <source>Dead ends</source>
+        <translation>Culs-de-sac</translation>
     </message>
     <message>
-        <source>The cats that come round meet a field of crates: pin them in the open.</source>
-        <translation>Les chats qui font le tour tombent sur un champ de caisses : coincez-les en terrain découvert.</translation>
+        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
+        <translation>Des murs coupent les couloirs : rabattez un chat jusqu’au bout de son couloir et enfermez-le.</translation>
     </message>
     <message>
-        <source>Five at the wall</source>
-        <translation>Cinq au pied du mur</translation>
+        <source>Three lanes</source>
+        <translation>Trois couloirs</translation>
     </message>
     <message>
-        <source>Five cats, five pockets, a door at each end.</source>
-        <translation>Cinq chats, cinq niches, une porte à chaque bout.</translation>
+        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
+        <translation>Trois chats dans trois couloirs : attrapez-les un par un, le plus proche d’abord.</translation>
     </message>
     <message>
-        <source>Fences of cheese</source>
-        <translation>Clôtures de fromage</translation>
+        <source>Cheese bait</source>
+        <translation>Appât de fromage</translation>
     </message>
     <message>
-        <source>The cats are fenced off by cheese; every bite opens a gap.</source>
-        <translation>Les chats sont enfermés derrière du fromage ; chaque bouchée ouvre une brèche.</translation>
+        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
+        <translation>Du fromage attend au fond des couloirs, là où sont les chats : il vaut le détour, si le chemin du retour est libre.</translation>
     </message>
     <message>
-        <source>Pens in a row</source>
-        <translation>Enclos alignés</translation>
+        <source>Three ways</source>
+        <translation>De trois sortes</translation>
     </message>
     <message>
-        <source>Six cats behind cheese; let them out one at a time.</source>
-        <translation>Six chats derrière du fromage ; libérez-les un par un.</translation>
+        <source>A road through the middle, holes in the rows and posts.</source>
+        <translation>Une route au milieu, des trous dans les rangées et des piliers.</translation>
     </message>
     <message>
-        <source>Seven and two boxes</source>
-        <translation>Sept et deux boîtes</translation>
+        <source>Both ways</source>
+        <translation>Dans les deux sens</translation>
     </message>
     <message>
-        <source>Seven cats: five walk about, two are boxed in by crates.</source>
-        <translation>Sept chats : cinq se promènent, deux sont enfermés par des caisses.</translation>
+        <source>Rows lie flat on the left and stand upright on the right.</source>
+        <translation>Les rangées sont couchées à gauche et debout à droite.</translation>
     </message>
     <message>
-        <source>One door</source>
-        <translation>Une seule porte</translation>
+        <source>Thick rows</source>
+        <translation>Rangées épaisses</translation>
     </message>
     <message>
-        <source>Six cats and a single door on the right.</source>
-        <translation>Six chats et une seule porte, à droite.</translation>
+        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
+        <translation>Les rangées de trois caisses de profondeur sont dures à percer, mais retiennent bien un chat.</translation>
     </message>
     <message>
-        <source>Maze and five</source>
-        <translation>Cinq dans le labyrinthe</translation>
+        <source>Posts</source>
+        <translation>Piliers</translation>
     </message>
     <message>
-        <source>Five cats find their way through a maze.</source>
-        <translation>Cinq chats trouvent leur chemin dans un labyrinthe.</translation>
+        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
+        <translation>Des murs se dressent parmi les caisses : une rangée poussée contre un pilier s’y arrête.</translation>
     </message>
     <message>
-        <source>Middle door</source>
-        <translation>Porte du milieu</translation>
+        <source>Open ends</source>
+        <translation>Bouts ouverts</translation>
     </message>
     <message>
-        <source>A third door in the middle of the wall.</source>
-        <translation>Une troisième porte au milieu du mur.</translation>
+        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
+        <translation>Le champ s’arrête avant les murs : les couloirs débouchent à leurs bouts sur l’espace dégagé, et les chats peuvent en sortir.</translation>
     </message>
     <message>
-        <source>Islands</source>
-        <translation>Îles</translation>
+        <source>Side by side</source>
+        <translation>Côte à côte</translation>
     </message>
     <message>
-        <source>Pockets stand alone in an open field: the cats can come at the mouse from every side.</source>
-        <translation>Les niches sont isolées en terrain découvert : les chats peuvent fondre sur la souris de tous les côtés.</translation>
+        <source>Fields to the left and right of a road that runs down the middle.</source>
+        <translation>Des champs à gauche et à droite d’une route qui descend par le milieu.</translation>
     </message>
     <message>
-        <source>Crowded field</source>
-        <translation>Champ bondé</translation>
+        <source>Fenced and cut</source>
+        <translation>Clôturé et coupé</translation>
     </message>
     <message>
-        <source>Seven cats, a field of crates where they come round.</source>
-        <translation>Sept chats, et un champ de caisses là où ils font le tour.</translation>
+        <source>Cheese fences and walls across the lanes together.</source>
+        <translation>Des clôtures de fromage et des murs en travers des couloirs, les deux à la fois.</translation>
     </message>
     <message>
-        <source>Cheese run</source>
-        <translation>Course au fromage</translation>
+        <source>The corner</source>
+        <translation>Le coin</translation>
     </message>
     <message>
-        <source>Seven cats and cheese laid out right by the doors.</source>
-        <translation>Sept chats et du fromage disposé juste devant les portes.</translation>
+        <source>Two fields meet at a corner, one lying and one standing.</source>
+        <translation>Deux champs se rejoignent dans un coin, l’un aux rangées couchées, l’autre aux rangées debout.</translation>
     </message>
     <message>
-        <source>Maze of rooms</source>
-        <translation>Labyrinthe de pièces</translation>
+        <source>Upright and holed</source>
+        <translation>Debout et troué</translation>
     </message>
     <message>
-        <source>Five cats in a maze of small rooms.</source>
-        <translation>Cinq chats dans un labyrinthe de petites pièces.</translation>
+        <source>Standing rows full of holes.</source>
+        <translation>Des rangées debout criblées de trous.</translation>
     </message>
     <message>
-        <source>Seven cats</source>
-        <translation>Sept chats</translation>
+        <source>Posts and fences</source>
+        <translation>Piliers et clôtures</translation>
     </message>
     <message>
-        <source>Seven cats and seven pockets.</source>
-        <translation>Sept chats et sept niches.</translation>
+        <source>Posts in the rows, cheese in the lanes.</source>
+        <translation>Des piliers dans les rangées, du fromage dans les couloirs.</translation>
     </message>
     <message>
-        <source>Short wall</source>
-        <translation>Mur court</translation>
+        <source>Three in the field</source>
+        <translation>Trois dans le champ</translation>
     </message>
     <message>
-        <source>A shorter wall and a wider passage: the cats come round sooner.</source>
-        <translation>Un mur plus court et un passage plus large : les chats font le tour plus tôt.</translation>
+        <source>Three cats: keep the ones you are not chasing shut in.</source>
+        <translation>Trois chats : gardez enfermés ceux que vous ne poursuivez pas.</translation>
     </message>
     <message>
-        <source>Wide open</source>
-        <translation>Grand ouvert</translation>
+        <source>Narrow floor</source>
+        <translation>Espace étroit</translation>
     </message>
     <message>
-        <source>Doors everywhere: the wall is only half a wall.</source>
-        <translation>Des portes partout : ce mur n’est plus qu’un demi-mur.</translation>
+        <source>Only two rows of open floor to stand on.</source>
+        <translation>Seulement deux lignes d’espace dégagé où se tenir.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Dernier combat</translation>
+        <source>Thick and cut</source>
+        <translation>Épais et coupé</translation>
     </message>
     <message>
-        <source>Six cats, every door open, cheese by the doors.</source>
-        <translation>Six chats, toutes les portes ouvertes, du fromage près des portes.</translation>
+        <source>Deep rows, and a wall across the lanes.</source>
+        <translation>Des rangées profondes, et un mur en travers des couloirs.</translation>
+    </message>
+    <message>
+        <source>Gaps in the rows</source>
+        <translation>Brèches dans les rangées</translation>
+    </message>
+    <message>
+        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
+        <translation>Des trous dans les rangées permettent aux chats de changer de couloir : bouchez d’abord les trous proches d’eux.</translation>
+    </message>
+    <message>
+        <source>Middle road</source>
+        <translation>Route du milieu</translation>
+    </message>
+    <message>
+        <source>The mouse starts on a road through the middle, with fields above and below.</source>
+        <translation>La souris part d’une route qui traverse le milieu, avec des champs au-dessus et en dessous.</translation>
+    </message>
+    <message>
+        <source>Bait on both sides</source>
+        <translation>Appâts des deux côtés</translation>
+    </message>
+    <message>
+        <source>Cheese in the lanes of a field split down the middle.</source>
+        <translation>Du fromage dans les couloirs d’un champ coupé en deux par le milieu.</translation>
+    </message>
+    <message>
+        <source>Four cats</source>
+        <translation>Quatre chats</translation>
+    </message>
+    <message>
+        <source>Four cats in flat rows.</source>
+        <translation>Quatre chats dans des rangées couchées.</translation>
+    </message>
+    <message>
+        <source>Wide lanes</source>
+        <translation>Couloirs larges</translation>
+    </message>
+    <message>
+        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
+        <translation>Certains couloirs font deux cases de large : un chat qui s’y trouve a besoin de deux caisses à côté de lui.</translation>
+    </message>
+    <message>
+        <source>Mixed field</source>
+        <translation>Champ mixte</translation>
+    </message>
+    <message>
+        <source>Rows lying and standing, two and three deep.</source>
+        <translation>Des rangées couchées et debout, de deux et trois caisses de profondeur.</translation>
+    </message>
+    <message>
+        <source>Wide and holed</source>
+        <translation>Large et troué</translation>
+    </message>
+    <message>
+        <source>Wide lanes and holes: the cats have room to run.</source>
+        <translation>Des couloirs larges et des trous : les chats ont de la place pour courir.</translation>
+    </message>
+    <message>
+        <source>Five in the lanes</source>
+        <translation>Cinq dans les couloirs</translation>
+    </message>
+    <message>
+        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
+        <translation>Cinq chats dans des couloirs couchés à gauche et debout à droite.</translation>
+    </message>
+    <message>
+        <source>Crossroads</source>
+        <translation>Carrefour</translation>
+    </message>
+    <message>
+        <source>Flat and standing rows meeting at the corner, with holes.</source>
+        <translation>Des rangées couchées et debout qui se rejoignent dans le coin, avec des trous.</translation>
+    </message>
+    <message>
+        <source>Four standing</source>
+        <translation>Quatre debout</translation>
+    </message>
+    <message>
+        <source>Four cats in standing rows.</source>
+        <translation>Quatre chats dans des rangées debout.</translation>
+    </message>
+    <message>
+        <source>Split and fenced</source>
+        <translation>Partagé et clôturé</translation>
+    </message>
+    <message>
+        <source>Fields above and below, cheese fences in every field.</source>
+        <translation>Des champs en haut et en bas, des clôtures de fromage dans chaque champ.</translation>
+    </message>
+    <message>
+        <source>Six cats</source>
+        <translation>Six chats</translation>
+    </message>
+    <message>
+        <source>Six cats where two fields meet, with holes and posts.</source>
+        <translation>Six chats là où deux champs se rejoignent, avec des trous et des piliers.</translation>
+    </message>
+    <message>
+        <source>Four on the road</source>
+        <translation>Quatre sur la route</translation>
+    </message>
+    <message>
+        <source>Four cats on both sides of the middle road.</source>
+        <translation>Quatre chats de part et d’autre de la route du milieu.</translation>
+    </message>
+    <message>
+        <source>Five cats</source>
+        <translation>Cinq chats</translation>
+    </message>
+    <message>
+        <source>Five cats in a field with a few holes.</source>
+        <translation>Cinq chats dans un champ percé de quelques trous.</translation>
+    </message>
+    <message>
+        <source>Five standing</source>
+        <translation>Cinq debout</translation>
+    </message>
+    <message>
+        <source>Five cats in standing rows.</source>
+        <translation>Cinq chats dans des rangées debout.</translation>
+    </message>
+    <message>
+        <source>Deep field</source>
+        <translation>Champ profond</translation>
+    </message>
+    <message>
+        <source>Four cats among deep rows and wide lanes.</source>
+        <translation>Quatre chats parmi des rangées profondes et des couloirs larges.</translation>
     </message>
 </context>
 <context>
