@@ -193,6 +193,27 @@ BBBBB.BBBBBBBBBBBBBBBBBBBBBBBB
 ..............................
 """)
 
+level("Cheese fence", "a cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last", """
+..............................
+.......M................K.....
+..............................
+.BBBBBBBBBBBBBBBBBBB.BBBBBBBBB
+BBB.BBBBBBBBBBBBBBBBBBBB.BBBBB
+.K............................
+BBBBBBBBBBBBBBBBBBBBBBBBBBBB.B
+BBBBBBBBBBBBBBB.BBBBBBBBBBBBB.
+...............K..............
+BBBBBBBBBBBBBBBBBBB.BBBBBBBBB.
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBB.
+...K..........C.........K.K...
+BBBBBB.BBBBBBBBBBBBBBBBBBBBBBB
+.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+...................K.C..KK....
+BBBBBBBBB.BBBBBBBBB.BBB.BB.BBB
+BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
+""")
+
 level("Dead ends", "walls cut the lanes: drive a cat to the end of its lane and close it in", """
 ..............................
 ..............M...........K...
@@ -212,48 +233,6 @@ BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 .BBBBBBBBBBBBBB.BBBBBBBBBBBBBB
 BBBBBBBB.BBBBBBBBBBBBBBBBBBBBB
-""")
-
-level("Posts", "walls stand among the crates: a row pushed against a post stops there", """
-..............................
-..................M...........
-.K............................
-....K........K................
-..............................
-BBBBBBBBB.BBBBBBBBBBBBBBBBBB.B
-BBBBHBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBHHBBBBBBBBBBBBBBB
-..............................
-BBBHBBBBBBBBBBBBBBBBBB.BBBBBBB
-BHBHBBBBBBBBBB.BBBBBBBBBBBBBBB
-HBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
-...........................C..
-BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
-BBBB.BBBBBBBBBBB.BBBBBBBBBBBBC
-..............................
-BBBBBBHBBBBBBBBBBBBBBBBBBBBBB.
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-""")
-
-level("Three ways", "a road through the middle, holes in the rows and posts", """
-B.BBBB.BBBBBBBBBBBBBBBBBBBBBBB
-..............................
-BB.BBBBBBBBB.BBBB.BBBBBBBB.BBB
-BBBBBBBBBBBBBBBBBBBBBBB.BB.B.B
-..............................
-BBBBBBBHBBBBHBBHBHBBBBHBB.BBBB
-BBBBBBBBBBBHBBBBBB.BBBBBBBBBBB
-BB..BBBB.BBBBBBBBBBBBBB.BBBBB.
-..............................
-.....KK.M........K............
-..............................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBB..
-.BHBBBBBBB.BBBBBBBBBB..BBBBBBH
-..............C.C.............
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-B..HBBBBBBBBBBBBBBBB.BBB.BBBBB
-BBBBBBBBBBHBBBBBBBB.B.BBBBBBB.
-..C...........................
 """)
 
 level("Three lanes", "three cats in three lanes: catch them one by one, nearest first", """
@@ -298,46 +277,25 @@ BBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
 .................C............
 """)
 
-level("Thick rows", "rows three crates deep are heavy to dig through, but hold a cat well", """
+level("Three ways", "a road through the middle, holes in the rows and posts", """
+B.BBBB.BBBBBBBBBBBBBBBBBBBBBBB
 ..............................
-.........M.K............K..K..
+BB.BBBBBBBBB.BBBB.BBBBBBBB.BBB
+BBBBBBBBBBBBBBBBBBBBBBB.BB.B.B
 ..............................
-.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBHBBBBHBBHBHBBBBHBB.BBBB
+BBBBBBBBBBBHBBBBBB.BBBBBBBBBBB
+BB..BBBB.BBBBBBBBBBBBBB.BBBBB.
+..............................
+.....KK.M........K............
+..............................
+BBBBBBBBBBBBBBBBBBBBBBBBBBBB..
+.BHBBBBBBB.BBBBBBBBBB..BBBBBBH
+..............C.C.............
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBB.BBBBBBBBBBB.BBB.B
-..............................
-BBBBBBB.BBBBBBBBBBBBBBBBBBBBBB
-BBBBBBB.BBBB.BBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBBBBBBB.BBBBB
-..............................
-BBBBBBBBBBBBBBBBBBBBBBBBB.BBBB
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-................C.............
-BBBBBBBB.BB.BBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBBBBBB.BBBBBB
-..................C...........
-.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-""")
-
-level("Cheese fence", "a cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last", """
-..............................
-.......M................K.....
-..............................
-.BBBBBBBBBBBBBBBBBBB.BBBBBBBBB
-BBB.BBBBBBBBBBBBBBBBBBBB.BBBBB
-.K............................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBB.B
-BBBBBBBBBBBBBBB.BBBBBBBBBBBBB.
-...............K..............
-BBBBBBBBBBBBBBBBBBB.BBBBBBBBB.
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBB.
-...K..........C.........K.K...
-BBBBBB.BBBBBBBBBBBBBBBBBBBBBBB
-.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-...................K.C..KK....
-BBBBBBBBB.BBBBBBBBB.BBB.BB.BBB
-BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
+B..HBBBBBBBBBBBBBBBB.BBB.BBBBB
+BBBBBBBBBBHBBBBBBBB.B.BBBBBBB.
+..C...........................
 """)
 
 level("Both ways", "rows lie flat on the left and stand upright on the right", """
@@ -361,25 +319,46 @@ BBBBBBBBBBBBBBBBBB.BBB.BB.BB.B
 BBBBBBBBBBBBBBBB.B.BBB.BB.BB.B
 """)
 
-level("Side by side", "fields to the left and right of a road that runs down the middle", """
-B.BB.BB.BB.B.....BBB.BB.BB.BB.
-B.BB.BB.BB.BB..M.BBB.BB.BB.BB.
-B.BB.BB.BB.BB....B.B.BB.BB..B.
-B.BB.BB.BB.BB....BBB.BB.BB.BB.
-B.BB.BB.BB.BB....BBB.BB.BB.B..
-B.BB.BB.BB.BB....BBB.BB.BB.BB.
-B.BB.BB.BB.BB....BBB.BB.BB.BB.
-B.BB.BB.BB.BB....BBB.BB..B.B..
-B.BB.BB.BB.BB.K..BBB.BB.BB.BB.
-B.BB.BB.BB.BB.K..BB..BB.BB.BB.
-B.BB.BB.BB.BB....BBB.BB.BB.BB.
-B.BB..B.BB.BB....BBB.BB.BB.BB.
-B.BB.BB.BB.BB....BBB.BB.B..BB.
-BCB..BB.B.CBB....BBB.BB.B..BB.
-B.BB.BB.BB.BB....BB...B.B..BB.
-B.BB.BB.BB.BB.....BB..B.BB.BB.
-B.BB.BB.BB.BB..K.BBB.BB.BB.B..
-B.BB.BB.BB.BB....BB...B.BB..B.
+level("Thick rows", "rows three crates deep are heavy to dig through, but hold a cat well", """
+..............................
+.........M.K............K..K..
+..............................
+.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBB.BBBBBBBBBBB.BBB.B
+..............................
+BBBBBBB.BBBBBBBBBBBBBBBBBBBBBB
+BBBBBBB.BBBB.BBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBB.BBBBB
+..............................
+BBBBBBBBBBBBBBBBBBBBBBBBB.BBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+................C.............
+BBBBBBBB.BB.BBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBB.BBBBBB
+..................C...........
+.BBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+""")
+
+level("Posts", "walls stand among the crates: a row pushed against a post stops there", """
+..............................
+..................M...........
+.K............................
+....K........K................
+..............................
+BBBBBBBBB.BBBBBBBBBBBBBBBBBB.B
+BBBBHBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBHHBBBBBBBBBBBBBBB
+..............................
+BBBHBBBBBBBBBBBBBBBBBB.BBBBBBB
+BHBHBBBBBBBBBB.BBBBBBBBBBBBBBB
+HBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
+...........................C..
+BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
+BBBB.BBBBBBBBBBB.BBBBBBBBBBBBC
+..............................
+BBBBBBHBBBBBBBBBBBBBBBBBBBBBB.
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 """)
 
 level("Open ends", "the field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out", """
@@ -403,46 +382,25 @@ level("Open ends", "the field stops short of the walls: the lanes open onto the 
 ...B.BBBBBBBBBBBBBBB.BBBBBB...
 """)
 
-level("Three in the field", "three cats: keep the ones you are not chasing shut in", """
-..............................
-........K..............K......
-.......K................M.....
-..............................
-BBBBBBBBBBBBBBBBBBBBBB.BBBBB.B
-BBB.BB.BBBBBBBBBBBBBBB.BBBBBBB
-..............................
-BBBBBBBBBBBBBBBBBBBBBBBBB.BBBB
-BBBBBB.BBB.BBBBBBBBBBBBB.BBBB.
-............C.................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBB.B.BBBB.BBBB.B
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-..............................
-BBBB.BB.BBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBB.B.BBBBCBBB.BBBB.B
-.................C............
-BBBBBBBBB.BBBBBBBBBBBBBBBBBBBB
-""")
-
-level("Wide lanes", "some lanes are two cells wide: a cat there needs two crates beside it", """
-..............................
-..K............K.......K....M.
-..............................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBB.BBBBBBBBBBBBBB.BBBBBBBB
-..............................
-BBBBBBBBBBBBBBBB.BBBBBBBBB.BBB
-BBBBBBBBBBBBB.BBBBBBBBBB.BBBBB
-...C..........................
-BBBBB.BBBBBBBBBBBBBBBBBBBBB.BB
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBB.BBBBBBBBBB
-....C.........................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBB.B
-BBBBBBBBBBBBBBBBB.BBBBB.BBB.BB
-BB.BBBBBBBBBBB.BBBBBBBBBBBBBBB
-..............................
-BBBBBBBBBBBBBBBBB.BBBBBBBBBB.B
+level("Side by side", "fields to the left and right of a road that runs down the middle", """
+B.BB.BB.BB.B.....BBB.BB.BB.BB.
+B.BB.BB.BB.BB..M.BBB.BB.BB.BB.
+B.BB.BB.BB.BB....B.B.BB.BB..B.
+B.BB.BB.BB.BB....BBB.BB.BB.BB.
+B.BB.BB.BB.BB....BBB.BB.BB.B..
+B.BB.BB.BB.BB....BBB.BB.BB.BB.
+B.BB.BB.BB.BB....BBB.BB.BB.BB.
+B.BB.BB.BB.BB....BBB.BB..B.B..
+B.BB.BB.BB.BB.K..BBB.BB.BB.BB.
+B.BB.BB.BB.BB.K..BB..BB.BB.BB.
+B.BB.BB.BB.BB....BBB.BB.BB.BB.
+B.BB..B.BB.BB....BBB.BB.BB.BB.
+B.BB.BB.BB.BB....BBB.BB.B..BB.
+BCB..BB.B.CBB....BBB.BB.B..BB.
+B.BB.BB.BB.BB....BB...B.B..BB.
+B.BB.BB.BB.BB.....BB..B.BB.BB.
+B.BB.BB.BB.BB..K.BBB.BB.BB.B..
+B.BB.BB.BB.BB....BB...B.BB..B.
 """)
 
 level("Fenced and cut", "cheese fences and walls across the lanes together", """
@@ -466,6 +424,27 @@ B.BBBB.BBBBBBBBBBBBBBBB.BBBBBB
 ..H.................C......H..
 """)
 
+level("The corner", "two fields meet at a corner, one lying and one standing", """
+...BBB.BB.BB.BB.BB.BB.BB.BB.BB
+.M.BBB.BB.BB.BB.BB.BB.BB.BB.BB
+....BB.BB.BB.BBCBB.BB.BB.B..BB
+BBBBBB..B.BB..B.BBCBB.BB.BB.BB
+BBB.BBBBB.BB.BB.BB.B..BB.BB.BB
+BBBBBBBBB.BB.BB....BB.BB.BB.BB
+..........B..BB.BB.BB.BB.BB.BB
+BBBBBBBBBBBB.BB.BB.BB.BB.BB.BB
+BBBBBBBBBBBBBBB.BB.BB.BB.B..BB
+BBBBBBBBBBBBBBB..B..B.BB.BB.BB
+.................B.BB.B..BB.BB
+.BBBBBBB.BBB.BBBBBBBB.BB.BB.BB
+BBB.BBBBBB.BBBBBBBBBB.B..B..BB
+BBBBBBBBBBBBBBBBBBBBBBBB.BB.BB
+...C.....................BB.BB
+BB.BBBBBBBB.BBB.BBB.BBBBBBB.BB
+BBBBBBBBBBB..BBBBBBBBBBBBBB.BB
+.............................B
+""")
+
 level("Upright and holed", "standing rows full of holes", """
 .....B.BB.BBB..B.BB....BB.BB..
 ..MK.B.BB.BBB.BB.BB.BB.BB..B.B
@@ -485,48 +464,6 @@ level("Upright and holed", "standing rows full of holes", """
 ....BB.BB.BBB.BB..B.BB..B.BB.B
 ..K....BB..BB.BB.BB.BB.BB..B.B
 ....BB..B.BBB.BB.BBCBB.BB.BB..
-""")
-
-level("Five in the lanes", "five cats in lanes that lie flat on the left and stand upright on the right", """
-................BBB.BB.BB.BB.B
-.K...K.K.M......BBB.BB.BB.BB.B
-................BBB.BB.BB.BB.B
-BBBBBBBBB.BBBBB.BBB.BB.BB.BB.B
-BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
-BBBBBBBBBBBBBBB.BBB..B.BB.BB.B
-................BBB.BB.BB.BB.B
-BB.BBBBBBBB.BBB.BBB.BB.BB.BB.B
-BBBBBBBBB.BBBBB.BBB.BB.BB.BB.B
-BBBBBB.BBBBBBBB.B.B.BB.BB.BB.B
-.......C........BBB.BB.BB.B.CB
-BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
-BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
-BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
-.C..............B.B.BB..B.BB.B
-BBBBBBBBBBBBBBB.BBB.BB.BB.BBCB
-BBBBBBBB.BBBBBB.BBB.BB.B..BB.B
-................BBB.B..BB.BB.C
-""")
-
-level("Narrow floor", "only two rows of open floor to stand on", """
-..K....M......................
-.....K........................
-BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
-..............................
-BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBB..BBBBBBBBBBBBBBBBBBBBBB
-........................C.....
-BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
-.BBBBBBBBBBBBBBBBBB.BBB.BB.BBB
-......................C.......
-BBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
-BBBBB.BBBBB.BBBBBBBB.BBBBBBBBB
-..............................
-B.BBBBBBBBBBBB.BBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-C.............................
-BBB.BBBBBBBBBBB.BBBB.BBBBBBBBB
 """)
 
 level("Posts and fences", "posts in the rows, cheese in the lanes", """
@@ -550,46 +487,46 @@ BBBBBBBBBBBBBBBBBBBBBBBBBB.B.B
 ..............C...............
 """)
 
-level("Gaps in the rows", "holes in the rows let the cats change lanes: close the holes near them first", """
+level("Three in the field", "three cats: keep the ones you are not chasing shut in", """
 ..............................
-.......K.....KM...K...........
+........K..............K......
+.......K................M.....
 ..............................
-BBBB.BBB.BBBBBBB.B.B.B.BBBBBB.
-..BBB.BBBBB..BBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBB.BBBBB.B
+BBB.BB.BBBBBBBBBBBBBBB.BBBBBBB
 ..............................
-BBBBBBBBBBB.BB.BBB.BBBBBBB.BB.
-BBBBBBBBBBBBBB.BB.BBB.BBB.B.BB
-B.BB..BBBBBBBBBBBBBBBBBBBBB.BB
-.............C................
-BBBBBBBB..BBB.BBBBCBBBBBBBBBBB
-BBB.BBBB.BBBBBBB.BBBBBBBBBBB.B
-B.BBBBBBBB.BBBBB.BBB.BBBBBBBB.
+BBBBBBBBBBBBBBBBBBBBBBBBB.BBBB
+BBBBBB.BBB.BBBBBBBBBBBBB.BBBB.
+............C.................
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBB.B.BBBB.BBBB.B
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 ..............................
-.B.BBBBBBBB.BBB..B.BBBBBB.BBBB
-BBBB..B.BBB.BBBBBBBBBBBBBBB.B.
-BB.BBBBBBBBBBBB.BBB.B.B.BBBBBB
-..............................
+BBBB.BB.BBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBB.B.BBBBCBBB.BBBB.B
+.................C............
+BBBBBBBBB.BBBBBBBBBBBBBBBBBBBB
 """)
 
-level("Crossroads", "flat and standing rows meeting at the corner, with holes", """
-.....BB.BB.BBB.BB..BB.BBB.BB..
-.....BB.BB..BB.BBB.BB.B.B.BBCB
-.K.K.BB.BB.B.B..BB.BBCBBB.BB.B
-.K.M.BB.BB.BBB.BBB.BB.BBB.BB.B
-........BB..BB.BBB.B..BBB.BB.B
-.BB.BBBBBB..BB.BBB.BB.BBB..B..
-BBBBBB.BB..BBB.BBB.BB.BBB.BB.B
-............BB.BBB.BB.BBB.BB..
-BBBBBBBBBBBBBB.BBB.BB.BBB..B.B
-.BBBBBBBBBBBBBBBBB.BB.BB..BB.B
-.................BCBB.BBB.BB.B
-BBBBBBBBBBBBBBBBBBBB...BB.BB.B
-BBBBBBBBB.BBBBBBBB.BB.BBB.BB.B
-.C......................B..B.B
-BBBBBBBBB..BBBBBBBBBBBBBB.BB.B
-BBBBBBBBBBBBBBBBBBBBBBBBB.BB.B
-...........................B.B
-BBBBBBBBB.BBBBBBBBBBBBBBBBBBBB
+level("Narrow floor", "only two rows of open floor to stand on", """
+..K....M......................
+.....K........................
+BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
+..............................
+BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBB..BBBBBBBBBBBBBBBBBBBBBB
+........................C.....
+BB.BBBBBBBBBBBBBBBBBBBBBBBBBBB
+.BBBBBBBBBBBBBBBBBB.BBB.BB.BBB
+......................C.......
+BBBBBBBBBBBBBBB.BBBBBBBBBBBBBB
+BBBBB.BBBBB.BBBBBBBB.BBBBBBBBB
+..............................
+B.BBBBBBBBBBBB.BBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+C.............................
+BBB.BBBBBBBBBBB.BBBB.BBBBBBBBB
 """)
 
 level("Thick and cut", "deep rows, and a wall across the lanes", """
@@ -613,25 +550,25 @@ BBBBB.BBBBBBBBBBBBBBBBBBBBBB.B
 .....H............C...........
 """)
 
-level("Four standing", "four cats in standing rows", """
-...BB.BB.BBB.BBB.BB.BB.BB.BB.B
-...BB.BB.BBB..BB..B.BB.BB.BB.B
-.K..B.BB.BB..BBB.BB.BB.BB.BB.B
-.M.BB.B..BBB.BBB.BB.BB.BB.B..B
-.K.BB.BB.BBB.BBB.BB.BB.BB.BB..
-...BB.BB.BBB..BB.BB.BB.BB.BB.B
-...BB.BB.B.B.BBB.BB.BB.BB.BB.B
-...BB.BB.BBB.BBB.BB.BB.BB.B..B
-...BB.BB.BBB.BBB.BB.B..BB.BB.B
-....B.BB.BBB.BBB.BB.BBCBB.BB.B
-...BB.BB.BBB.BBB.BB.BB.BB.BB.B
-...BB.BB.BBB.BB..BBCBB.BB.BB.B
-...BB.BB..BB.BBB.BB.BB.BB.BB.B
-...BB.BB.BBB.B.B.BB.BB.BB.BB.B
-...BB.BB.BBB.BBBCBB.BB.BB.BB.B
-.K.BB.BB.BBB.BBB.BB.B..BB.BB.B
-...BB.BB.BBB.BBB.BBCBB.BB.BB.B
-...BB.BB.BBB.BBB.BB.BB.BB.BB.B
+level("Gaps in the rows", "holes in the rows let the cats change lanes: close the holes near them first", """
+..............................
+.......K.....KM...K...........
+..............................
+BBBB.BBB.BBBBBBB.B.B.B.BBBBBB.
+..BBB.BBBBB..BBBBBBBBBBBBBBBBB
+..............................
+BBBBBBBBBBB.BB.BBB.BBBBBBB.BB.
+BBBBBBBBBBBBBB.BB.BBB.BBB.B.BB
+B.BB..BBBBBBBBBBBBBBBBBBBBB.BB
+.............C................
+BBBBBBBB..BBB.BBBBCBBBBBBBBBBB
+BBB.BBBB.BBBBBBB.BBBBBBBBBBB.B
+B.BBBBBBBB.BBBBB.BBB.BBBBBBBB.
+..............................
+.B.BBBBBBBB.BBB..B.BBBBBB.BBBB
+BBBB..B.BBB.BBBBBBBBBBBBBBB.B.
+BB.BBBBBBBBBBBB.BBB.B.B.BBBBBB
+..............................
 """)
 
 level("Middle road", "the mouse starts on a road through the middle, with fields above and below", """
@@ -655,46 +592,67 @@ BB.BB.BBBBB.BBBBBBBBBBBBBBBBBB
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 """)
 
-level("Five cats", "five cats in a field with a few holes", """
-.BB.BBB.BBB.BB.BB.BB.BB.BB....
-.BB.BBB.BBB.BB.BB.BB.BB.BB.K..
-.BB.B.B.B.B.B..BB..B.B..BB....
-.BB.BBB.BBB.BB.BB.BB.BB.BB....
-.BBCB.B.BBB.BBCBB.BB.BB.BB....
-.BB.BBB.BBB.BB.BB.BB.BB.BB.M..
-..B.BBB.BBB.BB.BB.BB.BB.BB.K..
-.BB.BBB.BBB.BB.BB.BB.BB.BB....
-.BB.BBB.BBB.BB.BB.BB.BB.BB....
-.B..BBB.BBB.BB.B.CBB.BB.BB....
-.BB.BBB.BBB.BB.BB.BB.BB.BB....
-.BB.BBB..BB.BB.BB.BB.BB.BB.K..
-.BB.BBB.BBB.BB.BB.BB.B..BB....
-.BB.BBB.BBB.BB.BB.BB..B.BB....
-.BB.BBB.BBB.BBCBB.BB.BB.BB....
-.BB.BBB.BBB.B..BB.B..BB.BB....
-.BB.BB..BBB.BB.BB.BBCBB.BB....
-.BB.BBB.BBB.BB.BB.BB.BB..B....
+level("Bait on both sides", "cheese in the lanes of a field split down the middle", """
+.BB.BB.BBB.BB....BBB.BB.BB.BB.
+KBB.BB.BBB.B.....BBB.BB.BB.BB.
+.BB.BB.BBB.BB....BBB.BB.BB.BB.
+.BB.BB.BBB.BB....B.B.BB.BBCBB.
+.BB.BB.BBB.BB....BBB.BB.B..BB.
+.BB.BB.BBB.BB.....BB.BB.BB.BB.
+.BB.BB.BBB.BB....BBB.BB.BB.BB.
+.BB.BB.BBB.BB....BB..BB.BB.BB.
+.BB.CB.BBB.B.....BBB.BB.BB.BB.
+.BB.BB..BB.BB....BBB.BB.BB.BB.
+.BB.BB.BBB.BB....B.B..B.BB.BB.
+.BB.BB.BBB.BB....BBB.B..BB.BB.
+.B..BB.BBB.BB....BBB..B.BB.BB.
+.BB.BB.BBBKBB....BBB..B.BB.BB.
+.BB.BB.BBB.BB....BBB.BBCBB.BB.
+..B.BB.BBB.BB..M.BBB.BBKBB.BB.
+.BBKBB.BB..BB....BBB.BB.BB.BB.
+.BB.BK.BBB.BB....BBB.BB.BB.BB.
 """)
 
-level("Four on the road", "four cats on both sides of the middle road", """
-BB.BBBBBBB.BBCBBBBBBBBBBBBBBBB
+level("Four cats", "four cats in flat rows", """
+..............................
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-.C.................C..........
-BBBBBBBBBB.BBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBB.BBBBBBBBBBBB
 C.............................
-.BBB.BBBBBBBBBBBBBBBBBBBBBBBB.
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBB.BBBBBBBBBBB
+............................C.
+BBBBBBBBBB.BBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
+BBBBBB.BBBBBBBBBBBBBBBBBBBBBBB
+...........................CC.
+BBBBBBBBBBBBB..BBBBBBBBB.BBBBB
+.BBBBBBBB.BBBBBBBBBBBBBBBBBBBB
 ..............................
-.K....K..........K.........M..
+...........K...............K..
+........................K.....
+.........M....................
 ..............................
-.BBBBBBBBBBBBBBBBBBBBBBBBBBBB.
+""")
+
+level("Wide lanes", "some lanes are two cells wide: a cat there needs two crates beside it", """
+..............................
+..K............K.......K....M.
+..............................
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBB.BBBBBBBBBBBBBBBBBBBBBB
+BBBBBB.BBBBBBBBBBBBBB.BBBBBBBB
 ..............................
-BBBBBBBBBBBBBBBBBBBBBBB.BBBBBB
-B.BBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBB.BBBBBBBBB.BBB
+BBBBBBBBBBBBB.BBBBBBBBBB.BBBBB
+...C..........................
+BBBBB.BBBBBBBBBBBBBBBBBBBBB.BB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBB.BBBBBBBBBB
+....C.........................
+BBBBBBBBBBBBBBBBBBBBBBBBBBBB.B
+BBBBBBBBBBBBBBBBB.BBBBB.BBB.BB
+BB.BBBBBBBBBBB.BBBBBBBBBBBBBBB
 ..............................
+BBBBBBBBBBBBBBBBB.BBBBBBBBBB.B
 """)
 
 level("Mixed field", "rows lying and standing, two and three deep", """
@@ -739,6 +697,69 @@ BB.BBBBBBBBBBBBB.BBBBB.B.B.BBB
 ..............................
 """)
 
+level("Five in the lanes", "five cats in lanes that lie flat on the left and stand upright on the right", """
+................BBB.BB.BB.BB.B
+.K...K.K.M......BBB.BB.BB.BB.B
+................BBB.BB.BB.BB.B
+BBBBBBBBB.BBBBB.BBB.BB.BB.BB.B
+BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
+BBBBBBBBBBBBBBB.BBB..B.BB.BB.B
+................BBB.BB.BB.BB.B
+BB.BBBBBBBB.BBB.BBB.BB.BB.BB.B
+BBBBBBBBB.BBBBB.BBB.BB.BB.BB.B
+BBBBBB.BBBBBBBB.B.B.BB.BB.BB.B
+.......C........BBB.BB.BB.B.CB
+BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
+BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
+BBBBBBBBBBBBBBB.BBB.BB.BB.BB.B
+.C..............B.B.BB..B.BB.B
+BBBBBBBBBBBBBBB.BBB.BB.BB.BBCB
+BBBBBBBB.BBBBBB.BBB.BB.B..BB.B
+................BBB.B..BB.BB.C
+""")
+
+level("Crossroads", "flat and standing rows meeting at the corner, with holes", """
+.....BB.BB.BBB.BB..BB.BBB.BB..
+.....BB.BB..BB.BBB.BB.B.B.BBCB
+.K.K.BB.BB.B.B..BB.BBCBBB.BB.B
+.K.M.BB.BB.BBB.BBB.BB.BBB.BB.B
+........BB..BB.BBB.B..BBB.BB.B
+.BB.BBBBBB..BB.BBB.BB.BBB..B..
+BBBBBB.BB..BBB.BBB.BB.BBB.BB.B
+............BB.BBB.BB.BBB.BB..
+BBBBBBBBBBBBBB.BBB.BB.BBB..B.B
+.BBBBBBBBBBBBBBBBB.BB.BB..BB.B
+.................BCBB.BBB.BB.B
+BBBBBBBBBBBBBBBBBBBB...BB.BB.B
+BBBBBBBBB.BBBBBBBB.BB.BBB.BB.B
+.C......................B..B.B
+BBBBBBBBB..BBBBBBBBBBBBBB.BB.B
+BBBBBBBBBBBBBBBBBBBBBBBBB.BB.B
+...........................B.B
+BBBBBBBBB.BBBBBBBBBBBBBBBBBBBB
+""")
+
+level("Four standing", "four cats in standing rows", """
+...BB.BB.BBB.BBB.BB.BB.BB.BB.B
+...BB.BB.BBB..BB..B.BB.BB.BB.B
+.K..B.BB.BB..BBB.BB.BB.BB.BB.B
+.M.BB.B..BBB.BBB.BB.BB.BB.B..B
+.K.BB.BB.BBB.BBB.BB.BB.BB.BB..
+...BB.BB.BBB..BB.BB.BB.BB.BB.B
+...BB.BB.B.B.BBB.BB.BB.BB.BB.B
+...BB.BB.BBB.BBB.BB.BB.BB.B..B
+...BB.BB.BBB.BBB.BB.B..BB.BB.B
+....B.BB.BBB.BBB.BB.BBCBB.BB.B
+...BB.BB.BBB.BBB.BB.BB.BB.BB.B
+...BB.BB.BBB.BB..BBCBB.BB.BB.B
+...BB.BB..BB.BBB.BB.BB.BB.BB.B
+...BB.BB.BBB.B.B.BB.BB.BB.BB.B
+...BB.BB.BBB.BBBCBB.BB.BB.BB.B
+.K.BB.BB.BBB.BBB.BB.B..BB.BB.B
+...BB.BB.BBB.BBB.BBCBB.BB.BB.B
+...BB.BB.BBB.BBB.BB.BB.BB.BB.B
+""")
+
 level("Split and fenced", "fields above and below, cheese fences in every field", """
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 BB.BBBBBB.BBBBBBBBBBBBBBBBBBBB
@@ -760,67 +781,67 @@ BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
 """)
 
-level("Four cats", "four cats in flat rows", """
-..............................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBB.BBBBBBBBBBBB
-C.............................
-BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBBBBBBBBB.BBBBBBBBBBB
-............................C.
-BBBBBBBBBB.BBBBBBBBBBBBBBBBBBB
-BBBBBBBBBBB.BBBBBBBBBBBBBBBBBB
-BBBBBB.BBBBBBBBBBBBBBBBBBBBBBB
-...........................CC.
-BBBBBBBBBBBBB..BBBBBBBBB.BBBBB
-.BBBBBBBB.BBBBBBBBBBBBBBBBBBBB
-..............................
-...........K...............K..
-........................K.....
-.........M....................
-..............................
-""")
-
-level("Bait on both sides", "cheese in the lanes of a field split down the middle", """
-.BB.BB.BBB.BB....BBB.BB.BB.BB.
-KBB.BB.BBB.B.....BBB.BB.BB.BB.
-.BB.BB.BBB.BB....BBB.BB.BB.BB.
-.BB.BB.BBB.BB....B.B.BB.BBCBB.
-.BB.BB.BBB.BB....BBB.BB.B..BB.
-.BB.BB.BBB.BB.....BB.BB.BB.BB.
-.BB.BB.BBB.BB....BBB.BB.BB.BB.
-.BB.BB.BBB.BB....BB..BB.BB.BB.
-.BB.CB.BBB.B.....BBB.BB.BB.BB.
-.BB.BB..BB.BB....BBB.BB.BB.BB.
-.BB.BB.BBB.BB....B.B..B.BB.BB.
-.BB.BB.BBB.BB....BBB.B..BB.BB.
-.B..BB.BBB.BB....BBB..B.BB.BB.
-.BB.BB.BBBKBB....BBB..B.BB.BB.
-.BB.BB.BBB.BB....BBB.BBCBB.BB.
-..B.BB.BBB.BB..M.BBB.BBKBB.BB.
-.BBKBB.BB..BB....BBB.BB.BB.BB.
-.BB.BK.BBB.BB....BBB.BB.BB.BB.
-""")
-
-level("The corner", "two fields meet at a corner, one lying and one standing", """
-...BBB.BB.BB.BB.BB.BB.BB.BB.BB
-.M.BBB.BB.BB.BB.BB.BB.BB.BB.BB
-....BB.BB.BB.BBCBB.BB.BB.B..BB
-BBBBBB..B.BB..B.BBCBB.BB.BB.BB
-BBB.BBBBB.BB.BB.BB.B..BB.BB.BB
-BBBBBBBBB.BB.BB....BB.BB.BB.BB
-..........B..BB.BB.BB.BB.BB.BB
-BBBBBBBBBBBB.BB.BB.BB.BB.BB.BB
-BBBBBBBBBBBBBBB.BB.BB.BB.B..BB
-BBBBBBBBBBBBBBB..B..B.BB.BB.BB
-.................B.BB.B..BB.BB
-.BBBBBBB.BBB.BBBBBBBB.BB.BB.BB
-BBB.BBBBBB.BBBBBBBBBB.B..B..BB
-BBBBBBBBBBBBBBBBBBBBBBBB.BB.BB
-...C.....................BB.BB
-BB.BBBBBBBB.BBB.BBB.BBBBBBB.BB
-BBBBBBBBBBB..BBBBBBBBBBBBBB.BB
+level("Six cats", "six cats where two fields meet, with holes and posts", """
+....BB.BBB.BBB.B..BB.BB.BB.BBB
+.KM.BB.BBB.BBB.BB.BB.BB..B.BBB
+..K.BB.BBB.BBB.BB.B..B..BB.BBB
+.....B.BBB.BBB.BB.BB..B.BB.BBB
+BBBBBBBBBB.B.B.B..BB.BBCBB.BBB
+.B.BBBBBBB.B.B.BB.BBCBB..B.BBB
+.BB.BBBBBB.BBB.BB.BB.BB..B.BBB
+............BB.BB.BB.BB.BB.BBB
+BBBBBBBBBB.BB.CB..BB.BB.BH.BBB
+BBBBBBBBB.BBBB.BB.BB.BB.BB.BBB
+..................BB.BB..B.BBC
+BBBBB.B.BBBBBBBBBBBB.BB.BB.BBB
+BBBBBB.BBBBBBBBBBBBB.BB.BB.BBB
+.CBBBBBBBBBBBBBBB.BBBBB.BB.BB.
+......C.................BB.BBB
+BHBBBBBBB.BBBBBBBBBBBBBBBB.BBB
+BBBBBBBBB.BBBBB.BBBB..BBBBBHBB
 .............................B
+""")
+
+level("Four on the road", "four cats on both sides of the middle road", """
+BB.BBBBBBB.BBCBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+.C.................C..........
+BBBBBBBBBB.BBBBBBBBBBBBBBBBBBB
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+C.............................
+.BBB.BBBBBBBBBBBBBBBBBBBBBBBB.
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+..............................
+.K....K..........K.........M..
+..............................
+.BBBBBBBBBBBBBBBBBBBBBBBBBBBB.
+BBBBBBBBBBBBBBBBBBBBBBBBBBBBBB
+BBBBBBB.BBBBBBBBBBBBBBBBBBBBBB
+..............................
+BBBBBBBBBBBBBBBBBBBBBBB.BBBBBB
+B.BBBBBBBBBBBBBBBBBBBBBBBBBBBB
+..............................
+""")
+
+level("Five cats", "five cats in a field with a few holes", """
+.BB.BBB.BBB.BB.BB.BB.BB.BB....
+.BB.BBB.BBB.BB.BB.BB.BB.BB.K..
+.BB.B.B.B.B.B..BB..B.B..BB....
+.BB.BBB.BBB.BB.BB.BB.BB.BB....
+.BBCB.B.BBB.BBCBB.BB.BB.BB....
+.BB.BBB.BBB.BB.BB.BB.BB.BB.M..
+..B.BBB.BBB.BB.BB.BB.BB.BB.K..
+.BB.BBB.BBB.BB.BB.BB.BB.BB....
+.BB.BBB.BBB.BB.BB.BB.BB.BB....
+.B..BBB.BBB.BB.B.CBB.BB.BB....
+.BB.BBB.BBB.BB.BB.BB.BB.BB....
+.BB.BBB..BB.BB.BB.BB.BB.BB.K..
+.BB.BBB.BBB.BB.BB.BB.B..BB....
+.BB.BBB.BBB.BB.BB.BB..B.BB....
+.BB.BBB.BBB.BBCBB.BB.BB.BB....
+.BB.BBB.BBB.B..BB.B..BB.BB....
+.BB.BB..BBB.BB.BB.BBCBB.BB....
+.BB.BBB.BBB.BB.BB.BB.BB..B....
 """)
 
 level("Five standing", "five cats in standing rows", """
@@ -842,27 +863,6 @@ level("Five standing", "five cats in standing rows", """
 ....BB.B..BB.BB.BB.BBB.BB.BB.B
 ....BB.BB.BB.BB.BB.BBB.BB.BB.B
 ....BB.BB.BB.BB.BB.B.B.BB.BB.B
-""")
-
-level("Six cats", "six cats where two fields meet, with holes and posts", """
-....BB.BBB.BBB.B..BB.BB.BB.BBB
-.KM.BB.BBB.BBB.BB.BB.BB..B.BBB
-..K.BB.BBB.BBB.BB.B..B..BB.BBB
-.....B.BBB.BBB.BB.BB..B.BB.BBB
-BBBBBBBBBB.B.B.B..BB.BBCBB.BBB
-.B.BBBBBBB.B.B.BB.BBCBB..B.BBB
-.BB.BBBBBB.BBB.BB.BB.BB..B.BBB
-............BB.BB.BB.BB.BB.BBB
-BBBBBBBBBB.BB.CB..BB.BB.BH.BBB
-BBBBBBBBB.BBBB.BB.BB.BB.BB.BBB
-..................BB.BB..B.BBC
-BBBBB.B.BBBBBBBBBBBB.BB.BB.BBB
-BBBBBB.BBBBBBBBBBBBB.BB.BB.BBB
-.CBBBBBBBBBBBBBBB.BBBBB.BB.BB.
-......C.................BB.BBB
-BHBBBBBBB.BBBBBBBBBBBBBBBB.BBB
-BBBBBBBBB.BBBBB.BBBB..BBBBBHBB
-.............................B
 """)
 
 level("Deep field", "four cats among deep rows and wide lanes", """

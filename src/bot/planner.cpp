@@ -51,14 +51,6 @@ bool roams(const Model& m, int cat)
     return queue.size() > pen;
 }
 
-bool any_cat_roams(const Model& m)
-{
-    for (int i = 0; i < m.cat_count; ++i)
-        if (roams(m, i))
-            return true;
-    return false;
-}
-
 struct Node {
     Model model;
     std::vector<Step> path;
@@ -290,10 +282,6 @@ Step Planner::choose(const Board& board, int turns_left)
     // go closer to a cat, or wait on a trap as it does.
     const Step steady = fallback_.choose(board, turns_left);
     if (!steady.none() && board.cell(board.mouse_x + steady.dx, board.mouse_y + steady.dy) == 'B')
-        return steady;
-    // With every cat penned, a walk of the steady player's to its row of
-    // pushes comes first; digging towards the pens is for when it has none.
-    if (!steady.none() && !any_cat_roams(Model::of(board)))
         return steady;
     const std::vector<Step> closer = approach_cat(board);
     if (!closer.empty()) {
