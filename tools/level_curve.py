@@ -1,7 +1,7 @@
 """The difficulty curve of a level pack, measured by whiskerdash-bot.
 
     level_curve.py --bot PATH [--runs N] [--first-seed S] [--players deep,shallow]
-                   [--speeds 2,4] [--max-ticks T] [--check [--short]] LEVEL.lvx...
+                   [--speeds 2,4] [--max-ticks T] [--check] LEVEL.lvx...
 
 Plays every level N times with each player model at each speed (a cat tick
 every K of its moves: 2 is a quick player, 4 a slow one) and prints a Markdown
@@ -14,12 +14,7 @@ cleared at least 90 % of the time, the mean of the last three levels is under
 and every level is won at least once; and unless the models rank the levels
 alike (Spearman at least 0.7 at each speed) and at least half of the stronger
 model's catches are enclosures of crates it pushed, at most a quarter bait
-pockets.
-
---short is that check for a few games, as the tests run it: a level may then
-rise by up to 25 points over the one before, and need only be won by one of
-the models at one of the speeds, since a handful of games cannot tell a rate
-of 2 % from none."""
+pockets."""
 
 import argparse
 import os
@@ -90,9 +85,8 @@ def spearman(a, b):
     return cov / (va * vb) ** 0.5 if va and vb else 0.0
 
 
-def curve_problems(run, short):
+def curve_problems(run):
     who = f"{run.player} at a tick every {run.speed} moves:"
-    rise = 25 if short else 15
     rates = run.rates
     if rates[0] < 90:
         yield f"{who} level 1 is cleared only {rates[0]:.0f} % of the time"
@@ -100,12 +94,11 @@ def curve_problems(run, short):
     if sum(tail) / len(tail) >= 40:
         yield f"{who} the last three levels are cleared {sum(tail) / len(tail):.0f} % of the time"
     for n in range(1, len(rates)):
-        if rates[n] > rates[n - 1] + rise:
+        if rates[n] > rates[n - 1] + 15:
             yield f"{who} level {n + 1} ({rates[n]:.0f} %) is easier than level {n} ({rates[n - 1]:.0f} %)"
-    if not short:
-        for n, won in enumerate(run.wins):
-            if won == 0:
-                yield f"{who} level {n + 1} was never cleared"
+    for n, won in enumerate(run.wins):
+        if won == 0:
+            yield f"{who} level {n + 1} was never cleared"
 
 
 def shares(runs):
@@ -123,7 +116,6 @@ def main():
     parser.add_argument("--speeds", default="2,4")
     parser.add_argument("--max-ticks", type=int, default=1500)
     parser.add_argument("--check", action="store_true")
-    parser.add_argument("--short", action="store_true")
     parser.add_argument("levels", nargs="+")
     options = parser.parse_args()
     options.levels = sorted(options.levels, key=os.path.basename)
@@ -159,11 +151,7 @@ def main():
 
     found = []
     for run in runs:
-        found += curve_problems(run, options.short)
-    if options.short:
-        for n in range(len(options.levels)):
-            if all(run.wins[n] == 0 for run in runs):
-                found.append(f"level {n + 1} was never cleared by any model at any speed")
+        found += curve_problems(run)
     if len(players) > 1:
         for k in speeds:
             rho = spearman(by[(players[0], k)].rates, by[(players[1], k)].rates)

@@ -22,34 +22,34 @@ import sys
 W, H = 30, 18
 
 
-def field(r, w, h, spec):
+def field(r, w, h, settings):
     """Rows along x on a w x h canvas; the first open_rows rows stay floor."""
     c = [["."] * w for _ in range(h)]
-    y = spec.get("open_rows", 3)
+    y = settings.get("open_rows", 3)
     lanes = []
-    margin = spec.get("margin", 0)
+    margin = settings.get("margin", 0)
     x0, x1 = r.randint(0, margin), w - r.randint(0, margin)
     while y < h:
-        depth = r.choice([2, 2, 3] if spec.get("band", 2) == 2 else [3, 3, 2])
+        depth = r.choice([2, 2, 3] if settings.get("band", 2) == 2 else [3, 3, 2])
         for k in range(depth):
             if y + k < h:
                 for x in range(x0, x1):
-                    if r.random() > spec.get("holes", 0.05):
+                    if r.random() > settings.get("holes", 0.05):
                         c[y + k][x] = "B"
         y += depth
-        for _ in range(r.choice([1, 2]) if spec.get("wide_lanes") else 1):
+        for _ in range(r.choice([1, 2]) if settings.get("wide_lanes") else 1):
             if y < h:
                 lanes.append(y)
                 y += 1
-    for _ in range(spec.get("posts", 0)):
-        yy, x = r.randrange(spec.get("open_rows", 3), h), r.randrange(w)
+    for _ in range(settings.get("posts", 0)):
+        yy, x = r.randrange(settings.get("open_rows", 3), h), r.randrange(w)
         if c[yy][x] == "B":
             c[yy][x] = "H"
-    for _ in range(spec.get("cuts", 0)):
+    for _ in range(settings.get("cuts", 0)):
         x = r.randrange(2, w - 2)
         for yy in lanes:
             c[yy][x] = "H"
-    for _ in range(spec.get("fences", 0)):
+    for _ in range(settings.get("fences", 0)):
         yy = r.choice(lanes)
         c[yy][r.randrange(w)] = "K"
     return c
@@ -59,31 +59,31 @@ def transpose(c):
     return [[c[x][y] for x in range(len(c))] for y in range(len(c[0]))]
 
 
-def sketch(spec, seed):
+def sketch(settings, seed):
     r = random.Random(seed)
-    if "open_rows" not in spec:
-        spec = dict(spec, open_rows=r.choice([3, 3, 4, 5]))
-    o = spec.get("orient", "h")
+    if "open_rows" not in settings:
+        settings = dict(settings, open_rows=r.choice([3, 3, 4, 5]))
+    o = settings.get("orient", "h")
     if o == "h":
-        g = field(r, W, H, spec)
+        g = field(r, W, H, settings)
     elif o == "v":
-        g = transpose(field(r, H, W, spec))
+        g = transpose(field(r, H, W, settings))
     elif o == "hb":
-        g = field(r, W, H, spec)[::-1]
+        g = field(r, W, H, settings)[::-1]
     elif o == "vr":
-        g = [row[::-1] for row in transpose(field(r, H, W, spec))]
+        g = [row[::-1] for row in transpose(field(r, H, W, settings))]
     elif o == "split":
-        top = field(r, W, H // 2 + 1, dict(spec, open_rows=2))[::-1]
-        g = top + field(r, W, H - H // 2 - 1, dict(spec, open_rows=1))
+        top = field(r, W, H // 2 + 1, dict(settings, open_rows=2))[::-1]
+        g = top + field(r, W, H - H // 2 - 1, dict(settings, open_rows=1))
     elif o == "vsplit":
-        left = [row[::-1] for row in transpose(field(r, H, W // 2, dict(spec, open_rows=2)))]
-        right = transpose(field(r, H, W - W // 2, dict(spec, open_rows=2)))
+        left = [row[::-1] for row in transpose(field(r, H, W // 2, dict(settings, open_rows=2)))]
+        right = transpose(field(r, H, W - W // 2, dict(settings, open_rows=2)))
         g = [left[y] + right[y] for y in range(H)]
     elif o == "corner":
-        a, b = field(r, W, H, spec), transpose(field(r, H, W, spec))
+        a, b = field(r, W, H, settings), transpose(field(r, H, W, settings))
         g = [[a[y][x] if y > x * H // W else b[y][x] for x in range(W)] for y in range(H)]
     elif o == "mixed":
-        left, right = field(r, W, H, spec), transpose(field(r, H, W, spec))
+        left, right = field(r, W, H, settings), transpose(field(r, H, W, settings))
         g = [left[y][:W // 2] + right[y][W // 2:] for y in range(H)]
     else:
         sys.exit(f"sketch_fields.py: no orientation {o}")
@@ -100,14 +100,14 @@ def sketch(spec, seed):
     lanes = [p for p in free if around(*p, "B") >= 3 and p not in near_floor]
     placed = 0
     for _ in range(3000):
-        if placed == spec["cats"]:
+        if placed == settings["cats"]:
             break
-        x, y = r.choice(free if spec.get("cats_anywhere") else lanes)
-        if g[y][x] == "." and max(abs(x - mx), abs(y - my)) >= spec.get("cat_distance", 6):
+        x, y = r.choice(free if settings.get("cats_anywhere") else lanes)
+        if g[y][x] == "." and max(abs(x - mx), abs(y - my)) >= settings.get("cat_distance", 6):
             g[y][x] = "C"
             placed += 1
-    for _ in range(spec.get("cheese", 0)):
-        x, y = r.choice(lanes if spec.get("cheese_in_lanes") else floor)
+    for _ in range(settings.get("cheese", 0)):
+        x, y = r.choice(lanes if settings.get("cheese_in_lanes") else floor)
         if g[y][x] == ".":
             g[y][x] = "K"
     return ["".join(row) for row in g]
@@ -116,12 +116,12 @@ def sketch(spec, seed):
 def main(argv):
     if len(argv) < 2 or not argv[1].isdigit():
         sys.exit(__doc__)
-    spec = {}
+    settings = {}
     for arg in argv[2:]:
         key, _, value = arg.partition("=")
-        spec[key] = value if key == "orient" else (True if value.lower() in ("", "true") else float(value) if "." in value else int(value))
-    spec.setdefault("cats", 1)
-    print("\n".join(sketch(spec, int(argv[1]))))
+        settings[key] = value if key == "orient" else (True if value.lower() in ("", "true") else float(value) if "." in value else int(value))
+    settings.setdefault("cats", 1)
+    print("\n".join(sketch(settings, int(argv[1]))))
 
 
 if __name__ == "__main__":
