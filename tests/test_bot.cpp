@@ -56,6 +56,8 @@ private slots:
     void plans_come_true_under_the_rules();
     void builds_a_trap_in_a_lane();
     void digs_towards_a_penned_cat();
+    void pushes_a_row_down_a_walled_pen_data();
+    void pushes_a_row_down_a_walled_pen();
     void tells_how_a_cat_was_caught_data();
     void tells_how_a_cat_was_caught();
     void knows_when_no_cat_can_be_caught_data();
@@ -298,6 +300,47 @@ void TestBot::digs_towards_a_penned_cat()
         b.move_mouse(step.dx, step.dy);
     QVERIFY2(chebyshev(b.mouse_x, b.mouse_y, b.cat_x[0], b.cat_y[0]) < before,
              qPrintable(QString("the mouse ends at (%1,%2)").arg(b.mouse_x).arg(b.mouse_y)));
+}
+
+void TestBot::pushes_a_row_down_a_walled_pen_data()
+{
+    QTest::addColumn<int>("node_budget");
+    QTest::addColumn<int>("max_pushes");
+    QTest::newRow("deep") << wd::bot::deep_search.node_budget << wd::bot::deep_search.max_pushes;
+    QTest::newRow("shallow") << wd::bot::shallow_search.node_budget << wd::bot::shallow_search.max_pushes;
+}
+
+// A cat in a pen of stone, far down from the row that closes it: no short
+// plan reaches it and no digging comes nearer, so the planner must walk round
+// to the row's end and push it all the way, as the steady player does.
+void TestBot::pushes_a_row_down_a_walled_pen()
+{
+    QFETCH(int, node_budget);
+    QFETCH(int, max_pushes);
+    QuietBoard b;
+    QVERIFY(b.load({"HHHHHHHHHHHHHHHHH",
+                    "H...............H",
+                    "H.HHHHHHHHHHHHH.H",
+                    "H.BB........C.H.H",
+                    "H.HHHHHHHHHHHHH.H",
+                    "H...............H",
+                    "H.........M.....H",
+                    "HHHHHHHHHHHHHHHHH"}).ok());
+    b.level_number = 999999;
+    unsigned state = 7;
+    b.random = [&state] { return static_cast<int>((state = state * 1103515245u + 12345u) >> 16 & 0x7fff); };
+    wd::bot::Planner player(2, wd::bot::Search{node_budget, max_pushes});
+    bool caught = false;
+    for (int tick = 0; tick < 100 && b.cat_count > 0 && !caught; ++tick) {
+        for (int turn = 2; turn >= 1 && b.cat_count > 0 && !caught; --turn) {
+            const Step step = player.choose(b, turn);
+            caught = b.move_mouse(step.dx, step.dy) == wd::Outcome::caught;
+        }
+        if (b.cat_count > 0 && !caught)
+            caught = b.move_cats() == wd::Outcome::caught;
+    }
+    QVERIFY(!caught);
+    QVERIFY2(b.cat_count == 0, qPrintable(QString("the mouse ends at (%1,%2)").arg(b.mouse_x).arg(b.mouse_y)));
 }
 
 void TestBot::tells_how_a_cat_was_caught_data()

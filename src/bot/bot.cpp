@@ -230,6 +230,7 @@ std::vector<int> Player::distances_from(const Model& m, int target, const std::v
 
 Step Player::choose(const Board& board, int turns_left)
 {
+    heads_for_catch_ = false;
     const Model m = Model::of(board);
     if (m.width == 0 || m.height == 0)
         return {};
@@ -268,8 +269,10 @@ Step Player::choose(const Board& board, int turns_left)
     // then), or whenever the cat is shut in anyway.
     const std::vector<Setup> setups = catches(m);
     for (const Setup& s : setups)
-        if (s.x == m.mouse_x && s.y == m.mouse_y && (s.pushes <= turns_left + 2 || s.shut_in))
+        if (s.x == m.mouse_x && s.y == m.mouse_y && (s.pushes <= turns_left + 2 || s.shut_in)) {
+            heads_for_catch_ = true;
             return {s.dx, s.dy};
+        }
 
     // The walking distances from the mouse, to choose among places to go.
     const std::vector<int> from_mouse = distances_from(m, here, near);
@@ -293,6 +296,7 @@ Step Player::choose(const Board& board, int turns_left)
             target = s.y * max_cells + s.x;
         }
     }
+    heads_for_catch_ = target >= 0;
     if (target < 0) {  // cheese nobody guards
         for (int y = 0; y < m.height; ++y)
             for (int x = 0; x < m.width; ++x)

@@ -62,6 +62,9 @@ public:
     // The step for this turn. `turns_left` counts this turn and the ones
     // before the cats move next: 1 means they move right after it.
     Step choose(const Board& board, int turns_left);
+    // Whether the last step chosen pushes towards a catch or walks to where
+    // one starts, rather than waiting, eating or keeping away.
+    bool heads_for_catch() const { return heads_for_catch_; }
 
 private:
     struct Setup {
@@ -78,6 +81,7 @@ private:
     std::vector<Trap> traps_;
     std::vector<int> trap_waits_;  // turns spent waiting at each trap
     int bait_ = -1;
+    bool heads_for_catch_ = false;
 };
 
 }  // namespace wd::bot
