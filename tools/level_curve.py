@@ -1,7 +1,7 @@
 """The difficulty curve of a level pack, measured by whiskerdash-bot.
 
     level_curve.py --bot PATH [--runs N] [--first-seed S] [--players deep,shallow]
-                   [--speeds 2,4] [--max-ticks T] [--check] LEVEL.lvx...
+                   [--speeds 2,4] [--max-ticks T] [--check [--slack P]] LEVEL.lvx...
 
 Plays every level N times with each player model at each speed (a cat tick
 every K of its moves: 2 is a quick player, 4 a slow one) and prints a Markdown
@@ -14,7 +14,10 @@ cleared at least 90 % of the time, the mean of the last three levels is under
 and every level is won at least once; and unless the models rank the levels
 alike (Spearman at least 0.7 at each speed) and at least half of the stronger
 model's catches are enclosures of crates it pushed, at most a quarter bait
-pockets."""
+pockets. A short run measures each rate only to several points either way:
+--slack P widens the bounds on rates by P points (level 1 at least 90 - P,
+the last three under 40 + P, no rise over 15 + P) and asks only that some
+model win each level."""
 
 import argparse
 import os
@@ -85,20 +88,21 @@ def spearman(a, b):
     return cov / (va * vb) ** 0.5 if va and vb else 0.0
 
 
-def curve_problems(run):
+def curve_problems(run, slack=0.0):
     who = f"{run.player} at a tick every {run.speed} moves:"
     rates = run.rates
-    if rates[0] < 90:
+    if rates[0] < 90 - slack:
         yield f"{who} level 1 is cleared only {rates[0]:.0f} % of the time"
     tail = rates[-3:]
-    if sum(tail) / len(tail) >= 40:
+    if sum(tail) / len(tail) >= 40 + slack:
         yield f"{who} the last three levels are cleared {sum(tail) / len(tail):.0f} % of the time"
     for n in range(1, len(rates)):
-        if rates[n] > rates[n - 1] + 15:
+        if rates[n] > rates[n - 1] + 15 + slack:
             yield f"{who} level {n + 1} ({rates[n]:.0f} %) is easier than level {n} ({rates[n - 1]:.0f} %)"
-    for n, won in enumerate(run.wins):
-        if won == 0:
-            yield f"{who} level {n + 1} was never cleared"
+    if not slack:
+        for n, won in enumerate(run.wins):
+            if won == 0:
+                yield f"{who} level {n + 1} was never cleared"
 
 
 def shares(runs):
@@ -116,6 +120,7 @@ def main():
     parser.add_argument("--speeds", default="2,4")
     parser.add_argument("--max-ticks", type=int, default=1500)
     parser.add_argument("--check", action="store_true")
+    parser.add_argument("--slack", type=float, default=0.0)
     parser.add_argument("levels", nargs="+")
     options = parser.parse_args()
     options.levels = sorted(options.levels, key=os.path.basename)
@@ -151,7 +156,11 @@ def main():
 
     found = []
     for run in runs:
-        found += curve_problems(run)
+        found += curve_problems(run, options.slack)
+    # A few games may miss a hard level's rare win: one model's win proves it.
+    for n in range(len(options.levels)):
+        if not any(run.wins[n] for run in runs):
+            found.append(f"level {n + 1} was never cleared by any model")
     if len(players) > 1:
         for k in speeds:
             rho = spearman(by[(players[0], k)].rates, by[(players[1], k)].rates)

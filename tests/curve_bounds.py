@@ -1,0 +1,50 @@
+"""The curve tool's bounds, on made-up measures: CI trusts its --check, so each
+bound must fail just past its edge and hold just inside it.
+
+    curve_bounds.py TOOLS_DIR"""
+
+import sys
+import types
+
+sys.path.insert(0, sys.argv[1])
+import level_curve  # noqa: E402
+
+
+def run(rates, wins=None):
+    return types.SimpleNamespace(player="deep", speed=2, rates=rates, wins=wins or [1] * len(rates))
+
+
+# (what, rates, wins, slack, problems expected)
+CASES = [
+    ("a falling curve", [100, 80, 70, 30, 20, 10], None, 0, 0),
+    ("level 1 just under 90", [89, 80, 70, 30, 20, 10], None, 0, 1),
+    ("level 1 at 90", [90, 80, 70, 30, 20, 10], None, 0, 0),
+    ("the last three at 40", [100, 80, 70, 40, 40, 40], None, 0, 1),
+    ("the last three just under 40", [100, 80, 70, 40, 40, 39], None, 0, 0),
+    ("a rise of 15", [100, 50, 65, 30, 20, 10], None, 0, 0),
+    ("a rise of 16", [100, 50, 66, 30, 20, 10], None, 0, 1),
+    ("a rise of 16 at the end", [100, 80, 70, 30, 14, 30], None, 0, 1),
+    ("a rise of 16 within a slack of 1", [100, 50, 66, 30, 20, 10], None, 1, 0),
+    ("the last three at 40 within a slack of 1", [100, 80, 70, 40, 40, 40], None, 1, 0),
+    ("a level never won", [100, 80, 70, 30, 20, 0], [9, 9, 9, 9, 9, 0], 0, 1),
+    ("a level never won, within a slack", [100, 80, 70, 30, 20, 0], [9, 9, 9, 9, 9, 0], 1, 0),
+    ("two faults", [80, 80, 70, 30, 20, 0], [9, 9, 9, 9, 9, 0], 0, 2),
+]
+
+failed = 0
+for what, rates, wins, slack, expected in CASES:
+    problems = list(level_curve.curve_problems(run(rates, wins), slack))
+    if len(problems) != expected:
+        failed += 1
+        print(f"FAIL: {what}: {len(problems)} problems, expected {expected}: {problems}")
+
+for what, a, b, low, high in [("the same order", [1, 2, 3, 4], [10, 20, 30, 40], 0.99, 1.01),
+                              ("the opposite order", [1, 2, 3, 4], [40, 30, 20, 10], -1.01, -0.99),
+                              ("ties ranked alike", [1, 1, 2, 3], [5, 5, 7, 9], 0.99, 1.01)]:
+    rho = level_curve.spearman(a, b)
+    if not low <= rho <= high:
+        failed += 1
+        print(f"FAIL: Spearman of {what} is {rho:.2f}")
+
+print(f"{len(CASES) + 3 - failed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
