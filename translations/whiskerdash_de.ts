@@ -442,8 +442,8 @@ Strg+Q               beenden
         <translation>Tiefes Feld</translation>
     </message>
     <message>
-        <source>Four cats among deep rows and wide lanes.</source>
-        <translation>Vier Katzen zwischen tiefen Reihen und breiten Gassen.</translation>
+        <source>Five cats among deep rows, a wide lane and posts.</source>
+        <translation>Fünf Katzen zwischen tiefen Reihen, einer breiten Gasse und Pfeilern.</translation>
     </message>
 </context>
 <context>

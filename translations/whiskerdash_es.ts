@@ -442,8 +442,8 @@ Ctrl+Q               salir
         <translation>Campo profundo</translation>
     </message>
     <message>
-        <source>Four cats among deep rows and wide lanes.</source>
-        <translation>Cuatro gatos entre filas profundas y pasillos anchos.</translation>
+        <source>Five cats among deep rows, a wide lane and posts.</source>
+        <translation>Cinco gatos entre filas profundas, un pasillo ancho y pilares.</translation>
     </message>
 </context>
 <context>

@@ -442,8 +442,8 @@ Ctrl+Q               quitter
         <translation>Champ profond</translation>
     </message>
     <message>
-        <source>Four cats among deep rows and wide lanes.</source>
-        <translation>Quatre chats parmi des rangées profondes et des couloirs larges.</translation>
+        <source>Five cats among deep rows, a wide lane and posts.</source>
+        <translation>Cinq chats parmi des rangées profondes, un couloir large et des piliers.</translation>
     </message>
 </context>
 <context>
