@@ -288,11 +288,11 @@ Step Planner::choose(const Board& board, int turns_left)
     // Nothing to catch by a short plan. The steady player pushes only to catch
     // (long rows down a pen, a crate up into a pocket): follow it then; else
     // go closer to a cat, or wait on a trap as it does.
-    // With every cat penned, its long rows down a pen are the way in: walk to
-    // where they start too, rather than dig.
     const Step steady = fallback_.choose(board, turns_left);
     if (!steady.none() && board.cell(board.mouse_x + steady.dx, board.mouse_y + steady.dy) == 'B')
         return steady;
+    // With every cat penned, its long rows down a pen are the way in: walk to
+    // where they start too, rather than dig.
     if (fallback_.heads_for_catch() && every_cat_penned(Model::of(board)))
         return steady;
     const std::vector<Step> closer = approach_cat(board);
