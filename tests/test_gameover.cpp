@@ -539,7 +539,8 @@ void TestGameOver::waiting_entry_is_told_then_saved_in_the_box()
     });
     widget->game().score = 500;
     press(*widget, Qt::Key_Right);
-    const QString waiting = path + ": another game is saving; your entry waits and is saved as soon as it is done";
+    const QString waiting = path + ": another game is saving; your entry waits and is saved as soon as it is done "
+                                   "(should this game end first, it waits in a file beside the table for the next game)";
     const QString saved = path + ": your entry is saved";
     QCOMPARE(below.size(), 3);
     QCOMPARE(below[0].split('\n').last(), waiting);

@@ -15,7 +15,8 @@ PendingSave::PendingSave(ScoreStore& store, char (&text)[text_capacity], QObject
 
 QString PendingSave::waiting_notice() const
 {
-    return QStringLiteral("%1: another game is saving; your entry waits and is saved as soon as it is done")
+    return QStringLiteral("%1: another game is saving; your entry waits and is saved as soon as it is done "
+                          "(should this game end first, it waits in a file beside the table for the next game)")
         .arg(store.path());
 }
 
@@ -36,8 +37,8 @@ void PendingSave::save()
 void PendingSave::save_before_exit()
 {
     retry.stop();
-    if (store.has_unsaved())
-        store.save(text);
+    if (store.has_unsaved() && store.save_within(text, ScoreStore::exit_wait_ms, false) == ScoreStore::Saved::lock_busy)
+        store.keep_waiting();
 }
 
 void PendingSave::try_again()

@@ -20,7 +20,8 @@ public:
     // Saves the unsaved entries now, waiting only briefly for another game's
     // lock. If it stays taken, says so once and keeps trying.
     void save();
-    // One last save, waiting the store's full time: the program is ending.
+    // One last save: the program is ending. Waits a little for another game's
+    // lock, then leaves the entries waiting in a file beside the table.
     void save_before_exit();
 
     bool waiting() const { return retry.isActive(); }

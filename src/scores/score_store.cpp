@@ -1,6 +1,7 @@
 #include "score_store.h"
 
 #include "hsc_file.h"
+#include "waiting_entries.h"
 
 #include "files/leftovers.h"
 #include "files/regular_file.h"
@@ -128,6 +129,36 @@ void ScoreStore::rank_unsaved_into(char (&text)[text_capacity]) const
             insert_entry(text, *slot, entry.name, entry.score);
 }
 
+// The entries other games left waiting, ranked into the text; returns their
+// files, to remove once the text is saved. Call only while holding the lock.
+QStringList ScoreStore::merge_waiting_into(char (&text)[text_capacity])
+{
+    constexpr std::size_t cap = 8 * 1024;  // a hundred entries and the first line
+    QStringList merged;
+    for (const QString& path : waiting_files(save_target(file))) {
+        const RegularFile read = read_regular(QFile::encodeName(path).toStdString(), cap + 1);
+        if (read.fault == RegularFile::Fault::missing)
+            continue;
+        const auto entries = read.fault == RegularFile::Fault::none && read.bytes.size() <= cap
+            ? parse_waiting(read.bytes)
+            : std::nullopt;
+        if (!entries) {
+            // Never merged half, never tried again at every save.
+            const MovedAside moved = move_aside(path);
+            tell(moved.error.isEmpty()
+                     ? QStringLiteral("%1: not a list of waiting entries; moved aside to %2").arg(path, moved.path)
+                     : QStringLiteral("%1: not a list of waiting entries, and cannot move it aside (%2)")
+                           .arg(path, moved.error));
+            continue;
+        }
+        for (const WaitingEntry& entry : *entries)
+            if (const auto slot = rank(text, entry.score, [](const std::string&) {}))
+                insert_entry(text, *slot, entry.name, entry.score);
+        merged << path;
+    }
+    return merged;
+}
+
 void ScoreStore::load(char (&text)[text_capacity])
 {
     if (format_problem(text))
@@ -140,6 +171,10 @@ void ScoreStore::load(char (&text)[text_capacity])
     }
     set_text(text, base);
     rank_unsaved_into(text);
+    // Entries other games left at their end go in before anything else is
+    // shown; a lock held now leaves them for the next save.
+    if (!waiting_files(save_target(file)).isEmpty())
+        save_within(text, 0, false);
 }
 
 bool ScoreStore::add(char (&text)[text_capacity], Slot slot, std::string_view name, int score)
@@ -181,6 +216,7 @@ ScoreStore::Saved ScoreStore::save_within(char (&text)[text_capacity], int wait_
     }
     char merged[text_capacity];
     set_text(merged, base);
+    const QStringList waiting = merge_waiting_into(merged);
     rank_unsaved_into(merged);
     // What the player sees is the table on disk with this game's entries in it.
     std::memcpy(text, merged, sizeof merged);
@@ -189,7 +225,30 @@ ScoreStore::Saved ScoreStore::save_within(char (&text)[text_capacity], int wait_
         return Saved::failed;
     }
     unsaved.clear();
+    // Removed only now that the table holds them: a failed write keeps them waiting.
+    for (const QString& path : waiting)
+        QFile::remove(path);
     return Saved::yes;
+}
+
+bool ScoreStore::keep_waiting()
+{
+    if (unsaved.empty())
+        return true;
+    std::vector<WaitingEntry> entries;
+    for (const Entry& entry : unsaved)
+        entries.push_back({entry.name, entry.score});
+    const QString path = new_waiting_file(save_target(file));
+    if (const auto error = write_table(path, waiting_text(entries))) {
+        tell(QStringLiteral("%1: another game kept the table locked, and the entry cannot wait beside it either: %2")
+                 .arg(file, *error));
+        return false;
+    }
+    unsaved.clear();
+    tell(QStringLiteral("%1: another game kept the table locked; your entry waits in %2 and goes into the "
+                        "table when a game next starts here")
+             .arg(file, path));
+    return true;
 }
 
 }  // namespace wd::hsc

@@ -7,6 +7,7 @@
 #include "hsc_table.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -44,6 +45,11 @@ public:
     enum class Saved { yes, lock_busy, failed };
     Saved save_within(char (&text)[text_capacity], int wait_ms, bool tell_busy);
 
+    // The program is ending with entries still unsaved because another game
+    // keeps the lock: they are written to a waiting file beside the table for
+    // the next game to merge. False, told, when even that cannot be written.
+    bool keep_waiting();
+
     // Tells the player through the store's sink.
     void notify(const QString& text) const { tell(text); }
 
@@ -52,6 +58,8 @@ public:
 
     // How long a save waits for another game's lock.
     static constexpr int lock_wait_ms = 5000;
+    // How long a game that is ending waits for it before its entries wait in a file.
+    static constexpr int exit_wait_ms = 2000;
 
 private:
     struct Entry {
@@ -65,6 +73,7 @@ private:
     std::unique_ptr<QLockFile> take_lock(int wait_ms, LockFault& fault, QString& problem);
     bool read_base(std::string& base, bool locked, QString& failure);
     void rank_unsaved_into(char (&text)[text_capacity]) const;
+    QStringList merge_waiting_into(char (&text)[text_capacity]);
     void tell(const QString& text) const;
 
     QString file;

@@ -278,7 +278,42 @@ void GameSession::end_game(Ending ending)
             std::fputs(line.c_str(), stdout);
         });
     beaten_slot = over.beaten;
-    emit gameOver(over);
+    if (!ending_program)
+        emit gameOver(over);
+}
+
+std::optional<GameSession::Ending> GameSession::ending_after_cleared() const
+{
+    if (flow != State::cleared)
+        return std::nullopt;
+    Board next = state_board;
+    next.trace = [](const std::string&) {};  // a look ahead, not a level load
+    switch (next.advance_level().kind) {
+    case Advance::next_level: return std::nullopt;
+    case Advance::all_cleared: return Ending::all_cleared;
+    case Advance::next_level_failed: return Ending::next_level_failed;
+    }
+    return std::nullopt;
+}
+
+bool GameSession::quit_loses_points() const
+{
+    if (practice() || state_board.score == 0)
+        return false;
+    return in_play() || (flow == State::cleared && !ending_after_cleared());
+}
+
+void GameSession::end_program(const QString& name)
+{
+    if (std::exchange(ending_program, true))
+        return;
+    if (flow == State::caught)
+        end_game(Ending::caught);
+    else if (const auto ending = ending_after_cleared())
+        end_game(*ending);
+    if (flow == State::game_over && beaten_slot)
+        enter_name(name);
+    saver.save_before_exit();
 }
 
 void GameSession::enter_name(const QString& typed)
@@ -297,11 +332,6 @@ void GameSession::enter_name(const QString& typed)
 void GameSession::reload_table()
 {
     store.load(hsc_text);
-}
-
-void GameSession::save_table()
-{
-    saver.save_before_exit();
 }
 
 std::optional<int> GameSession::own_entry_index() const

@@ -124,8 +124,13 @@ public:
     void enter_name(const QString& typed);
     void play_again();
     void resume_after_box();  // the box closed without a choice
-    // Saves what the table still lacks; the program calls it on the way out.
-    void save_table();
+    // The program is ending, by any means. A game that has ended but is not
+    // ranked yet (the meeting still marked, the last level's cleared card, the
+    // name not yet asked) is ranked now under `name`; then what the table
+    // still lacks is saved, or left waiting beside it. Says nothing more.
+    void end_program(const QString& name);
+    // A ranked game with points would be thrown away by quitting now.
+    bool quit_loses_points() const;
 
 signals:
     // After every rule step and every level load, with what the step did.
@@ -145,6 +150,8 @@ private:
     void end_game(Ending ending);
     bool start_over(int score, bool pack_level, const std::function<LoadResult()>& load);
     void note_problem(const QString& text);
+    // How the game ends once the cleared moment is over, if it does.
+    std::optional<Ending> ending_after_cleared() const;
 
     Board state_board;
     State flow = State::ready;
@@ -172,6 +179,7 @@ private:
     char actpname[hsc::name_capacity] = {};  // the last name entered this run
     int own_score = -1;
     int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
+    bool ending_program = false;  // nobody is left to answer the game-over dialogs
 };
 
 }  // namespace wd

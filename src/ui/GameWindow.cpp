@@ -4,6 +4,7 @@
 #include "MainWidget.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenuBar>
@@ -84,6 +85,20 @@ void GameWindow::changeEvent(QEvent* e)
         game->actions_of().show_checked(Action::full_screen, isFullScreen());
     }
     QMainWindow::changeEvent(e);
+}
+
+}  // namespace wd
+
+namespace wd {
+
+// Quit, Ctrl+Q and the close button all come here; a quit signal does not.
+void GameWindow::closeEvent(QCloseEvent* e)
+{
+    if (!game->may_quit()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
 }
 
 }  // namespace wd

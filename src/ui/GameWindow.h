@@ -22,6 +22,7 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void show_menu_bar_as_chosen();

@@ -9,6 +9,7 @@
 #include "gameover_dialogs.h"
 #include "notices.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -101,13 +102,49 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
         wd::show_banner(this, problem);
     }
     wd::after_first_frame(this, [this] { sound.allow_loading(); });
+    // Whatever ends the loop (Quit, the close button, a quit signal) ends it
+    // here, while the window still stands.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWidget::before_exit);
 }
 
 MainWidget::~MainWidget()
 {
+    play.blockSignals(true);  // nothing of this widget is left to show it
+    before_exit();
     wd::settings::set_notice_sink({});
+}
+
+void MainWidget::before_exit()
+{
     if (startup_ok)
-        play.save_table();
+        play.end_program(name_to_offer());
+}
+
+// The name the name dialog is filled with.
+QString MainWidget::name_to_offer() const
+{
+    const QString remembered = play.last_name();
+    return !remembered.isEmpty() ? remembered : wd::settings::last_name();
+}
+
+bool MainWidget::may_quit()
+{
+    if (!startup_ok || !play.quit_loses_points() || qApp->isSavingSession())
+        return true;
+    bool quit = false;
+    with_play_paused([this, &quit] {
+        QMessageBox box(QMessageBox::Question, tr("Quit"),
+                        tr("Abandon this game with %n points and quit?", nullptr, play.board().score),
+                        QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("confirm_quit"));
+        QPushButton* keep = box.addButton(tr("&Keep playing"), QMessageBox::RejectRole);
+        QPushButton* leave = box.addButton(tr("&Quit"), QMessageBox::AcceptRole);
+        box.setDefaultButton(keep);
+        box.setEscapeButton(keep);
+        box.exec();
+        quit = box.clickedButton() == leave;
+    });
+    return quit;
 }
 
 void MainWidget::load_sprites()
@@ -487,9 +524,7 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     printscene();
     const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
     if (over.beaten) {
-        const QString remembered = play.last_name();
-        const QString last = !remembered.isEmpty() ? remembered : wd::settings::last_name();
-        play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, last, keep_clear));
+        play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, name_to_offer(), keep_clear));
         wd::settings::set_last_name(play.last_name());
     }
 

@@ -66,6 +66,9 @@ public:
     wd::GameActions& actions_of() { return *commands; }
     // What a command does; a command the window handles itself does nothing here.
     void perform(wd::Action action);
+    // Whether the window may close: a ranked game with points is thrown away
+    // only when the player says so. A logging-out desktop is never asked.
+    bool may_quit();
     // For a screen reader: the level, the score, the cats left, paused or not.
     QString accessible_state() const;
 
@@ -80,6 +83,9 @@ protected:
 
 private:
     void load_sprites();
+    // Ranks a game that has ended and saves, whatever ends the program.
+    void before_exit();
+    QString name_to_offer() const;
     void end_after_failed_restart(const QString& message);
 
     void ask_new_game();

@@ -105,7 +105,11 @@ def arrows_move_and_ctrl_q_quits(exe, data):
             game.wait_for_line("  HM..CH")  # the cat caught, the next level read
         except Failure as failure:
             raise Failure(f"{failure}; keyboard events: {keyboard_events(game)}")
+        entered = keyboard_events(game).count("enter")
         game.keys("ctrl+q")
+        # The 10 points of the cheese: the game asks first, in a box that takes the keyboard.
+        wait_until("the quit question", lambda: keyboard_events(game).count("enter") > entered)
+        game.keys("q")
         check(game.wait_exit() == 0, f"status {game.process.returncode}")
     finally:
         if game:

@@ -75,6 +75,12 @@ def ctrl_q_quits_and_keeps_the_table(exe, data):
     try:
         game.keys("Right")  # cheese: 10 points, never ranked when the player quits
         game.keys("ctrl+q")
+        # With points at stake the game asks first; Escape keeps playing, Q quits.
+        game.keys("Escape", window=game.wait_for_dialog("Quit"))
+        wait_until("the question answered", lambda: not visible_windows("^Quit$"))
+        check(game.process.poll() is None, "Escape at the question quit the game")
+        game.keys("ctrl+q")
+        game.keys("q", window=game.wait_for_dialog("Quit"))
         code = game.wait_exit()
         check(code == 0, f"exit status {code}; stderr: {game.stderr_text()}")
         check(game.count_lines(r"\d+:.*") == 0, "a quit game was ranked")
