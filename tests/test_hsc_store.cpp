@@ -175,6 +175,9 @@ private slots:
     void flaky_disk_loses_no_entry();
     void two_processes_in_turn_lose_nothing();
     void two_processes_at_once_lose_nothing();
+    void waiting_entries_go_in_once_data();
+    void waiting_entries_go_in_once();
+    void two_games_starting_together_take_a_waiting_entry_once();
 
 private:
     QTemporaryDir dir;
@@ -602,6 +605,59 @@ void TestHscStore::two_processes_at_once_lose_nothing()
     QCOMPARE(entries_of(contents(path)), ten_best(made));
     QVERIFY(reads > 0);
     QCOMPARE(QDir(dir.path()).entryList({"at-once.dat*"}, QDir::AllEntries | QDir::Hidden), QStringList{"at-once.dat"});
+}
+
+void TestHscStore::waiting_entries_go_in_once_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<Scored>>("added");  // none: the file is refused and moved aside
+    const QByteArray first = "whiskerdash waiting entries 1\n";
+    QTest::newRow("one") << first + "5000 Ann\n" << QList<Scored>{{"Ann", 5000}};
+    QTest::newRow("two, an empty name") << first + "5000 Ann\n4000 \n" << QList<Scored>{{"Ann", 5000}, {"", 4000}};
+    QTest::newRow("none") << first << QList<Scored>{};
+    QTest::newRow("no first line") << QByteArray("5000 Ann\n") << QList<Scored>{};
+    QTest::newRow("a sign") << first + "+5000 Ann\n" << QList<Scored>{};
+    QTest::newRow("no name field") << first + "5000\n" << QList<Scored>{};
+    QTest::newRow("a dot in the name") << first + "5000 A.nn\n" << QList<Scored>{};
+    QTest::newRow("cut off") << first + "5000 Ann" << QList<Scored>{};
+    QTest::newRow("too wide for an int") << first + "99999999999 Ann\n" << QList<Scored>{};
+}
+
+// What a game left waiting goes into the table at the next save and its file
+// goes; a file that is not such a list is moved aside, never half merged.
+void TestHscStore::waiting_entries_go_in_once()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<Scored>, added);
+    QTemporaryDir own;
+    const QString path = own.filePath("hsc.dat");
+    const QString waiting = own.filePath("hsc.dat.waiting-1-2");
+    write(waiting, bytes);
+    const bool refused = added.isEmpty() && bytes != "whiskerdash waiting entries 1\n";
+    Store game(path);
+    QCOMPARE(entries_of(contents(path)), ten_best(added));
+    QVERIFY(!QFile::exists(waiting));
+    QCOMPARE(QFile::exists(waiting + ".damaged"), refused);
+    QCOMPARE(game.notices.size(), refused ? 1 : 0);
+    Store again(path);  // nothing is added twice
+    QCOMPARE(entries_of(contents(path)), ten_best(added));
+}
+
+void TestHscStore::two_games_starting_together_take_a_waiting_entry_once()
+{
+    const QString path = dir.filePath("together.dat");
+    write(path + ".waiting-1-2", "whiskerdash waiting entries 1\n5000 Ann\n");
+    Player a(path);
+    Player b(path);
+    for (Player* player : {&a, &b}) {
+        player->send({"Zed", 0});  // no place: only what the start merged is saved
+        QCOMPARE(player->answer(), QByteArray("no place"));
+        player->process.closeWriteChannel();
+        QVERIFY(player->process.waitForFinished());
+    }
+    QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}}));
+    QCOMPARE(QDir(dir.path()).entryList({"together.dat*"}, QDir::AllEntries | QDir::Hidden),
+             QStringList{"together.dat"});
 }
 
 QTEST_GUILESS_MAIN(TestHscStore)

@@ -78,6 +78,31 @@ class PlayFolder:
         shutil.rmtree(self.path, ignore_errors=True)
 
 
+class Shot:
+    """The window's pixels as the X server holds them."""
+
+    def __init__(self, game):
+        width, height = game.geometry()
+        for attempt in range(10):
+            grab = subprocess.run(["import", "-window", game.window, "-depth", "8", "rgb:-"], capture_output=True)
+            if grab.returncode == 0 and len(grab.stdout) == width * height * 3:
+                break
+            time.sleep(0.05 * (attempt + 1))
+        check(grab.returncode == 0, "import failed: " + grab.stderr.decode(errors="replace"))
+        self.width, self.height, self.pixels = width, height, grab.stdout
+
+    def pixel(self, x, y):
+        at = (y * self.width + x) * 3
+        return tuple(self.pixels[at:at + 3])
+
+    def block(self, x, y, size):
+        return b"".join(self.pixels[((y + r) * self.width + x) * 3:][:size * 3] for r in range(size))
+
+    def board(self):
+        """Everything below the strip, where only the cells change."""
+        return self.pixels[20 * self.width * 3:]
+
+
 def hide_menu_bar(config_home):
     """Settings in which the window is the board alone, as the cases measure it."""
     os.makedirs(os.path.join(config_home, "whiskerdash"))

@@ -5,7 +5,7 @@ import os
 import subprocess
 import time
 
-from harness import run_cases, WAIT, Failure, Game, PlayFolder, check, visible_windows, wait_until, xdotool
+from harness import run_cases, WAIT, Failure, Game, PlayFolder, Shot, check, visible_windows, wait_until, xdotool
 
 TRAP = ["HHHHHHHH",
         "HMK.BCHH",
@@ -18,31 +18,6 @@ OPEN = ["HHHHHHHHHH",
         "HHHHHHHHHH"]
 FLOOR = (0xDD, 0xE6, 0xD5)
 TABLE = b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"9\n" for _ in range(10))
-
-
-class Shot:
-    """The window's pixels as the X server holds them."""
-
-    def __init__(self, game):
-        width, height = game.geometry()
-        for attempt in range(10):
-            grab = subprocess.run(["import", "-window", game.window, "-depth", "8", "rgb:-"], capture_output=True)
-            if grab.returncode == 0 and len(grab.stdout) == width * height * 3:
-                break
-            time.sleep(0.05 * (attempt + 1))
-        check(grab.returncode == 0, "import failed: " + grab.stderr.decode(errors="replace"))
-        self.width, self.height, self.pixels = width, height, grab.stdout
-
-    def pixel(self, x, y):
-        at = (y * self.width + x) * 3
-        return tuple(self.pixels[at:at + 3])
-
-    def block(self, x, y, size):
-        return b"".join(self.pixels[((y + r) * self.width + x) * 3:][:size * 3] for r in range(size))
-
-    def board(self):
-        """Everything below the strip, where only the cells change."""
-        return self.pixels[20 * self.width * 3:]
 
 
 def floor_cell_colour(game, zoom=1):
