@@ -566,6 +566,21 @@ Strg+Q               beenden
         <source>&amp;New game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and quit?</source>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben und beenden?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben und beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -566,6 +566,21 @@ Ctrl+Q               salir
         <source>&amp;New game</source>
         <translation>&amp;Nueva partida</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and quit?</source>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto y salir?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos y salir?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -566,6 +566,21 @@ Ctrl+Q               quitter
         <source>&amp;New game</source>
         <translation>&amp;Nouvelle partie</translation>
     </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and quit?</source>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point et quitter ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points et quitter ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
