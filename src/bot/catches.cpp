@@ -12,10 +12,12 @@ int index(int x, int y) { return y * grid_cols + x; }
 
 }  // namespace
 
-CatchKind classify_catch(const Board& board, int x, int y, int dx, int dy, const std::vector<char>& moved)
+CatchKind classify_catch(const Board& board, int x, int y, int dx, int dy, const std::vector<char>& moved,
+                         const std::vector<char>& open)
 {
     int walls = 0;
-    bool built = false;
+    int opened = 0;
+    int closed_by_player = 0;
     for (int j = 0; j < 8; ++j) {
         const int nx = x + Board::dir_dx[j];
         const int ny = y + Board::dir_dy[j];
@@ -23,17 +25,25 @@ CatchKind classify_catch(const Board& board, int x, int y, int dx, int dy, const
             continue;  // the row that covered the cat, or the mouse
         const char c = board.cell(nx, ny);
         walls += c == 'H';
-        if (c == 'B' && nx >= 0 && ny >= 0 && moved[static_cast<std::size_t>(index(nx, ny))])
-            built = true;
+        const bool inside = nx >= 0 && ny >= 0 && nx < grid_cols && ny < grid_rows;
+        if (inside && open[static_cast<std::size_t>(index(nx, ny))]) {
+            ++opened;
+            closed_by_player += c == 'B' && moved[static_cast<std::size_t>(index(nx, ny))];
+        }
     }
-    if (built)
+    // Cheese, another cat or a crate of the drawing on a cell that was open do not count.
+    if (opened > 0 && closed_by_player == opened)
         return CatchKind::pushed_enclosure;
     return walls >= walled_pocket ? CatchKind::bait_pocket : CatchKind::prebuilt_box;
 }
 
-void CatchLog::start(const Board&)
+void CatchLog::start(const Board& board)
 {
     moved_.assign(static_cast<std::size_t>(grid_rows * grid_cols), 0);
+    open_.assign(static_cast<std::size_t>(grid_rows * grid_cols), 0);
+    for (int y = 0; y < grid_rows; ++y)
+        for (int x = 0; x < grid_cols; ++x)
+            open_[static_cast<std::size_t>(index(x, y))] = board.cell(x, y) != 'H' && board.cell(x, y) != 'B';
     counts = {};
     kinds.clear();
 }
@@ -60,7 +70,7 @@ Events CatchLog::move(Board& board, int dx, int dy)
             break;
     }
     if (events.cats_caught > 0) {
-        const CatchKind kind = classify_catch(board, ex, ey, dx, dy, moved_);
+        const CatchKind kind = classify_catch(board, ex, ey, dx, dy, moved_, open_);
         ++counts[static_cast<std::size_t>(kind)];
         kinds.push_back(kind);
     }

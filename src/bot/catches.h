@@ -1,7 +1,8 @@
 #pragma once
 // How each cat of a game was caught, told from the board the catch left: in
-// an enclosure the player built from crates it pushed, in a pocket set in the
-// walls that the cat walked into, or in a box of crates that was already there.
+// an enclosure the player built (every neighbour that was open at the start
+// closed by a crate it pushed), in a pocket set in the walls that the cat
+// walked into, or in a box that was mostly there already.
 
 #include "game/board.h"
 
@@ -25,10 +26,12 @@ public:
 
 private:
     std::vector<char> moved_;  // crates the player moved, by cell
+    std::vector<char> open_;   // cells that were neither wall nor crate at the start
 };
 
 // The kind of a catch at (x, y) by a push along (dx, dy), from the board
-// after it and the crates the player has moved.
-CatchKind classify_catch(const Board& board, int x, int y, int dx, int dy, const std::vector<char>& moved);
+// after it, the crates the player has moved and the cells open at the start.
+CatchKind classify_catch(const Board& board, int x, int y, int dx, int dy, const std::vector<char>& moved,
+                         const std::vector<char>& open);
 
 }  // namespace wd::bot

@@ -32,6 +32,7 @@ private:
 
 struct Game {
     bool won = false;
+    bool caught = false;  // lost because a cat reached the mouse, not to the clock
     long moves = 0;
     long ticks = 0;
     std::array<int, wd::bot::catch_kinds> catches{};
@@ -87,8 +88,10 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
                 continue;
             const wd::Events events = log.move(b, step.dx, step.dy);
             ++game.moves;
-            if (events.mouse_caught)
+            if (events.mouse_caught) {
+                game.caught = true;
                 return game;
+            }
             if (events.cats_caught > 0 && b.cat_count == 0) {
                 game.won = true;
                 game.catches = log.counts;
@@ -101,6 +104,7 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
             show(b, game.ticks);
         if (ticked == wd::Outcome::caught) {
             ++game.ticks;
+            game.caught = true;
             return game;
         }
     }
@@ -111,10 +115,11 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: whiskerdash-bot [--player steady|shallow|deep] [--runs N] [--first-seed S] [--moves-per-tick K] [--max-ticks T] [--watch]"
-                 " LEVEL.lvx...\n"
+                 " [--until-won] LEVEL.lvx...\n"
                  "Prints one line per level: file, games won, games, mean moves and mean ticks of the won games,\n"
-                 "and the cats caught in won games in enclosures of pushed crates, in bait pockets, and in boxes\n"
-                 "that were there from the start.\n");
+                 "the cats caught in won games in enclosures of pushed crates, in bait pockets, and in boxes\n"
+                 "that were there from the start, and the games lost because a cat reached the mouse.\n"
+                 "With --until-won, a level's games stop at its first win.\n");
     return 2;
 }
 
@@ -127,12 +132,13 @@ int main(int argc, char** argv)
     int moves_per_tick = 3;
     long max_ticks = 1500;
     bool watch = false;
+    bool until_won = false;
     Kind kind = Kind::steady;
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
         const std::string option = argv[i];
-        if (option == "--watch") {
-            watch = true;
+        if (option == "--watch" || option == "--until-won") {
+            (option == "--watch" ? watch : until_won) = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -180,12 +186,16 @@ int main(int argc, char** argv)
             continue;
         }
         int won = 0;
+        int played = 0;
+        int caught = 0;
         long moves = 0;
         long ticks = 0;
         std::array<long, wd::bot::catch_kinds> catches{};
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 0; run < runs && !(until_won && won > 0); ++run) {
             const Game game = play(file.bytes, argv[i], first_seed + static_cast<std::uint64_t>(run), kind,
                                    moves_per_tick, max_ticks, watch);
+            ++played;
+            caught += game.caught;
             if (game.won) {
                 ++won;
                 moves += game.moves;
@@ -194,8 +204,8 @@ int main(int argc, char** argv)
                     catches[static_cast<std::size_t>(k)] += game.catches[static_cast<std::size_t>(k)];
             }
         }
-        std::printf("%s %d %d %.1f %.1f %ld %ld %ld\n", argv[i], won, runs, won ? double(moves) / won : 0.0,
-                    won ? double(ticks) / won : 0.0, catches[0], catches[1], catches[2]);
+        std::printf("%s %d %d %.1f %.1f %ld %ld %ld %d\n", argv[i], won, played, won ? double(moves) / won : 0.0,
+                    won ? double(ticks) / won : 0.0, catches[0], catches[1], catches[2], caught);
         std::fflush(stdout);
     }
     return faulty > 0 ? 1 : 0;
