@@ -4,6 +4,7 @@
 // line: "saved", "no place", or "failed: " and what went wrong.
 // Usage: hsc_player TABLE
 
+#include "files/write_errors.h"
 #include "scores/score_store.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv)
 {
+    wd::let_size_limit_fail_writes();
     QCoreApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: hsc_player TABLE\n");

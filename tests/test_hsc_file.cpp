@@ -1,3 +1,4 @@
+#include "files/write_errors.h"
 #include "scores/hsc_file.h"
 #include "file_testing.h"
 
@@ -5,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/sysmacros.h>
@@ -33,9 +33,9 @@ QByteArray table_of_size(int total)
     return QByteArray(total - 330 - 2, 'h') + "\n\n" + entries;
 }
 
-// Runs a save in a child process under a file-size limit, with SIGXFSZ
-// ignored so the writes fail with EFBIG as they would on a full disk.
-// Returns the child's exit status and the reason it reported.
+// Runs a save in a child process under a file-size limit, set up as the
+// game's start-up does: a start-up that lets SIGXFSZ end the program shows
+// as a status of -1. Returns the child's exit status and the reason it reported.
 std::pair<int, QString> save_with_size_limit(const QString& path, rlim_t limit, const QByteArray& text)
 {
     int channel[2];
@@ -46,7 +46,7 @@ std::pair<int, QString> save_with_size_limit(const QString& path, rlim_t limit, 
         ::close(channel[0]);
         const rlimit size{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &size);
-        std::signal(SIGXFSZ, SIG_IGN);
+        wd::let_size_limit_fail_writes();
         const auto failure = hsc::write_table(path, std::string_view(text.constData(), text.size()));
         const QByteArray said = failure ? failure->toUtf8() : QByteArray();
         [[maybe_unused]] const ssize_t sent = ::write(channel[1], said.constData(), said.size());

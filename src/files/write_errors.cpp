@@ -1,6 +1,7 @@
 #include "write_errors.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/statvfs.h>
@@ -24,9 +25,19 @@ int create_error(const std::string& folder, const std::string& probe_name)
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
     if (fd < 0)
         return errno;
+    // Longer than a lock file's lines (process, program, host, machine and
+    // boot ids), so a file-size limit that stopped a lock stops this too.
+    const std::string probe(512, 'p');
     int error = 0;
-    if (::write(fd, "probe\n", 6) != 6)
-        error = errno ? errno : ENOSPC;
+    for (std::size_t done = 0; !error && done < probe.size();) {
+        const ssize_t n = ::write(fd, probe.data() + done, probe.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : ENOSPC;
+        else
+            done += static_cast<std::size_t>(n);
+    }
     if (::close(fd) != 0 && !error)
         error = errno;
     ::unlink(path.c_str());
@@ -45,6 +56,11 @@ int likely_create_error(const std::string& folder, const std::string& probe_name
     if (disk.f_bavail == 0 || (disk.f_files > 0 && disk.f_favail == 0))
         return ENOSPC;
     return EIO;
+}
+
+void let_size_limit_fail_writes()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace wd

@@ -19,4 +19,9 @@ int create_error(const std::string& folder, const std::string& probe_name);
 // system says: full, out of inodes, read-only; EIO when nothing explains it.
 int likely_create_error(const std::string& folder, const std::string& probe_name);
 
+// Under a file-size limit (ulimit -f) a write past it fails with EFBIG, told
+// as any failed save, instead of SIGXFSZ ending the program with the save
+// half done. Called first thing by every program that saves.
+void let_size_limit_fail_writes();
+
 }  // namespace wd

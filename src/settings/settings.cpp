@@ -32,11 +32,13 @@ constexpr qint64 size_cap = 64 * 1024;
 // left by a game that hung or died while writing.
 constexpr int stale_lock_ms = 1000;
 constexpr int retry_ms = 250;
+// At quit there is no later: the lock is tried again for this long.
+constexpr int quit_wait_ms = 2000;
 
 struct Store {
     bool loaded = false;
     bool writable = true;  // false: this run's settings live in memory only
-    bool pending = false;  // a change not yet in the file
+    QSet<QString> unsaved;  // changed in this run and not yet in the file
     Values values;
     QSet<QString> changed;  // set in this run: these win over the file's
     QStringList untold;     // warnings from before a sink was set
@@ -72,7 +74,7 @@ void keep_in_memory(const QString& why)
     if (!store.writable)
         return;
     store.writable = false;
-    store.pending = false;
+    store.unsaved.clear();
     const QString text = QStringLiteral("%1; the settings of this run are kept in memory only").arg(why);
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
     if (store.sink)
@@ -176,11 +178,23 @@ QString replace_file(const QString& path, const QByteArray& text)
 
 void schedule_retry();
 
+const QString level_key = QStringLiteral("progress/highest_level");
+
+int level_in(const Values& values)
+{
+    return std::max(values.value(level_key).toInt(), 0);
+}
+
 // One try at putting this run's changes in the file; `wait_ms` for the lock.
+// Not the toolkit's QSettings, though it too re-reads the file under a lock
+// and writes only its own keys: the last writer of a key wins there, so a game
+// at level 3 still writes over another's 6; its sync() waits for a live lock
+// with no bound (32 s measured, the game frozen); and a failed write leaves
+// no reason to tell the player.
 void write_now(int wait_ms)
 {
     Store& store = the();
-    if (!store.writable || !store.pending)
+    if (!store.writable || store.unsaved.isEmpty())
         return;
     const QString path = file_path();
     if (!QDir().mkpath(folder())) {
@@ -212,13 +226,29 @@ void write_now(int wait_ms)
         keep_in_memory(problem);
         return;
     }
+    // Progress never goes back: another game may have gone further since this one read the file.
+    if (store.changed.contains(level_key))
+        store.values.insert(level_key, QString::number(std::max(level_in(merged), level_in(store.values))));
     for (const QString& key : std::as_const(store.changed))
         merged.insert(key, store.values.value(key));
     if (const QString failure = replace_file(path, write_ini(merged)); !failure.isEmpty()) {
         keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, failure));
         return;
     }
-    store.pending = false;
+    store.unsaved.clear();
+}
+
+// The last try, at quit; what another game's lock still keeps out is told.
+void write_at_quit()
+{
+    write_now(quit_wait_ms);
+    Store& store = the();
+    if (!store.writable || store.unsaved.isEmpty())
+        return;
+    QStringList keys = store.unsaved.values();
+    keys.sort();
+    std::fprintf(stderr, "whiskerdash: %s: another game kept it locked for %d s; not saved: %s\n",
+                 qPrintable(file_path()), quit_wait_ms / 1000, qPrintable(keys.join(QStringLiteral(", "))));
 }
 
 void schedule_retry()
@@ -232,8 +262,7 @@ void schedule_retry()
         store.retry->setSingleShot(true);
         store.retry->setInterval(retry_ms);
         QObject::connect(store.retry, &QTimer::timeout, [] { write_now(0); });
-        // The last change of a run gets one more, short, wait.
-        QObject::connect(app, &QCoreApplication::aboutToQuit, [] { write_now(retry_ms); });
+        QObject::connect(app, &QCoreApplication::aboutToQuit, [] { write_at_quit(); });
     }
     store.retry->start();
 }
@@ -248,7 +277,7 @@ void set(const QString& key, const QString& text)
     Store& store = loaded();
     store.values.insert(key, text);
     store.changed.insert(key);
-    store.pending = true;
+    store.unsaved.insert(key);
     write_now(0);
 }
 
@@ -292,13 +321,12 @@ void set_menu_bar_shown(bool shown) { set_switch(QStringLiteral("view/menu_bar")
 
 int highest_level()
 {
-    const int value = settings::value(QStringLiteral("progress/highest_level")).toInt();
-    return std::max(value, 0);  // the selector opens what the pack holds up to it
+    return level_in(loaded().values);  // the selector opens what the pack holds up to it
 }
 void note_level_reached(int level)
 {
     if (level > highest_level())
-        set(QStringLiteral("progress/highest_level"), QString::number(level));
+        set(level_key, QString::number(level));
 }
 
 }  // namespace wd::settings

@@ -2,7 +2,10 @@
 // What the player chose and expects back next run, in the user's own settings
 // (under $XDG_CONFIG_HOME, so every test can point it at a folder of its own).
 // Read once; a change is written at once when the file's lock is free and
-// retried later when it is not, never waiting for it. Only a regular file of
+// retried later when it is not, never waiting for it but at quit (a bounded
+// while, then what is still unsaved is told on standard error). A write
+// re-reads the file under the lock and puts in only this run's changes, so
+// games sharing the file keep each other's. Only a regular file of
 // one name and a settings file's size is read or written: anything else is
 // left as it is, told once, and this run's settings stay in memory.
 
@@ -36,7 +39,8 @@ bool menu_bar_shown();
 void set_menu_bar_shown(bool shown);
 
 // The highest pack level the player has reached (0 is the first), which
-// practice may start at; it never goes down.
+// practice may start at; it never goes down, also not for a game sharing the
+// file that reached less.
 int highest_level();
 void note_level_reached(int level);
 

@@ -7,6 +7,8 @@
 #include "notices.h"
 #include "translations.h"
 
+#include "files/write_errors.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
@@ -47,6 +49,7 @@ int main(int argc, char** argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // A reader that went away (whiskerdash | head) only makes trace writes fail.
     std::signal(SIGPIPE, SIG_IGN);
+    wd::let_size_limit_fail_writes();
 
     // --help and --version before anything needs a display.
     const wd::CommandLine early = wd::parse_command_line(arguments_of(argc, argv));

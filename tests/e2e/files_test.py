@@ -4,6 +4,7 @@ disk, odd settings files and quit signals. Usage:
 
 import os
 import re
+import resource
 import signal
 import socket
 import stat
@@ -369,9 +370,58 @@ def odd_settings_never_block(exe, check_exe, shim, data):
         check(time.monotonic() - started < 20, f"{case}: too slow")
 
 
+def two_games_never_lower_the_highest_level(exe, check_exe, shim, data):
+    """Two games on one settings file: the second reaches level 2, then the
+    first, which read the file before, reaches level 1; the file keeps 2."""
+    folder = PlayFolder(data, {f"level00{n}.lvx": CLEAR for n in range(3)})
+    config = tempfile.mkdtemp(prefix="whiskerdash-config-")
+    games = [Game(exe, folder, ["--mute", "--no-wait"], config_home=config) for _ in range(2)]
+    try:
+        for game, level in ((games[1], 2), (games[0], 1)):
+            for reached in range(1, level + 1):
+                game.keys("Right")
+                game.wait_for_line("  HMBCH", count=reached + 1)
+            game.keys("ctrl+q")
+            check(game.wait_exit() == 0, game.stderr_text())
+        with open(os.path.join(config, "whiskerdash", "whiskerdash.conf")) as settings:
+            text = settings.read()
+        check("\nhighest_level=2\n" in text, text)
+    finally:
+        for game in games:
+            game.stop()
+    folder.remove()
+    subprocess.run(["rm", "-rf", config])
+
+
+def size_limit_fails_the_save_not_the_game(exe, check_exe, shim, data):
+    """Under a file-size limit with room for a lock but not for the table, a
+    named entry is not saved: the game says why, leaves no part of a table
+    behind and ends as usual."""
+    folder = PlayFolder(data, {"level000.lvx": CATCH}, table=low_table())
+    limit = lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (200, 200))
+    game = Game(exe, folder, ["--mute", "--no-wait"], env=own_env(folder), preexec=limit)
+    try:
+        game.keys("Right")
+        dialog = name_dialog(game)
+        game.type_text("Ann", dialog)
+        game.keys("Return", window=dialog)
+        box = game.wait_for_table_box()
+        told = "hsc.dat: cannot save the high scores: File too large"
+        wait_until("the failure told", lambda: any(told in line for line in game.errors))
+        check(not [name for _, _, names in os.walk(folder.path) for name in names if ".save-" in name],
+              "a part of a table is left")
+        check(folder.read("hsc.dat") == low_table().encode(), "the table changed")
+        game.keys("Escape", window=box)
+        check(game.wait_exit() == 0, game.stderr_text())
+    finally:
+        game.stop()
+    folder.remove()
+
+
 CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output,
                                  slow_level_refused, ten_games_saving_at_once_lose_nothing,
-                                 quit_signal_keeps_the_name_being_typed, odd_settings_never_block]}
+                                 quit_signal_keeps_the_name_being_typed, odd_settings_never_block,
+                                 two_games_never_lower_the_highest_level, size_limit_fails_the_save_not_the_game]}
 
 
 if __name__ == "__main__":

@@ -113,8 +113,10 @@ def hide_menu_bar(config_home):
 class Game:
     """The running program: its output lines as they come, and its main window."""
 
-    def __init__(self, exe, folder, args=(), expect_window=True, env=None, config_home=None, menu_bar=False):
+    def __init__(self, exe, folder, args=(), expect_window=True, env=None, config_home=None, menu_bar=False,
+                 preexec=None):
         self.folder = folder
+        self.preexec = preexec  # run in the child before the program, as for a resource limit
         # Settings of this game only, whatever the caller's environment holds:
         # a remembered zoom or name never leaks in. A test that means to keep
         # settings from one game to the next names the folder.
@@ -153,7 +155,8 @@ class Game:
         self.started = time.monotonic()
         self.changed = threading.Condition()
         self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env)
+                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env,
+                                        preexec_fn=self.preexec)
         self.readers = [threading.Thread(target=self._read, args=(self.process.stdout, self.lines), daemon=True),
                         threading.Thread(target=self._read, args=(self.process.stderr, self.errors), daemon=True)]
         for reader in self.readers:
