@@ -219,9 +219,9 @@ void MainWidget::practise()
 {
     std::optional<int> chosen;
     with_play_paused([this, &chosen] {
-        const auto levels = wd::pack_levels(play.level_index(), wd::settings::highest_level(),
-                                            [](const std::string& file) { return wd::data_files::locate(file); });
-        chosen = wd::choose_practice_level(this, levels, play.pack_level() ? play.board().level_number : 0);
+        chosen = wd::choose_practice_level(this, play.level_index(), wd::settings::highest_level(),
+                                           play.pack_level() ? play.board().level_number : 0,
+                                           [](const std::string& file) { return wd::data_files::locate(file); });
     });
     if (!chosen)
         return;
