@@ -63,6 +63,7 @@ private slots:
     void board_keeps_its_size_under_the_menu_bar();
     void selector_opens_only_reached_levels_data();
     void selector_opens_only_reached_levels();
+    void selector_answers_while_a_level_stalls();
     void practice_capture_is_never_ranked();
     void accessible_description_follows_play();
 };
@@ -188,6 +189,41 @@ void TestFrame::selector_opens_only_reached_levels()
         if (row == 1 && is_open)
             QCOMPARE(item->text(), QStringLiteral("2 · Second"));
     }
+}
+
+void TestFrame::selector_answers_while_a_level_stalls()
+{
+    if (qEnvironmentVariableIsEmpty("WD_SLOW"))
+        QSKIP("needs the slow-read shim: ctest runs it as selector_with_a_stalled_level");
+    PlayFolder folder;
+    for (const char* file : {"level000.lvx", "level001.lvx", "level002.lvx"})
+        folder.level(file, corridor);
+    wd::PracticeDialog dialog(wd::LevelIndex::parse("level000.lvx\tFirst\nlevel001.lvx\tSecond\n"), 2, 0,
+                              [](const std::string& file) { return file; });
+    QSignalSpy filled(&dialog, &wd::PracticeDialog::filled);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* list = dialog.list();
+    QCOMPARE(list->count(), 2);  // the index's, before any file is read
+    QCOMPARE(dialog.chosen(), std::optional<int>(0));
+
+    // The first drawn while the second's read hangs: the dialog takes keys meanwhile.
+    QTRY_VERIFY(drawn(list->item(0)));
+    QVERIFY(!drawn(list->item(1)));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("2 · Second"));
+    QTest::keyClick(list, Qt::Key_Right);
+    QCOMPARE(dialog.chosen(), std::optional<int>(1));
+
+    // Given up after a second: unavailable, and no longer chosen; the third found past the index.
+    QVERIFY(filled.wait());
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(1)->text(), QStringLiteral("2 · unavailable"));
+    QVERIFY2(list->item(1)->toolTip().endsWith(QStringLiteral("level001.lvx: cannot read: no answer within a second")),
+             qPrintable(list->item(1)->toolTip()));
+    QVERIFY(!(list->item(1)->flags() & Qt::ItemIsEnabled));
+    QCOMPARE(dialog.chosen(), std::nullopt);
+    QVERIFY(!dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(drawn(list->item(2)));
 }
 
 void TestFrame::practice_capture_is_never_ranked()
