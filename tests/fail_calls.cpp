@@ -6,8 +6,8 @@
 //   WD_ERRNO=n         with this error instead of EIO
 //   WD_FAIL_TIMES=n    only the first n times
 //   WD_SHORT_READ=n    every read returns at most n bytes
-//   WD_SLOW=call:ms[:suffix]  fsync or read takes ms longer (read: only of a
-//                      file whose name ends in suffix)
+//   WD_SLOW=call:ms[:suffix,...]  fsync or read takes ms longer (read: only
+//                      of a file whose name ends in one of the suffixes)
 
 #include <atomic>
 #include <cerrno>
@@ -60,9 +60,16 @@ long slow(const char* call, int fd)
         return 0;
     char* rest = nullptr;
     const long ms = std::strtol(setting + length + 1, &rest, 10);
-    if (rest && *rest == ':' && !ends_with(name_of(fd), rest + 1))
-        return 0;
-    return ms;
+    if (!rest || *rest != ':')
+        return ms;
+    const std::string name = name_of(fd);
+    for (const char* suffix = rest + 1; *suffix;) {
+        const std::size_t part = std::strcspn(suffix, ",");
+        if (ends_with(name, std::string(suffix, part)))
+            return ms;
+        suffix += part + (suffix[part] == ',');
+    }
+    return 0;
 }
 
 void pause_for(long ms)

@@ -37,6 +37,14 @@ std::unique_ptr<wd::GameWindow> start_window()
     return window;
 }
 
+// Whether a selector row shows its level's drawing: its corner is the level's
+// stone, where a row still waiting for its file is blank floor.
+bool drawn(const QListWidgetItem* item)
+{
+    const QImage image = item->icon().pixmap(item->listWidget()->iconSize()).toImage();
+    return !image.isNull() && QColor(image.pixel(0, 0)) == QColor(0x40, 0x40, 0x48);
+}
+
 // Answers whatever box an action opens, so no test waits on it.
 void close_any_box()
 {
@@ -55,6 +63,7 @@ private slots:
     void board_keeps_its_size_under_the_menu_bar();
     void selector_opens_only_reached_levels_data();
     void selector_opens_only_reached_levels();
+    void selector_answers_while_a_level_stalls();
     void practice_capture_is_never_ranked();
     void accessible_description_follows_play();
 };
@@ -160,13 +169,15 @@ void TestFrame::selector_opens_only_reached_levels()
     PlayFolder folder;
     for (const char* file : {"level000.lvx", "level001.lvx", "level002.lvx", "level004.lvx"})
         folder.level(file, corridor);  // the pack ends where a number is missing
-    const auto levels = wd::pack_levels(wd::LevelIndex::parse("level001.lvx\tSecond\n"), highest,
-                                        [](const std::string& file) { return file; });
-    QCOMPARE(int(levels.size()), 3);
-    QCOMPARE(levels[1].name, QStringLiteral("Second"));
-    QCOMPARE(levels[0].preview.size(), QSize(8 * 4, 4 * 4));
+    // The index names no first level: every row comes from the files read.
+    wd::PracticeDialog dialog(wd::LevelIndex::parse("level001.lvx\tSecond\n"), highest, 0,
+                              [](const std::string& file) { return file; });
+    QSignalSpy filled(&dialog, &wd::PracticeDialog::filled);
+    QVERIFY(filled.wait());
+    QCOMPARE(dialog.list()->count(), 3);
+    QCOMPARE(dialog.list()->iconSize(), QSize(8 * 4, 4 * 4));
+    QVERIFY(drawn(dialog.list()->item(0)));
 
-    wd::PracticeDialog dialog(levels, 0);
     QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     for (int row = 0; row < dialog.list()->count(); ++row) {
         QListWidgetItem* item = dialog.list()->item(row);
@@ -175,7 +186,43 @@ void TestFrame::selector_opens_only_reached_levels()
         QCOMPARE(bool(item->flags() & Qt::ItemIsEnabled), is_open);
         QCOMPARE(dialog.chosen(), is_open ? std::optional<int>(row) : std::nullopt);
         QCOMPARE(ok->isEnabled(), is_open);
+        if (row == 1 && is_open)
+            QCOMPARE(item->text(), QStringLiteral("2 · Second"));
     }
+}
+
+void TestFrame::selector_answers_while_a_level_stalls()
+{
+    if (qEnvironmentVariableIsEmpty("WD_SLOW"))
+        QSKIP("needs the slow-read shim: ctest runs it as selector_with_a_stalled_level");
+    PlayFolder folder;
+    for (const char* file : {"level000.lvx", "level001.lvx", "level002.lvx"})
+        folder.level(file, corridor);
+    wd::PracticeDialog dialog(wd::LevelIndex::parse("level000.lvx\tFirst\nlevel001.lvx\tSecond\n"), 2, 0,
+                              [](const std::string& file) { return file; });
+    QSignalSpy filled(&dialog, &wd::PracticeDialog::filled);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QListWidget* list = dialog.list();
+    QCOMPARE(list->count(), 2);  // the index's, before any file is read
+    QCOMPARE(dialog.chosen(), std::optional<int>(0));
+
+    // The first drawn while the second's read hangs: the dialog takes keys meanwhile.
+    QTRY_VERIFY(drawn(list->item(0)));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("2 · Second"));
+    QTest::keyClick(list, Qt::Key_Right);
+    QCOMPARE(dialog.chosen(), std::optional<int>(1));
+
+    // Given up after a second: unavailable, and no longer chosen; the third found past the index.
+    QVERIFY(filled.wait());
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(1)->text(), QStringLiteral("2 · unavailable"));
+    QVERIFY2(list->item(1)->toolTip().endsWith(QStringLiteral("level001.lvx: cannot read: no answer within a second")),
+             qPrintable(list->item(1)->toolTip()));
+    QVERIFY(!(list->item(1)->flags() & Qt::ItemIsEnabled));
+    QCOMPARE(dialog.chosen(), std::nullopt);
+    QVERIFY(!dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    QVERIFY(drawn(list->item(2)));
 }
 
 void TestFrame::practice_capture_is_never_ranked()

@@ -90,7 +90,7 @@ void read_menus()
             game << action->text();
     shown["menu titles"] = titles.join(QLatin1Char('|'));
     shown["Game menu"] = game.join(QLatin1Char('|'));
-    wd::PracticeDialog dialog({}, 0);
+    wd::PracticeDialog dialog(wd::LevelIndex{}, 0, 0, [](const std::string& file) { return file; });
     QStringList buttons;
     for (QAbstractButton* button : dialog.findChild<QDialogButtonBox*>()->buttons())
         buttons << button->text();

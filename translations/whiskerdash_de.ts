@@ -833,6 +833,11 @@ Dein Name:</translation>
         <source>Practise</source>
         <translation>Üben</translation>
     </message>
+    <message>
+        <source>%1 · unavailable</source>
+        <comment>a level whose file cannot be read or played</comment>
+        <translation>%1 · nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>whiskerdash</name>

@@ -833,6 +833,11 @@ Escribe tu nombre:</translation>
         <source>Practise</source>
         <translation>Practicar</translation>
     </message>
+    <message>
+        <source>%1 · unavailable</source>
+        <comment>a level whose file cannot be read or played</comment>
+        <translation>%1 · no disponible</translation>
+    </message>
 </context>
 <context>
     <name>whiskerdash</name>

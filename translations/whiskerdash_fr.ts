@@ -833,6 +833,11 @@ Entrez votre nom :</translation>
         <source>Practise</source>
         <translation>S’entraîner</translation>
     </message>
+    <message>
+        <source>%1 · unavailable</source>
+        <comment>a level whose file cannot be read or played</comment>
+        <translation>%1 · indisponible</translation>
+    </message>
 </context>
 <context>
     <name>whiskerdash</name>

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 
 namespace wd {
 
+namespace {
 RegularFile read_regular(const std::string& path, std::size_t cap)
 {
     RegularFile result;
@@ -65,6 +67,7 @@ RegularFile read_regular(const std::string& path, std::size_t cap)
     ::close(fd);
     return result;
 }
+}  // namespace
 
 const char* kind_of(mode_t mode)
 {
@@ -81,33 +84,51 @@ const char* kind_of(mode_t mode)
     return "not a file";
 }
 
-RegularFile read_regular_within(const std::string& path, std::size_t cap, int timeout_ms)
+RegularFile read_timed(const std::string& path, std::size_t cap)
 {
+    return std::move(read_timed(std::vector<std::string>{path}, cap).front());
+}
+
+std::vector<RegularFile> read_timed(const std::vector<std::string>& paths, std::size_t cap)
+{
+    // Shared with the readers: one that stalls may finish long after this returns.
     struct Shared {
         std::mutex mutex;
         std::condition_variable done;
-        bool finished = false;
-        RegularFile result;
+        std::size_t left = 0;
+        std::vector<RegularFile> results;
+        std::vector<bool> finished;
     };
     auto shared = std::make_shared<Shared>();
-    try {
-        std::thread([shared, path, cap] {
+    shared->left = paths.size();
+    shared->results.resize(paths.size());
+    shared->finished.resize(paths.size());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(read_limit_ms);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        auto read = [shared, i, path = paths[i], cap] {
             RegularFile result = read_regular(path, cap);
             const std::lock_guard<std::mutex> hold(shared->mutex);
-            shared->result = std::move(result);
-            shared->finished = true;
+            shared->results[i] = std::move(result);
+            shared->finished[i] = true;
+            --shared->left;
             shared->done.notify_all();
-        }).detach();
-    } catch (const std::system_error&) {
-        return read_regular(path, cap);  // no thread to spare: read here
+        };
+        try {
+            std::thread(read).detach();
+        } catch (const std::system_error&) {
+            read();  // no thread to spare: read here
+        }
     }
     std::unique_lock<std::mutex> hold(shared->mutex);
-    if (!shared->done.wait_for(hold, std::chrono::milliseconds(timeout_ms), [&] { return shared->finished; })) {
-        RegularFile late;
-        late.fault = RegularFile::Fault::too_slow;
-        return late;
+    shared->done.wait_until(hold, deadline, [&] { return shared->left == 0; });
+    std::vector<RegularFile> results(paths.size());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (shared->finished[i])
+            results[i] = std::move(shared->results[i]);
+        else
+            results[i].fault = RegularFile::Fault::too_slow;
     }
-    return std::move(shared->result);
+    return results;
 }
 
 }  // namespace wd

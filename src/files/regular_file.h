@@ -1,11 +1,14 @@
 #pragma once
-// Reading a data file (a level, a sprite, the score table) only when it is a
-// regular file or a link to one, without ever blocking on a FIFO or a device.
-// Plain C++: each caller words its own messages.
+// Reading a data file (a level, the level index, a sprite, a sound, the score
+// table, the settings) only when it is a regular file or a link to one, without
+// ever blocking on a FIFO or a device, and given up after a second: a stalled
+// mount refuses the file instead of freezing the game. Plain C++: each caller
+// words its own messages, and says a file too slow with `no_answer`.
 
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace wd {
 
@@ -25,15 +28,19 @@ struct RegularFile {
     std::string bytes;  // at most the cap asked for, when fault is none
 };
 
-RegularFile read_regular(const std::string& path, std::size_t cap);
+// How long any data file may take to read, and how a message says it took longer.
+inline constexpr int read_limit_ms = 1000;
+inline constexpr const char* no_answer = "no answer within a second";
 
 // "a folder", "a FIFO", "a socket", "a device", "a symbolic link": what a
 // file that is not a regular one is, in the words of the table and settings.
 const char* kind_of(mode_t mode);
 
-// read_regular() on a thread of its own, given up after `timeout_ms`: a read
-// that stalls (a slow or hung mount) must not freeze the game. The thread is
-// left to finish on its own.
-RegularFile read_regular_within(const std::string& path, std::size_t cap, int timeout_ms);
+// Reads at most `cap` bytes on a thread of its own, given up (Fault::too_slow)
+// after read_limit_ms. A stalled read's thread is left to finish on its own.
+RegularFile read_timed(const std::string& path, std::size_t cap);
+// Several files at once, each on a thread of its own, all within the one limit:
+// a folder on a stalled mount costs a second, not a second a file.
+std::vector<RegularFile> read_timed(const std::vector<std::string>& paths, std::size_t cap);
 
 }  // namespace wd

@@ -108,9 +108,6 @@ std::string describe(std::string_view file, const LevelProblem& problem)
 }
 
 namespace {
-// A level on a mount that stalls is given up after this, as an unreadable one.
-constexpr int level_read_ms = 1000;
-
 FileBytes bytes_of(RegularFile file)
 {
     FileBytes result;
@@ -126,7 +123,7 @@ FileBytes bytes_of(RegularFile file)
     case RegularFile::Fault::not_regular: result.error = not_regular(file.mode); break;
     case RegularFile::Fault::cannot_open: result.error = failed("cannot open", file.error); break;
     case RegularFile::Fault::cannot_read: result.error = failed("cannot read", file.error); break;
-    case RegularFile::Fault::too_slow: result.error = "cannot read: no answer within a second"; break;
+    case RegularFile::Fault::too_slow: result.error = std::string("cannot read: ") + no_answer; break;
     }
     return result;
 }
@@ -134,12 +131,20 @@ FileBytes bytes_of(RegularFile file)
 
 FileBytes read_level_file(const std::string& path)
 {
-    return bytes_of(read_regular_within(path, read_cap, level_read_ms));
+    return bytes_of(read_timed(path, read_cap));
 }
 
 FileBytes read_regular_file(const std::string& path, std::size_t cap)
 {
-    return bytes_of(read_regular(path, cap));
+    return bytes_of(read_timed(path, cap));
+}
+
+std::vector<FileBytes> read_regular_files(const std::vector<std::string>& paths, std::size_t cap)
+{
+    std::vector<FileBytes> files;
+    for (RegularFile& file : read_timed(paths, cap))
+        files.push_back(bytes_of(std::move(file)));
+    return files;
 }
 
 }  // namespace wd

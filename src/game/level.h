@@ -42,7 +42,8 @@ std::string describe(std::string_view file, const LevelProblem& problem);
 // Reads a level file whole, or says why it could not. A file larger than any
 // valid level is cut at a size that still shows the fault. Only regular files
 // (or links to one) are read, and nothing here can block: a FIFO, socket or
-// device is refused before it is opened.
+// device is refused before it is opened, and a read that takes more than a
+// second (a stalled mount) is given up.
 struct FileBytes {
     bool opened = false;
     bool missing = false;  // no file of that name at all, not even a dangling link
@@ -52,6 +53,8 @@ struct FileBytes {
 FileBytes read_level_file(const std::string& path);
 // The same for any data file, reading at most `cap` bytes.
 FileBytes read_regular_file(const std::string& path, std::size_t cap);
+// Several at once, all within the same second.
+std::vector<FileBytes> read_regular_files(const std::vector<std::string>& paths, std::size_t cap);
 
 // Everything wrong with a level for play, in file order: the faults the game
 // refuses, then rows of unequal length, a broken ring of 'H', a level without

@@ -99,7 +99,7 @@ int write_in_place(const QByteArray& target, std::string_view text)
 FileRead read_file(const QString& path)
 {
     // One byte past the limit is enough to tell an over-long file.
-    RegularFile file = read_regular(QFile::encodeName(path).toStdString(), max_text + 1);
+    RegularFile file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
     FileRead result;
     result.status = FileRead::Status::unreadable;
     switch (file.fault) {
@@ -109,7 +109,7 @@ FileRead read_file(const QString& path)
     case RegularFile::Fault::not_regular: result.reason = not_regular(file.mode); return result;
     case RegularFile::Fault::cannot_open:
     case RegularFile::Fault::cannot_read: result.reason = system_error(file.error); return result;
-    case RegularFile::Fault::too_slow: result.reason = QStringLiteral("no answer from the disk"); return result;
+    case RegularFile::Fault::too_slow: result.reason = QString::fromLatin1(no_answer); return result;
     case RegularFile::Fault::none: break;
     }
     result.bytes = std::move(file.bytes);

@@ -25,7 +25,8 @@ struct FileRead {
 };
 
 // Reads the file, refusing anything but a regular file (or a link to one)
-// without ever blocking on a FIFO or a device.
+// without ever blocking on a FIFO or a device, nor for more than a second on a
+// stalled mount.
 FileRead read_file(const QString& path);
 
 // The path a save writes to: a link is followed to the file it names.

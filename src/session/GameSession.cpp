@@ -48,10 +48,13 @@ GameSession::GameSession(const QString& table_path, Locate locate_file, QObject*
 bool GameSession::start(const QString& level_argument, QString& message)
 {
     reload_table();
-    const FileBytes pack = read_regular_file(QFile::encodeName(locate(QStringLiteral("levels.txt"))).toStdString(),
-                                             index_cap);
+    const QString index_path = locate(QStringLiteral("levels.txt"));
+    const FileBytes pack = read_regular_file(QFile::encodeName(index_path).toStdString(), index_cap);
     if (pack.opened)
         index = LevelIndex::parse(pack.bytes);
+    else if (!pack.missing)  // a pack without an index is fine; one that cannot be read is told
+        note_problem(QStringLiteral("%1: %2; the levels go without their names")
+                         .arg(index_path, QString::fromStdString(pack.error)));
 
     LoadResult result = state_board.load_numbered_level(0);
     if (result.ok() && !level_argument.isEmpty()) {

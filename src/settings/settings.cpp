@@ -108,13 +108,16 @@ bool read_values(Values& values, QString& problem)
     problem = unusable(path, true);
     if (!problem.isEmpty())
         return false;
-    const RegularFile file = read_regular(native(path).toStdString(), size_cap + 1);
+    const RegularFile file = read_timed(native(path).toStdString(), size_cap + 1);
     switch (file.fault) {
     case RegularFile::Fault::missing: values.clear(); return true;
     case RegularFile::Fault::none: break;
     case RegularFile::Fault::not_regular:
         problem = QStringLiteral("%1: not a regular file (%2), left as it is")
                       .arg(path, QString::fromLatin1(kind_of(file.mode)));
+        return false;
+    case RegularFile::Fault::too_slow:
+        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLatin1(no_answer));
         return false;
     default:
         problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLocal8Bit(std::strerror(file.error)));

@@ -66,7 +66,8 @@ public:
     bool load(const QStringList& folders) override
     {
         QStringList missing;
-        int usable = 0;
+        std::vector<int> found;
+        std::vector<std::string> paths;
         for (int i = 0; i < effect_count; ++i) {
             const QString name = QString::fromLatin1(effect_files[i]);
             QFileInfo file;
@@ -79,11 +80,17 @@ public:
                 missing << name;
                 continue;
             }
-            if (read(i, file.filePath()))
-                ++usable;
+            found.push_back(i);
+            paths.push_back(QFile::encodeName(file.filePath()).toStdString());
         }
         if (!missing.isEmpty())
             say(missing.join(QStringLiteral(", ")) + QStringLiteral(": sound effect not found; playing without it"));
+        // All at once: effects on a stalled mount hold the sound thread a second, not a second each.
+        const std::vector<RegularFile> files = read_timed(paths, max_effect_bytes + 1);
+        int usable = 0;
+        for (std::size_t k = 0; k < found.size(); ++k)
+            if (take(found[k], files[k]))
+                ++usable;
         if (usable == 0)
             return false;
         loop = pa_threaded_mainloop_new();
@@ -124,13 +131,14 @@ public:
 
 private:
     // Takes the effect only if it is a regular file holding a sound the server can play.
-    bool read(int i, const QString& path)
+    bool take(int i, const RegularFile& file)
     {
         const QString name = QString::fromLatin1(effect_files[i]);
-        const RegularFile file = read_regular(QFile::encodeName(path).toStdString(), max_effect_bytes + 1);
         QString problem;
         if (file.fault == RegularFile::Fault::not_regular)
             problem = QStringLiteral("not a regular file");
+        else if (file.fault == RegularFile::Fault::too_slow)
+            problem = QStringLiteral("cannot read: ") + QString::fromLatin1(no_answer);
         else if (file.fault != RegularFile::Fault::none)
             problem = QString::fromLocal8Bit(std::strerror(file.error));
         Sample& sample = samples[i];

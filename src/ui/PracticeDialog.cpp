@@ -8,12 +8,18 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
+
+#include <atomic>
+#include <memory>
 
 namespace wd {
 
 namespace {
 constexpr int preview_cell = 4;
+// The drawing a level has until its file is read: the shipped levels' size.
+constexpr QSize blank_size(32 * preview_cell, 20 * preview_cell);
 
 QColor colour_of(char cell)
 {
@@ -51,30 +57,55 @@ QImage level_preview(const Board& board, int cell)
     return image;
 }
 
-std::vector<PackLevel> pack_levels(const LevelIndex& index, int highest_reached,
-                                   const std::function<std::string(const std::string&)>& locate)
-{
-    std::vector<PackLevel> levels;
-    Board board;
-    board.trace = [](const std::string&) {};  // a preview is no play: no trace lines
-    board.locate = locate;
-    for (int number = 0; number <= Board::last_level_number; ++number) {
-        if (!board.load_numbered_level(number).ok())
-            break;
-        PackLevel level;
-        level.number = number;
-        const LevelInfo* info = index.find(Board::level_file_name(number));
-        level.name = info ? QCoreApplication::translate("Levels", info->name.c_str())
-                          : QString::fromStdString(Board::level_file_name(number));
-        level.open = number <= highest_reached;
-        level.preview = level.open ? level_preview(board, preview_cell) : locked(level_preview(board, preview_cell));
-        levels.push_back(std::move(level));
-    }
-    return levels;
-}
+// Reads the pack's files one after another, from the first, and tells each as
+// it is read. The dialog may close first: the reader then stops after the file
+// it is reading (each read is given up within a second) and deletes itself.
+class LevelReader : public QThread {
+    Q_OBJECT
 
-PracticeDialog::PracticeDialog(const std::vector<PackLevel>& levels, int current, QWidget* parent)
-    : QDialog(parent), shown(new QListWidget(this))
+public:
+    LevelReader(LocateLevel locate, int named) : locate(std::move(locate)), named(named) {}
+    void stop() { stopping = true; }
+
+signals:
+    void readable(int number, const QImage& preview);
+    void unreadable(int number, const QString& problem);
+    void packEnds(int count);
+
+protected:
+    void run() override
+    {
+        auto board = std::make_unique<Board>();
+        board->trace = [](const std::string&) {};  // a preview is no play: no trace lines
+        board->locate = locate;
+        for (int number = 0; number <= Board::last_level_number && !stopping; ++number) {
+            const LoadResult result = board->load_numbered_level(number);
+            if (result.ok()) {
+                emit readable(number, level_preview(*board, preview_cell));
+            } else if (result.status == LoadResult::Status::missing) {
+                emit packEnds(number);
+                return;
+            } else {
+                emit unreadable(number, QString::fromStdString(result.message));
+                // Past the index, nothing says the pack goes on: a stalled
+                // mount must not be tried a thousand times.
+                if (number >= named) {
+                    emit packEnds(number + 1);
+                    return;
+                }
+            }
+        }
+    }
+
+private:
+    const LocateLevel locate;
+    const int named;
+    std::atomic<bool> stopping{false};
+};
+
+PracticeDialog::PracticeDialog(const LevelIndex& index, int highest_reached, int current, LocateLevel locate,
+                               QWidget* parent)
+    : QDialog(parent), index(index), highest(highest_reached), current(current), shown(new QListWidget(this))
 {
     setObjectName(QStringLiteral("PracticeDialog"));
     setWindowTitle(tr("Practice a level"));
@@ -88,27 +119,14 @@ PracticeDialog::PracticeDialog(const std::vector<PackLevel>& levels, int current
     shown->setWrapping(true);
     shown->setUniformItemSizes(true);
     shown->setSpacing(6);
-    int width = 0;
-    for (const PackLevel& level : levels) {
-        const QString text = level.open ? tr("%1 · %2", "level number and name").arg(level.number + 1).arg(level.name)
-                                        : tr("%1 · locked", "a level not reached yet").arg(level.number + 1);
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(level.preview)), text, shown);
-        item->setData(Qt::UserRole, level.number);
-        item->setToolTip(level.open ? level.name : tr("Reach this level in a game to practise it"));
-        if (!level.open)
-            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        width = std::max(width, level.preview.width());
-    }
-    if (!levels.empty())
-        shown->setIconSize(levels.front().preview.size());
-    shown->setGridSize(QSize(width + 40, (levels.empty() ? 0 : levels.front().preview.height()) + 44));
-    shown->setMinimumSize(4 * (width + 40) + 30, 360);
-    for (int row = 0; row < shown->count(); ++row)
-        if (shown->item(row)->data(Qt::UserRole).toInt() == current && (shown->item(row)->flags() & Qt::ItemIsEnabled))
-            shown->setCurrentRow(row);
+    fit_previews(blank_size);
+    int named = 0;
+    while (named <= Board::last_level_number && index.find(Board::level_file_name(named)))
+        row(named++);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Practise"));
+    ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(tr("Practise"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (chosen())
             accept();
@@ -118,14 +136,90 @@ PracticeDialog::PracticeDialog(const std::vector<PackLevel>& levels, int current
         if (chosen())
             accept();
     });
-    auto update_ok = [this, ok = buttons->button(QDialogButtonBox::Ok)] { ok->setEnabled(chosen().has_value()); };
-    connect(shown, &QListWidget::currentItemChanged, this, update_ok);
+    connect(shown, &QListWidget::currentItemChanged, this, &PracticeDialog::update_ok);
     update_ok();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(shown);
     layout->addWidget(buttons);
+
+    // Not a child: it may outlive the dialog by the read it is in.
+    reader = new LevelReader(std::move(locate), named);
+    connect(reader, &LevelReader::readable, this, &PracticeDialog::show_level, Qt::QueuedConnection);
+    connect(reader, &LevelReader::unreadable, this, &PracticeDialog::show_unreadable, Qt::QueuedConnection);
+    connect(reader, &LevelReader::packEnds, this, &PracticeDialog::end_pack, Qt::QueuedConnection);
+    connect(reader, &QThread::finished, this, &PracticeDialog::filled, Qt::QueuedConnection);
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    reader->start();
+}
+
+PracticeDialog::~PracticeDialog()
+{
+    if (reader)
+        reader->stop();
+}
+
+// The level's row, added when the reader finds a level past the index's.
+QListWidgetItem* PracticeDialog::row(int number)
+{
+    if (number < shown->count())
+        return shown->item(number);
+    const LevelInfo* info = index.find(Board::level_file_name(number));
+    const QString name = info ? QCoreApplication::translate("Levels", info->name.c_str())
+                              : QString::fromStdString(Board::level_file_name(number));
+    const bool open = number <= highest;
+    QImage blank(shown->iconSize(), QImage::Format_RGB32);
+    blank.fill(colour_of('.'));
+    auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(open ? blank : locked(blank))),
+                                     open ? tr("%1 · %2", "level number and name").arg(number + 1).arg(name)
+                                          : tr("%1 · locked", "a level not reached yet").arg(number + 1),
+                                     shown);
+    item->setData(Qt::UserRole, number);
+    item->setToolTip(open ? name : tr("Reach this level in a game to practise it"));
+    if (!open)
+        item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+    else if (number == current && !shown->currentItem())
+        shown->setCurrentItem(item);
+    return item;
+}
+
+void PracticeDialog::show_level(int number, const QImage& preview)
+{
+    if (number == 0)
+        fit_previews(preview.size());
+    QListWidgetItem* item = row(number);
+    item->setIcon(QIcon(QPixmap::fromImage(number <= highest ? preview : locked(preview))));
+}
+
+void PracticeDialog::show_unreadable(int number, const QString& problem)
+{
+    QListWidgetItem* item = row(number);
+    item->setText(tr("%1 · unavailable", "a level whose file cannot be read or played").arg(number + 1));
+    item->setToolTip(problem);
+    item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+    update_ok();
+}
+
+void PracticeDialog::end_pack(int count)
+{
+    while (shown->count() > count)
+        delete shown->takeItem(shown->count() - 1);
+    update_ok();
+}
+
+// Every drawing at the first level's size, as the window takes it.
+void PracticeDialog::fit_previews(QSize size)
+{
+    shown->setIconSize(size);
+    shown->setGridSize(QSize(size.width() + 40, size.height() + 44));
+    shown->setMinimumSize(4 * (size.width() + 40) + 30, 360);
+}
+
+void PracticeDialog::update_ok()
+{
+    if (ok)
+        ok->setEnabled(chosen().has_value());
 }
 
 std::optional<int> PracticeDialog::chosen() const
@@ -136,12 +230,15 @@ std::optional<int> PracticeDialog::chosen() const
     return item->data(Qt::UserRole).toInt();
 }
 
-std::optional<int> choose_practice_level(QWidget* over, const std::vector<PackLevel>& levels, int current)
+std::optional<int> choose_practice_level(QWidget* over, const LevelIndex& index, int highest_reached, int current,
+                                         LocateLevel locate)
 {
-    PracticeDialog dialog(levels, current, over);
+    PracticeDialog dialog(index, highest_reached, current, std::move(locate), over);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosen();
 }
 
 }  // namespace wd
+
+#include "PracticeDialog.moc"

@@ -1,6 +1,8 @@
 #include "data_files.h"
 
 #include "../settings/settings.h"
+#include "game/level.h"
+#include "scores/hsc_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,8 +59,11 @@ QString prepare(const QString& folder, const QString& installed)
     const QString older = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
                               .filePath(QStringLiteral("whiskerdash/") + table_name);
     const QString start = QFileInfo(older).isFile() ? older : QDir(installed).filePath(table_name);
-    // QFile::copy never replaces a file: a game started at the same moment keeps its table.
-    QFile::copy(start, table);
+    // Read as every data file is, never for more than a second. NewOnly never
+    // replaces a file: a game started at the same moment keeps its table.
+    const FileBytes bytes = read_regular_file(QFile::encodeName(start).toStdString(), hsc::max_text + 1);
+    if (QFile copy(table); bytes.opened && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        copy.write(bytes.bytes.data(), static_cast<qint64>(bytes.bytes.size()));
     return QString();
 }
 

@@ -211,6 +211,29 @@ def entries(folder):
     return [re.match(r"([^.]*)\.+(\d+)$", line).groups() for line in lines]
 
 
+def stalled_files_are_told_and_play_goes_on(exe, check_exe, shim, data):
+    """The table, the level index, a sprite and the settings on a hung mount
+    (reads that take a minute): each is given up after a second and named on
+    standard error, and the window opens and plays."""
+    folder = PlayFolder(data, {"level000.lvx": CLEAR, "level001.lvx": CLEAR}, table=low_table())
+    folder.write("levels.txt", "level000.lvx\tFirst\tA hint\n")
+    stalled = ["hsc.dat", "levels.txt", "cat.xpm", "whiskerdash.conf"]
+    game = Game(exe, folder, ["--mute", "--no-wait"],
+                env=with_shim(shim, folder, WD_SLOW="read:60000:" + ",".join(stalled)))
+    try:
+        game.wait_for_line("  HMBCH")
+        game.keys("Right")  # clears the level: the next one is read and drawn
+        game.wait_for_line("  HMBCH", count=2)
+        for name in stalled:
+            told = [line for line in game.errors if f"{name}: cannot read: no answer within a second" in line]
+            check(len(told) == 1, f"{name}: {game.stderr_text()}")
+        game.keys("ctrl+q")
+        check(game.wait_exit() == 0, "exit status " + str(game.process.returncode))
+    finally:
+        game.stop()
+    folder.remove()
+
+
 def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
     """Ten games name their entries while another process holds the table's
     lock; then it lets go and all ten save at once on a slow disk (every fsync
@@ -419,7 +442,8 @@ def size_limit_fails_the_save_not_the_game(exe, check_exe, shim, data):
 
 
 CASES = {f.__name__: f for f in [fifo_level_refused, bad_first_rows_refused, command_line, closed_standard_output,
-                                 slow_level_refused, ten_games_saving_at_once_lose_nothing,
+                                 slow_level_refused, stalled_files_are_told_and_play_goes_on,
+                                 ten_games_saving_at_once_lose_nothing,
                                  quit_signal_keeps_the_name_being_typed, odd_settings_never_block,
                                  two_games_never_lower_the_highest_level, size_limit_fails_the_save_not_the_game]}
 
