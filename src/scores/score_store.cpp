@@ -136,7 +136,7 @@ QStringList ScoreStore::merge_waiting_into(char (&text)[text_capacity])
     constexpr std::size_t cap = 8 * 1024;  // a hundred entries and the first line
     QStringList merged;
     for (const QString& path : waiting_files(save_target(file))) {
-        const RegularFile read = read_regular(QFile::encodeName(path).toStdString(), cap + 1);
+        const RegularFile read = read_timed(QFile::encodeName(path).toStdString(), cap + 1);
         if (read.fault == RegularFile::Fault::missing)
             continue;
         const auto entries = read.fault == RegularFile::Fault::none && read.bytes.size() <= cap
