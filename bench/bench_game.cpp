@@ -181,13 +181,13 @@ void load_largest_file(benchmark::State& state)
 }
 BENCHMARK(load_largest_file)->Unit(benchmark::kMicrosecond);
 
-// The dead-end check as a push runs it, on its worst largest board. Against one
-// sweep reading every cell in the same run: "x_sweep" is their ratio.
-void dead_end_check(benchmark::State& state)
+// The dead-end check as a push runs it. Against one sweep reading every cell
+// in the same run: "x_sweep" is their ratio.
+void dead_end_check(benchmark::State& state, const std::string& level)
 {
     wd::Board board;
     board.trace = [](const std::string&) {};
-    board.load_bytes(wd::bench::dead_end_level(), "dead_end.lvx");
+    board.load_bytes(level, "dead_end.lvx");
 
     constexpr int sweeps = 1000;
     const auto start = std::chrono::steady_clock::now();
@@ -206,7 +206,19 @@ void dead_end_check(benchmark::State& state)
     state.counters["x_sweep"] = benchmark::Counter(sweep_seconds * static_cast<double>(state.iterations()),
                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(dead_end_check)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void dead_end_check_100_cats(benchmark::State& state)
+{
+    dead_end_check(state, wd::bench::largest_level(100));
+}
+BENCHMARK(dead_end_check_100_cats)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Its worst case: rows of crates that come to rest one by one.
+void dead_end_check_worst(benchmark::State& state)
+{
+    dead_end_check(state, wd::bench::dead_end_level());
+}
+BENCHMARK(dead_end_check_worst)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 
