@@ -198,7 +198,8 @@ void dead_end_check(benchmark::State& state, const std::string& level)
                 crates += board.cell(x, y) == 'B';
         benchmark::DoNotOptimize(crates);
     }
-    const double sweep_seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / sweeps;
+    const double sweep_seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / sweeps;
 
     for (auto _ : state)
         benchmark::DoNotOptimize(wd::can_still_clear(board));
@@ -213,7 +214,8 @@ void dead_end_check_100_cats(benchmark::State& state)
 }
 BENCHMARK(dead_end_check_100_cats)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Its worst case: rows of crates that come to rest one by one.
+// The board where sweeping until no crate freezes is slowest: rows of crates
+// that come to rest one by one.
 void dead_end_check_worst(benchmark::State& state)
 {
     dead_end_check(state, wd::bench::dead_end_level());

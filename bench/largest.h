@@ -34,10 +34,10 @@ inline std::string largest_level(int cats, bool walled_in_mouse = false)
     return text;
 }
 
-// The worst the dead-end check meets on the largest board: 36 rows of crates,
-// each row walled on one side, joined end to end so that each crate is stuck
-// only once the next one along is, running right to left every other row;
-// below them, 100 cats in open rows with the mouse and a loose crate.
+// The worst largest board for a dead-end check that sweeps until no crate
+// freezes: 36 rows of crates, each walled on one side, joined end to end so
+// that a crate is stuck only once the next one along is, right to left every
+// other row; below them, 100 cats in open rows with the mouse and a loose crate.
 inline std::string dead_end_level()
 {
     // Eight rows that repeat: their first five and last five cells, the middle
