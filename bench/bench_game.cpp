@@ -1,9 +1,10 @@
-// Redraw, tick and load on the largest boards. Run in Release:
+// Redraw, tick, load and the dead-end check on the largest boards. Run in Release:
 //   scripts/bench
 
 #include "largest.h"
 
 #include "game/board.h"
+#include "game/dead_end.h"
 #include "ui/SceneRenderer.h"
 #include "ui/ViewPainter.h"
 
@@ -179,6 +180,47 @@ void load_largest_file(benchmark::State& state)
     state.counters["rows"] = board.board_height;
 }
 BENCHMARK(load_largest_file)->Unit(benchmark::kMicrosecond);
+
+// The dead-end check as a push runs it. Against one sweep reading every cell
+// in the same run: "x_sweep" is their ratio.
+void dead_end_check(benchmark::State& state, const std::string& level)
+{
+    wd::Board board;
+    board.trace = [](const std::string&) {};
+    board.load_bytes(level, "dead_end.lvx");
+
+    constexpr int sweeps = 1000;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < sweeps; ++i) {
+        int crates = 0;
+        for (int y = 0; y < board.board_height; ++y)
+            for (int x = 0; x < board.board_width; ++x)
+                crates += board.cell(x, y) == 'B';
+        benchmark::DoNotOptimize(crates);
+    }
+    const double sweep_seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / sweeps;
+
+    for (auto _ : state)
+        benchmark::DoNotOptimize(wd::can_still_clear(board));
+    state.counters["cats"] = board.cat_count;
+    state.counters["x_sweep"] = benchmark::Counter(sweep_seconds * static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void dead_end_check_100_cats(benchmark::State& state)
+{
+    dead_end_check(state, wd::bench::largest_level(100));
+}
+BENCHMARK(dead_end_check_100_cats)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The board where sweeping until no crate freezes is slowest: rows of crates
+// that come to rest one by one.
+void dead_end_check_worst(benchmark::State& state)
+{
+    dead_end_check(state, wd::bench::dead_end_level());
+}
+BENCHMARK(dead_end_check_worst)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 

@@ -13,6 +13,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
+#include <random>
+#include <utility>
+#include <vector>
 
 using namespace wd::testing;
 using wd::bot::Model;
@@ -40,6 +44,57 @@ QString differences(const Model& a, const Model& b)
     return {};
 }
 
+// The dead-end check as first written: sweeps until no crate freezes, then a
+// walk per cat. The faster one must answer as it does.
+bool clears_the_plain_way(const wd::Board& b)
+{
+    const int w = b.board_width;
+    const int size = w * b.board_height;
+    const auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < b.board_height; };
+    if (b.cat_count == 0 || !in(b.mouse_x, b.mouse_y))
+        return true;
+    std::vector<char> frozen(size);
+    const auto fixed = [&](int x, int y) { return !in(x, y) || b.cell(x, y) == 'H' || frozen[y * w + x]; };
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int y = 0; y < b.board_height; ++y)
+            for (int x = 0; x < w; ++x)
+                if (b.cell(x, y) == 'B' && !frozen[y * w + x] && (fixed(x - 1, y) || fixed(x + 1, y))
+                    && (fixed(x, y - 1) || fixed(x, y + 1)))
+                    frozen[y * w + x] = changed = true;
+    }
+    // Every cell reached from `todo` by the first `dirs` of these steps, each from where `may` allows.
+    const auto reach = [&](std::vector<int> todo, int dirs, auto may) {
+        static constexpr int d[8][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+        std::vector<char> seen(size);
+        while (!todo.empty()) {
+            const int c = todo.back(), x = c % w, y = c / w;
+            todo.pop_back();
+            if (std::exchange(seen[c], 1))
+                continue;
+            for (int j = 0; j < dirs; ++j)
+                if (!fixed(x + d[j][0], y + d[j][1]) && may(x - d[j][0], y - d[j][1]))
+                    todo.push_back(c + d[j][1] * w + d[j][0]);
+        }
+        return seen;
+    };
+    const auto anywhere = [](int, int) { return true; };
+    const std::vector<char> mouse = reach({b.mouse_y * w + b.mouse_x}, 4, anywhere);
+    std::vector<int> loose;
+    for (int c = 0; c < size; ++c)
+        if (b.cell(c % w, c / w) == 'B' && !fixed(c % w, c / w))
+            loose.push_back(c);
+    const std::vector<char> crate = reach(loose, 4, [&](int x, int y) { return !fixed(x, y) && mouse[y * w + x]; });
+    for (int i = 0; i < b.cat_count; ++i) {
+        if (!in(b.cat_x[i], b.cat_y[i]))
+            continue;
+        const std::vector<char> cat = reach({b.cat_y[i] * w + b.cat_x[i]}, 8, anywhere);
+        if (std::inner_product(cat.begin(), cat.end(), crate.begin(), 0) == 0)  // no cell in both
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestBot : public QObject {
@@ -62,6 +117,7 @@ private slots:
     void tells_how_a_cat_was_caught();
     void knows_when_no_cat_can_be_caught_data();
     void knows_when_no_cat_can_be_caught();
+    void knows_dead_ends_as_the_plain_way_does();
 };
 
 void TestBot::looks_ahead_as_the_rules_play_data()
@@ -422,6 +478,34 @@ void TestBot::knows_when_no_cat_can_be_caught()
     QuietBoard b;
     QVERIFY(b.load_bytes(text, "test.lvx").ok());
     QCOMPARE(wd::can_still_clear(b), clearable);
+}
+
+// Thousands of small random boards and a few of the largest, some cats under
+// crates as after a push: the check answers as the plain way does.
+void TestBot::knows_dead_ends_as_the_plain_way_does()
+{
+    std::mt19937 random(33);
+    int lost = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const int w = n < 3990 ? 2 + int(random() % 9) : 80;
+        const int h = n < 3990 ? 2 + int(random() % 9) : 81;
+        const int mouse = int(random() % unsigned(w * h));
+        std::string text;
+        for (int c = 0, cats = 0; c < w * h; ++c) {
+            const char kind = c == mouse ? 'M' : "..HHBBBBCK"[random() % 10];
+            text += kind == 'C' && ++cats > 100 ? '.' : kind;
+            text += c % w == w - 1 ? "\n" : "";
+        }
+        QuietBoard b;
+        QVERIFY(b.load_bytes(text, "random.lvx").ok());
+        for (int i = 0; i < b.cat_count; ++i)
+            if (random() % 4 == 0)
+                b.board[b.cat_y[i]][b.cat_x[i]] = 'B';
+        const bool plain = clears_the_plain_way(b);
+        QVERIFY2(wd::can_still_clear(b) == plain, text.c_str());
+        lost += !plain;
+    }
+    QVERIFY2(lost > 400 && lost < 3600, qPrintable(QString::number(lost)));  // both answers come up often
 }
 
 QTEST_GUILESS_MAIN(TestBot)

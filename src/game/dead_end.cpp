@@ -30,20 +30,25 @@ public:
 private:
     // A crate walled in on one side of each axis never moves along that axis:
     // the mouse cannot stand behind it, and a row pushed into it stops. Such
-    // crates wall in their neighbours in turn.
+    // crates wall in their neighbours in turn, so only those are looked at again.
     void freeze()
     {
-        for (bool changed = true; changed;) {
-            changed = false;
-            for (int y = 0; y < height_; ++y)
-                for (int x = 0; x < width_; ++x) {
-                    if (board_.cell(x, y) != 'B' || frozen_[static_cast<std::size_t>(at(x, y))])
-                        continue;
-                    if ((fixed(x - 1, y) || fixed(x + 1, y)) && (fixed(x, y - 1) || fixed(x, y + 1))) {
-                        frozen_[static_cast<std::size_t>(at(x, y))] = 1;
-                        changed = true;
-                    }
-                }
+        std::vector<int> work;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (board_.cell(x, y) == 'B')
+                    work.push_back(at(x, y));
+        while (!work.empty()) {
+            const int x = work.back() % width_;
+            const int y = work.back() / width_;
+            work.pop_back();
+            if (frozen_[static_cast<std::size_t>(at(x, y))]
+                || !((fixed(x - 1, y) || fixed(x + 1, y)) && (fixed(x, y - 1) || fixed(x, y + 1))))
+                continue;
+            frozen_[static_cast<std::size_t>(at(x, y))] = 1;
+            for (const auto& s : steps)
+                if (inside(x + s[0], y + s[1]) && board_.cell(x + s[0], y + s[1]) == 'B')
+                    work.push_back(at(x + s[0], y + s[1]));
         }
     }
 
@@ -106,27 +111,51 @@ bool can_still_clear(const Board& board)
         }
     }
 
-    // Each cat must be able to stand, some day, where a crate can arrive.
-    for (int i = 0; i < board.cat_count; ++i) {
-        if (!cells.inside(board.cat_x[i], board.cat_y[i]))
-            continue;
-        std::vector<char> seen(size, 0);
-        queue.assign(1, cells.at(board.cat_x[i], board.cat_y[i]));
-        seen[static_cast<std::size_t>(queue[0])] = 1;
-        bool reachable = false;
-        for (std::size_t head = 0; head < queue.size() && !reachable; ++head) {
-            reachable = crate[static_cast<std::size_t>(queue[head])];
-            const int x = queue[head] % cells.width();
-            const int y = queue[head] / cells.width();
+    // Each cat must be able to stand, some day, where a crate can arrive. A walk
+    // stops there, or at a cell an earlier walk took: the same region, so the
+    // same answer. No cell is walked twice, however many cats there are.
+    std::vector<int> walk(size, -1);  // which walk took each cell
+    std::vector<char> met;            // whether that walk met a crate's cell
+    const auto walk_from = [&](int start, int id) {
+        queue.assign(1, start);
+        for (std::size_t head = 0; head < queue.size(); ++head) {
+            if (crate[static_cast<std::size_t>(queue[head])])
+                return true;
             for (int j = 0; j < 8; ++j) {
-                const int nx = x + Board::dir_dx[j];
-                const int ny = y + Board::dir_dy[j];
-                if (cells.fixed(nx, ny) || seen[static_cast<std::size_t>(cells.at(nx, ny))])
+                const int nx = queue[head] % cells.width() + Board::dir_dx[j];
+                const int ny = queue[head] / cells.width() + Board::dir_dy[j];
+                if (cells.fixed(nx, ny))
                     continue;
-                seen[static_cast<std::size_t>(cells.at(nx, ny))] = 1;
-                queue.push_back(cells.at(nx, ny));
+                int& taken = walk[static_cast<std::size_t>(cells.at(nx, ny))];
+                if (taken >= 0 && taken != id)
+                    return met[static_cast<std::size_t>(taken)] != 0;
+                if (taken < 0) {
+                    taken = id;
+                    queue.push_back(cells.at(nx, ny));
+                }
             }
         }
+        return false;
+    };
+    const auto meets_crate = [&](int x, int y) {
+        if (cells.fixed(x, y))
+            return false;
+        int& taken = walk[static_cast<std::size_t>(cells.at(x, y))];
+        if (taken < 0) {
+            taken = static_cast<int>(met.size());
+            met.push_back(walk_from(cells.at(x, y), taken));
+        }
+        return met[static_cast<std::size_t>(taken)] != 0;
+    };
+    for (int i = 0; i < board.cat_count; ++i) {
+        const int x = board.cat_x[i];
+        const int y = board.cat_y[i];
+        if (!cells.inside(x, y))
+            continue;
+        // A cat under a crate that never moves again still steps out to any free side.
+        bool reachable = meets_crate(x, y);
+        for (int j = 0; j < 8 && !reachable; ++j)
+            reachable = meets_crate(x + Board::dir_dx[j], y + Board::dir_dy[j]);
         if (!reachable)
             return false;
     }
