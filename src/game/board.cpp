@@ -85,6 +85,7 @@ LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)
         return {LoadResult::Status::no_rows, describe(name, {0, 0, "file is empty"})};
     ++levels_loaded;
     level_source = name;
+    level_hash = fnv1a(bytes);
     return {LoadResult::Status::loaded, {}};
 }
 

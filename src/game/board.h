@@ -4,6 +4,9 @@
 // so every rule runs without a display.
 
 #include "level.h"
+#include "random.h"
+
+#include <cstdint>
 
 #include <functional>
 #include <string>
@@ -97,6 +100,11 @@ public:
     // apart from moves; `level_source` names the file it came from.
     int levels_loaded = 0;
     std::string level_source;
+    std::uint64_t level_hash = 0;  // of the bytes the level was loaded from
+
+    // The game's own random source, for a recording of where it stands; null
+    // when `random` was replaced by another source.
+    GlibcRandom* own_random() { return random.target<GlibcRandom>(); }
 
     // Added to by every rule; the widget reads and clears them after each call.
     Events events;
@@ -123,6 +131,8 @@ public:
     // Sets the level number and loads that numbered level, as Play Again does with 0.
     LoadResult load_numbered_level(int number);
     static std::string level_file_name(int number);
+    // The rules as they are: a recording made under other rules is not played.
+    static constexpr int rules_version = 1;
     static constexpr int last_level_number = 999;  // level file names have three digits
     // After a step cleared the level: loads the next numbered one and adds
     // the matching level event.

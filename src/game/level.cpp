@@ -38,6 +38,16 @@ std::string failed(const char* what, int error)
 }
 }  // namespace
 
+std::uint64_t fnv1a(std::string_view bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
 std::vector<LevelLine> split_level_lines(std::string_view bytes)
 {
     std::vector<LevelLine> lines;

@@ -3,6 +3,7 @@
 // file unplayable. Shared by the game's loader and the level checker.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ struct LevelProblem {
 };
 
 std::vector<LevelLine> split_level_lines(std::string_view bytes);
+
+// A 64-bit FNV-1a hash: tells whether a level's bytes are the ones a game was played on.
+std::uint64_t fnv1a(std::string_view bytes);
 
 // The first reason why the game must refuse these lines, if any: more than 81
 // lines, an empty first row, a line longer than 80 cells, a zero byte, more

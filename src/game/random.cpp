@@ -22,6 +22,13 @@ GlibcRandom::GlibcRandom(unsigned seed)
         (*this)();
 }
 
+void GlibcRandom::restore(const State& saved)
+{
+    state = saved.words;
+    front = saved.front % degree;
+    rear = saved.rear % degree;
+}
+
 int GlibcRandom::operator()()
 {
     // Unsigned sums wrap as glibc's do; the low bit is dropped.

@@ -14,6 +14,16 @@ public:
     // A value in [0, RAND_MAX], as rand() would return it next.
     int operator()();
 
+    // Everything the next values depend on, to play a game again from here.
+    struct State {
+        std::array<std::int32_t, 31> words{};
+        int front = 0;
+        int rear = 0;
+        bool operator==(const State&) const = default;
+    };
+    State state_now() const { return {state, front, rear}; }
+    void restore(const State& saved);
+
 private:
     static constexpr int degree = 31;
     static constexpr int separation = 3;

@@ -65,8 +65,30 @@ bool GameSession::start(const QString& level_argument, QString& message)
         message = QString::fromStdString(result.message);
         return false;
     }
+    begin_recording(Recording::Mode::ranked);
     begin_level();
     return true;
+}
+
+void GameSession::begin_recording(Recording::Mode mode)
+{
+    if (record_open)
+        finish_recording(Recording::Ending::left);  // the game before it was left unfinished
+    record = {};
+    record.mode = mode;
+    if (const GlibcRandom* random = state_board.own_random())
+        record.random = random->state_now();
+    record_open = true;
+}
+
+void GameSession::finish_recording(Recording::Ending ending)
+{
+    if (!std::exchange(record_open, false))
+        return;
+    record.ending = ending;
+    record.score = state_board.score;
+    if (recordings)
+        recordings->keep_last(record);
 }
 
 QString GameSession::level_label() const
@@ -111,6 +133,11 @@ void GameSession::begin_level()
     game_won = false;
     level_stuck = false;  // told once the player's pushes leave no way
     set_state(wait_for_player ? State::ready : State::playing);
+    record.add_level(numbered ? state_board.level_number : -1, state_board.level_hash, state_board.score,
+                     numbered ? Board::level_file_name(state_board.level_number)
+                              : QFile::encodeName(QFileInfo(QFile::decodeName(state_board.level_source.c_str()))
+                                                      .absoluteFilePath())
+                                    .toStdString());
     if (numbered)
         emit levelReached(state_board.level_number);
     emit stepped(state_board.take_events());
@@ -122,6 +149,7 @@ void GameSession::move(int dx, int dy)
         set_state(State::playing);
     if (flow != State::playing)
         return;
+    record.add_move(dx, dy);
     after_step(state_board.move_mouse(dx, dy));
 }
 
@@ -129,6 +157,7 @@ void GameSession::tick()
 {
     if (flow != State::playing)
         return;
+    record.add_tick();
     after_step(state_board.move_cats());
 }
 
@@ -209,6 +238,7 @@ void GameSession::new_game()
 {
     if (in_play()) {
         practice_from = -1;
+        begin_recording(Recording::Mode::ranked);
         start_over(0, true, [this] { return state_board.load_numbered_level(0); });
     }
 }
@@ -226,6 +256,7 @@ bool GameSession::practise(int level, QString& message)
     state_board.score = 0;
     practice_from = level;
     numbered = true;
+    begin_recording(Recording::Mode::practice);
     paused_by_box = false;  // the selector's box: the new level waits on its card
     begin_level();
     return true;
@@ -239,8 +270,10 @@ void GameSession::restart_level()
 
 void GameSession::play_again()
 {
-    if (flow == State::game_over)
+    if (flow == State::game_over) {
+        begin_recording(practice() ? Recording::Mode::practice : Recording::Mode::ranked);
         start_over(0, true, [this, level = std::max(practice_from, 0)] { return state_board.load_numbered_level(level); });
+    }
 }
 
 void GameSession::resume_after_box()
@@ -276,11 +309,16 @@ void GameSession::end_game(Ending ending)
     over.score = state_board.score;
     over.level = numbered ? tr("level %1", "where a game ended").arg(level_label()) : level_label();
     over.practice = practice();
-    if (!over.practice)
+    if (!over.practice) {
+        record.table = hsc_text;  // what the ranking below was made against
         over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
             std::fputs(line.c_str(), stdout);
         });
+    }
     beaten_slot = over.beaten;
+    finish_recording(ending == Ending::caught        ? Recording::Ending::caught
+                     : ending == Ending::all_cleared ? Recording::Ending::won
+                                                     : Recording::Ending::failed);
     if (!ending_program)
         emit gameOver(over);
 }
@@ -316,6 +354,7 @@ void GameSession::end_program(const QString& name)
         end_game(*ending);
     if (flow == State::game_over && beaten_slot)
         enter_name(name);
+    finish_recording(Recording::Ending::left);
     saver.save_before_exit();
 }
 
@@ -328,6 +367,8 @@ void GameSession::enter_name(const QString& typed)
     std::memcpy(actpname, name.c_str(), name.size() + 1);
     if (store.add(hsc_text, *beaten, actpname, state_board.score)) {
         own_score = state_board.score;
+        if (recordings)
+            recordings->keep_for_entry(record, actpname, own_score, hsc_text);
         saver.save();  // at once, so a crash later cannot lose it
     }
 }

@@ -7,6 +7,8 @@
 
 #include "game/board.h"
 #include "game/level_index.h"
+#include "recording/RecordingStore.h"
+#include "recording/recording.h"
 #include "scores/hsc_table.h"
 #include "scores/pending_save.h"
 #include "scores/score_store.h"
@@ -104,6 +106,11 @@ public:
     // The pack's names and hints.
     const LevelIndex& level_index() const { return index; }
 
+    // Every game is recorded as it is played; with a store, each one that ends
+    // is kept as the last game, and one that makes the table with its entry.
+    const Recording& recording() const { return record; }
+    void keep_recordings_in(RecordingStore* store) { recordings = store; }
+
     // The game-over dialogs' side: the table as it stands, what it could not
     // save, the name for the beaten entry, and the choice.
     const char* table_text() const { return hsc_text; }
@@ -150,6 +157,8 @@ private:
     void end_game(Ending ending);
     bool start_over(int score, bool pack_level, const std::function<LoadResult()>& load);
     void note_problem(const QString& text);
+    void begin_recording(Recording::Mode mode);
+    void finish_recording(Recording::Ending ending);
     // How the game ends once the cleared moment is over, if it does.
     std::optional<Ending> ending_after_cleared() const;
 
@@ -180,6 +189,9 @@ private:
     int own_score = -1;
     int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
     bool ending_program = false;  // nobody is left to answer the game-over dialogs
+    Recording record;
+    bool record_open = false;  // a game is being recorded and not yet kept
+    RecordingStore* recordings = nullptr;
 };
 
 }  // namespace wd

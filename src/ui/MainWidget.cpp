@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +49,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 
 MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
     : QWidget(parent)
+    , recordings(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/recordings"))
     , play(wd::data_files::table_path(), [](const QString& file) { return wd::data_files::locate(file); })
     , commands(new wd::GameActions(this))
     , key_up(Qt::Key_Up)
@@ -56,6 +58,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     , key_right(Qt::Key_Right)
 {
     setObjectName(QString::fromLatin1(name));
+    play.keep_recordings_in(&recordings);
     wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");

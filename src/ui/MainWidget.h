@@ -103,6 +103,7 @@ private:
     void animate_flashes();
     QRect avoid_rect() const;
 
+    wd::RecordingStore recordings;  // before the session, which keeps its games there
     wd::GameSession play;
     wd::GameActions* commands;
     int key_up;

@@ -33,7 +33,15 @@ CommandLine parse_command_line(const QStringList& arguments)
     const QCommandLineOption from_desktop(
         QStringLiteral("from-desktop"),
         CommandLineText::tr("Also show a level that cannot be played in a message box (the desktop entry passes this)."));
-    parser.addOptions({help, version, mute, no_wait, play_here, from_desktop});
+    const QCommandLineOption replay(
+        QStringLiteral("replay"), CommandLineText::tr("Play the recorded game in FILE in the window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        CommandLineText::tr("With --replay: play it without a window, as fast as it goes, print its trace lines and "
+                            "exit 0 when it comes to the recorded end and score, 1 when not, 2 when it cannot be "
+                            "played."));
+    parser.addOptions({help, version, mute, no_wait, play_here, from_desktop, replay, check});
     parser.addPositionalArgument(QStringLiteral("LEVEL.lvx"), CommandLineText::tr("A level file to play first."),
                                  QStringLiteral("[LEVEL.lvx]"));
 
@@ -51,7 +59,8 @@ CommandLine parse_command_line(const QStringList& arguments)
             "\nFiles: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
             "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
             "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
-            "with --play-here, it plays in that folder and keeps hsc.dat there.\n");
+            "with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games\n"
+            "(the last one, and one for each entry of the table) are kept in recordings/ beside hsc.dat.\n");
         return line;
     }
     if (parser.isSet(version)) {
@@ -65,6 +74,10 @@ CommandLine parse_command_line(const QStringList& arguments)
         error = parser.errorText();
     else if (positional.size() > 1)
         error = CommandLineText::tr("only one level file can be given, not %1").arg(positional.size());
+    else if (parser.isSet(check) && !parser.isSet(replay))
+        error = CommandLineText::tr("--check goes with --replay FILE");
+    else if (parser.isSet(replay) && !positional.isEmpty())
+        error = CommandLineText::tr("a recording plays its own levels: no level file goes with --replay");
     if (!error.isEmpty()) {
         line.action = CommandLine::Action::usage_error;
         line.text = QStringLiteral("whiskerdash: %1\n%2\n")
@@ -75,6 +88,8 @@ CommandLine parse_command_line(const QStringList& arguments)
     line.no_wait = parser.isSet(no_wait);
     line.play_here = parser.isSet(play_here);
     line.from_desktop = parser.isSet(from_desktop);
+    line.replay = parser.value(replay);
+    line.check = parser.isSet(check);
     line.has_level = !positional.isEmpty();
     if (line.has_level)
         line.level = positional.first();

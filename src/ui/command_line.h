@@ -15,6 +15,8 @@ struct CommandLine {
     bool play_here = false;   // play in the current folder even without level000.lvx
     bool from_desktop = false;  // started by the desktop: errors are shown in a box too
     bool has_level = false;   // a level file to play first
+    QString replay;           // a recording to play instead of a game
+    bool check = false;       // with replay: no window, only whether it reproduces
     QString level;
     QString text;  // the help, the version line, or the error and where to find help
 };

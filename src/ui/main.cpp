@@ -4,6 +4,7 @@
 #include "data_files.h"
 #include "first_frame.h"
 #include "quit_signals.h"
+#include "replay_check.h"
 #include "notices.h"
 #include "translations.h"
 
@@ -70,6 +71,12 @@ int main(int argc, char** argv)
 
     // The class part of WM_CLASS and the Wayland app id must both name the desktop file.
     QCoreApplication::setApplicationName(app_id);
+    // A recording checked needs no display, and finds its levels as the game does.
+    if (early.action == wd::CommandLine::Action::play && early.check) {
+        const QCoreApplication no_display(argc, argv);
+        wd::data_files::choose(early.play_here);
+        return wd::check_recording(early.replay);
+    }
     QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(app_id);

@@ -1,0 +1,164 @@
+#include "RecordingStore.h"
+
+#include "files/regular_file.h"
+#include "game/level.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <mutex>
+
+namespace wd {
+
+namespace {
+
+const QString index_name = QStringLiteral("entries.txt");
+constexpr std::size_t index_cap = 64 * 1024;
+
+// The side index: "SCORE<TAB>NAME<TAB>FILE" a line.
+struct IndexLine {
+    int score = 0;
+    std::string name;
+    std::string file;
+};
+
+std::vector<IndexLine> parse_index(const std::string& bytes)
+{
+    std::vector<IndexLine> lines;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        const std::string line = bytes.substr(at, end - at);
+        at = end + 1;
+        const std::size_t tab1 = line.find('\t');
+        const std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
+        IndexLine entry;
+        if (tab2 == std::string::npos
+            || std::from_chars(line.data(), line.data() + tab1, entry.score).ptr != line.data() + tab1)
+            continue;  // not ours: a damaged line only loses its recording
+        entry.name = line.substr(tab1 + 1, tab2 - tab1 - 1);
+        entry.file = line.substr(tab2 + 1);
+        if (entry.file.find('/') == std::string::npos && !entry.file.empty())
+            lines.push_back(std::move(entry));
+    }
+    return lines;
+}
+
+std::string read_small(const QString& path)
+{
+    const RegularFile file = read_timed(QFile::encodeName(path).toStdString(), index_cap);
+    return file.fault == RegularFile::Fault::none ? file.bytes : std::string();
+}
+
+}  // namespace
+
+std::vector<TableEntry> table_entries(const std::string& table)
+{
+    std::vector<TableEntry> entries;
+    std::size_t at = 0;
+    for (int line = 0; at < table.size(); ++line) {
+        const std::size_t end = std::min(table.find('\n', at), table.size());
+        const std::string text = table.substr(at, end - at);
+        at = end + 1;
+        if (line < 2)
+            continue;
+        // A name, a run of dots, the score: the name is what comes before the last run.
+        const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+        std::size_t dots = digits;
+        while (dots > 0 && text[dots - 1] == '.')
+            --dots;
+        TableEntry entry;
+        entry.name = text.substr(0, dots);
+        std::from_chars(text.data() + digits, text.data() + text.size(), entry.score);
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+RecordingStore::RecordingStore(const QString& folder) : where(folder)
+{
+    writer.setMaxThreadCount(1);
+}
+
+RecordingStore::~RecordingStore()
+{
+    writer.waitForDone();
+}
+
+void RecordingStore::wait()
+{
+    writer.waitForDone();
+}
+
+QString RecordingStore::last_path() const
+{
+    return where + QStringLiteral("/last.wdr");
+}
+
+void RecordingStore::write(const QString& path, const std::string& bytes)
+{
+    QDir().mkpath(where);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
+        || !file.commit())
+        std::fprintf(stderr, "whiskerdash: %s: cannot keep the recording: %s\n", qPrintable(path),
+                     qPrintable(file.errorString()));
+}
+
+void RecordingStore::keep_last(const Recording& recording)
+{
+    writer.start([this, bytes = render(recording)] { write(last_path(), bytes); });
+}
+
+void RecordingStore::keep_for_entry(const Recording& recording, const std::string& name, int score,
+                                    const std::string& table)
+{
+    writer.start([this, bytes = render(recording), name, score, table] {
+        // A name of its own for each: two entries of one name and score may differ.
+        const std::string file = "entry-" + std::to_string(fnv1a(bytes)) + ".wdr";
+        write(where + QLatin1Char('/') + QString::fromStdString(file), bytes);
+        // Only what the table still holds stays: older recordings go with their entries.
+        const std::vector<TableEntry> entries = table_entries(table);
+        std::vector<IndexLine> kept;
+        for (IndexLine& line : parse_index(read_small(where + QLatin1Char('/') + index_name))) {
+            const bool held = std::any_of(entries.begin(), entries.end(), [&line](const TableEntry& e) {
+                return e.score == line.score && e.name == line.name;
+            });
+            if (held)
+                kept.push_back(std::move(line));
+            else if (line.file != file)
+                QFile::remove(where + QLatin1Char('/') + QString::fromStdString(line.file));
+        }
+        // Under the name as the table shows it: a long one is cut to fit its line.
+        std::string shown = name;
+        for (const TableEntry& e : entries)
+            if (e.score == score && name.starts_with(e.name))
+                shown = e.name;
+        kept.push_back({score, shown, file});
+        std::string index;
+        for (const IndexLine& line : kept)
+            index += std::to_string(line.score) + '\t' + line.name + '\t' + line.file + '\n';
+        write(where + QLatin1Char('/') + index_name, index);
+    });
+}
+
+std::optional<QString> RecordingStore::entry_path(const std::string& table, int index) const
+{
+    const std::vector<TableEntry> entries = table_entries(table);
+    if (index < 0 || index >= int(entries.size()))
+        return std::nullopt;
+    const TableEntry& entry = entries[std::size_t(index)];
+    // The newest recording of that name and score: the index keeps them in order.
+    std::optional<QString> found;
+    for (const IndexLine& line : parse_index(read_small(where + QLatin1Char('/') + index_name)))
+        if (line.score == entry.score && line.name == entry.name
+            && QFile::exists(where + QLatin1Char('/') + QString::fromStdString(line.file)))
+            found = where + QLatin1Char('/') + QString::fromStdString(line.file);
+    return found;
+}
+
+}  // namespace wd

@@ -1,0 +1,49 @@
+#pragma once
+// The recordings a player keeps, in a folder beside the high-score table: the
+// last game, and the game behind each entry of the table. The table's bytes
+// never change for them: a side index, entries.txt, names the recording of
+// each entry by its score and name, and a recording no entry needs any more
+// is removed. Files are written on a thread of their own, in order, so play
+// never waits for the disk.
+
+#include "recording.h"
+
+#include <QString>
+#include <QThreadPool>
+
+#include <optional>
+#include <string>
+
+namespace wd {
+
+class RecordingStore {
+public:
+    explicit RecordingStore(const QString& folder);
+    ~RecordingStore();  // waits for the writes still queued
+
+    void keep_last(const Recording& recording);
+    // The recording of a new entry of `table` (the table text as it now
+    // stands, with the entry in it).
+    void keep_for_entry(const Recording& recording, const std::string& name, int score, const std::string& table);
+
+    QString folder() const { return where; }
+    QString last_path() const;
+    // The recording behind the table's entry at `index` (0 for the best), if one is kept.
+    std::optional<QString> entry_path(const std::string& table, int index) const;
+    // Every queued write done.
+    void wait();
+
+private:
+    void write(const QString& path, const std::string& bytes);
+    QString where;
+    QThreadPool writer;  // one thread: writes stay in the order they were asked
+};
+
+// The name and score of each entry of a table text, best first.
+struct TableEntry {
+    std::string name;
+    int score = 0;
+};
+std::vector<TableEntry> table_entries(const std::string& table);
+
+}  // namespace wd

@@ -1,0 +1,71 @@
+#include "replay.h"
+
+#include "scores/hsc_table.h"
+
+namespace wd {
+
+ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace)
+{
+    ReplayResult result;
+    Board board;
+    board.trace = trace;
+    board.own_random()->restore(recording.random);
+    Outcome outcome = Outcome::playing;
+    for (const Recording::Step& step : recording.steps) {
+        switch (step.kind) {
+        case Recording::Step::Kind::level: {
+            const FileBytes file = read(step.file);
+            if (!file.opened) {
+                result.reason = step.file + ": " + file.error;
+                return result;
+            }
+            if (fnv1a(file.bytes) != step.hash) {
+                result.reason = step.file + ": not the level this game was played on (its bytes changed)";
+                return result;
+            }
+            if (const LoadResult loaded = board.load_bytes(file.bytes, step.file); !loaded.ok()) {
+                result.reason = loaded.message;
+                return result;
+            }
+            board.level_number = step.number;
+            board.score = step.score;
+            outcome = Outcome::playing;
+            break;
+        }
+        // A step after the end is one the live game never let through: it changes nothing.
+        case Recording::Step::Kind::move:
+            if (outcome == Outcome::playing)
+                outcome = board.move_mouse(step.dx, step.dy);
+            break;
+        case Recording::Step::Kind::tick:
+            for (int i = 0; i < step.ticks && outcome == Outcome::playing; ++i)
+                outcome = board.move_cats();
+            break;
+        }
+    }
+    result.score = board.score;
+    // A cleared level ends the way the live game found: no next level (won),
+    // one it could not play (failed), or a game left on the cleared card.
+    if (outcome == Outcome::caught)
+        result.ending = Recording::Ending::caught;
+    else if (outcome == Outcome::level_cleared)
+        result.ending = recording.ending == Recording::Ending::caught ? Recording::Ending::won : recording.ending;
+    else
+        result.ending = Recording::Ending::left;
+    const bool ended = result.ending != Recording::Ending::left;
+    if (ended && recording.mode == Recording::Mode::ranked && !recording.table.empty()) {
+        char table[hsc::text_capacity];
+        hsc::set_text(table, recording.table);
+        hsc::rank(table, result.score, trace);
+    }
+    result.verdict = result.ending == recording.ending && result.score == recording.score
+        ? ReplayResult::Verdict::reproduced
+        : ReplayResult::Verdict::differs;
+    if (result.verdict == ReplayResult::Verdict::differs)
+        result.reason = std::string("recorded ") + ending_name(recording.ending) + " with "
+            + std::to_string(recording.score) + " points, played again " + ending_name(result.ending) + " with "
+            + std::to_string(result.score);
+    return result;
+}
+
+}  // namespace wd

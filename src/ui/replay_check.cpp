@@ -1,0 +1,51 @@
+#include "replay_check.h"
+
+#include "data_files.h"
+#include "recording/replay.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace wd {
+
+namespace {
+constexpr std::size_t recording_cap = 64 << 20;  // far beyond hours of play
+
+int refuse(const QString& file, const std::string& why, int status)
+{
+    std::fprintf(stderr, "whiskerdash: %s: %s\n", qPrintable(file), why.c_str());
+    return status;
+}
+}  // namespace
+
+int check_recording(const QString& file)
+{
+    const FileBytes read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
+    if (!read.opened)
+        return refuse(file, read.error, 2);
+    if (read.bytes.size() > recording_cap)
+        return refuse(file, "too big for a recording", 2);
+    const ParsedRecording parsed = parse_recording(read.bytes);
+    if (!parsed.recording)
+        return refuse(file, "cannot play it: " + parsed.error, 2);
+    // A pack level is looked for where the game looks; a level named on the
+    // command line was recorded with its whole path.
+    const auto level = [](const std::string& name) {
+        return read_level_file(QFileInfo(QString::fromStdString(name)).isAbsolute()
+                                   ? name
+                                   : data_files::locate(name));
+    };
+    const ReplayResult result = replay(*parsed.recording, level, [](const std::string& line) {
+        std::fputs(line.c_str(), stdout);
+    });
+    switch (result.verdict) {
+    case ReplayResult::Verdict::reproduced: return 0;
+    case ReplayResult::Verdict::differs: return refuse(file, "does not come out as recorded: " + result.reason, 1);
+    case ReplayResult::Verdict::refused: return refuse(file, "cannot play it again: " + result.reason, 2);
+    }
+    return 2;
+}
+
+}  // namespace wd

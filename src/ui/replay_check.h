@@ -1,0 +1,14 @@
+#pragma once
+// `whiskerdash --replay FILE --check`: a recorded game played again without a
+// window, as fast as the rules run.
+
+#include <QString>
+
+namespace wd {
+
+// Prints the game's trace lines as the live game printed them; 0 when the
+// recorded end and score come again, 1 when not, 2 when the recording cannot
+// be played (told on standard error, naming the file).
+int check_recording(const QString& file);
+
+}  // namespace wd
