@@ -19,6 +19,7 @@ struct Way {
 constexpr Way ways[] = {{'R', 1, 0}, {'L', -1, 0}, {'U', 0, -1}, {'D', 0, 1}};
 
 constexpr const char* ending_names[] = {"left", "caught", "won", "failed"};
+constexpr const char* begin_names[] = {"start", "next", "restart"};
 
 // Splits off the next space-separated word.
 std::string_view word(std::string_view& rest)
@@ -45,10 +46,11 @@ const char* ending_name(Recording::Ending ending)
     return ending_names[static_cast<int>(ending)];
 }
 
-void Recording::add_level(int number, std::uint64_t hash, int score, const std::string& file)
+void Recording::add_level(Begin begin, int number, std::uint64_t hash, int score, const std::string& file)
 {
     Step step;
     step.kind = Step::Kind::level;
+    step.begin = begin;
     step.number = number;
     step.hash = hash;
     step.score = score;
@@ -103,7 +105,7 @@ std::string render(const Recording& r)
         case Recording::Step::Kind::level: {
             char hash[17];
             std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(step.hash));
-            text += "level " + std::to_string(step.number) + ' ' + hash + ' ' + std::to_string(step.score) + ' '
+            text += std::string("level ") + begin_names[static_cast<int>(step.begin)] + ' ' + std::to_string(step.number) + ' ' + hash + ' ' + std::to_string(step.score) + ' '
                 + step.file + '\n';
             break;
         }
@@ -184,9 +186,20 @@ ParsedRecording parse_recording(std::string_view bytes)
         } else if (key == "level") {
             Recording::Step step;
             step.kind = Recording::Step::Kind::level;
+            const std::string_view begin = word(rest);
+            bool known = false;
+            for (int b = 0; b < 3; ++b)
+                if (begin == begin_names[b]) {
+                    step.begin = static_cast<Recording::Begin>(b);
+                    known = true;
+                }
+            if (!known)
+                return fail("a level line that does not say how the level began");
             if (!number(word(rest), step.number) || step.number < -1 || !number(word(rest), step.hash, 16)
                 || !number(word(rest), step.score) || step.score < 0 || rest.empty())
-                return fail("a level line that is not NUMBER HASH SCORE FILE");
+                return fail("a level line that is not HOW NUMBER HASH SCORE FILE");
+            if ((step.begin == Recording::Begin::start) != r.steps.empty())
+                return fail("a game starts once, with its first level");
             step.file = rest;
             r.steps.push_back(std::move(step));
         } else if (key == "t") {

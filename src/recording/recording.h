@@ -8,9 +8,11 @@
 //     rules 1                         the rules it was played under
 //     mode ranked                     or practice
 //     random FRONT REAR W0 ... W30    the random source where the game began
-//     level NUMBER HASH SCORE NAME    a level begun: its pack number (-1 for a file
-//                                     named on the command line), the FNV-1a hash of
-//                                     its bytes, the score it began with, its file
+//     level HOW NUMBER HASH SCORE NAME
+//                                     a level begun: how (start, next after a clear,
+//                                     restart), its pack number (-1 for a file named
+//                                     on the command line), the FNV-1a hash of its
+//                                     bytes, the score it began with, its file
 //     R, L, U, D                      a move that reached the rules
 //     t N                             N ticks of the cats in a row
 //     end ENDING SCORE                caught, won, failed, or left (not finished)
@@ -32,9 +34,13 @@ struct Recording {
     enum class Mode { ranked, practice };
     enum class Ending { left, caught, won, failed };
 
+    // How a level began: checked on replay, so a recording cannot skip a level.
+    enum class Begin { start, next, restart };
+
     struct Step {
         enum class Kind { level, move, tick };
         Kind kind = Kind::tick;
+        Begin begin = Begin::start;
         int dx = 0;  // a move's way
         int dy = 0;
         int ticks = 1;  // a run of ticks
@@ -53,7 +59,7 @@ struct Recording {
     int score = 0;
     std::string table;  // with its line feeds; empty when the game was not ranked
 
-    void add_level(int number, std::uint64_t hash, int score, const std::string& file);
+    void add_level(Begin begin, int number, std::uint64_t hash, int score, const std::string& file);
     void add_move(int dx, int dy);
     void add_tick();
     // The pack level the game was at last, or -1.

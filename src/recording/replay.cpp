@@ -11,9 +11,25 @@ ReplayResult replay(const Recording& recording, const ReadLevel& read, const Boa
     board.trace = trace;
     board.own_random()->restore(recording.random);
     Outcome outcome = Outcome::playing;
+    int entry_score = 0;
+    const auto differs = [&result](const std::string& how) {
+        result.verdict = ReplayResult::Verdict::differs;
+        result.reason = how;
+        return result;
+    };
     for (const Recording::Step& step : recording.steps) {
         switch (step.kind) {
         case Recording::Step::Kind::level: {
+            // Only what the live game allows: the next level once this one is
+            // cleared, with the score as it stands; this level again with the
+            // score it began with.
+            if (step.begin == Recording::Begin::next
+                && (outcome != Outcome::level_cleared || step.score != board.score
+                    || (step.number >= 0 && step.number != board.level_number + 1)))
+                return differs("a level begins that the game had not reached: " + step.file);
+            if (step.begin == Recording::Begin::restart
+                && (step.file != board.level_source || step.score != entry_score || outcome == Outcome::caught))
+                return differs("a level starts over that was not in play: " + step.file);
             const FileBytes file = read(step.file);
             if (!file.opened) {
                 result.reason = step.file + ": " + file.error;
@@ -29,6 +45,7 @@ ReplayResult replay(const Recording& recording, const ReadLevel& read, const Boa
             }
             board.level_number = step.number;
             board.score = step.score;
+            entry_score = step.score;
             outcome = Outcome::playing;
             break;
         }

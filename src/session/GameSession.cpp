@@ -70,12 +70,29 @@ bool GameSession::start(const QString& level_argument, QString& message)
     return true;
 }
 
+bool GameSession::drive_level(const Recording::Step& level, const std::string& bytes, QString& message)
+{
+    if (const LoadResult result = state_board.load_bytes(bytes, level.file); !result.ok()) {
+        message = QString::fromStdString(result.message);
+        return false;
+    }
+    state_board.level_number = level.number;
+    state_board.score = level.score;
+    numbered = level.number >= 0;
+    wait_for_player = false;
+    begin_level();
+    return true;
+}
+
 void GameSession::begin_recording(Recording::Mode mode)
 {
+    if (driven)
+        return;
     if (record_open)
         finish_recording(Recording::Ending::left);  // the game before it was left unfinished
     record = {};
     record.mode = mode;
+    next_begin = Recording::Begin::start;
     if (const GlibcRandom* random = state_board.own_random())
         record.random = random->state_now();
     record_open = true;
@@ -118,7 +135,7 @@ void GameSession::set_state(State next)
 {
     flow = next;
     moment.stop();
-    if (next == State::playing)
+    if (next == State::playing && !driven)
         clock.start(times.tick_ms);  // a fresh interval: no tick the moment play starts
     else
         clock.stop();
@@ -133,7 +150,7 @@ void GameSession::begin_level()
     game_won = false;
     level_stuck = false;  // told once the player's pushes leave no way
     set_state(wait_for_player ? State::ready : State::playing);
-    record.add_level(numbered ? state_board.level_number : -1, state_board.level_hash, state_board.score,
+    record.add_level(std::exchange(next_begin, Recording::Begin::restart), numbered ? state_board.level_number : -1, state_board.level_hash, state_board.score,
                      numbered ? Board::level_file_name(state_board.level_number)
                               : QFile::encodeName(QFileInfo(QFile::decodeName(state_board.level_source.c_str()))
                                                       .absoluteFilePath())
@@ -171,10 +188,12 @@ void GameSession::after_step(Outcome outcome)
     if (outcome == Outcome::caught) {
         meeting_cell = {state_board.mouse_x, state_board.mouse_y};
         set_state(State::caught);
-        moment.start(times.caught_ms);
+        if (!driven)
+            moment.start(times.caught_ms);
     } else if (outcome == Outcome::level_cleared) {
         set_state(State::cleared);
-        moment.start(times.cleared_ms);
+        if (!driven)
+            moment.start(times.cleared_ms);
     }
     emit stepped(events);
 }
@@ -191,6 +210,7 @@ void GameSession::end_moment()
     const AdvanceResult next = state_board.advance_level();
     const Events events = state_board.take_events();
     if (next.kind == Advance::next_level) {
+        next_begin = Recording::Begin::next;
         begin_level();
         emit stepped(events);
         return;

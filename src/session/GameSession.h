@@ -106,6 +106,13 @@ public:
     // The pack's names and hints.
     const LevelIndex& level_index() const { return index; }
 
+    // A session driven by a recording instead of the clock and the player: it
+    // never runs a clock or a moment of its own, keeps no table and records
+    // nothing. Each recorded level begins with drive_level(); the recorded
+    // moves and ticks are move() and tick().
+    void set_driven() { driven = true; }
+    bool drive_level(const Recording::Step& level, const std::string& bytes, QString& message);
+
     // Every game is recorded as it is played; with a store, each one that ends
     // is kept as the last game, and one that makes the table with its entry.
     const Recording& recording() const { return record; }
@@ -189,7 +196,9 @@ private:
     int own_score = -1;
     int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
     bool ending_program = false;  // nobody is left to answer the game-over dialogs
+    bool driven = false;
     Recording record;
+    Recording::Begin next_begin = Recording::Begin::start;  // how the level about to begin came
     bool record_open = false;  // a game is being recorded and not yet kept
     RecordingStore* recordings = nullptr;
 };

@@ -16,6 +16,7 @@ const std::array command_table = {
     Command{Action::pause, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Pause"), Key::UnknownKey,
             {Key(Qt::Key_P), Key(Qt::Key_Pause), Key(Qt::Key_Escape)}, true},
     Command{Action::practise, Menu::game, QT_TRANSLATE_NOOP("Menu", "Practice a &level\u2026")},
+    Command{Action::watch_last, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Watch last game")},
     Command{Action::show_scores, Menu::game, QT_TRANSLATE_NOOP("Menu", "&High scores"), Key::UnknownKey,
             {Key(Qt::CTRL | Qt::Key_H)}},
     Command{Action::quit, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Quit"), Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}},

@@ -32,6 +32,7 @@ enum class Action {
     zoom_reset,
     toggle_sound,
     toggle_menu_bar,
+    watch_last,
 };
 
 enum class Menu { game, view, settings, help };

@@ -174,8 +174,70 @@ void MainWidget::load_sprites()
     renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
 }
 
+bool MainWidget::watch(const QString& file, bool then_quit)
+{
+    const wd::FileBytes read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
+    QString problem = QString::fromStdString(read.error);
+    std::unique_ptr<wd::ReplayViewer> opened;
+    if (read.opened) {
+        const wd::ParsedRecording parsed = wd::parse_recording(read.bytes);
+        if (parsed.recording)
+            opened = wd::ReplayViewer::open(*parsed.recording, problem, this);
+        else
+            problem = QString::fromStdString(parsed.error);
+    }
+    if (!opened) {
+        const QString text = tr("%1: cannot play this recording: %2").arg(file, problem);
+        warn(text);
+        with_play_paused([this, &text] { QMessageBox::warning(this, tr("Watch"), text); });
+        return false;
+    }
+    if (!viewer)
+        play.box_opened();  // the game in play waits, and comes back on its card
+    viewer = std::move(opened);
+    quit_after_watching = then_quit;
+    connect(viewer.get(), &wd::ReplayViewer::changed, this, &MainWidget::printscene);
+    connect(&viewer->session(), &wd::GameSession::stepped, this, &MainWidget::after_step);
+    flashes.clear();
+    printscene();
+    return true;
+}
+
+void MainWidget::stop_watching()
+{
+    viewer.reset();
+    flashes.clear();
+    if (quit_after_watching) {
+        window()->close();
+        return;
+    }
+    play.box_closed();
+    printscene();
+}
+
+// The viewer's keys; none of them reaches the recording or the game in play.
+void MainWidget::viewer_key(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Escape: stop_watching(); return;
+    case Qt::Key_P:
+    case Qt::Key_Space:
+    case Qt::Key_Pause: viewer->toggle_pause(); return;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: viewer->faster(); return;
+    case Qt::Key_Minus: viewer->slower(); return;
+    case Qt::Key_Right:
+    case Qt::Key_Period: viewer->step_tick(); return;
+    default: e->ignore(); return;
+    }
+}
+
 void MainWidget::keyPressEvent(QKeyEvent* e)
 {
+    if (viewer) {
+        viewer_key(e);
+        return;
+    }
     const wd::Action action = wd::action_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
     if (action == wd::Action::none) {
         e->ignore();
@@ -202,6 +264,9 @@ void MainWidget::perform(wd::Action action)
     using wd::Action;
     if (play.state() == wd::GameSession::State::game_over || box_open)
         return;
+    if (viewer && action != Action::quit && action != Action::zoom_in && action != Action::zoom_out
+        && action != Action::zoom_reset && action != Action::full_screen && action != Action::toggle_sound)
+        return;
     switch (action) {
     case Action::move_right: play.move(1, 0); return;
     case Action::move_left: play.move(-1, 0); return;
@@ -226,6 +291,7 @@ void MainWidget::perform(wd::Action action)
     case Action::zoom_out: zoom_to(view().whole() ? int(view().scale()) - 1 : 1); return;
     case Action::zoom_reset: zoom_to(1); return;
     case Action::toggle_sound: toggle_sound(); return;
+    case Action::watch_last: watch(recordings.last_path()); return;
     case Action::toggle_menu_bar:  // the window's
     case Action::none: return;
     }
@@ -288,8 +354,8 @@ void MainWidget::after_step(const wd::Events& events)
         flashes.push_back({wd::Flash::Kind::catch_burst, QPoint(at.x, at.y), 0});
     for (const wd::Cell& at : events.escaped_to)
         flashes.push_back({wd::Flash::Kind::escape_ring, QPoint(at.x, at.y), 0});
-    if (game().levels_loaded != seen_loads) {
-        seen_loads = game().levels_loaded;
+    if (seen().board().levels_loaded != seen_loads) {
+        seen_loads = seen().board().levels_loaded;
         flashes.clear();  // they belonged to the level that went
         repeats_blocked = true;
     }
@@ -316,8 +382,14 @@ void MainWidget::state_changed()
 
 bool MainWidget::event(QEvent* e)
 {
+    // While watching, plain keys are the viewer's, not the menus' shortcuts.
+    if (viewer && e->type() == QEvent::ShortcutOverride
+        && !(static_cast<QKeyEvent*>(e)->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        e->accept();
+        return true;
+    }
     // Switching to another window pauses; the game's own boxes do not.
-    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open)
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open && !viewer)
         play.lose_focus();
     return QWidget::event(e);
 }
@@ -360,30 +432,33 @@ void MainWidget::zoom_to(int zoom)
 wd::StripState MainWidget::strip_state() const
 {
     using State = wd::GameSession::State;
-    const wd::Board& b = play.board();
+    const wd::Board& b = seen().board();
     wd::StripState strip;
     strip.score = b.score;
     strip.level = b.level_number;
     strip.cats = b.cat_count;
-    strip.paused = play.paused();
+    strip.paused = seen().paused();
     strip.sound_off = !sound.enabled();
-    if (!play.pack_level())
-        strip.file = play.level_label();
-    strip.won = play.won();
-    strip.ready = play.state() == State::ready;
-    strip.practice = play.practice();
+    if (!seen().pack_level())
+        strip.file = seen().level_label();
+    strip.won = seen().won();
+    strip.ready = seen().state() == State::ready;
+    strip.practice = seen().practice();
+    if (viewer)
+        strip.replay = viewer->paused() ? tr("%1, paused", "the replay's speed").arg(viewer->speed_text())
+                                        : viewer->speed_text();
     return strip;
 }
 
 QString MainWidget::accessible_state() const
 {
-    const wd::Board& b = play.board();
+    const wd::Board& b = seen().board();
     QStringList parts;
-    parts << (play.pack_level() ? tr("Level %1").arg(play.level_label()) : play.level_label());
-    if (play.practice())
+    parts << (seen().pack_level() ? tr("Level %1").arg(seen().level_label()) : seen().level_label());
+    if (seen().practice())
         parts << tr("practice");
     parts << tr("score %1").arg(b.score) << tr("cats left %n", nullptr, b.cat_count);
-    if (play.paused())
+    if (seen().paused())
         parts << tr("paused");
     return parts.join(QStringLiteral(", "));
 }
@@ -393,21 +468,21 @@ wd::Overlay MainWidget::overlay_now() const
     using State = wd::GameSession::State;
     wd::Overlay now;
     now.flashes = flashes;
-    switch (play.state()) {
+    switch (seen().state()) {
     case State::ready:
-        now.card.title = play.level_title();
-        if (const QString hint = play.level_hint(); !hint.isEmpty())
+        now.card.title = seen().level_title();
+        if (const QString hint = seen().level_hint(); !hint.isEmpty())
             now.card.lines << hint;
         now.card.lines << tr("Press an arrow key to start");
-        now.card.top = quietest_top(now.card, QPoint(play.board().mouse_x, play.board().mouse_y));
+        now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
         break;
     case State::cleared:
-        now.card.title = play.pack_level() ? tr("Level %1 cleared").arg(play.level_label())
-                                           : tr("%1 cleared", "a level's file name").arg(play.level_label());
+        now.card.title = seen().pack_level() ? tr("Level %1 cleared").arg(seen().level_label())
+                                           : tr("%1 cleared", "a level's file name").arg(seen().level_label());
         now.card.lines << tr("Cheese %1 of %2 · Score %3")
-                              .arg(play.cheese_eaten())
-                              .arg(play.cheese_total())
-                              .arg(play.board().score);
+                              .arg(seen().cheese_eaten())
+                              .arg(seen().cheese_total())
+                              .arg(seen().board().score);
         // The catch that cleared the level stays in view beside the card.
         for (const wd::Flash& flash : flashes)
             if (flash.kind == wd::Flash::Kind::catch_burst)
@@ -415,16 +490,16 @@ wd::Overlay MainWidget::overlay_now() const
         break;
     case State::caught:
     case State::game_over:
-        if (play.state() == State::caught || caught_shown) {
+        if (seen().state() == State::caught || caught_shown) {
             now.show_meeting = true;
-            now.meeting = QPoint(play.meeting().x, play.meeting().y);
+            now.meeting = QPoint(seen().meeting().x, seen().meeting().y);
         }
         break;
     case State::playing:
     case State::paused:
-        if (play.stuck()) {
+        if (seen().stuck()) {
             now.card.title = tr("No way left to catch every cat \u2014 F5 restarts the level");
-            now.card.top = quietest_top(now.card, QPoint(play.board().mouse_x, play.board().mouse_y));
+            now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
         }
         break;
     }
@@ -436,7 +511,7 @@ wd::Overlay MainWidget::overlay_now() const
 // cats, crates and cheese.
 int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
 {
-    const wd::Board& b = play.board();
+    const wd::Board& b = seen().board();
     const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
     const QSize size = wd::card_size(board, card);
     const int left = (board.width() - size.width()) / 2;
@@ -466,7 +541,7 @@ int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
 // size than the first is drawn whole, scaled to the same window.
 void MainWidget::fit_scene_to_board()
 {
-    const QSize wanted(wd::cell_size * game().board_width, wd::cell_size * game().board_height);
+    const QSize wanted(wd::cell_size * seen().board().board_width, wd::cell_size * seen().board().board_height);
     if (scene_pixmap.size() == wanted || wanted.isEmpty())
         return;
     scene_pixmap = QImage(wanted, QImage::Format_RGB32);  // the renderer redraws a new size whole
@@ -491,7 +566,7 @@ void MainWidget::printscene()
     fit_scene_to_board();
     const wd::ViewGeometry geometry = view();
     QRegion changed;
-    for (const QRect& cells : renderer.update_board(game(), scene_pixmap))
+    for (const QRect& cells : renderer.update_board(seen().board(), scene_pixmap))
         changed += geometry.board_to_window(cells);
     if (const wd::StripState now = strip_state(); now != shown_strip) {
         // Dimming follows pause: the whole board changes with it.
@@ -520,7 +595,7 @@ void MainWidget::paintEvent(QPaintEvent* e)
 // The window's edge-to-edge rectangle of the meeting cell, in screen pixels.
 QRect MainWidget::avoid_rect() const
 {
-    const QRect cell = wd::marked_cell_rect(view(), QPoint(play.meeting().x, play.meeting().y));
+    const QRect cell = wd::marked_cell_rect(view(), QPoint(seen().meeting().x, seen().meeting().y));
     return QRect(mapToGlobal(cell.topLeft()), cell.size());
 }
 

@@ -8,6 +8,7 @@
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
 #include "Overlay.h"
+#include "ReplayViewer.h"
 #include "SceneRenderer.h"
 #include "StatusStrip.h"
 #include "ViewGeometry.h"
@@ -69,6 +70,13 @@ public:
     // Whether the window may close: a ranked game with points is thrown away
     // only when the player says so. A logging-out desktop is never asked.
     bool may_quit();
+    // Shows a recorded game in this window until the player leaves it with
+    // Escape; the game in play waits on its card meanwhile. False, told in a
+    // box, when the recording cannot be played. With `then_quit`, leaving
+    // ends the program (whiskerdash --replay FILE).
+    bool watch(const QString& file, bool then_quit = false);
+    bool watching() const { return viewer != nullptr; }
+    wd::ReplayViewer* replay_viewer() { return viewer.get(); }
     // For a screen reader: the level, the score, the cats left, paused or not.
     QString accessible_state() const;
 
@@ -83,6 +91,10 @@ protected:
 
 private:
     void load_sprites();
+    // The session the window shows: the game in play, or a recorded one.
+    const wd::GameSession& seen() const { return viewer ? viewer->session() : play; }
+    void viewer_key(QKeyEvent* e);
+    void stop_watching();
     // Ranks a game that has ended and saves, whatever ends the program.
     void before_exit();
     QString name_to_offer() const;
@@ -124,6 +136,8 @@ private:
     wd::SoundEffects sound;
     QTimer flash_clock;  // runs only while a catch or an escape is shown
 
+    std::unique_ptr<wd::ReplayViewer> viewer;
+    bool quit_after_watching = false;
     bool startup_ok = false;
     QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open

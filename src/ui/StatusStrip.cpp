@@ -51,7 +51,10 @@ QString strip_status_text(const StripState& state, const QFont& font, int room)
     const QFontMetrics metrics(font);
     const QString level = QString::number(state.level + 1);
     QStringList candidates;
-    if (state.paused)
+    if (!state.replay.isEmpty())
+        candidates = {Strip::tr("Replay %1 · Level %2 · Cats %n", "speed, level", state.cats).arg(state.replay, level),
+                      Strip::tr("Replay %1", "speed").arg(state.replay), Strip::tr("Replay")};
+    else if (state.paused)
         candidates = {Strip::tr("Paused · press P to play"), Strip::tr("Paused · P"), Strip::tr("Paused")};
     else if (state.won)
         candidates = {Strip::tr("All levels cleared"), Strip::tr("Cleared")};

@@ -19,6 +19,7 @@ struct StripState {
     bool won = false;   // every level cleared
     bool ready = false; // waiting on the level's card
     bool practice = false;  // a practice game, never ranked
+    QString replay;         // a recorded game on view: its speed
     bool operator==(const StripState&) const = default;
 };
 

@@ -106,6 +106,8 @@ int main(int argc, char** argv)
     }
     if (line.mute)
         widget->start_muted();
+    if (!line.replay.isEmpty() && !widget->watch(line.replay, true))
+        return 2;
     // The board in its window, under the menu bar.
     auto window = std::make_unique<wd::GameWindow>(widget.release());
     window->show();

@@ -1,0 +1,99 @@
+"""End-to-end cases for recorded games: what was played checks out, and
+watching touches nothing. Usage: replay_test.py --exe PATH --data DIR CASE."""
+
+import os
+import subprocess
+
+from harness import run_cases, Failure, Game, PlayFolder, Shot, check, wait_until
+
+# Three steps right clear the first level; three more meet the second level's cat.
+TRAP = ["HHHHHHHH", "HMK.BCHH", "HHHHHHHH"]
+MEETING = ["HHHHHH", "HM.KCH", "HHHHHH"]
+TABLE = b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"9\n" for _ in range(10))
+
+
+def play_a_ranked_game(exe, folder):
+    """Two levels by real keys, a name typed in: the recording of that game."""
+    game = Game(exe, folder)
+    try:
+        game.keys("Right", "Right", "Right")
+        game.wait_for_line("  " + MEETING[1], count=1)
+        game.keys("Right", "Right", "Right")
+        dialog = game.wait_for_dialog("Enter your name:")
+        game.type_text("Ann", dialog)
+        game.keys("Return", window=dialog)
+        game.keys("Escape", window=game.wait_for_table_box())
+        check(game.wait_exit() == 0, game.stderr_text())
+        return [line for line in game.stdout_text().split("\n") if line != "Audiodriver initialized"]
+    finally:
+        game.stop()
+
+
+def check_run(exe, folder, recording):
+    return subprocess.run([exe, "--replay", recording, "--check"], cwd=folder.path, capture_output=True, text=True,
+                          timeout=60, env=dict(os.environ, XDG_CONFIG_HOME=folder.path, XDG_DATA_HOME=folder.path))
+
+
+def played_game_checks_out(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": MEETING}, TABLE)
+    try:
+        traces = play_a_ranked_game(exe, folder)
+        table = folder.read("hsc.dat")
+        recordings = os.path.join(folder.path, "recordings")
+        last = os.path.join(recordings, "last.wdr")
+        wait_until("the recording written", lambda: os.path.exists(last))
+        entry = [name for name in os.listdir(recordings) if name.startswith("entry-")]
+        check(len(entry) == 1, f"recordings kept: {os.listdir(recordings)}")
+        run = check_run(exe, folder, last)
+        check(run.returncode == 0, f"status {run.returncode}: {run.stderr}")
+        check(run.stdout.split("\n")[:-1] == traces, f"traces differ:\n{run.stdout}\n---\n{traces}")
+
+        text = open(last).read()
+        broken = {
+            # One key changed: the mouse never reaches the cheese of the second level.
+            "a key changed": (text.replace("\nR\n", "\nL\n", 1), 1, "does not come out as recorded"),
+            "another rules version": (text.replace("\nrules 1\n", "\nrules 9\n"), 2, "rules version 9"),
+            "cut off": (text[:len(text) // 2], 2, "cannot play it"),
+        }
+        for case, (bytes_, status, told) in broken.items():
+            with open(last, "w") as out:
+                out.write(bytes_)
+            run = check_run(exe, folder, last)
+            check(run.returncode == status and told in run.stderr,
+                  f"{case}: status {run.returncode}, stderr {run.stderr!r}")
+        with open(last, "w") as out:
+            out.write(text)
+        folder.write("level001.lvx", "".join(row + "\n" for row in ["HHHHHH", "HMK.CH", "HHHHHH"]))
+        run = check_run(exe, folder, last)
+        check(run.returncode == 2 and "level001.lvx: not the level this game was played on" in run.stderr,
+              f"a changed level: status {run.returncode}, stderr {run.stderr!r}")
+        check(folder.read("hsc.dat") == table, "a check touched the table")
+    finally:
+        folder.remove()
+
+
+def watching_touches_nothing(exe, data):
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": MEETING}, TABLE)
+    try:
+        play_a_ranked_game(exe, folder)
+        table = folder.read("hsc.dat")
+        last = os.path.join(folder.path, "recordings", "last.wdr")
+        wait_until("the recording written", lambda: os.path.exists(last))
+        viewer = Game(exe, folder, ["--replay", last])
+        try:
+            first = Shot(viewer)
+            wait_until("the replay moving on", lambda: Shot(viewer).board() != first.board())
+            viewer.keys("Escape")
+            check(viewer.wait_exit() == 0, viewer.stderr_text())
+            check(viewer.count_lines(r"\d+:.*") == 0, "watching ranked the game again")
+        finally:
+            viewer.stop()
+        check(folder.read("hsc.dat") == table, "watching touched the table")
+    finally:
+        folder.remove()
+
+
+CASES = {f.__name__: f for f in [played_game_checks_out, watching_touches_nothing]}
+
+if __name__ == "__main__":
+    run_cases(CASES)
