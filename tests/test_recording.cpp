@@ -1,0 +1,93 @@
+// Every game a session records plays again to the same end and score, and
+// its recording survives being written and read back.
+
+#include "recording/replay.h"
+#include "session/GameSession.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <random>
+
+using State = wd::GameSession::State;
+
+class TestRecording : public QObject {
+    Q_OBJECT
+
+private slots:
+    void every_game_checks_out_data();
+    void every_game_checks_out();
+};
+
+void TestRecording::every_game_checks_out_data()
+{
+    QTest::addColumn<QList<QByteArray>>("levels");
+    QTest::addColumn<int>("seed");  // the player's, not the cats'
+    const QByteArray trap = "HHHHHHH\nHMK.BCH\nHHHHHHH\n";  // cleared by three steps right
+    const QByteArray open = "HHHHHHHHHH\nHM.K....CH\nH..B..B..H\nH....C...H\nHHHHHHHHHH\n";
+    QFile shipped(QStringLiteral(WHISKERDASH_DATA_DIR "/level000.lvx"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray first = shipped.readAll();
+    for (const int seed : {1, 2, 3, 4})
+        QTest::addRow("trap, then the open, seed %d", seed) << QList<QByteArray>{trap, open} << seed;
+    for (const int seed : {5, 6})
+        QTest::addRow("the shipped first level, seed %d", seed) << QList<QByteArray>{first} << seed;
+}
+
+void TestRecording::every_game_checks_out()
+{
+    QFETCH(QList<QByteArray>, levels);
+    QFETCH(int, seed);
+    QTemporaryDir dir;
+    const auto write = [&dir](int number, const QByteArray& bytes) {
+        QFile file(dir.filePath(QString::fromStdString(wd::Board::level_file_name(number))));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    for (int i = 0; i < levels.size(); ++i)
+        write(i, levels[i]);
+    const QString folder = dir.path();
+    wd::GameSession session(dir.filePath(QStringLiteral("hsc.dat")),
+                            [folder](const QString& name) { return folder + '/' + name; });
+    session.board().trace = [](const std::string&) {};
+    session.set_timing({400, 0, 0});
+    session.set_wait_for_player(false);
+    QString message;
+    QVERIFY2(session.start({}, message), qPrintable(message));
+
+    // A player of random keys: moves, ticks and now and then a restart.
+    std::mt19937 pick(static_cast<unsigned>(seed));
+    constexpr int ways[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int step = 0; step < 4000 && session.state() != State::game_over; ++step) {
+        if (session.state() == State::cleared)
+            session.toggle_pause();  // the moment, ended at once
+        else if (session.state() == State::caught)
+            QTRY_VERIFY(session.state() == State::game_over);
+        else if (const unsigned r = pick() % 100; r < 60)
+            session.move(ways[r % 4][0], ways[r % 4][1]);
+        else if (r < 99)
+            session.tick();
+        else
+            session.restart_level();
+    }
+    session.end_program(QStringLiteral("Ann"));  // a game still in play is recorded as left
+
+    const std::string text = wd::render(session.recording());
+    const wd::ParsedRecording parsed = wd::parse_recording(text);
+    QVERIFY2(parsed.recording, parsed.error.c_str());
+    QCOMPARE(wd::render(*parsed.recording), text);
+    const auto read = [&folder](const std::string& file) {
+        return wd::read_level_file((folder + '/').toStdString() + file);
+    };
+    const wd::ReplayResult again = wd::replay(*parsed.recording, read, [](const std::string&) {});
+    QVERIFY2(again.verdict == wd::ReplayResult::Verdict::reproduced, again.reason.c_str());
+    QCOMPARE(again.score, session.board().score);
+
+    write(0, levels[0] + "\n");  // one byte more: not the level the game was played on
+    QCOMPARE(wd::replay(*parsed.recording, read, [](const std::string&) {}).verdict,
+             wd::ReplayResult::Verdict::refused);
+}
+
+QTEST_GUILESS_MAIN(TestRecording)
+#include "test_recording.moc"
