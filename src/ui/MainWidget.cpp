@@ -8,9 +8,11 @@
 #include "first_frame.h"
 #include "gameover_dialogs.h"
 #include "notices.h"
+#include "replay_check.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -207,6 +209,7 @@ void MainWidget::stop_watching()
 {
     viewer.reset();
     flashes.clear();
+    emit watchingEnded();
     if (quit_after_watching) {
         window()->close();
         return;
@@ -632,12 +635,26 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     text.table = QString::fromUtf8(play.table_text());
     text.own_entry = play.own_entry_index();
     text.notices = play.take_notices();
-    const wd::TableChoice choice =
-        wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }});
+    const std::string table = play.table_text();
+    for (int i = 0; i < wd::hsc::entry_count; ++i)
+        text.recordings << recordings.entry_path(table, i).value_or(QString());
+    text.replays = [](const QString& file) { return wd::check_recording_quietly(file); };
+    wd::TableChoice choice;
+    // Watch plays the entry's game in this window, then the box comes back.
+    while ((choice = wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }}))
+           == wd::TableChoice::watch) {
+        recordings.wait();  // the entry's recording may still be on its way to the disk
+        if (!watch(text.recordings.value(wd::entry_to_watch(text).value_or(-1))))
+            continue;
+        QEventLoop until_left;
+        connect(this, &MainWidget::watchingEnded, &until_left, &QEventLoop::quit);
+        until_left.exec();
+    }
     caught_shown = false;
     switch (choice) {
     case wd::TableChoice::play_again: play.play_again(); break;
     case wd::TableChoice::quit: window()->close(); break;
+    case wd::TableChoice::watch:  // left by a quit while watching
     case wd::TableChoice::none: play.resume_after_box(); break;
     }
     printscene();

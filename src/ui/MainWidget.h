@@ -80,6 +80,9 @@ public:
     // For a screen reader: the level, the score, the cats left, paused or not.
     QString accessible_state() const;
 
+signals:
+    void watchingEnded();
+
 public slots:
     void timer_proc() { play.tick(); }
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QThreadPool>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -88,7 +90,7 @@ QString padded_by_characters(const QString& entry)
     return QString(entry).insert(dots, QString(missing, QLatin1Char('.')));
 }
 
-QString table_markup(const QString& table, std::optional<int> own)
+QString table_markup(const QString& table, std::optional<int> own, const QList<int>& unverified)
 {
     const QStringList lines = table.split(QLatin1Char('\n'));
     QString html = QStringLiteral("<pre>");
@@ -99,7 +101,9 @@ QString table_markup(const QString& table, std::optional<int> own)
         if (!is_entry) {
             html += line;
         } else {
-            const QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
+            QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
+            if (unverified.contains(entry))
+                numbered += QLatin1Char(' ') + QCoreApplication::translate("GameOverBox", "(unverified)");
             html += entry == own ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1</b></span>").arg(numbered)
                                  : numbered;
         }
@@ -196,6 +200,16 @@ void use_fixed_pitch(QMessageBox& box)
         label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
+std::optional<int> entry_to_watch(const GameOverText& text)
+{
+    if (text.own_entry && *text.own_entry < text.recordings.size() && !text.recordings[*text.own_entry].isEmpty())
+        return text.own_entry;
+    for (int i = 0; i < text.recordings.size(); ++i)
+        if (!text.recordings[i].isEmpty())
+            return i;
+    return std::nullopt;
+}
+
 TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& keep_clear, const LateSave& late)
 {
     // A child of the game window, so it opens centred over it.
@@ -233,6 +247,11 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
     QPushButton* again =
         box.addButton(QCoreApplication::translate("GameOverBox", "Play Again"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(QCoreApplication::translate("GameOverBox", "Quit"), QMessageBox::RejectRole);
+    QPushButton* watch = entry_to_watch(text)
+        ? box.addButton(QCoreApplication::translate("GameOverBox", "&Watch"), QMessageBox::ActionRole)
+        : nullptr;
+    if (watch)
+        watch->setObjectName(QStringLiteral("watch_entry"));
     box.setDefaultButton(again);
     box.setEscapeButton(quit);
 
@@ -241,8 +260,29 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
     for (QWidget* child : box.findChildren<QWidget*>())
         child->installEventFilter(keys);
     place_clear_of(box, parent, keep_clear);
+    // Each entry's game is played again off the GUI thread; the box marks the
+    // ones that do not come out as recorded when the answer comes.
+    if (text.replays && !text.recordings.isEmpty()) {
+        QPointer<QMessageBox> shown(&box);
+        QThreadPool::globalInstance()->start([shown, recordings = text.recordings, replays = text.replays, heading = text.heading,
+                     table = text.table, own = text.own_entry] {
+            QList<int> unverified;
+            for (int i = 0; i < recordings.size(); ++i)
+                if (!recordings[i].isEmpty() && !replays(recordings[i]))
+                    unverified << i;
+            if (unverified.isEmpty())
+                return;
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [shown, unverified, heading, table, own] {
+                if (shown)
+                    shown->setText(QStringLiteral("<p><b><big>%1</big></b></p>").arg(heading.toHtmlEscaped())
+                                   + table_markup(table, own, unverified));
+            }, Qt::QueuedConnection);
+        });
+    }
     box.exec();
 
+    if (watch && box.clickedButton() == watch)
+        return TableChoice::watch;
     if (box.clickedButton() == again)
         return TableChoice::play_again;
     if (box.clickedButton() == quit)

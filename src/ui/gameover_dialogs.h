@@ -24,7 +24,7 @@ class PendingSave;
 // window instead.
 QString ask_name(QWidget* parent, int score, int place, const QString& last_name, const QRect& keep_clear = {});
 
-enum class TableChoice { play_again, quit, none };
+enum class TableChoice { play_again, quit, watch, none };
 
 struct GameOverText {
     QString heading;       // how the game ended, above the table
@@ -33,7 +33,15 @@ struct GameOverText {
     std::optional<int> own_entry;  // this game's entry, 0 for the best, shown highlighted
     QStringList notices;   // what the player must know about the file
     QPixmap icon;
+    // The recording behind each entry, by place (0 for the best), empty for
+    // none; `replays` says, off the GUI thread, whether one comes out as
+    // recorded, and an entry whose recording does not is marked unverified.
+    QStringList recordings;
+    std::function<bool(const QString&)> replays;
 };
+
+// The entry Watch plays: this game's, or else the best one with a recording.
+std::optional<int> entry_to_watch(const GameOverText& text);
 
 // An entry still waiting for the table's lock when the box opens: the box
 // shows the table again, with the entry's line now, once it is saved.
@@ -52,7 +60,7 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
 // The table as a box shows it: its two header lines, then each entry with its
 // place, 1 to 10, and `own` highlighted. The entries' own text is unchanged but for
 // the dots padding a name by characters rather than bytes.
-QString table_markup(const QString& table, std::optional<int> own);
+QString table_markup(const QString& table, std::optional<int> own, const QList<int>& unverified = {});
 
 // Moves a dialog about to open over `parent` so that it leaves `keep_clear`
 // in view: centred over the window when that is clear of it, else beside the

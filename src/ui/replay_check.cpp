@@ -13,12 +13,31 @@ namespace wd {
 namespace {
 constexpr std::size_t recording_cap = 64 << 20;  // far beyond hours of play
 
+// A pack level is looked for where the game looks; a level named on the
+// command line was recorded with its whole path.
 int refuse(const QString& file, const std::string& why, int status)
 {
     std::fprintf(stderr, "whiskerdash: %s: %s\n", qPrintable(file), why.c_str());
     return status;
 }
 }  // namespace
+
+namespace {
+const auto locate_level = [](const std::string& name) {
+    return read_level_file(QFileInfo(QString::fromStdString(name)).isAbsolute() ? name : data_files::locate(name));
+};
+}  // namespace
+
+bool check_recording_quietly(const QString& file)
+{
+    const FileBytes read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
+    if (!read.opened || read.bytes.size() > recording_cap)
+        return false;
+    const ParsedRecording parsed = parse_recording(read.bytes);
+    return parsed.recording
+        && replay(*parsed.recording, locate_level, [](const std::string&) {}).verdict
+               == ReplayResult::Verdict::reproduced;
+}
 
 int check_recording(const QString& file)
 {
@@ -30,14 +49,7 @@ int check_recording(const QString& file)
     const ParsedRecording parsed = parse_recording(read.bytes);
     if (!parsed.recording)
         return refuse(file, "cannot play it: " + parsed.error, 2);
-    // A pack level is looked for where the game looks; a level named on the
-    // command line was recorded with its whole path.
-    const auto level = [](const std::string& name) {
-        return read_level_file(QFileInfo(QString::fromStdString(name)).isAbsolute()
-                                   ? name
-                                   : data_files::locate(name));
-    };
-    const ReplayResult result = replay(*parsed.recording, level, [](const std::string& line) {
+    const ReplayResult result = replay(*parsed.recording, locate_level, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });
     switch (result.verdict) {

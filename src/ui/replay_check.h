@@ -10,5 +10,8 @@ namespace wd {
 // recorded end and score come again, 1 when not, 2 when the recording cannot
 // be played (told on standard error, naming the file).
 int check_recording(const QString& file);
+// The same without a word: whether the recording plays again to its recorded
+// end and score. Safe on any thread.
+bool check_recording_quietly(const QString& file);
 
 }  // namespace wd

@@ -4,7 +4,7 @@ watching touches nothing. Usage: replay_test.py --exe PATH --data DIR CASE."""
 import os
 import subprocess
 
-from harness import run_cases, Failure, Game, PlayFolder, Shot, check, wait_until
+from harness import run_cases, Game, PlayFolder, Shot, check, visible_windows, wait_until
 
 # Three steps right clear the first level; three more meet the second level's cat.
 TRAP = ["HHHHHHHH", "HMK.BCHH", "HHHHHHHH"]
@@ -12,8 +12,9 @@ MEETING = ["HHHHHH", "HM.KCH", "HHHHHH"]
 TABLE = b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"9\n" for _ in range(10))
 
 
-def play_a_ranked_game(exe, folder):
-    """Two levels by real keys, a name typed in: the recording of that game."""
+def play_a_ranked_game(exe, folder, watch=False):
+    """Two levels by real keys, a name typed in: the game's trace lines. With
+    `watch`, the entry's game is watched from the table box first."""
     game = Game(exe, folder)
     try:
         game.keys("Right", "Right", "Right")
@@ -22,7 +23,19 @@ def play_a_ranked_game(exe, folder):
         dialog = game.wait_for_dialog("Enter your name:")
         game.type_text("Ann", dialog)
         game.keys("Return", window=dialog)
-        game.keys("Escape", window=game.wait_for_table_box())
+        box = game.wait_for_table_box()
+        if watch:
+            wait_until("the entry saved", lambda: b"Ann" in folder.read("hsc.dat"))
+            table = folder.read("hsc.dat")
+            game.keys("w", window=box)
+            wait_until("the box gone while watching", lambda: game.process.poll() is None and not any(
+                w != game.window for w in visible_windows("^Whiskerdash$", game.process.pid)))
+            first = Shot(game)
+            wait_until("the replay moving on", lambda: Shot(game).board() != first.board())
+            game.keys("Escape")
+            box = game.wait_for_table_box()
+            check(folder.read("hsc.dat") == table, "watching touched the table")
+        game.keys("Escape", window=box)
         check(game.wait_exit() == 0, game.stderr_text())
         return [line for line in game.stdout_text().split("\n") if line != "Audiodriver initialized"]
     finally:
@@ -75,7 +88,7 @@ def played_game_checks_out(exe, data):
 def watching_touches_nothing(exe, data):
     folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": MEETING}, TABLE)
     try:
-        play_a_ranked_game(exe, folder)
+        play_a_ranked_game(exe, folder, watch=True)
         table = folder.read("hsc.dat")
         last = os.path.join(folder.path, "recordings", "last.wdr")
         wait_until("the recording written", lambda: os.path.exists(last))
