@@ -158,15 +158,15 @@ void TestTranslations::texts_data()
         "Mit 2500 Punkten kommst du auf den 1. Platz der Bestenliste.\nDein Name:");
     row("box heading", "Caught!", "Erwischt!");
     row("box detail", "Caught on level 1 with 2500 points.", "Erwischt auf Level 1 mit 2500 Punkten.");
-    row("box buttons", "Play Again|Quit", "Noch einmal|Beenden");
+    row("box buttons", "Play Again|Quit|&Watch", "Noch einmal|Beenden|&Ansehen");
     row("strip, two cats", "Level 1 · Cats left 2", "Level 1 · Noch 2 Katzen");
     row("strip, one cat", "Level 1 · Cats left 1", "Level 1 · Noch 1 Katze");
     row("strip, paused", "Paused · press P to play", "Pause · P drücken zum Weiterspielen");
     row("--help usage", "Usage: whiskerdash [options] [LEVEL.lvx]", "Aufruf: whiskerdash [Optionen] [LEVEL.lvx]");
     row("--help Qt's heading", "Options:", "Optionen:");
     row("menu titles", "&Game|&View|&Settings|&Help", "&Spiel|&Ansicht|&Einstellungen|&Hilfe");
-    row("Game menu", "&New game|&Restart level|&Pause|Practice a &level…|&High scores|&Quit",
-        "&Neues Spiel|Level neu &starten|&Pause|&Level üben …|Beste&nliste|&Beenden");
+    row("Game menu", "&New game|&Restart level|&Pause|Practice a &level…|&Watch last game|&High scores|&Quit",
+        "&Neues Spiel|Level neu &starten|&Pause|&Level üben …|Letztes Spiel &ansehen|Beste&nliste|&Beenden");
     row("card title", "Level 1 · First steps", "Level 1 · Erste Schritte");
     row("card hint", "A whole row moves when the mouse pushes its end.",
         "Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.");

@@ -47,6 +47,22 @@
         <source>Try &apos;whiskerdash --help&apos; for more information.</source>
         <translation>»whiskerdash --help« zeigt mehr.</translation>
     </message>
+    <message>
+        <source>Play the recorded game in FILE in the window.</source>
+        <translation>Das aufgezeichnete Spiel aus DATEI im Fenster abspielen.</translation>
+    </message>
+    <message>
+        <source>With --replay: play it without a window, as fast as it goes, print its trace lines and exit 0 when it comes to the recorded end and score, 1 when not, 2 when it cannot be played.</source>
+        <translation>Mit --replay: ohne Fenster so schnell wie möglich abspielen, die Ablaufzeilen ausgeben und mit 0 enden, wenn Ende und Punktzahl wie aufgezeichnet herauskommen, mit 1, wenn nicht, mit 2, wenn es sich nicht abspielen lässt.</translation>
+    </message>
+    <message>
+        <source>--check goes with --replay FILE</source>
+        <translation>--check gehört zu --replay DATEI</translation>
+    </message>
+    <message>
+        <source>a recording plays its own levels: no level file goes with --replay</source>
+        <translation>eine Aufzeichnung spielt ihre eigenen Level: zu --replay gehört keine Leveldatei</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -61,6 +77,14 @@
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>(unverified)</source>
+        <translation>(nicht bestätigt)</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ansehen</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,19 @@ Strg+Q               beenden
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1: diese Aufzeichnung lässt sich nicht abspielen: %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, angehalten</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -667,6 +704,10 @@ Strg+Q               beenden
     <message>
         <source>&amp;About Whiskerdash</source>
         <translation>Ü&amp;ber Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>Letztes Spiel &amp;ansehen</translation>
     </message>
 </context>
 <context>
@@ -786,6 +827,23 @@ Dein Name:</translation>
             <numerusform>Ü · L%1 · K%n</numerusform>
             <numerusform>Ü · L%1 · K%n</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replay %1 · Level %2 · Cats %n</source>
+        <comment>speed, level</comment>
+        <translation>
+            <numerusform>Wiedergabe %1 · Level %2 · Katze %n</numerusform>
+            <numerusform>Wiedergabe %1 · Level %2 · Katzen %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replay %1</source>
+        <comment>speed</comment>
+        <translation>Wiedergabe %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiedergabe</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,22 @@
         <source>Try &apos;whiskerdash --help&apos; for more information.</source>
         <translation>Pruebe «whiskerdash --help» para más información.</translation>
     </message>
+    <message>
+        <source>Play the recorded game in FILE in the window.</source>
+        <translation>Reproducir en la ventana la partida grabada en ARCHIVO.</translation>
+    </message>
+    <message>
+        <source>With --replay: play it without a window, as fast as it goes, print its trace lines and exit 0 when it comes to the recorded end and score, 1 when not, 2 when it cannot be played.</source>
+        <translation>Con --replay: reproducirla sin ventana, tan rápido como se pueda, imprimir sus líneas de traza y salir con 0 si llega al final y la puntuación grabados, 1 si no, 2 si no se puede reproducir.</translation>
+    </message>
+    <message>
+        <source>--check goes with --replay FILE</source>
+        <translation>--check va con --replay ARCHIVO</translation>
+    </message>
+    <message>
+        <source>a recording plays its own levels: no level file goes with --replay</source>
+        <translation>una grabación juega sus propios niveles: ningún archivo de nivel va con --replay</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -61,6 +77,14 @@
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>(unverified)</source>
+        <translation>(sin verificar)</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Ver</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,19 @@ Ctrl+Q               salir
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1: no se puede reproducir esta grabación: %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, en pausa</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -667,6 +704,10 @@ Ctrl+Q               salir
     <message>
         <source>&amp;About Whiskerdash</source>
         <translation>&amp;Acerca de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Ver la última partida</translation>
     </message>
 </context>
 <context>
@@ -786,6 +827,23 @@ Escribe tu nombre:</translation>
             <numerusform>P · N%1 · G%n</numerusform>
             <numerusform>P · N%1 · G%n</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replay %1 · Level %2 · Cats %n</source>
+        <comment>speed, level</comment>
+        <translation>
+            <numerusform>Repetición %1 · Nivel %2 · Gato %n</numerusform>
+            <numerusform>Repetición %1 · Nivel %2 · Gatos %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replay %1</source>
+        <comment>speed</comment>
+        <translation>Repetición %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Repetición</translation>
     </message>
 </context>
 <context>

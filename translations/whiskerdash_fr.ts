@@ -47,6 +47,22 @@
         <source>Try &apos;whiskerdash --help&apos; for more information.</source>
         <translation>Essayez « whiskerdash --help » pour plus d’informations.</translation>
     </message>
+    <message>
+        <source>Play the recorded game in FILE in the window.</source>
+        <translation>Rejouer dans la fenêtre la partie enregistrée dans FICHIER.</translation>
+    </message>
+    <message>
+        <source>With --replay: play it without a window, as fast as it goes, print its trace lines and exit 0 when it comes to the recorded end and score, 1 when not, 2 when it cannot be played.</source>
+        <translation>Avec --replay : la rejouer sans fenêtre, aussi vite que possible, afficher ses lignes de trace et sortir avec 0 si elle aboutit à la fin et au score enregistrés, 1 sinon, 2 si elle ne peut pas être rejouée.</translation>
+    </message>
+    <message>
+        <source>--check goes with --replay FILE</source>
+        <translation>--check va avec --replay FICHIER</translation>
+    </message>
+    <message>
+        <source>a recording plays its own levels: no level file goes with --replay</source>
+        <translation>un enregistrement joue ses propres niveaux : aucun fichier de niveau ne va avec --replay</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -61,6 +77,14 @@
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>(unverified)</source>
+        <translation>(non vérifié)</translation>
+    </message>
+    <message>
+        <source>&amp;Watch</source>
+        <translation>&amp;Regarder</translation>
     </message>
 </context>
 <context>
@@ -581,6 +605,19 @@ Ctrl+Q               quitter
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1 : impossible de rejouer cet enregistrement : %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, en pause</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -667,6 +704,10 @@ Ctrl+Q               quitter
     <message>
         <source>&amp;About Whiskerdash</source>
         <translation>À &amp;propos de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>&amp;Watch last game</source>
+        <translation>&amp;Regarder la dernière partie</translation>
     </message>
 </context>
 <context>
@@ -786,6 +827,23 @@ Entrez votre nom :</translation>
             <numerusform>E · N%1 · C%n</numerusform>
             <numerusform>E · N%1 · C%n</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replay %1 · Level %2 · Cats %n</source>
+        <comment>speed, level</comment>
+        <translation>
+            <numerusform>Rejeu %1 · Niveau %2 · Chat %n</numerusform>
+            <numerusform>Rejeu %1 · Niveau %2 · Chats %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replay %1</source>
+        <comment>speed</comment>
+        <translation>Rejeu %1</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Rejeu</translation>
     </message>
 </context>
 <context>
