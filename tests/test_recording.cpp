@@ -18,6 +18,7 @@ class TestRecording : public QObject {
 private slots:
     void every_game_checks_out_data();
     void every_game_checks_out();
+    void rewind_goes_back_two_seconds_in_practice_only();
 };
 
 void TestRecording::every_game_checks_out_data()
@@ -87,6 +88,44 @@ void TestRecording::every_game_checks_out()
     write(0, levels[0] + "\n");  // one byte more: not the level the game was played on
     QCOMPARE(wd::replay(*parsed.recording, read, [](const std::string&) {}).verdict,
              wd::ReplayResult::Verdict::refused);
+}
+
+void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
+{
+    QTemporaryDir dir;
+    QFile level(dir.filePath(QStringLiteral("level000.lvx")));
+    QVERIFY(level.open(QIODevice::WriteOnly));
+    level.write("HHHHHHHHHHHH\nHM..K..H...H\nH..B...H.C.H\nH.K....H...H\nHHHHHHHHHHHH\n");  // the cat penned
+    level.close();
+    const QString folder = dir.path();
+    wd::GameSession session(dir.filePath(QStringLiteral("hsc.dat")),
+                            [folder](const QString& name) { return folder + '/' + name; });
+    session.board().trace = [](const std::string&) {};
+    session.set_wait_for_player(false);
+    QString message;
+    QVERIFY2(session.start({}, message), qPrintable(message));
+    session.tick();
+    QVERIFY(!session.rewind());  // a ranked game stays one honest run
+    QVERIFY(session.practise(0, message));
+
+    // Each tick's board, then two seconds more of moves and ticks.
+    const auto cells = [&session] { return QByteArray(&session.board().board[0][0], sizeof session.board().board); };
+    QList<QByteArray> seen{cells()};
+    QList<int> scores{0};
+    constexpr int ways[4][2] = {{1, 0}, {0, 1}, {1, 0}, {0, -1}};
+    for (int tick = 0; tick < 9 && session.state() == State::playing; ++tick) {
+        session.move(ways[tick % 4][0], ways[tick % 4][1]);
+        session.tick();
+        seen << cells();
+        scores << session.board().score;
+    }
+    QCOMPARE(session.state(), State::playing);
+    QVERIFY(session.rewind());
+    QCOMPARE(session.state(), State::paused);
+    QCOMPARE(cells(), seen[seen.size() - 1 - wd::GameSession::rewind_ticks]);
+    QCOMPARE(session.board().score, scores[scores.size() - 1 - wd::GameSession::rewind_ticks]);
+    QVERIFY(session.rewind());  // and again, to where the level began
+    QCOMPARE(cells(), seen.first());
 }
 
 QTEST_GUILESS_MAIN(TestRecording)

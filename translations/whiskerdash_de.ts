@@ -618,6 +618,10 @@ Strg+Q               beenden
         <comment>the replay&apos;s speed</comment>
         <translation>%1, angehalten</translation>
     </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Nicht mehr alle Katzen zu fangen — F5 startet das Level neu, Rücktaste geht zurück</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -708,6 +712,10 @@ Strg+Q               beenden
     <message>
         <source>&amp;Watch last game</source>
         <translation>Letztes Spiel &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>Re&amp;wind two seconds</source>
+        <translation>&amp;Zwei Sekunden zurück</translation>
     </message>
 </context>
 <context>

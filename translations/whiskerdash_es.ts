@@ -618,6 +618,10 @@ Ctrl+Q               salir
         <comment>the replay&apos;s speed</comment>
         <translation>%1, en pausa</translation>
     </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Ya no se pueden atrapar todos los gatos — F5 reinicia el nivel, Retroceso vuelve atrás</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -708,6 +712,10 @@ Ctrl+Q               salir
     <message>
         <source>&amp;Watch last game</source>
         <translation>&amp;Ver la última partida</translation>
+    </message>
+    <message>
+        <source>Re&amp;wind two seconds</source>
+        <translation>Re&amp;troceder dos segundos</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,10 @@ Ctrl+Q               quitter
         <comment>the replay&apos;s speed</comment>
         <translation>%1, en pause</translation>
     </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Plus moyen d’attraper tous les chats — F5 recommence le niveau, Retour arrière revient en arrière</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -708,6 +712,10 @@ Ctrl+Q               quitter
     <message>
         <source>&amp;Watch last game</source>
         <translation>&amp;Regarder la dernière partie</translation>
+    </message>
+    <message>
+        <source>Re&amp;wind two seconds</source>
+        <translation>Re&amp;culer de deux secondes</translation>
     </message>
 </context>
 <context>

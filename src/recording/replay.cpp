@@ -4,13 +4,12 @@
 
 namespace wd {
 
-ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace)
+std::optional<ReplayResult> play_steps(Board& board, const Recording& recording, const ReadLevel& read,
+                                       Outcome& outcome)
 {
     ReplayResult result;
-    Board board;
-    board.trace = trace;
     board.own_random()->restore(recording.random);
-    Outcome outcome = Outcome::playing;
+    outcome = Outcome::playing;
     int entry_score = 0;
     const auto differs = [&result](const std::string& how) {
         result.verdict = ReplayResult::Verdict::differs;
@@ -60,6 +59,17 @@ ReplayResult replay(const Recording& recording, const ReadLevel& read, const Boa
             break;
         }
     }
+    return std::nullopt;
+}
+
+ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace)
+{
+    Board board;
+    board.trace = trace;
+    Outcome outcome = Outcome::playing;
+    if (auto stopped = play_steps(board, recording, read, outcome))
+        return *stopped;
+    ReplayResult result;
     result.score = board.score;
     // A cleared level ends the way the live game found: no next level (won),
     // one it could not play (failed), or a game left on the cleared card.

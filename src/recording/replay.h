@@ -6,6 +6,7 @@
 #include "game/board.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace wd {
@@ -25,5 +26,11 @@ struct ReplayResult {
 // ranking's go to `trace` as the live game printed them. Refused when a level
 // cannot be read or its bytes are not the recorded ones.
 ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace);
+
+// Plays every step onto `board` (its own random source set where the game
+// began) and leaves it where the game stood, with the last step's outcome;
+// the result when the steps could not all be played.
+std::optional<ReplayResult> play_steps(Board& board, const Recording& recording, const ReadLevel& read,
+                                       Outcome& outcome);
 
 }  // namespace wd

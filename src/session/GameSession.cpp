@@ -2,6 +2,7 @@
 
 #include "files/regular_file.h"
 #include "game/dead_end.h"
+#include "recording/replay.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -286,6 +287,50 @@ void GameSession::restart_level()
 {
     if (in_play())
         start_over(level_entry_score, numbered, [this] { return state_board.load_level(state_board.level_source); });
+}
+
+bool GameSession::rewind()
+{
+    if (!practice() || !in_play() || driven || !state_board.own_random())
+        return false;
+    // The steps of the level in play, and how many of its ticks stay.
+    std::size_t begin = record.steps.size();
+    while (begin > 0 && record.steps[begin - 1].kind != Recording::Step::Kind::level)
+        --begin;
+    int ticks = 0;
+    for (std::size_t i = begin; i < record.steps.size(); ++i)
+        ticks += record.steps[i].kind == Recording::Step::Kind::tick ? record.steps[i].ticks : 0;
+    if (begin == 0 || begin == record.steps.size())
+        return false;
+    const int keep = std::max(0, ticks - rewind_ticks);
+    Recording back = record;
+    back.steps.resize(begin);
+    for (std::size_t i = begin, kept = 0; i < record.steps.size() && int(kept) < keep; ++i) {
+        Recording::Step step = record.steps[i];
+        if (step.kind == Recording::Step::Kind::tick) {
+            step.ticks = std::min(step.ticks, keep - int(kept));
+            kept += std::size_t(step.ticks);
+        }
+        back.steps.push_back(step);
+    }
+    Board again = state_board;
+    again.trace = [](const std::string&) {};  // the levels were read and traced once already
+    Outcome outcome = Outcome::playing;
+    const auto read = [this](const std::string& file) {
+        return read_level_file(QFileInfo(QString::fromStdString(file)).isAbsolute()
+                                   ? file
+                                   : QFile::encodeName(locate(QString::fromStdString(file))).toStdString());
+    };
+    if (play_steps(again, back, read, outcome) || outcome != Outcome::playing)
+        return false;
+    again.trace = state_board.trace;
+    state_board = again;
+    record = back;
+    level_eaten = level_cheese - count_cheese(state_board);
+    level_stuck = !can_still_clear(state_board);
+    set_state(State::paused);
+    emit stepped(state_board.take_events());
+    return true;
 }
 
 void GameSession::play_again()

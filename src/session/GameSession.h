@@ -98,6 +98,11 @@ public:
     void box_closed();
     void new_game();
     void restart_level();
+    // Practice only: play goes back two seconds (five ticks) within the level
+    // in play, by playing the game's recording again up to there, and waits
+    // paused. False when there is nothing to go back to.
+    bool rewind();
+    static constexpr int rewind_ticks = 5;
     // A practice game from this pack level (0 is the first) with a score of
     // 0, never ranked. False, with the loader's message, when it cannot load;
     // the game in play then goes on.

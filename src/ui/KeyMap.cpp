@@ -13,6 +13,8 @@ const std::array command_table = {
     Command{Action::new_game, Menu::game, QT_TRANSLATE_NOOP("Menu", "&New game"), Key::New, {Key(Qt::Key_F2)}},
     Command{Action::restart_level, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Restart level"), Key::UnknownKey,
             {Key(Qt::Key_F5)}},
+    Command{Action::rewind, Menu::game, QT_TRANSLATE_NOOP("Menu", "Re&wind two seconds"), Key::UnknownKey,
+            {Key(Qt::Key_Backspace)}},
     Command{Action::pause, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Pause"), Key::UnknownKey,
             {Key(Qt::Key_P), Key(Qt::Key_Pause), Key(Qt::Key_Escape)}, true},
     Command{Action::practise, Menu::game, QT_TRANSLATE_NOOP("Menu", "Practice a &level\u2026")},

@@ -33,6 +33,7 @@ enum class Action {
     toggle_sound,
     toggle_menu_bar,
     watch_last,
+    rewind,         // practice only
 };
 
 enum class Menu { game, view, settings, help };

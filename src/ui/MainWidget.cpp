@@ -295,6 +295,7 @@ void MainWidget::perform(wd::Action action)
     case Action::zoom_reset: zoom_to(1); return;
     case Action::toggle_sound: toggle_sound(); return;
     case Action::watch_last: watch(recordings.last_path()); return;
+    case Action::rewind: play.rewind(); return;
     case Action::toggle_menu_bar:  // the window's
     case Action::none: return;
     }
@@ -380,6 +381,8 @@ void MainWidget::animate_flashes()
 void MainWidget::state_changed()
 {
     commands->show_checked(wd::Action::pause, play.paused());
+    // A ranked game stays one honest run.
+    commands->action(wd::Action::rewind)->setEnabled(play.practice());
     printscene();
 }
 
@@ -501,7 +504,9 @@ wd::Overlay MainWidget::overlay_now() const
     case State::playing:
     case State::paused:
         if (seen().stuck()) {
-            now.card.title = tr("No way left to catch every cat \u2014 F5 restarts the level");
+            now.card.title = seen().practice()
+                ? tr("No way left to catch every cat \u2014 F5 restarts the level, Backspace goes back")
+                : tr("No way left to catch every cat \u2014 F5 restarts the level");
             now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
         }
         break;
