@@ -622,6 +622,22 @@ Strg+Q               beenden
         <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
         <translation>Nicht mehr alle Katzen zu fangen — F5 startet das Level neu, Rücktaste geht zurück</translation>
     </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1: kein Spiel, das sich fortsetzen lässt: %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1: das zuletzt verlassene Spiel kann nicht weitergehen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>oder C, um Level %1 mit %n Punkt fortzusetzen</numerusform>
+            <numerusform>oder C, um Level %1 mit %n Punkten fortzusetzen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -716,6 +732,10 @@ Strg+Q               beenden
     <message>
         <source>Re&amp;wind two seconds</source>
         <translation>&amp;Zwei Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the game left last time</source>
+        <translation>Zuletzt verlassenes Spiel &amp;fortsetzen</translation>
     </message>
 </context>
 <context>
@@ -865,6 +885,10 @@ Dein Name:</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>that game had ended</source>
+        <translation>dieses Spiel war schon zu Ende</translation>
     </message>
 </context>
 <context>

@@ -622,6 +622,22 @@ Ctrl+Q               salir
         <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
         <translation>Ya no se pueden atrapar todos los gatos — F5 reinicia el nivel, Retroceso vuelve atrás</translation>
     </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1: no es una partida que se pueda continuar: %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1: la partida que dejaste la última vez no puede seguir: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>o C para seguir en el nivel %1 con %n punto</numerusform>
+            <numerusform>o C para seguir en el nivel %1 con %n puntos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -716,6 +732,10 @@ Ctrl+Q               salir
     <message>
         <source>Re&amp;wind two seconds</source>
         <translation>Re&amp;troceder dos segundos</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the game left last time</source>
+        <translation>&amp;Continuar la partida que dejaste</translation>
     </message>
 </context>
 <context>
@@ -865,6 +885,10 @@ Escribe tu nombre:</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>nivel %1</translation>
+    </message>
+    <message>
+        <source>that game had ended</source>
+        <translation>esa partida ya había terminado</translation>
     </message>
 </context>
 <context>

@@ -622,6 +622,22 @@ Ctrl+Q               quitter
         <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
         <translation>Plus moyen d’attraper tous les chats — F5 recommence le niveau, Retour arrière revient en arrière</translation>
     </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1 : pas une partie qui puisse continuer : %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1 : la partie quittée la dernière fois ne peut pas continuer : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>ou C pour reprendre le niveau %1 à %n point</numerusform>
+            <numerusform>ou C pour reprendre le niveau %1 à %n points</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -716,6 +732,10 @@ Ctrl+Q               quitter
     <message>
         <source>Re&amp;wind two seconds</source>
         <translation>Re&amp;culer de deux secondes</translation>
+    </message>
+    <message>
+        <source>&amp;Continue the game left last time</source>
+        <translation>&amp;Continuer la partie quittée la dernière fois</translation>
     </message>
 </context>
 <context>
@@ -865,6 +885,10 @@ Entrez votre nom :</translation>
         <source>level %1</source>
         <comment>where a game ended</comment>
         <translation>niveau %1</translation>
+    </message>
+    <message>
+        <source>that game had ended</source>
+        <translation>cette partie était terminée</translation>
     </message>
 </context>
 <context>

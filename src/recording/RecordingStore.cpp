@@ -114,6 +114,21 @@ void RecordingStore::keep_last(const Recording& recording)
     writer.start([this, bytes = render(recording)] { write(last_path(), bytes); });
 }
 
+QString RecordingStore::continue_path() const
+{
+    return where + QStringLiteral("/continue.wdr");
+}
+
+void RecordingStore::keep_to_continue(const Recording& recording)
+{
+    writer.start([this, bytes = render(recording)] { write(continue_path(), bytes); });
+}
+
+void RecordingStore::drop_continue()
+{
+    writer.start([this] { QFile::remove(continue_path()); });
+}
+
 void RecordingStore::keep_for_entry(const Recording& recording, const std::string& name, int score,
                                     const std::string& table)
 {

@@ -26,6 +26,11 @@ public:
     // stands, with the entry in it).
     void keep_for_entry(const Recording& recording, const std::string& name, int score, const std::string& table);
 
+    // A ranked game left in play at quit, to continue at the next start.
+    void keep_to_continue(const Recording& recording);
+    QString continue_path() const;
+    void drop_continue();
+
     QString folder() const { return where; }
     QString last_path() const;
     // The recording behind the table's entry at `index` (0 for the best), if one is kept.

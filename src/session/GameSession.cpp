@@ -333,6 +333,41 @@ bool GameSession::rewind()
     return true;
 }
 
+bool GameSession::continue_game(const Recording& left, QString& message)
+{
+    const Recording::Step* level = left.last_level();
+    if (!fresh() || left.mode != Recording::Mode::ranked || !level || !state_board.own_random())
+        return false;
+    Board again = state_board;
+    again.trace = [](const std::string&) {};
+    Outcome outcome = Outcome::playing;
+    const auto path = [this](const std::string& file) {
+        return QFileInfo(QString::fromStdString(file)).isAbsolute()
+            ? file
+            : QFile::encodeName(locate(QString::fromStdString(file))).toStdString();
+    };
+    if (const auto stopped = play_steps(again, left, [&path](const std::string& file) {
+            return read_level_file(path(file));
+        }, outcome)) {
+        message = QString::fromStdString(stopped->reason);
+        return false;
+    }
+    if (outcome == Outcome::caught) {
+        message = tr("that game had ended");
+        return false;
+    }
+    again.trace = state_board.trace;
+    again.level_source = path(level->file);  // where this run finds it
+    state_board = again;
+    record = left;
+    record_open = true;
+    numbered = level->number >= 0;
+    level_entry_score = level->score;
+    practice_from = -1;
+    restart_level();
+    return true;
+}
+
 void GameSession::play_again()
 {
     if (flow == State::game_over) {
@@ -413,6 +448,13 @@ void GameSession::end_program(const QString& name)
 {
     if (std::exchange(ending_program, true))
         return;
+    // A ranked game with points left in play waits to be continued.
+    if (quit_loses_points() && recordings && record_open) {
+        Recording left = record;
+        left.ending = Recording::Ending::left;
+        left.score = state_board.score;
+        recordings->keep_to_continue(left);
+    }
     if (flow == State::caught)
         end_game(Ending::caught);
     else if (const auto ending = ending_after_cleared())

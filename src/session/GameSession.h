@@ -102,6 +102,12 @@ public:
     // in play, by playing the game's recording again up to there, and waits
     // paused. False when there is nothing to go back to.
     bool rewind();
+    // A ranked game left in play at an earlier quit goes on from the start of
+    // the level it was left on, with the score it began that level with, as
+    // F5 would restart it; its recording goes on. Only on the first level's
+    // card of a fresh game. False, with why, when it cannot be played again.
+    bool continue_game(const Recording& left, QString& message);
+    bool fresh() const { return flow == State::ready && record.steps.size() == 1 && !practice(); }
     static constexpr int rewind_ticks = 5;
     // A practice game from this pack level (0 is the first) with a score of
     // 0, never ranked. False, with the loader's message, when it cannot load;

@@ -11,6 +11,8 @@ using Key = QKeySequence;
 
 const std::array command_table = {
     Command{Action::new_game, Menu::game, QT_TRANSLATE_NOOP("Menu", "&New game"), Key::New, {Key(Qt::Key_F2)}},
+    Command{Action::continue_game, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Continue the game left last time"),
+            Key::UnknownKey, {Key(Qt::Key_C)}},
     Command{Action::restart_level, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Restart level"), Key::UnknownKey,
             {Key(Qt::Key_F5)}},
     Command{Action::rewind, Menu::game, QT_TRANSLATE_NOOP("Menu", "Re&wind two seconds"), Key::UnknownKey,

@@ -34,6 +34,7 @@ enum class Action {
     toggle_menu_bar,
     watch_last,
     rewind,         // practice only
+    continue_game,  // the game left in play last time, from a fresh game's card
 };
 
 enum class Menu { game, view, settings, help };

@@ -83,6 +83,8 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
         return;
     }
 
+    offer_to_continue();
+    commands->action(wd::Action::continue_game)->setEnabled(to_continue.has_value());
     // The window starts at 16 pixels a cell, as the board's own size; the
     // player may then resize it, and the picture scales to fit.
     fit_scene_to_board();
@@ -205,6 +207,35 @@ bool MainWidget::watch(const QString& file, bool then_quit)
     return true;
 }
 
+// A ranked game left in play by the last run waits on the first card.
+void MainWidget::offer_to_continue()
+{
+    const wd::FileBytes kept = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), 64 << 20);
+    if (!kept.opened)
+        return;
+    wd::ParsedRecording parsed = wd::parse_recording(kept.bytes);
+    if (parsed.recording && parsed.recording->last_level() && parsed.recording->mode == wd::Recording::Mode::ranked)
+        to_continue = std::move(parsed.recording);
+    else
+        warn(tr("%1: not a game that can be continued: %2")
+                 .arg(recordings.continue_path(), QString::fromStdString(parsed.error)));
+}
+
+void MainWidget::continue_left_game()
+{
+    if (!to_continue || !play.fresh())
+        return;
+    QString message;
+    if (!play.continue_game(*to_continue, message)) {
+        const QString text = tr("%1: the game left last time cannot go on: %2").arg(recordings.continue_path(), message);
+        warn(text);
+        play.tell(text);
+    }
+    to_continue.reset();
+    recordings.drop_continue();
+    printscene();
+}
+
 void MainWidget::stop_watching()
 {
     viewer.reset();
@@ -296,6 +327,7 @@ void MainWidget::perform(wd::Action action)
     case Action::toggle_sound: toggle_sound(); return;
     case Action::watch_last: watch(recordings.last_path()); return;
     case Action::rewind: play.rewind(); return;
+    case Action::continue_game: continue_left_game(); return;
     case Action::toggle_menu_bar:  // the window's
     case Action::none: return;
     }
@@ -383,6 +415,12 @@ void MainWidget::state_changed()
     commands->show_checked(wd::Action::pause, play.paused());
     // A ranked game stays one honest run.
     commands->action(wd::Action::rewind)->setEnabled(play.practice());
+    // Playing on from a fresh start lets the game left last time go.
+    if (to_continue && !play.fresh()) {
+        to_continue.reset();
+        recordings.drop_continue();
+    }
+    commands->action(wd::Action::continue_game)->setEnabled(to_continue.has_value());
     printscene();
 }
 
@@ -480,6 +518,12 @@ wd::Overlay MainWidget::overlay_now() const
         if (const QString hint = seen().level_hint(); !hint.isEmpty())
             now.card.lines << hint;
         now.card.lines << tr("Press an arrow key to start");
+        if (to_continue && !viewer)
+            if (const wd::Recording::Step* left = to_continue->last_level())
+                now.card.lines << tr("or C to continue level %1 with %n points", "the game left last time",
+                                     left->score)
+                                      .arg(left->number >= 0 ? QString::number(left->number + 1)
+                                                             : QFileInfo(QString::fromStdString(left->file)).fileName());
         now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
         break;
     case State::cleared:
@@ -641,6 +685,7 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     text.own_entry = play.own_entry_index();
     text.notices = play.take_notices();
     const std::string table = play.table_text();
+    recordings.wait();  // this game's entry may still be on its way to the disk
     for (int i = 0; i < wd::hsc::entry_count; ++i)
         text.recordings << recordings.entry_path(table, i).value_or(QString());
     text.replays = [](const QString& file) { return wd::check_recording_quietly(file); };
@@ -648,7 +693,6 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     // Watch plays the entry's game in this window, then the box comes back.
     while ((choice = wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }}))
            == wd::TableChoice::watch) {
-        recordings.wait();  // the entry's recording may still be on its way to the disk
         if (!watch(text.recordings.value(wd::entry_to_watch(text).value_or(-1))))
             continue;
         QEventLoop until_left;

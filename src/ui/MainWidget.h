@@ -140,6 +140,9 @@ private:
     QTimer flash_clock;  // runs only while a catch or an escape is shown
 
     std::unique_ptr<wd::ReplayViewer> viewer;
+    std::optional<wd::Recording> to_continue;  // a ranked game left in play last time
+    void offer_to_continue();
+    void continue_left_game();
     bool quit_after_watching = false;
     bool startup_ok = false;
     QString startup_message;

@@ -106,7 +106,36 @@ def watching_touches_nothing(exe, data):
         folder.remove()
 
 
-CASES = {f.__name__: f for f in [played_game_checks_out, watching_touches_nothing]}
+def quit_game_is_offered_to_continue(exe, data):
+    penned = ["HHHHHHHHH", "HMK..HCHH", "HHHHHHHHH"]
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": penned}, TABLE)
+    kept = os.path.join(folder.path, "recordings", "continue.wdr")
+    try:
+        game = Game(exe, folder)
+        game.keys("Right", "Right", "Right")  # 10 points and the level cleared
+        game.wait_for_line("  " + penned[1], count=1)
+        game.keys("Right")  # 20 points
+        game.keys("ctrl+q")
+        game.keys("q", window=game.wait_for_dialog("Quit"))
+        check(game.wait_exit() == 0, game.stderr_text())
+        wait_until("the game kept to continue", lambda: os.path.exists(kept))
+
+        game = Game(exe, folder)
+        game.keys("c")  # on the first card: level 2 again, with the 10 points it began with
+        game.wait_for_line("  " + penned[1], count=1)
+        game.keys("ctrl+q")
+        game.keys("q", window=game.wait_for_dialog("Quit"))  # the points came back with it
+        check(game.wait_exit() == 0, game.stderr_text())
+        last = os.path.join(folder.path, "recordings", "last.wdr")
+        levels = [line.split()[1] for line in open(last) if line.startswith("level ")]
+        check(levels == ["start", "next", "restart"], f"the recording did not go on: {levels}")
+        run = check_run(exe, folder, last)
+        check(run.returncode == 0, f"the continued game does not check out: {run.stderr}")
+    finally:
+        folder.remove()
+
+
+CASES = {f.__name__: f for f in [played_game_checks_out, watching_touches_nothing, quit_game_is_offered_to_continue]}
 
 if __name__ == "__main__":
     run_cases(CASES)
