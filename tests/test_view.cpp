@@ -11,6 +11,7 @@
 #include "ui/StatusStrip.h"
 #include "ui/ViewGeometry.h"
 #include "ui/gameover_dialogs.h"
+#include "ui/translations.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPaintEvent>
+#include <QTranslator>
 
 using wd::Action;
 using wd::testing::PlayFolder;
@@ -105,6 +107,8 @@ private slots:
     void partial_repaint_below_1x_equals_a_full_one();
     void level_card_waits_for_the_first_move();
     void catch_repaints_only_its_burst();
+    void cards_fit_whole_in_every_language_data();
+    void cards_fit_whole_in_every_language();
 };
 
 void TestView::cleanup()
@@ -631,6 +635,60 @@ void TestView::catch_repaints_only_its_burst()
     settle();
     QCOMPARE(spy.painted, QRegion(burst));
     QCOMPARE(widget->game().cell(4, 2), 'B');
+}
+
+void TestView::cards_fit_whole_in_every_language_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QSize>("cells");
+    for (const char* language : {"C", "de", "fr", "es"})
+        for (const int scale : {1, 3})
+            for (const QSize cells : {QSize(32, 21), QSize(12, 9)})
+                QTest::addRow("%s %dx %dx%d", language, scale, cells.width(), cells.height())
+                    << QString::fromLatin1(language) << scale << cells;
+}
+
+// Each card, in each language, at 1x and 3x: its text lies inside the board
+// and inside the card, every line as wide as its place at most, and every word
+// of the text shown whole, none cut or dropped.
+void TestView::cards_fit_whole_in_every_language()
+{
+    QFETCH(QString, language);
+    QFETCH(int, scale);
+    QFETCH(QSize, cells);
+    if (language != QLatin1String("C"))
+        QVERIFY(!wd::install_translations(QLocale(language)).isEmpty());
+    const auto tr = [](const char* context, const char* text) { return QCoreApplication::translate(context, text); };
+    const QString longest_hint = tr("Levels",
+        "The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.");
+    const wd::Card cards[] = {
+        {tr("MainWidget", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
+        {tr("MainWidget", "Level %1 cleared").arg(40), {tr("MainWidget", "Cheese %1 of %2 \u00b7 Score %3")}},
+        {QStringLiteral("Level 40 \u00b7 ") + tr("Levels", "Side by side"),
+         {longest_hint, tr("MainWidget", "Press an arrow key to start")}},
+    };
+    const QSize board = cells * wd::cell_size;
+    const wd::ViewGeometry view(wd::ViewGeometry::size_at(scale, board, wd::strip_height), board, wd::strip_height);
+    QCOMPARE(view.scale(), double(scale));
+    for (const wd::Card& card : cards) {
+        const wd::CardLayout layout = wd::card_layout(view, card);
+        const QStringList shown = layout.title_lines + layout.lines;
+        QCOMPARE(layout.text_rects.size(), shown.size());
+        QCOMPARE(layout.title_lines.join(' '), card.title.simplified());
+        QCOMPARE(layout.lines.join(' '), card.lines.join(' ').simplified());
+        QVERIFY(view.board().contains(layout.rect));
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QFontMetrics metrics(i < layout.title_lines.size() ? layout.title_font : layout.line_font);
+            const QRect& place = layout.text_rects[i];
+            QVERIFY2(layout.rect.contains(place), qPrintable(shown[i]));
+            QVERIFY2(metrics.horizontalAdvance(shown[i]) <= place.width(), qPrintable(shown[i]));
+        }
+    }
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 QTEST_MAIN(TestView)

@@ -56,6 +56,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     , key_right(Qt::Key_Right)
 {
     setObjectName(QString::fromLatin1(name));
+    announcer = new wd::Announcer(this);
     wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
@@ -70,6 +71,13 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     setAccessibleName(tr("Game board"));
     flash_clock.setInterval(wd::flash_frame_ms);
     connect(&flash_clock, &QTimer::timeout, this, &MainWidget::animate_flashes);
+    // Long enough to read the card, then the whole board can be read before the first key.
+    card_fade.setSingleShot(true);
+    card_fade.setInterval(4000);
+    connect(&card_fade, &QTimer::timeout, this, [this] {
+        card_faded = true;
+        printscene();
+    });
 
     QString message;
     if (!play.start(argc > 1 ? QFile::decodeName(argv[1]) : QString(), message)) {
@@ -285,6 +293,8 @@ void MainWidget::after_step(const wd::Events& events)
         seen_loads = game().levels_loaded;
         flashes.clear();  // they belonged to the level that went
         repeats_blocked = true;
+        card_faded = false;
+        card_fade.stop();
     }
     if (!flashes.empty() && !flash_clock.isActive())
         flash_clock.start();
@@ -393,6 +403,7 @@ wd::Overlay MainWidget::overlay_now() const
             now.card.lines << hint;
         now.card.lines << tr("Press an arrow key to start");
         now.card.top = quietest_top(now.card, QPoint(play.board().mouse_x, play.board().mouse_y));
+        now.card.faded = card_faded;
         break;
     case State::cleared:
         now.card.title = play.pack_level() ? tr("Level %1 cleared").arg(play.level_label())
@@ -431,21 +442,22 @@ int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
 {
     const wd::Board& b = play.board();
     const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
-    const QSize size = wd::card_size(board, card);
+    const QSize size = wd::card_size(board, card, view().scale());
     const int left = (board.width() - size.width()) / 2;
     int best_top = -1;
     int best_cost = 0;
-    for (const int top : {(board.height() - size.height()) / 2, wd::cell_size,
-                          board.height() - size.height() - wd::cell_size}) {
-        if (top < 0)
-            continue;
+    // Every row it could stand on, centred first; the outer wall is the cheapest to hide.
+    const int centred = (board.height() - size.height()) / 2;
+    for (int top = centred, row = 0; top >= 0 && top <= board.height() - size.height();
+         top = row * wd::cell_size, ++row) {
         int cost = 0;
         for (int y = top / wd::cell_size; y <= (top + size.height() - 1) / wd::cell_size; ++y)
             for (int x = left / wd::cell_size; x <= (left + size.width() - 1) / wd::cell_size; ++x) {
                 const char c = b.cell(x, y);
                 if (std::abs(x - keep.x()) <= 1 && std::abs(y - keep.y()) <= 1)
                     cost += 1000;
-                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : 0;
+                const bool rim = x == 0 || y == 0 || x == b.board_width - 1 || y == b.board_height - 1;
+                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : c == 'H' ? (rim ? 0 : 2) : 1;
             }
         if (best_top < 0 || cost < best_cost) {
             best_top = top;
@@ -494,8 +506,15 @@ void MainWidget::printscene()
         changed += geometry.strip();
         setAccessibleDescription(accessible_state());
     }
+    if (play.state() != wd::GameSession::State::ready) {
+        card_fade.stop();
+        card_faded = false;
+    } else if (!card_faded && !card_fade.isActive()) {
+        card_fade.start();
+    }
     if (const wd::Overlay now = overlay_now(); now != shown_overlay) {
         changed += wd::overlay_region(geometry, shown_overlay) + wd::overlay_region(geometry, now);
+        announcer->say(now.card.text(), wd::card_rect(geometry, now.card));
         shown_overlay = now;
     }
     if (!changed.isEmpty())

@@ -7,6 +7,7 @@
 #include "GameActions.h"
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
+#include "Announcer.h"
 #include "Overlay.h"
 #include "SceneRenderer.h"
 #include "StatusStrip.h"
@@ -57,6 +58,7 @@ public:
     void start_muted()
     {
         sound.set_enabled(false);
+        commands->show_checked(wd::Action::toggle_sound, false);
         printscene();  // the strip's mark
     }
     // What the overlay shows now, for tests and the accessible description.
@@ -119,9 +121,12 @@ private:
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;
     wd::Overlay shown_overlay;
+    wd::Announcer* announcer;  // the card's text, for assistive technology
     std::vector<wd::Flash> flashes;  // catches and escapes still being shown
     wd::SoundEffects sound;
     QTimer flash_clock;  // runs only while a catch or an escape is shown
+    QTimer card_fade;    // the level's card fades a while after it appears
+    bool card_faded = false;
 
     bool startup_ok = false;
     QString startup_message;
