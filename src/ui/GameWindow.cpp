@@ -2,12 +2,15 @@
 
 #include "../settings/settings.h"
 #include "MainWidget.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace wd {
 
@@ -45,6 +48,43 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     show_menu_bar_as_chosen();
     // The board at its start-up size, the bar above it.
     fit_around(board_size);
+
+    // The game's boxes open beside the window, clear of the board and the mouse.
+    qApp->installEventFilter(new BoxPlacement(
+        this,
+        [this] {
+            const QRect board = game->view().board();
+            return QRect(game->mapToGlobal(board.topLeft()), board.size());
+        },
+        [this] {
+            const Board& b = game->game();
+            const QRect cell = game->view().board_to_window(
+                QRect(b.mouse_x * cell_size, b.mouse_y * cell_size, cell_size, cell_size));
+            return game->mapToGlobal(cell.center());
+        }));
+    // A quit signal closes no window: the place is kept as the program ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &GameWindow::save_placement);
+}
+
+void GameWindow::restore_placement()
+{
+    const QByteArray saved = settings::window_geometry();
+    if (saved.isEmpty() || !restoreGeometry(saved))
+        return;
+    // A window saved on a screen since taken away, or larger than this one, comes back on it.
+    if (QScreen* on = screen(); on && !isMaximized() && !isFullScreen()) {
+        const QRect available = on->availableGeometry();
+        const QSize size = frameGeometry().size().boundedTo(available.size())
+            - (frameGeometry().size() - geometry().size());
+        if (size != this->size())
+            resize(size);
+        move(kept_on_screen(QRect(frameGeometry().topLeft(), frameGeometry().size()), available));
+    }
+}
+
+void GameWindow::save_placement()
+{
+    settings::set_window_geometry(saveGeometry());
 }
 
 int GameWindow::menu_bar_height(int width) const
@@ -98,6 +138,7 @@ void GameWindow::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
+    save_placement();
     QMainWindow::closeEvent(e);
 }
 

@@ -4,6 +4,7 @@
 #include "InfoBoxes.h"
 #include "PracticeDialog.h"
 #include "ViewPainter.h"
+#include "WindowPlacement.h"
 #include "data_files.h"
 #include "first_frame.h"
 #include "gameover_dialogs.h"
@@ -356,7 +357,7 @@ void MainWidget::zoom_to(int zoom)
     if (available.isValid())
         zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
     zoom = std::max(zoom, 1);
-    top->resize(wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around);
+    wd::resize_on_screen(*top, wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around);
     wd::settings::set_zoom(zoom);
 }
 

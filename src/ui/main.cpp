@@ -101,6 +101,7 @@ int main(int argc, char** argv)
         widget->start_muted();
     // The board in its window, under the menu bar.
     auto window = std::make_unique<wd::GameWindow>(widget.release());
+    window->restore_placement();
     window->show();
     // Decoding the icon's sizes would hold up the first frame.
     wd::after_first_frame(window->board(), [window = window.get()] {
