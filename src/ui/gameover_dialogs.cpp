@@ -19,14 +19,14 @@ namespace wd {
 
 namespace {
 
-// Keeps the box's two answers on their keys: a stray arrow or Tab (or arrow
-// presses still arriving from play) would otherwise move the focus to Quit and
-// make Return quit.
+// Return presses the button with the focus, which only Tab and Shift+Tab
+// move: the arrows do nothing here, so an arrow still held from play cannot
+// move the focus to Quit. Escape always quits.
 class ChoiceKeys : public QObject {
 public:
-    ChoiceKeys(QAbstractButton* again, QAbstractButton* quit, QObject* parent)
+    ChoiceKeys(QAbstractButton* fallback, QAbstractButton* quit, QObject* parent)
         : QObject(parent)
-        , again(again)
+        , fallback(fallback)
         , quit(quit)
     {
     }
@@ -41,16 +41,16 @@ protected:
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
-            if (event->type() == QEvent::KeyPress)
-                (key == Qt::Key_Escape ? quit : again)->click();
+            if (event->type() == QEvent::KeyPress) {
+                auto* focused = qobject_cast<QAbstractButton*>(fallback->window()->focusWidget());
+                (key == Qt::Key_Escape ? quit : focused ? focused : fallback)->click();
+            }
             event->accept();
             return true;
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
             return event->type() == QEvent::KeyPress;
         default:
             return false;
@@ -58,7 +58,7 @@ protected:
     }
 
 private:
-    QAbstractButton* again;
+    QAbstractButton* fallback;
     QAbstractButton* quit;
 };
 
@@ -100,8 +100,10 @@ QString table_markup(const QString& table, std::optional<int> own)
             html += line;
         } else {
             const QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
-            html += entry == own ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1</b></span>").arg(numbered)
-                                 : numbered;
+            // Marked by a sign too, for a player who cannot tell the colour.
+            html += entry == own
+                ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1 \u25c0</b></span>").arg(numbered)
+                : numbered;
         }
         if (i + 1 < lines.size())
             html += QLatin1Char('\n');
