@@ -320,8 +320,11 @@ void MainWidget::state_changed()
 
 bool MainWidget::event(QEvent* e)
 {
-    // Switching to another window pauses; the game's own boxes do not.
-    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open)
+    // Switching to another window pauses; the game's own boxes do not, nor
+    // the window shown anew as it zooms.
+    if (e->type() == QEvent::WindowActivate)
+        shown_anew = false;
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open && !shown_anew)
         play.lose_focus();
     return QWidget::event(e);
 }
@@ -357,7 +360,9 @@ void MainWidget::zoom_to(int zoom)
     if (available.isValid())
         zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
     zoom = std::max(zoom, 1);
-    wd::resize_on_screen(*top, wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around);
+    shown_anew = true;  // until the window has the keyboard back, if it was shown anew
+    shown_anew = wd::resize_on_screen(*top, wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around)
+        && !top->isActiveWindow();
     wd::settings::set_zoom(zoom);
 }
 

@@ -132,6 +132,7 @@ private:
     QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
     bool box_open = false;         // a box the player opened: not a focus loss
+    bool shown_anew = false;       // the window hidden and shown to zoom: not a focus loss
     int seen_loads = 0;            // the board's level count when last drawn
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };

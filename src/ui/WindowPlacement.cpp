@@ -79,13 +79,13 @@ QPoint kept_on_screen(const QRect& frame, const QRect& available)
             clamped(frame.y(), frame.height(), available.top(), available.bottom())};
 }
 
-void resize_on_screen(QWidget& window, QSize size)
+bool resize_on_screen(QWidget& window, QSize size)
 {
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
     const bool grows = size.width() > window.width() || size.height() > window.height();
     window.resize(size);
     if (!window.isWindow() || !window.isVisible() || !window.screen())
-        return;
+        return false;
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // A Wayland client can neither see nor set where its window stands, and
         // the compositor keeps the top-left corner as it grows: shown anew, the
@@ -94,10 +94,11 @@ void resize_on_screen(QWidget& window, QSize size)
             window.hide();
             window.show();
         }
-        return;
+        return grows;
     }
     window.move(kept_on_screen(QRect(window.frameGeometry().topLeft(), size + frame),
                                window.screen()->availableGeometry()));
+    return false;
 }
 
 BoxPlacement::BoxPlacement(QWidget* window, std::function<QRect()> board, std::function<QPoint()> mouse)

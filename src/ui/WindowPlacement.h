@@ -25,8 +25,9 @@ QPoint place_beside(QSize box, const QRect& window, const QRect& board, const QR
 QPoint kept_on_screen(const QRect& frame, const QRect& available);
 
 // Gives `window` this size (its inside, without the frame) and keeps it on its
-// screen's available geometry.
-void resize_on_screen(QWidget& window, QSize size);
+// screen's available geometry. True when that took showing the window anew,
+// which takes the keyboard away from it for a moment.
+bool resize_on_screen(QWidget& window, QSize size);
 
 // Places every dialog that opens over `window` by place_beside, with the board
 // and the mouse where the two functions say (screen pixels).
