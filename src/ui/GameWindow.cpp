@@ -21,18 +21,9 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     const QSize board_size = board->size();
     setCentralWidget(board);
     board->setFocus();  // keys go to the board, never to the bar
-    const struct {
-        Menu menu;
-        const char* title;
-    } menus[] = {
-        {Menu::game, QT_TRANSLATE_NOOP("Menu", "&Game")},
-        {Menu::view, QT_TRANSLATE_NOOP("Menu", "&View")},
-        {Menu::settings, QT_TRANSLATE_NOOP("Menu", "&Settings")},
-        {Menu::help, QT_TRANSLATE_NOOP("Menu", "&Help")},
-    };
-    for (const auto& entry : menus) {
-        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", entry.title));
-        const QList<QAction*> actions = board->actions_of().in_menu(entry.menu);
+    for (const Menu entry : menus) {
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", menu_title(entry)));
+        const QList<QAction*> actions = board->actions_of().in_menu(entry);
         for (QAction* action : actions) {
             // Quit and the help's own boxes after a line, as desktop games have them.
             if (action == board->actions_of().action(Action::quit) || action == board->actions_of().action(Action::about))

@@ -1,6 +1,7 @@
 #include "MainWidget.h"
 
 #include "../settings/settings.h"
+#include "HelpPage.h"
 #include "InfoBoxes.h"
 #include "PracticeDialog.h"
 #include "ViewPainter.h"
@@ -220,7 +221,11 @@ void MainWidget::perform(wd::Action action)
             wd::show_scores(this, QString::fromUtf8(play.table_text()), play.own_entry_index());
         });
         return;
-    case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
+    case Action::show_help:
+        with_play_paused([this] {
+            wd::show_help(this, {mouse_pixmap, cat_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
+        });
+        return;
     case Action::show_keys: with_play_paused([this] { wd::show_keys(this, wd::GameActions::keys_text()); }); return;
     case Action::about: with_play_paused([this] { show_about(); }); return;
     case Action::full_screen: toggle_full_screen(); return;
@@ -275,11 +280,7 @@ void MainWidget::practise()
 
 void MainWidget::show_about()
 {
-    QMessageBox::about(this, tr("About Whiskerdash"),
-                       tr("<h3>Whiskerdash %1</h3>"
-                          "<p>An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.</p>"
-                          "<p>Free software under the MIT licence.<br>Copyright © 2026 The Whiskerdash developers.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+    wd::show_about(this);
 }
 
 // What every step and level load ends with: sound, effects, then the drawing.

@@ -4,6 +4,7 @@
 #include "data_files.h"
 #include "first_frame.h"
 #include "quit_signals.h"
+#include "session_log.h"
 #include "notices.h"
 #include "translations.h"
 
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <malloc.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -81,6 +83,10 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(line.text), line.action == wd::CommandLine::Action::usage_error ? stderr : stdout);
         return line.action == wd::CommandLine::Action::usage_error ? 2 : 0;
     }
+
+    // Started from the desktop, the trace lines would fill the session's log.
+    if (line.from_desktop && wd::is_session_log(STDOUT_FILENO) && !std::freopen("/dev/null", "w", stdout))
+        std::fputs("whiskerdash: cannot leave the trace lines out of the session's log\n", stderr);
 
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
