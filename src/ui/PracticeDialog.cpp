@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -89,6 +90,7 @@ PracticeDialog::PracticeDialog(const std::vector<PackLevel>& levels, int current
     shown->setUniformItemSizes(true);
     shown->setSpacing(6);
     int width = 0;
+    QStringList texts;
     for (const PackLevel& level : levels) {
         const QString text = level.open ? tr("%1 · %2", "level number and name").arg(level.number + 1).arg(level.name)
                                         : tr("%1 · locked", "a level not reached yet").arg(level.number + 1);
@@ -98,11 +100,25 @@ PracticeDialog::PracticeDialog(const std::vector<PackLevel>& levels, int current
         if (!level.open)
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
         width = std::max(width, level.preview.width());
+        texts << text;
     }
     if (!levels.empty())
         shown->setIconSize(levels.front().preview.size());
-    shown->setGridSize(QSize(width + 40, (levels.empty() ? 0 : levels.front().preview.height()) + 44));
-    shown->setMinimumSize(4 * (width + 40) + 30, 360);
+    // Names wrap under their preview, never elided: a cell as wide as the
+    // longest word and as tall as the longest name takes.
+    const QFontMetrics metrics(shown->font());
+    width += 40;
+    for (const QString& text : std::as_const(texts))
+        for (const QString& word : text.split(QLatin1Char(' ')))
+            width = std::max(width, metrics.horizontalAdvance(word) + 16);
+    int text_height = metrics.lineSpacing();
+    for (const QString& text : std::as_const(texts))
+        text_height = std::max(text_height, metrics.boundingRect(QRect(0, 0, width - 12, 1000),
+                                                                 Qt::TextWordWrap | Qt::AlignHCenter, text).height());
+    shown->setWordWrap(true);
+    shown->setTextElideMode(Qt::ElideNone);
+    shown->setGridSize(QSize(width, (levels.empty() ? 0 : levels.front().preview.height()) + text_height + 20));
+    shown->setMinimumSize(4 * width + 30, 360);
     for (int row = 0; row < shown->count(); ++row)
         if (shown->item(row)->data(Qt::UserRole).toInt() == current && (shown->item(row)->flags() & Qt::ItemIsEnabled))
             shown->setCurrentRow(row);

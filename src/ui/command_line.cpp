@@ -47,11 +47,12 @@ CommandLine parse_command_line(const QStringList& arguments)
     CommandLine line;
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::help;
-        line.text = usage + QStringLiteral(
-            "\nFiles: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
-            "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
-            "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
-            "with --play-here, it plays in that folder and keeps hsc.dat there.\n");
+        line.text = usage + QLatin1Char('\n')
+            + CommandLineText::tr(
+                "Files: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
+                "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
+                "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
+                "with --play-here, it plays in that folder and keeps hsc.dat there.\n");
         return line;
     }
     if (parser.isSet(version)) {

@@ -88,6 +88,24 @@ QString padded_by_characters(const QString& entry)
     return QString(entry).insert(dots, QString(missing, QLatin1Char('.')));
 }
 
+namespace {
+// The shipped heading lines in the player's language, as wide as they are:
+// only the box shows them so, the file keeps its own bytes.
+QString heading_shown(const QString& line, int row)
+{
+    if (row == 0 && line == QLatin1String("WHISKERDASH - THE BRAVEST MICE"))
+        return QCoreApplication::translate("Table", "WHISKERDASH - THE BRAVEST MICE");
+    const qsizetype dots = line.size() - 9;  // between "Name" and "Score"
+    if (row == 1 && dots > 0 && line.startsWith(QLatin1String("Name")) && line.endsWith(QLatin1String("Score"))
+        && line.mid(4, dots) == QString(dots, QLatin1Char('.'))) {
+        const QString name = QCoreApplication::translate("Table", "Name");
+        const QString score = QCoreApplication::translate("Table", "Score");
+        return name + QString(std::max<qsizetype>(1, line.size() - name.size() - score.size()), QLatin1Char('.')) + score;
+    }
+    return line;
+}
+}  // namespace
+
 QString table_markup(const QString& table, std::optional<int> own)
 {
     const QStringList lines = table.split(QLatin1Char('\n'));
@@ -95,7 +113,7 @@ QString table_markup(const QString& table, std::optional<int> own)
     for (int i = 0; i < lines.size(); ++i) {
         const int entry = i - 2;
         const bool is_entry = entry >= 0 && entry < 10;
-        const QString line = (is_entry ? padded_by_characters(lines[i]) : lines[i]).toHtmlEscaped();
+        const QString line = (is_entry ? padded_by_characters(lines[i]) : heading_shown(lines[i], i)).toHtmlEscaped();
         if (!is_entry) {
             html += line;
         } else {
