@@ -58,22 +58,18 @@ Announcer::Announcer(QWidget* board) : QWidget(board)
 
 void Announcer::say(const QString& text, const QRect& where)
 {
-    if (text.isEmpty()) {
-        said.clear();
-        hide();
+    if (text == said && isVisible()) {
+        setGeometry(where);
         return;
     }
-    setGeometry(where.isEmpty() ? QRect(0, 0, 1, 1) : where);
-    if (text == said && isVisible())
-        return;
-    const bool shown = isVisible();
     said = text;
-    if (shown) {
-        QAccessibleEvent changed(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    } else {
-        show();  // the toolkit tells the appearance itself
-    }
+    // Every new text appears anew: a screen reader announces a notification as
+    // it is shown, while a name changing on an object without focus goes unsaid.
+    hide();
+    if (text.isEmpty())
+        return;
+    setGeometry(where.isEmpty() ? QRect(0, 0, 1, 1) : where);
+    show();
 }
 
 }  // namespace wd

@@ -1,10 +1,11 @@
 #pragma once
 // What the board's cards say, for assistive technology: a child of the board
 // that takes no focus and paints nothing, standing where the card stands,
-// with the Notification role and the card's text as its name. A card that
-// appears shows it (AT-SPI: object:state-changed:showing, then the name can be
-// read); a card whose text changes changes its name (object:property-change:
-// accessible-name, carrying the new text); a card that goes hides it.
+// with the Notification role and the card's text as its name. Each card, and
+// each new text of one, shows it anew (AT-SPI: object:state-changed:showing,
+// detail 1, on that object, whose name is then the card's text); a card that
+// goes hides it. The application itself is named "Whiskerdash" to assistive
+// technology, not by the application name the desktop files need.
 
 #include <QRect>
 #include <QString>
