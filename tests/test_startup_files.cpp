@@ -1,10 +1,5 @@
 #include "ui/command_line.h"
 #include "ui/data_files.h"
-#include "ui/session_log.h"
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QtTest>
 
@@ -22,8 +17,6 @@ private slots:
     void locate();
     void installed_or_play_folder_data();
     void installed_or_play_folder();
-    void session_log_is_told_from_a_pipe_data();
-    void session_log_is_told_from_a_pipe();
 };
 
 void TestStartupFiles::command_line_data()
@@ -200,46 +193,6 @@ void TestStartupFiles::installed_or_play_folder()
     QVERIFY(QFile::remove(shipped + "/hsc.dat"));  // a second start never copies again
     wd::data_files::choose(false, shipped);
     QCOMPARE(read(wd::data_files::table_path()), table);
-}
-
-void TestStartupFiles::session_log_is_told_from_a_pipe_data()
-{
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("journal");  // what JOURNAL_STREAM names: "this", "other" or nothing
-    QTest::addColumn<bool>("session_log");
-    QTest::newRow("a pipe") << "pipe" << "" << false;
-    QTest::newRow("a pipe, another stream in the journal") << "pipe" << "other" << false;
-    QTest::newRow("the journal's stream") << "socket" << "this" << true;
-    QTest::newRow("another socket than the journal's") << "socket" << "other" << false;
-    QTest::newRow("a file such as .xsession-errors") << "file" << "" << true;
-}
-
-void TestStartupFiles::session_log_is_told_from_a_pipe()
-{
-    QFETCH(QString, output);
-    QFETCH(QString, journal);
-    QFETCH(bool, session_log);
-    int ends[2] = {-1, -1};
-    QTemporaryFile file;
-    if (output == "pipe")
-        QVERIFY(pipe(ends) == 0);
-    else if (output == "socket")
-        QVERIFY(socketpair(AF_UNIX, SOCK_STREAM, 0, ends) == 0);
-    else
-        QVERIFY(file.open());
-    const int fd = output == "file" ? file.handle() : ends[1];
-    struct stat info {};
-    QVERIFY(fstat(fd, &info) == 0);
-    if (journal.isEmpty())
-        qunsetenv("JOURNAL_STREAM");
-    else
-        qputenv("JOURNAL_STREAM", QByteArray::number(qulonglong(info.st_dev)) + ':'
-                                      + QByteArray::number(qulonglong(info.st_ino) + (journal == "other" ? 1 : 0)));
-    QCOMPARE(wd::is_session_log(fd), session_log);
-    qunsetenv("JOURNAL_STREAM");
-    for (const int end : ends)
-        if (end >= 0)
-            close(end);
 }
 
 QTEST_GUILESS_MAIN(TestStartupFiles)
