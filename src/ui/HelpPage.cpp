@@ -27,23 +27,29 @@ QString row(const QString& sprite, const QString& text)
     const QString picture = sprite.isEmpty()
         ? QString()
         : QStringLiteral("<img src=\"sprite:%1\" width=\"32\" height=\"32\" alt=\"\">").arg(sprite);
-    return QStringLiteral("<tr><td width=\"44\" valign=\"top\">%1</td><td>%2</td></tr>").arg(picture, text.toHtmlEscaped());
+    return QStringLiteral("<tr><td width=\"44\" valign=\"top\">%1</td><td>%2</td></tr>")
+        .arg(picture, text.toHtmlEscaped());
 }
 }  // namespace
 
 QString help_html()
 {
     QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"6\">").arg(HelpBox::tr("The rules").toHtmlEscaped());
-    html += row(QStringLiteral("mouse"), HelpBox::tr("You are the mouse. Catch every cat to clear a level. "
-                                            "Each level starts when you press an arrow key."));
-    html += row(QStringLiteral("crate"), HelpBox::tr("Walk into a row of crates to push it, unless a stone wall stops it."));
+    html += row(QStringLiteral("mouse"),
+                HelpBox::tr("You are the mouse. Catch every cat to clear a level. "
+                            "Each level starts when you press an arrow key."));
+    html += row(QStringLiteral("crate"),
+                HelpBox::tr("Walk into a row of crates to push it, unless a stone wall stops it."));
     html += row(QStringLiteral("wall"), HelpBox::tr("Stone walls never move."));
-    html += row(QStringLiteral("cheese"), HelpBox::tr("Cheese is worth 10 points. Cats cannot step on cheese or crates."));
-    html += row(QStringLiteral("cat"), HelpBox::tr("Push a crate onto a cat: it escapes to a free cell next to it, or is "
-                                          "caught when it has none. If a cat reaches you, the game is over."));
-    html += row(QString(), HelpBox::tr("So trap cats: wait until one stands where crates, walls or cheese surround it, then "
-                              "push the last crate onto it. Cats follow you, which lets you lure them into a pocket "
-                              "before you close it."));
+    html += row(QStringLiteral("cheese"),
+                HelpBox::tr("Cheese is worth 10 points. Cats cannot step on cheese or crates."));
+    html += row(QStringLiteral("cat"),
+                HelpBox::tr("Push a crate onto a cat: it escapes to a free cell next to it, or is "
+                            "caught when it has none. If a cat reaches you, the game is over."));
+    html += row(QString(),
+                HelpBox::tr("So trap cats: wait until one stands where crates, walls or cheese surround it, then "
+                            "push the last crate onto it. Cats follow you, which lets you lure them into a pocket "
+                            "before you close it."));
     html += QStringLiteral("</table><h3>%1</h3><table cellspacing=\"4\">").arg(HelpBox::tr("Keys").toHtmlEscaped());
     const auto key_row = [](const QString& name, const QString& keys) {
         return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), name.toHtmlEscaped());
@@ -85,9 +91,10 @@ void show_help(QWidget* over, const HelpSprites& sprites)
 
 QString about_html()
 {
-    QString html = About::tr("<h3>Whiskerdash %1</h3>"
-                         "<p>An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.</p>")
-                       .arg(QCoreApplication::applicationVersion());
+    QString html =
+        About::tr("<h3>Whiskerdash %1</h3>"
+                  "<p>An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.</p>")
+            .arg(QCoreApplication::applicationVersion());
     html += QStringLiteral("<p>%1<br>%2</p>")
                 .arg(About::tr("Free software under the MIT licence.").toHtmlEscaped(),
                      About::tr("Copyright \u00a9 2026 The Whiskerdash developers.").toHtmlEscaped());
