@@ -33,15 +33,26 @@ set(CPACK_PACKAGE_NAME whiskerdash)
 set(CPACK_PACKAGE_VENDOR "The Whiskerdash developers")
 set(CPACK_PACKAGE_CONTACT ${maintainer})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade puzzle: push crates onto the cats before they catch the mouse")
+# The pack's levels counted as the game finds them: level000.lvx on, until a number is missing.
+set(pack_levels 0)
+while(TRUE)
+    string(LENGTH "${pack_levels}" digits)
+    math(EXPR padding "3 - ${digits}")
+    string(REPEAT "0" ${padding} zeros)
+    if(NOT EXISTS ${CMAKE_SOURCE_DIR}/data/level${zeros}${pack_levels}.lvx)
+        break()
+    endif()
+    math(EXPR pack_levels "${pack_levels} + 1")
+endwhile()
 # Lines under 80 columns, as the control file wants them.
-set(CPACK_PACKAGE_DESCRIPTION [[
+set(CPACK_PACKAGE_DESCRIPTION "\
 You are a mouse on a board of stone walls, crates and cheese. Walk into a
 row of crates to push it, eat cheese for points, and push a crate onto a
 cat with nowhere to run to catch it. Catch every cat to reach the next
 level; the cats hunt you all the while.
 .
-33 levels, a table of the ten best scores, and whiskerdash-check, which
-reports every problem of a level written in any text editor.]])
+${pack_levels} levels, a table of the ten best scores, and whiskerdash-check,
+which reports every problem of a level written in any text editor.")
 set(CPACK_STRIP_FILES ON)
 # Always /usr: the programs find their data relative to themselves, whatever prefix was configured.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -7,7 +7,9 @@
 #include "ui/GameActions.h"
 #include "ui/GameWindow.h"
 #include "ui/PracticeDialog.h"
+#include "ui/WindowPlacement.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QMenuBar>
@@ -66,6 +68,11 @@ private slots:
     void selector_answers_while_a_level_stalls();
     void practice_capture_is_never_ranked();
     void accessible_description_follows_play();
+    void boxes_open_clear_of_the_board_data();
+    void boxes_open_clear_of_the_board();
+    void window_comes_back_as_it_was_data();
+    void window_comes_back_as_it_was();
+    void mute_option_unticks_sound();
 };
 
 void TestFrame::shortcuts_trigger_their_action_once_data()
@@ -286,6 +293,99 @@ void TestFrame::accessible_description_follows_play()
     QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1"));
     QTest::keyClick(widget.get(), Qt::Key_P);
     QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1, paused"));
+}
+
+void TestFrame::boxes_open_clear_of_the_board_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("window");  // its board under 60 pixels of menu bar and strip
+    QTest::addColumn<QPoint>("mouse");
+    QTest::addColumn<QPoint>("fallback");  // where it must go when nothing is clear, else (-1,-1)
+    const QPoint clear(-1, -1);
+    const QRect hd(0, 0, 1920, 1080);
+    const QRect small(0, 0, 1024, 768);
+    QTest::newRow("1920x1080, centred") << hd << QRect(704, 320, 512, 380) << QPoint(960, 540) << clear;
+    QTest::newRow("1920x1080, at the right edge") << hd << QRect(1400, 300, 512, 380) << QPoint(1500, 500) << clear;
+    QTest::newRow("1920x1080, 2x") << hd << QRect(100, 0, 1024, 700) << QPoint(500, 300) << clear;
+    QTest::newRow("1024x768, top left") << small << QRect(0, 0, 512, 380) << QPoint(100, 100) << clear;
+    QTest::newRow("1024x768, bottom right") << small << QRect(512, 388, 512, 380) << QPoint(900, 700) << clear;
+    // Full screen: over the corner of the board away from the mouse.
+    QTest::newRow("full screen, mouse top left") << small << small << QPoint(50, 80) << QPoint(594, 378);
+    QTest::newRow("full screen, mouse bottom right") << small << small << QPoint(1000, 700) << QPoint(0, 60);
+}
+
+void TestFrame::boxes_open_clear_of_the_board()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, window);
+    QFETCH(QPoint, mouse);
+    QFETCH(QPoint, fallback);
+    const QRect board = window.adjusted(0, 60, 0, 0);
+    const QSize table(430, 390);  // the game-over box
+    const QRect placed(wd::place_beside(table, window, board, screen, mouse), table);
+    const QString at = QStringLiteral("at %1,%2").arg(placed.x()).arg(placed.y());
+    QVERIFY2(screen.contains(placed), qPrintable(at));
+    if (fallback == QPoint(-1, -1))
+        QVERIFY2(!placed.intersects(board), qPrintable(at));
+    else
+        QCOMPARE(placed.topLeft(), fallback);
+}
+
+void TestFrame::window_comes_back_as_it_was_data()
+{
+    QTest::addColumn<QRect>("set");
+    QTest::addColumn<bool>("maximised");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("moved and resized") << QRect(50, 60, 700, 500) << false << QRect(50, 60, 700, 500);
+    QTest::newRow("maximised") << QRect(50, 60, 300, 200) << true << QRect();
+    // The offscreen screen is 800x800: a window saved hanging off it comes back on it.
+    QTest::newRow("half off the screen") << QRect(600, 700, 400, 300) << false << QRect(400, 500, 400, 300);
+}
+
+void TestFrame::window_comes_back_as_it_was()
+{
+    QFETCH(QRect, set);
+    QFETCH(bool, maximised);
+    QFETCH(QRect, expected);
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    {
+        auto window = start_window();
+        window->setGeometry(set);
+        if (maximised)
+            window->showMaximized();
+        QTRY_COMPARE(window->isMaximized(), maximised);
+        QVERIFY(window->close());
+    }
+    auto window = std::make_unique<wd::GameWindow>(start_widget().release());
+    window->restore_placement();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->isMaximized(), maximised);
+    if (!maximised) {
+        QCOMPARE(window->size(), expected.size());
+        // Give or take the frame, which a window has only once shown.
+        const QSize frame = window->frameGeometry().size() - window->size();
+        const QPoint off = window->geometry().topLeft() - expected.topLeft();
+        QVERIFY2(std::abs(off.x()) <= frame.width() && std::abs(off.y()) <= frame.height(),
+                 qPrintable(QStringLiteral("at %1,%2").arg(window->x()).arg(window->y())));
+    }
+    window->showNormal();
+    window->close();
+}
+
+void TestFrame::mute_option_unticks_sound()
+{
+    PlayFolder folder;
+    folder.level("level000.lvx", corridor);
+    wd::settings::set_sound_on(true);
+    auto widget = start_widget();
+    QAction* sound = widget->actions_of().action(Action::toggle_sound);
+    QVERIFY(sound->isChecked());
+    widget->start_muted();
+    QVERIFY(!sound->isChecked());
+    QVERIFY(!widget->sound_on());
+    QVERIFY(wd::settings::sound_on());  // for this run only
 }
 
 QTEST_MAIN(TestFrame)

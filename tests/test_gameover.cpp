@@ -56,6 +56,7 @@ struct Seen {
     QString box_title, box_text, box_below;
     QString box_heading;  // above the table
     int highlighted = -1;  // the entry shown as this game's, 0 for the best
+    int marked = -1;       // the entry with the sign after it
     bool places_numbered = true;
     QRect box_geometry;
     bool fixed_pitch = false;
@@ -110,6 +111,10 @@ void read_table_box(Seen& seen, const QString& markup)
         text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
         text.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"))
             .replace(QStringLiteral("&quot;"), QStringLiteral("\"")).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        if (text.endsWith(QStringLiteral(" \u25c0"))) {
+            seen.marked = i - 2;
+            text.chop(2);
+        }
         if (i >= 2 && i < 12) {
             seen.places_numbered = seen.places_numbered && text.startsWith(QStringLiteral("%1. ").arg(i - 1, 2));
             text.remove(0, 4);
@@ -231,6 +236,7 @@ void TestGameOver::new_entry_then_play_again()
     QCOMPARE(seen.box_below, QStringLiteral("Caught on meet.lvx with 475 points."));
     QVERIFY(seen.places_numbered);
     QCOMPARE(seen.highlighted, 3);
+    QCOMPARE(seen.marked, 3);  // not by colour alone
 
     // Play Again: level 0, score 0, the mouse on level 0's cell.
     const wd::Board& b = widget->game();
@@ -627,8 +633,11 @@ void TestGameOver::return_and_escape_keep_their_meaning_data()
     const QList<int> arrows = {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right};
     QTest::newRow("Return") << QList<int>{} << int(Qt::Key_Return) << true;
     QTest::newRow("Right, Return") << QList<int>{Qt::Key_Right} << int(Qt::Key_Return) << true;
-    QTest::newRow("Tab, Enter") << QList<int>{Qt::Key_Tab} << int(Qt::Key_Enter) << true;
-    QTest::newRow("Backtab, Return") << QList<int>{Qt::Key_Backtab} << int(Qt::Key_Return) << true;
+    // Tab reaches Quit and Return presses it; arrows never move the focus.
+    QTest::newRow("Tab, Enter") << QList<int>{Qt::Key_Tab} << int(Qt::Key_Enter) << false;
+    QTest::newRow("Backtab, Return") << QList<int>{Qt::Key_Backtab} << int(Qt::Key_Return) << false;
+    QTest::newRow("Tab, Tab, Return") << QList<int>{Qt::Key_Tab, Qt::Key_Tab} << int(Qt::Key_Return) << true;
+    QTest::newRow("Tab, arrows, Return") << QList<int>{Qt::Key_Tab} + arrows << int(Qt::Key_Return) << false;
     QTest::newRow("arrows, Return") << arrows << int(Qt::Key_Return) << true;
     QTest::newRow("arrows, Escape") << arrows << int(Qt::Key_Escape) << false;
     QTest::newRow("Tab, Escape") << QList<int>{Qt::Key_Tab} << int(Qt::Key_Escape) << false;

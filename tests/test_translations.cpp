@@ -4,6 +4,7 @@
 #include "widget_testing.h"
 
 #include "ui/GameWindow.h"
+#include "ui/HelpPage.h"
 #include "ui/InfoBoxes.h"
 #include "ui/PracticeDialog.h"
 #include "ui/StatusStrip.h"
@@ -17,6 +18,8 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
 
 #include <cerrno>
 #include <cstring>
@@ -41,10 +44,13 @@ QString first_line(const QString& text) { return text.section(QLatin1Char('\n'),
 
 void read_help()
 {
-    when_shown<QMessageBox>([](QMessageBox* box) {
+    when_shown<QDialog>([](QDialog* box) {
         shown["help title"] = box->windowTitle();
-        shown["help first line"] = first_line(box->text());
-        shown["help buttons"] = button_texts(box);
+        // The first line of words under the heading, past the mouse's picture.
+        const QStringList lines =
+            box->findChild<QTextBrowser*>()->toPlainText().split('\n').filter(QRegularExpression(QStringLiteral("\\w")));
+        shown["help first line"] = lines.value(1);
+        shown["help buttons"] = box->findChild<QDialogButtonBox*>()->buttons().value(0)->text();
         box->reject();
     });
     wd::show_help(nullptr);
@@ -149,8 +155,8 @@ void TestTranslations::texts_data()
         QTest::newRow(what) << english << german;
     };
     row("help title", "Whiskerdash help", "Whiskerdash – Hilfe");
-    row("help first line", "You are the mouse. Catch every cat to clear a level.",
-        "Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen.");
+    row("help first line", "You are the mouse. Catch every cat to clear a level. Each level starts when you press an arrow key.",
+        "Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen. Jedes Level beginnt, sobald du eine Pfeiltaste drückst.");
     row("help buttons", "Close", "Schließen");
     row("window title", "Whiskerdash", "Whiskerdash");
     row("name title", "Enter your name:", "Dein Name:");

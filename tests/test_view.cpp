@@ -4,6 +4,7 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
+#include "ui/HelpPage.h"
 #include "ui/InfoBoxes.h"
 #include "ui/KeyMap.h"
 #include "ui/Overlay.h"
@@ -11,13 +12,17 @@
 #include "ui/StatusStrip.h"
 #include "ui/ViewGeometry.h"
 #include "ui/gameover_dialogs.h"
+#include "ui/translations.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPaintEvent>
+#include <QTextBrowser>
+#include <QTranslator>
 
 using wd::Action;
 using wd::testing::PlayFolder;
@@ -105,6 +110,8 @@ private slots:
     void partial_repaint_below_1x_equals_a_full_one();
     void level_card_waits_for_the_first_move();
     void catch_repaints_only_its_burst();
+    void cards_fit_whole_in_every_language_data();
+    void cards_fit_whole_in_every_language();
 };
 
 void TestView::cleanup()
@@ -399,20 +406,28 @@ void TestView::scores_and_help_boxes_pause_play()
         send_key(*widget, Qt::Key_P);
     QString shown;
     bool paused_while_open = false;
-    bool lines_whole = true;
-    when_shown<QMessageBox>([&](QMessageBox* box) {
-        shown = box->text();
+    when_shown<QDialog>([&](QDialog* box) {
         paused_while_open = widget->paused() && !clock_of(*widget)->isActive();
-        // No line of the help is broken by the box.
-        if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"); label && !shows_table)
-            for (const QString& line : shown.split('\n'))
-                lines_whole = lines_whole && label->contentsRect().width() >= label->fontMetrics().horizontalAdvance(line);
-        box->escapeButton()->click();
+        if (auto* message = qobject_cast<QMessageBox*>(box)) {
+            shown = message->text();
+            message->escapeButton()->click();
+        } else if (auto* page = box->findChild<QTextBrowser*>()) {
+            shown = page->toPlainText();
+            box->reject();
+        }
     });
     send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(shown, shows_table ? wd::table_markup(QString::fromUtf8(widget->table_text()), {}) : wd::help_text());
+    if (shows_table) {
+        QCOMPARE(shown, wd::table_markup(QString::fromUtf8(widget->table_text()), {}));
+    } else {
+        // The help names every command, and every key of it as the menus name it.
+        for (QAction* action : widget->actions()) {
+            QVERIFY2(shown.contains(action->text().remove('&').remove(QChar(0x2026))), qPrintable(action->text()));
+            for (const QKeySequence& keys : action->shortcuts())
+                QVERIFY2(shown.contains(keys.toString(QKeySequence::NativeText)), qPrintable(keys.toString()));
+        }
+    }
     QVERIFY(paused_while_open);
-    QVERIFY(lines_whole);
     // Play the box paused comes back on the level's card; a game paused before stays paused.
     QCOMPARE(widget->session().state(), paused_before ? State::paused : State::ready);
     QVERIFY(!clock_of(*widget)->isActive());
@@ -631,6 +646,57 @@ void TestView::catch_repaints_only_its_burst()
     settle();
     QCOMPARE(spy.painted, QRegion(burst));
     QCOMPARE(widget->game().cell(4, 2), 'B');
+}
+
+void TestView::cards_fit_whole_in_every_language_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QSize>("cells");
+    for (const char* language : {"C", "de", "fr", "es"})
+        for (const int scale : {1, 3})
+            for (const QSize cells : {QSize(32, 21), QSize(12, 9)})
+                QTest::addRow("%s %dx %dx%d", language, scale, cells.width(), cells.height())
+                    << QString::fromLatin1(language) << scale << cells;
+}
+
+// Each card, in each language, at 1x and 3x: every line inside the card and the
+// board and no wider than its place, every word of the text shown whole.
+void TestView::cards_fit_whole_in_every_language()
+{
+    QFETCH(QString, language);
+    QFETCH(int, scale);
+    QFETCH(QSize, cells);
+    if (language != QLatin1String("C"))
+        QVERIFY(!wd::install_translations(QLocale(language)).isEmpty());
+    const auto tr = [](const char* context, const char* text) { return QCoreApplication::translate(context, text); };
+    const wd::Card cards[] = {
+        {tr("MainWidget", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
+        {tr("MainWidget", "Level %1 cleared").arg(40), {tr("MainWidget", "Cheese %1 of %2 \u00b7 Score %3")}},
+        {"Level 40 \u00b7 " + tr("Levels", "Side by side"),  // the longest hint
+         {tr("Levels", "The field stops short of the walls: the lanes open onto the floor at their ends, and the "
+                       "cats can come out."),
+          tr("MainWidget", "Press an arrow key to start")}},
+    };
+    const QSize board = cells * wd::cell_size;
+    const wd::ViewGeometry view(wd::ViewGeometry::size_at(scale, board, wd::strip_height), board, wd::strip_height);
+    for (const wd::Card& card : cards) {
+        const wd::CardLayout layout = wd::card_layout(view, card);
+        const QStringList shown = layout.title_lines + layout.lines;
+        QCOMPARE(layout.title_lines.join(' '), card.title.simplified());
+        QCOMPARE(layout.lines.join(' '), card.lines.join(' ').simplified());
+        QVERIFY(view.board().contains(layout.rect));
+        QCOMPARE(layout.text_rects.size(), shown.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QFontMetrics metrics(i < layout.title_lines.size() ? layout.title_font : layout.line_font);
+            QVERIFY2(layout.rect.contains(layout.text_rects[i]), qPrintable(shown[i]));
+            QVERIFY2(metrics.horizontalAdvance(shown[i]) <= layout.text_rects[i].width(), qPrintable(shown[i]));
+        }
+    }
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 QTEST_MAIN(TestView)

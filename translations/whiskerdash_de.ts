@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>About</name>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Ein Arcade-Denkspiel: Schiebe Reihen von Kisten, um die Katzen einzusperren, bevor sie die Maus fangen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Whiskerdash developers.</source>
+        <translation>Copyright © 2026 Die Whiskerdash-Entwickler.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Mitwirkende</translation>
+    </message>
+    <message>
+        <source>Game, levels, sprites and sounds: the Whiskerdash developers.</source>
+        <translation>Spiel, Level, Bilder und Klänge: die Whiskerdash-Entwickler.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <translation>Die Whiskerdash-Entwickler</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <translation>Webseite: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1</source>
+        <translation>Fehler melden: %1</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>Über Whiskerdash</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -63,6 +106,22 @@
         <source>a recording plays its own levels: no level file goes with --replay</source>
         <translation>eine Aufzeichnung spielt ihre eigenen Level: zu --replay gehört keine Leveldatei</translation>
     </message>
+    <message>
+        <source>Files: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash
+(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put
+there replace the installed ones. Started in a folder that holds level000.lvx, or
+with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games
+(the last one, one for each entry of the table, and a game left to continue) are kept
+in recordings/ beside hsc.dat.
+</source>
+        <translation>Dateien: Installiert legt das Spiel hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash ab
+(vorgegeben ~/.local/share/org.whiskerdash.Whiskerdash); Level, Bilder und Klänge dort
+ersetzen die installierten. In einem Ordner mit level000.lvx gestartet oder mit
+--play-here spielt es in diesem Ordner und legt hsc.dat dort ab.
+Aufzeichnungen von Spielen (das letzte, eines zu jedem Eintrag der Bestenliste und ein
+verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -90,51 +149,6 @@
 <context>
     <name>HelpBox</name>
     <message>
-        <source>You are the mouse. Catch every cat to clear a level.
-
-Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
-Walk into a row of crates to push it, unless a stone wall stops it.
-Cheese is worth 10 points. Cats cannot step on cheese or crates.
-Push a crate onto a cat: it escapes to a free cell next to it,
-or is caught when it has none. If a cat reaches you, the game is over.
-So trap cats: wait until one stands where crates, walls or cheese
-surround it, then push the last crate onto it. Cats follow you,
-which lets you lure them into a pocket before you close it.
-Each level starts when you press an arrow key.
-
-P, Pause or Escape   pause and resume
-F2 or Ctrl+N         new game
-F5                   restart this level
-Ctrl+H               high scores
-M                    sound on or off
-F11                  full screen
-Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
-Ctrl+Q               quit
-</source>
-        <translation>Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen.
-
-Pfeiltasten, W A S D oder 8 4 6 2 am Ziffernblock bewegen die Maus.
-Lauf gegen eine Reihe Kisten, um sie zu schieben – außer eine
-Steinmauer hält sie auf. Käse bringt 10 Punkte. Katzen können weder
-auf Käse noch auf Kisten treten. Schiebst du eine Kiste auf eine Katze,
-flieht sie auf ein freies Feld daneben – oder sie ist gefangen, wenn
-es keines gibt. Erwischt dich eine Katze, ist das Spiel vorbei.
-Also stell den Katzen Fallen: Warte, bis eine von Kisten, Mauern oder
-Käse umgeben ist, dann schieb die letzte Kiste auf sie. Katzen laufen
-dir nach – so lockst du sie in eine Nische, bevor du sie schließt.
-Jedes Level beginnt, sobald du eine Pfeiltaste drückst.
-
-P, Pause oder Esc    Pause und weiter
-F2 oder Strg+N       neues Spiel
-F5                   dieses Level neu beginnen
-Strg+H               Bestenliste
-M                    Ton an oder aus
-F11                  Vollbild
-Strg++ Strg+- Strg+0 vergrößern, verkleinern, zurück auf 1x
-Strg+Q               beenden
-</translation>
-    </message>
-    <message>
         <source>Whiskerdash high scores</source>
         <translation>Whiskerdash – Bestenliste</translation>
     </message>
@@ -145,6 +159,38 @@ Strg+Q               beenden
     <message>
         <source>Whiskerdash keys</source>
         <translation>Whiskerdash-Tasten</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>Die Regeln</translation>
+    </message>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level. Each level starts when you press an arrow key.</source>
+        <translation>Du bist die Maus. Fange alle Katzen, um ein Level zu schaffen. Jedes Level beginnt, sobald du eine Pfeiltaste drückst.</translation>
+    </message>
+    <message>
+        <source>Walk into a row of crates to push it, unless a stone wall stops it.</source>
+        <translation>Lauf gegen eine Reihe Kisten, um sie zu schieben – außer eine Steinmauer hält sie auf.</translation>
+    </message>
+    <message>
+        <source>Stone walls never move.</source>
+        <translation>Steinmauern bewegen sich nie.</translation>
+    </message>
+    <message>
+        <source>Cheese is worth 10 points. Cats cannot step on cheese or crates.</source>
+        <translation>Käse bringt 10 Punkte. Katzen können weder auf Käse noch auf Kisten treten.</translation>
+    </message>
+    <message>
+        <source>Push a crate onto a cat: it escapes to a free cell next to it, or is caught when it has none. If a cat reaches you, the game is over.</source>
+        <translation>Schiebst du eine Kiste auf eine Katze, flieht sie auf ein freies Feld daneben – oder sie ist gefangen, wenn es keines gibt. Erwischt dich eine Katze, ist das Spiel vorbei.</translation>
+    </message>
+    <message>
+        <source>So trap cats: wait until one stands where crates, walls or cheese surround it, then push the last crate onto it. Cats follow you, which lets you lure them into a pocket before you close it.</source>
+        <translation>Also stell den Katzen Fallen: Warte, bis eine von Kisten, Mauern oder Käse umgeben ist, dann schieb die letzte Kiste auf sie. Katzen laufen dir nach – so lockst du sie in eine Nische, bevor du sie schließt.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
     </message>
 </context>
 <context>
@@ -530,19 +576,11 @@ Strg+Q               beenden
     </message>
     <message>
         <source>No way left to catch every cat — F5 restarts the level</source>
-        <translation>Keine Katze lässt sich mehr fangen – F5 startet das Level neu</translation>
+        <translation>Es gibt keinen Weg mehr, alle Katzen zu fangen – F5 startet das Level neu</translation>
     </message>
     <message>
         <source>Game board</source>
         <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>About Whiskerdash</source>
-        <translation>Über Whiskerdash</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Ein Arcade-Denkspiel: Schiebe Reihen von Kisten, um die Katzen einzusperren, bevor sie die Maus fangen.&lt;/p&gt;&lt;p&gt;Freie Software unter der MIT-Lizenz.&lt;br&gt;Copyright © 2026 Die Whiskerdash-Entwickler.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Level %1</source>
@@ -737,6 +775,11 @@ Strg+Q               beenden
         <source>&amp;Continue the game left last time</source>
         <translation>Zuletzt verlassenes Spiel &amp;fortsetzen</translation>
     </message>
+    <message>
+        <source>%1 menu</source>
+        <comment>where a command without keys is found</comment>
+        <translation>Menü %1</translation>
+    </message>
 </context>
 <context>
     <name>NameDialog</name>
@@ -808,15 +851,15 @@ Dein Name:</translation>
         <source>%1 · Cats %n</source>
         <comment>the level&apos;s file name</comment>
         <translation>
-            <numerusform>%1 · Katzen %n</numerusform>
-            <numerusform>%1 · Katzen %n</numerusform>
+            <numerusform>%1 · %n Katze</numerusform>
+            <numerusform>%1 · %n Katzen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cats %n</source>
         <translation>
-            <numerusform>Katzen %n</numerusform>
-            <numerusform>Katzen %n</numerusform>
+            <numerusform>%n Katze</numerusform>
+            <numerusform>%n Katzen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -829,8 +872,8 @@ Dein Name:</translation>
     <message numerus="yes">
         <source>Level %1 · Cats %n</source>
         <translation>
-            <numerusform>Level %1 · Katzen %n</numerusform>
-            <numerusform>Level %1 · Katzen %n</numerusform>
+            <numerusform>Level %1 · %n Katze</numerusform>
+            <numerusform>Level %1 · %n Katzen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -872,6 +915,21 @@ Dein Name:</translation>
     <message>
         <source>Replay</source>
         <translation>Wiedergabe</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>WHISKERDASH - THE BRAVEST MICE</source>
+        <translation>WHISKERDASH - DIE MUTIGSTEN MÄUSE</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un juego de puzles arcade: empuja filas de cajas para atrapar a los gatos antes de que atrapen al ratón.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Software libre bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Whiskerdash developers.</source>
+        <translation>Copyright © 2026 Los desarrolladores de Whiskerdash.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Game, levels, sprites and sounds: the Whiskerdash developers.</source>
+        <translation>Juego, niveles, imágenes y sonidos: los desarrolladores de Whiskerdash.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <translation>Los desarrolladores de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traducción</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <translation>Página web: %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1</source>
+        <translation>Informa de errores en %1</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>Acerca de Whiskerdash</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -63,6 +106,22 @@
         <source>a recording plays its own levels: no level file goes with --replay</source>
         <translation>una grabación juega sus propios niveles: ningún archivo de nivel va con --replay</translation>
     </message>
+    <message>
+        <source>Files: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash
+(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put
+there replace the installed ones. Started in a folder that holds level000.lvx, or
+with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games
+(the last one, one for each entry of the table, and a game left to continue) are kept
+in recordings/ beside hsc.dat.
+</source>
+        <translation>Archivos: instalado, el juego guarda hsc.dat en $XDG_DATA_HOME/org.whiskerdash.Whiskerdash
+(~/.local/share/org.whiskerdash.Whiskerdash por omisión); los niveles, imágenes y sonidos
+que se pongan allí sustituyen a los instalados. Iniciado en una carpeta con level000.lvx,
+o con --play-here, juega en esa carpeta y guarda allí hsc.dat.
+Las grabaciones de las partidas (la última, una por cada entrada de la tabla y una partida
+dejada para continuar) se guardan en recordings/ junto a hsc.dat.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -90,51 +149,6 @@
 <context>
     <name>HelpBox</name>
     <message>
-        <source>You are the mouse. Catch every cat to clear a level.
-
-Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
-Walk into a row of crates to push it, unless a stone wall stops it.
-Cheese is worth 10 points. Cats cannot step on cheese or crates.
-Push a crate onto a cat: it escapes to a free cell next to it,
-or is caught when it has none. If a cat reaches you, the game is over.
-So trap cats: wait until one stands where crates, walls or cheese
-surround it, then push the last crate onto it. Cats follow you,
-which lets you lure them into a pocket before you close it.
-Each level starts when you press an arrow key.
-
-P, Pause or Escape   pause and resume
-F2 or Ctrl+N         new game
-F5                   restart this level
-Ctrl+H               high scores
-M                    sound on or off
-F11                  full screen
-Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
-Ctrl+Q               quit
-</source>
-        <translation>Eres el ratón. Atrapa a todos los gatos para superar un nivel.
-
-Las flechas, W A S D o el 8 4 6 2 del teclado numérico mueven al ratón.
-Camina contra una fila de cajas para empujarla, salvo que un muro de
-piedra la frene. El queso vale 10 puntos. Los gatos no pueden pisar
-ni el queso ni las cajas. Empuja una caja sobre un gato: escapa a una
-casilla libre de al lado, o queda atrapado si no tiene ninguna. Si un
-gato te alcanza, se acaba la partida.
-Así que tiende trampas: espera a que un gato quede rodeado de cajas,
-muros o queso, y empuja la última caja sobre él. Los gatos te siguen:
-atráelos a un rincón antes de cerrarlo.
-Cada nivel empieza cuando pulsas una flecha.
-
-P, Pausa o Esc       pausar y seguir
-F2 o Ctrl+N          partida nueva
-F5                   reiniciar este nivel
-Ctrl+H               mejores puntuaciones
-M                    sonido sí o no
-F11                  pantalla completa
-Ctrl++ Ctrl+- Ctrl+0 acercar, alejar, volver a 1x
-Ctrl+Q               salir
-</translation>
-    </message>
-    <message>
         <source>Whiskerdash high scores</source>
         <translation>Whiskerdash: mejores puntuaciones</translation>
     </message>
@@ -145,6 +159,38 @@ Ctrl+Q               salir
     <message>
         <source>Whiskerdash keys</source>
         <translation>Teclas de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>Las reglas</translation>
+    </message>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level. Each level starts when you press an arrow key.</source>
+        <translation>Eres el ratón. Atrapa a todos los gatos para superar un nivel. Cada nivel empieza cuando pulsas una flecha.</translation>
+    </message>
+    <message>
+        <source>Walk into a row of crates to push it, unless a stone wall stops it.</source>
+        <translation>Camina contra una fila de cajas para empujarla, salvo que un muro de piedra la frene.</translation>
+    </message>
+    <message>
+        <source>Stone walls never move.</source>
+        <translation>Los muros de piedra nunca se mueven.</translation>
+    </message>
+    <message>
+        <source>Cheese is worth 10 points. Cats cannot step on cheese or crates.</source>
+        <translation>El queso vale 10 puntos. Los gatos no pueden pisar ni el queso ni las cajas.</translation>
+    </message>
+    <message>
+        <source>Push a crate onto a cat: it escapes to a free cell next to it, or is caught when it has none. If a cat reaches you, the game is over.</source>
+        <translation>Empuja una caja sobre un gato: escapa a una casilla libre de al lado, o queda atrapado si no tiene ninguna. Si un gato te alcanza, se acaba la partida.</translation>
+    </message>
+    <message>
+        <source>So trap cats: wait until one stands where crates, walls or cheese surround it, then push the last crate onto it. Cats follow you, which lets you lure them into a pocket before you close it.</source>
+        <translation>Así que tiende trampas: espera a que un gato quede rodeado de cajas, muros o queso, y empuja la última caja sobre él. Los gatos te siguen: atráelos a un rincón antes de cerrarlo.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
     </message>
 </context>
 <context>
@@ -501,8 +547,8 @@ Ctrl+Q               salir
         <source>Caught on %1 with %n points.</source>
         <comment>%1 is &quot;level 5&quot; or a file name</comment>
         <translation>
-            <numerusform>Atrapado en el %1 con %n punto.</numerusform>
-            <numerusform>Atrapado en el %1 con %n puntos.</numerusform>
+            <numerusform>Atrapado en %1 con %n punto.</numerusform>
+            <numerusform>Atrapado en %1 con %n puntos.</numerusform>
         </translation>
     </message>
     <message>
@@ -524,8 +570,8 @@ Ctrl+Q               salir
         <source>Reached %1 with %n points.</source>
         <comment>%1 is &quot;level 5&quot; or a file name</comment>
         <translation>
-            <numerusform>Llegaste al %1 con %n punto.</numerusform>
-            <numerusform>Llegaste al %1 con %n puntos.</numerusform>
+            <numerusform>Hasta %1 con %n punto.</numerusform>
+            <numerusform>Hasta %1 con %n puntos.</numerusform>
         </translation>
     </message>
     <message>
@@ -535,14 +581,6 @@ Ctrl+Q               salir
     <message>
         <source>Game board</source>
         <translation>Tablero de juego</translation>
-    </message>
-    <message>
-        <source>About Whiskerdash</source>
-        <translation>Acerca de Whiskerdash</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un juego de puzles arcade: empuja filas de cajas para atrapar a los gatos antes de que atrapen al ratón.&lt;/p&gt;&lt;p&gt;Software libre bajo la licencia MIT.&lt;br&gt;Copyright © 2026 Los desarrolladores de Whiskerdash.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Level %1</source>
@@ -737,6 +775,11 @@ Ctrl+Q               salir
         <source>&amp;Continue the game left last time</source>
         <translation>&amp;Continuar la partida que dejaste</translation>
     </message>
+    <message>
+        <source>%1 menu</source>
+        <comment>where a command without keys is found</comment>
+        <translation>menú %1</translation>
+    </message>
 </context>
 <context>
     <name>NameDialog</name>
@@ -808,15 +851,15 @@ Escribe tu nombre:</translation>
         <source>%1 · Cats %n</source>
         <comment>the level&apos;s file name</comment>
         <translation>
-            <numerusform>%1 · Gatos %n</numerusform>
-            <numerusform>%1 · Gatos %n</numerusform>
+            <numerusform>%1 · %n gato</numerusform>
+            <numerusform>%1 · %n gatos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cats %n</source>
         <translation>
-            <numerusform>Gatos %n</numerusform>
-            <numerusform>Gatos %n</numerusform>
+            <numerusform>%n gato</numerusform>
+            <numerusform>%n gatos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -829,8 +872,8 @@ Escribe tu nombre:</translation>
     <message numerus="yes">
         <source>Level %1 · Cats %n</source>
         <translation>
-            <numerusform>Nivel %1 · Gatos %n</numerusform>
-            <numerusform>Nivel %1 · Gatos %n</numerusform>
+            <numerusform>Nivel %1 · %n gato</numerusform>
+            <numerusform>Nivel %1 · %n gatos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -875,6 +918,21 @@ Escribe tu nombre:</translation>
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>WHISKERDASH - THE BRAVEST MICE</source>
+        <translation>WHISKERDASH - LOS RATONES MÁS VALIENTES</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+</context>
+<context>
     <name>wd::GameSession</name>
     <message>
         <source>Level %1 · %2</source>
@@ -884,7 +942,7 @@ Escribe tu nombre:</translation>
     <message>
         <source>level %1</source>
         <comment>where a game ended</comment>
-        <translation>nivel %1</translation>
+        <translation>el nivel %1</translation>
     </message>
     <message>
         <source>that game had ended</source>

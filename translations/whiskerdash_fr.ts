@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>About</name>
+    <message>
+        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un jeu de réflexion d’arcade : poussez des rangées de caisses pour piéger les chats avant qu’ils n’attrapent la souris.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Whiskerdash developers.</source>
+        <translation>Copyright © 2026 Les développeurs de Whiskerdash.</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Remerciements</translation>
+    </message>
+    <message>
+        <source>Game, levels, sprites and sounds: the Whiskerdash developers.</source>
+        <translation>Jeu, niveaux, images et sons : les développeurs de Whiskerdash.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <translation>Les développeurs de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <translation>Site web : %1</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1</source>
+        <translation>Signaler un bogue : %1</translation>
+    </message>
+    <message>
+        <source>About Whiskerdash</source>
+        <translation>À propos de Whiskerdash</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -63,6 +106,22 @@
         <source>a recording plays its own levels: no level file goes with --replay</source>
         <translation>un enregistrement joue ses propres niveaux : aucun fichier de niveau ne va avec --replay</translation>
     </message>
+    <message>
+        <source>Files: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash
+(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put
+there replace the installed ones. Started in a folder that holds level000.lvx, or
+with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games
+(the last one, one for each entry of the table, and a game left to continue) are kept
+in recordings/ beside hsc.dat.
+</source>
+        <translation>Fichiers : installé, le jeu garde hsc.dat dans $XDG_DATA_HOME/org.whiskerdash.Whiskerdash
+(~/.local/share/org.whiskerdash.Whiskerdash par défaut) ; les niveaux, images et sons mis
+là remplacent ceux installés. Lancé dans un dossier qui contient level000.lvx, ou
+avec --play-here, il joue dans ce dossier et y garde hsc.dat.
+Les enregistrements des parties (la dernière, une par entrée du tableau et une partie
+quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOverBox</name>
@@ -90,51 +149,6 @@
 <context>
     <name>HelpBox</name>
     <message>
-        <source>You are the mouse. Catch every cat to clear a level.
-
-Arrow keys, W A S D or the keypad&apos;s 8 4 6 2 move the mouse.
-Walk into a row of crates to push it, unless a stone wall stops it.
-Cheese is worth 10 points. Cats cannot step on cheese or crates.
-Push a crate onto a cat: it escapes to a free cell next to it,
-or is caught when it has none. If a cat reaches you, the game is over.
-So trap cats: wait until one stands where crates, walls or cheese
-surround it, then push the last crate onto it. Cats follow you,
-which lets you lure them into a pocket before you close it.
-Each level starts when you press an arrow key.
-
-P, Pause or Escape   pause and resume
-F2 or Ctrl+N         new game
-F5                   restart this level
-Ctrl+H               high scores
-M                    sound on or off
-F11                  full screen
-Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x
-Ctrl+Q               quit
-</source>
-        <translation>Vous êtes la souris. Attrapez tous les chats pour finir un niveau.
-
-Les flèches, W A S D ou 8 4 6 2 du pavé numérique déplacent la souris.
-Avancez contre une rangée de caisses pour la pousser, sauf si un mur
-de pierre l&apos;arrête. Le fromage vaut 10 points. Les chats ne peuvent
-marcher ni sur le fromage ni sur les caisses. Poussez une caisse sur
-un chat : il s&apos;échappe vers une case libre voisine, ou il est attrapé
-s&apos;il n&apos;en a aucune. Si un chat vous rejoint, la partie est finie.
-Alors tendez des pièges : attendez qu&apos;un chat soit entouré de caisses,
-de murs ou de fromage, puis poussez la dernière caisse sur lui. Les
-chats vous suivent : attirez-les dans un recoin avant de le fermer.
-Chaque niveau commence quand vous appuyez sur une flèche.
-
-P, Pause ou Échap    pause et reprise
-F2 ou Ctrl+N         nouvelle partie
-F5                   recommencer ce niveau
-Ctrl+H               meilleurs scores
-M                    son activé ou coupé
-F11                  plein écran
-Ctrl++ Ctrl+- Ctrl+0 zoom avant, arrière, retour à 1x
-Ctrl+Q               quitter
-</translation>
-    </message>
-    <message>
         <source>Whiskerdash high scores</source>
         <translation>Whiskerdash – meilleurs scores</translation>
     </message>
@@ -145,6 +159,38 @@ Ctrl+Q               quitter
     <message>
         <source>Whiskerdash keys</source>
         <translation>Touches de Whiskerdash</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>You are the mouse. Catch every cat to clear a level. Each level starts when you press an arrow key.</source>
+        <translation>Vous êtes la souris. Attrapez tous les chats pour finir un niveau. Chaque niveau commence quand vous appuyez sur une flèche.</translation>
+    </message>
+    <message>
+        <source>Walk into a row of crates to push it, unless a stone wall stops it.</source>
+        <translation>Avancez contre une rangée de caisses pour la pousser, sauf si un mur de pierre l’arrête.</translation>
+    </message>
+    <message>
+        <source>Stone walls never move.</source>
+        <translation>Les murs de pierre ne bougent jamais.</translation>
+    </message>
+    <message>
+        <source>Cheese is worth 10 points. Cats cannot step on cheese or crates.</source>
+        <translation>Le fromage vaut 10 points. Les chats ne peuvent marcher ni sur le fromage ni sur les caisses.</translation>
+    </message>
+    <message>
+        <source>Push a crate onto a cat: it escapes to a free cell next to it, or is caught when it has none. If a cat reaches you, the game is over.</source>
+        <translation>Poussez une caisse sur un chat : il s’échappe vers une case libre voisine, ou il est attrapé s’il n’en a aucune. Si un chat vous rejoint, la partie est finie.</translation>
+    </message>
+    <message>
+        <source>So trap cats: wait until one stands where crates, walls or cheese surround it, then push the last crate onto it. Cats follow you, which lets you lure them into a pocket before you close it.</source>
+        <translation>Alors tendez des pièges : attendez qu’un chat soit entouré de caisses, de murs ou de fromage, puis poussez la dernière caisse sur lui. Les chats vous suivent : attirez-les dans un recoin avant de le fermer.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
     </message>
 </context>
 <context>
@@ -501,8 +547,8 @@ Ctrl+Q               quitter
         <source>Caught on %1 with %n points.</source>
         <comment>%1 is &quot;level 5&quot; or a file name</comment>
         <translation>
-            <numerusform>Attrapée au %1 avec %n point.</numerusform>
-            <numerusform>Attrapée au %1 avec %n points.</numerusform>
+            <numerusform>Attrapée sur %1 avec %n point.</numerusform>
+            <numerusform>Attrapée sur %1 avec %n points.</numerusform>
         </translation>
     </message>
     <message>
@@ -524,8 +570,8 @@ Ctrl+Q               quitter
         <source>Reached %1 with %n points.</source>
         <comment>%1 is &quot;level 5&quot; or a file name</comment>
         <translation>
-            <numerusform>Arrivée au %1 avec %n point.</numerusform>
-            <numerusform>Arrivée au %1 avec %n points.</numerusform>
+            <numerusform>Fin sur %1 avec %n point.</numerusform>
+            <numerusform>Fin sur %1 avec %n points.</numerusform>
         </translation>
     </message>
     <message>
@@ -535,14 +581,6 @@ Ctrl+Q               quitter
     <message>
         <source>Game board</source>
         <translation>Plateau de jeu</translation>
-    </message>
-    <message>
-        <source>About Whiskerdash</source>
-        <translation>À propos de Whiskerdash</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.&lt;/p&gt;&lt;p&gt;Free software under the MIT licence.&lt;br&gt;Copyright © 2026 The Whiskerdash developers.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Whiskerdash %1&lt;/h3&gt;&lt;p&gt;Un jeu de réflexion d’arcade : poussez des rangées de caisses pour piéger les chats avant qu’ils n’attrapent la souris.&lt;/p&gt;&lt;p&gt;Logiciel libre sous licence MIT.&lt;br&gt;Copyright © 2026 Les développeurs de Whiskerdash.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Level %1</source>
@@ -737,6 +775,11 @@ Ctrl+Q               quitter
         <source>&amp;Continue the game left last time</source>
         <translation>&amp;Continuer la partie quittée la dernière fois</translation>
     </message>
+    <message>
+        <source>%1 menu</source>
+        <comment>where a command without keys is found</comment>
+        <translation>menu %1</translation>
+    </message>
 </context>
 <context>
     <name>NameDialog</name>
@@ -800,37 +843,37 @@ Entrez votre nom :</translation>
         <source>%1 · Cats left %n</source>
         <comment>the level&apos;s file name</comment>
         <translation>
-            <numerusform>%1 · Chats restants %n</numerusform>
-            <numerusform>%1 · Chats restants %n</numerusform>
+            <numerusform>%1 · %n chat restant</numerusform>
+            <numerusform>%1 · %n chats restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 · Cats %n</source>
         <comment>the level&apos;s file name</comment>
         <translation>
-            <numerusform>%1 · Chats %n</numerusform>
-            <numerusform>%1 · Chats %n</numerusform>
+            <numerusform>%1 · %n chat</numerusform>
+            <numerusform>%1 · %n chats</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Cats %n</source>
         <translation>
-            <numerusform>Chats %n</numerusform>
-            <numerusform>Chats %n</numerusform>
+            <numerusform>%n chat</numerusform>
+            <numerusform>%n chats</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats left %n</source>
         <translation>
-            <numerusform>Niveau %1 · Chats restants %n</numerusform>
-            <numerusform>Niveau %1 · Chats restants %n</numerusform>
+            <numerusform>Niveau %1 · %n chat restant</numerusform>
+            <numerusform>Niveau %1 · %n chats restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Level %1 · Cats %n</source>
         <translation>
-            <numerusform>Niveau %1 · Chats %n</numerusform>
-            <numerusform>Niveau %1 · Chats %n</numerusform>
+            <numerusform>Niveau %1 · %n chat</numerusform>
+            <numerusform>Niveau %1 · %n chats</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -844,8 +887,8 @@ Entrez votre nom :</translation>
     <message numerus="yes">
         <source>Practice · Level %1 · Cats left %n</source>
         <translation>
-            <numerusform>Entraînement · Niveau %1 · Chats restants %n</numerusform>
-            <numerusform>Entraînement · Niveau %1 · Chats restants %n</numerusform>
+            <numerusform>Entraînement · Niveau %1 · %n chat restant</numerusform>
+            <numerusform>Entraînement · Niveau %1 · %n chats restants</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -875,6 +918,21 @@ Entrez votre nom :</translation>
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>WHISKERDASH - THE BRAVEST MICE</source>
+        <translation>WHISKERDASH - LES SOURIS LES PLUS BRAVES</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+<context>
     <name>wd::GameSession</name>
     <message>
         <source>Level %1 · %2</source>
@@ -884,7 +942,7 @@ Entrez votre nom :</translation>
     <message>
         <source>level %1</source>
         <comment>where a game ended</comment>
-        <translation>niveau %1</translation>
+        <translation>le niveau %1</translation>
     </message>
     <message>
         <source>that game had ended</source>

@@ -310,6 +310,16 @@ int zoom()
 }
 void set_zoom(int zoom) { set(QStringLiteral("view/zoom"), QString::number(zoom)); }
 
+QByteArray window_geometry()
+{
+    return QByteArray::fromBase64(value(QStringLiteral("view/geometry")).toLatin1());
+}
+void set_window_geometry(const QByteArray& geometry)
+{
+    if (geometry != window_geometry())
+        set(QStringLiteral("view/geometry"), QString::fromLatin1(geometry.toBase64()));
+}
+
 namespace {
 // A switch that is on unless the file says "false".
 bool on_unless_off(const QString& key) { return value(key, QStringLiteral("true")) != QLatin1String("false"); }

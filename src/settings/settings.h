@@ -9,6 +9,7 @@
 // one name and a settings file's size is read or written: anything else is
 // left as it is, told once, and this run's settings stay in memory.
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,10 @@ void set_zoom(int zoom);
 // Whether sound effects play; on unless the player turned them off.
 bool sound_on();
 void set_sound_on(bool on);
+
+// The window's size, place and state as the toolkit saves them; empty before the first.
+QByteArray window_geometry();
+void set_window_geometry(const QByteArray& geometry);
 
 // Whether the menu bar is shown; shown unless the player hid it.
 bool menu_bar_shown();

@@ -45,30 +45,37 @@ void GameActions::show_checked(Action which, bool on)
     toggle->setChecked(on);
 }
 
-QString GameActions::keys_text()
+QList<GameActions::KeyLine> GameActions::key_lines(bool every)
 {
-    QStringList names;
-    QStringList keys;
-    names << QCoreApplication::translate("Menu", "Move");
-    keys << QCoreApplication::translate("Menu", "Arrow keys, W A S D, keypad 8 4 6 2");
+    QList<KeyLine> lines;
     for (const Command& command : commands()) {
         const QList<QKeySequence> sequences = keys_of(command);
-        if (sequences.isEmpty())
+        if (sequences.isEmpty() && !every)
             continue;
         QString name = menu_text(command);
         name.remove(QLatin1Char('&')).remove(QChar(0x2026));
         QStringList texts;
         for (const QKeySequence& sequence : sequences)
             texts << sequence.toString(QKeySequence::NativeText);
-        names << name;
-        keys << texts.join(QStringLiteral(", "));
+        if (sequences.isEmpty())
+            texts << QCoreApplication::translate("Menu", "%1 menu", "where a command without keys is found")
+                         .arg(QCoreApplication::translate("Menu", menu_title(command.menu)).remove(QLatin1Char('&')));
+        lines.append({name, texts.join(QStringLiteral(", "))});
     }
+    return lines;
+}
+
+QString GameActions::keys_text()
+{
+    QList<KeyLine> all = key_lines();
+    all.prepend({QCoreApplication::translate("Menu", "Move"),
+                 QCoreApplication::translate("Menu", "Arrow keys, W A S D, keypad 8 4 6 2")});
     qsizetype widest = 0;
-    for (const QString& name : std::as_const(names))
-        widest = std::max(widest, name.size());
+    for (const KeyLine& line : std::as_const(all))
+        widest = std::max(widest, line.name.size());
     QStringList lines;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        lines << names[i].leftJustified(widest + 2) + keys[i];
+    for (const KeyLine& line : std::as_const(all))
+        lines << line.name.leftJustified(widest + 2) + line.keys;
     return lines.join(QLatin1Char('\n'));
 }
 

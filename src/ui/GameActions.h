@@ -5,7 +5,9 @@
 
 #include "KeyMap.h"
 
+#include <QList>
 #include <QObject>
+#include <QString>
 
 #include <map>
 
@@ -25,6 +27,14 @@ public:
     // Sets a toggle's tick without triggering it.
     void show_checked(Action which, bool on);
 
+    // Each command that has keys, its name as the menus show it (without
+    // the mnemonic) and its keys as the menus name them; with `every`, the
+    // commands without keys too, with the menu they are in.
+    struct KeyLine {
+        QString name;
+        QString keys;
+    };
+    static QList<KeyLine> key_lines(bool every = false);
     // Each command with its keys, a line each, for the Keys box.
     static QString keys_text();
 

@@ -2,12 +2,15 @@
 
 #include "../settings/settings.h"
 #include "MainWidget.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace wd {
 
@@ -18,18 +21,9 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     const QSize board_size = board->size();
     setCentralWidget(board);
     board->setFocus();  // keys go to the board, never to the bar
-    const struct {
-        Menu menu;
-        const char* title;
-    } menus[] = {
-        {Menu::game, QT_TRANSLATE_NOOP("Menu", "&Game")},
-        {Menu::view, QT_TRANSLATE_NOOP("Menu", "&View")},
-        {Menu::settings, QT_TRANSLATE_NOOP("Menu", "&Settings")},
-        {Menu::help, QT_TRANSLATE_NOOP("Menu", "&Help")},
-    };
-    for (const auto& entry : menus) {
-        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", entry.title));
-        const QList<QAction*> actions = board->actions_of().in_menu(entry.menu);
+    for (const Menu entry : menus) {
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", menu_title(entry)));
+        const QList<QAction*> actions = board->actions_of().in_menu(entry);
         for (QAction* action : actions) {
             // Quit and the help's own boxes after a line, as desktop games have them.
             if (action == board->actions_of().action(Action::quit) || action == board->actions_of().action(Action::about))
@@ -45,6 +39,43 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     show_menu_bar_as_chosen();
     // The board at its start-up size, the bar above it.
     fit_around(board_size);
+
+    // The game's boxes open beside the window, clear of the board and the mouse.
+    qApp->installEventFilter(new BoxPlacement(
+        this,
+        [this] {
+            const QRect board = game->view().board();
+            return QRect(game->mapToGlobal(board.topLeft()), board.size());
+        },
+        [this] {
+            const Board& b = game->game();
+            const QRect cell = game->view().board_to_window(
+                QRect(b.mouse_x * cell_size, b.mouse_y * cell_size, cell_size, cell_size));
+            return game->mapToGlobal(cell.center());
+        }));
+    // A quit signal closes no window: the place is kept as the program ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &GameWindow::save_placement);
+}
+
+void GameWindow::restore_placement()
+{
+    const QByteArray saved = settings::window_geometry();
+    if (saved.isEmpty() || !restoreGeometry(saved))
+        return;
+    // A window saved on a screen since taken away, or larger than this one, comes back on it.
+    if (QScreen* on = screen(); on && !isMaximized() && !isFullScreen()) {
+        const QRect available = on->availableGeometry();
+        const QSize size = frameGeometry().size().boundedTo(available.size())
+            - (frameGeometry().size() - geometry().size());
+        if (size != this->size())
+            resize(size);
+        move(kept_on_screen(QRect(frameGeometry().topLeft(), frameGeometry().size()), available));
+    }
+}
+
+void GameWindow::save_placement()
+{
+    settings::set_window_geometry(saveGeometry());
 }
 
 int GameWindow::menu_bar_height(int width) const
@@ -98,6 +129,7 @@ void GameWindow::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
+    save_placement();
     QMainWindow::closeEvent(e);
 }
 

@@ -19,6 +19,9 @@ public:
 
     MainWidget* board() const { return game; }
     void set_menu_bar_shown(bool shown);
+    // The size, place and state the window had when it last closed, if any.
+    void restore_placement();
+    void save_placement();
 
 protected:
     void changeEvent(QEvent* e) override;

@@ -35,32 +35,6 @@ void run_box(QWidget* over, const QString& title, const QString& text, Qt::TextF
 }
 }  // namespace
 
-QString help_text()
-{
-    return QCoreApplication::translate(
-        "HelpBox",
-        "You are the mouse. Catch every cat to clear a level.\n"
-        "\n"
-        "Arrow keys, W A S D or the keypad's 8 4 6 2 move the mouse.\n"
-        "Walk into a row of crates to push it, unless a stone wall stops it.\n"
-        "Cheese is worth 10 points. Cats cannot step on cheese or crates.\n"
-        "Push a crate onto a cat: it escapes to a free cell next to it,\n"
-        "or is caught when it has none. If a cat reaches you, the game is over.\n"
-        "So trap cats: wait until one stands where crates, walls or cheese\n"
-        "surround it, then push the last crate onto it. Cats follow you,\n"
-        "which lets you lure them into a pocket before you close it.\n"
-        "Each level starts when you press an arrow key.\n"
-        "\n"
-        "P, Pause or Escape   pause and resume\n"
-        "F2 or Ctrl+N         new game\n"
-        "F5                   restart this level\n"
-        "Ctrl+H               high scores\n"
-        "M                    sound on or off\n"
-        "F11                  full screen\n"
-        "Ctrl++ Ctrl+- Ctrl+0 zoom in, out, back to 1x\n"
-        "Ctrl+Q               quit\n");
-}
-
 void show_scores(QWidget* over, const QString& table, std::optional<int> own_entry)
 {
     run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash high scores"), table_markup(table, own_entry),
@@ -70,11 +44,6 @@ void show_scores(QWidget* over, const QString& table, std::optional<int> own_ent
 void show_keys(QWidget* over, const QString& keys)
 {
     run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash keys"), keys);
-}
-
-void show_help(QWidget* over)
-{
-    run_box(over, QCoreApplication::translate("HelpBox", "Whiskerdash help"), help_text());
 }
 
 }  // namespace wd

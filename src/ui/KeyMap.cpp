@@ -74,6 +74,17 @@ Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
 }
 }  // namespace
 
+const char* menu_title(Menu menu)
+{
+    switch (menu) {
+    case Menu::game: return QT_TRANSLATE_NOOP("Menu", "&Game");
+    case Menu::view: return QT_TRANSLATE_NOOP("Menu", "&View");
+    case Menu::settings: return QT_TRANSLATE_NOOP("Menu", "&Settings");
+    case Menu::help: return QT_TRANSLATE_NOOP("Menu", "&Help");
+    }
+    return "";
+}
+
 std::span<const Command> commands()
 {
     return command_table;

@@ -38,6 +38,9 @@ enum class Action {
 };
 
 enum class Menu { game, view, settings, help };
+inline constexpr Menu menus[] = {Menu::game, Menu::view, Menu::settings, Menu::help};
+// The menu's title in the bar, translated in the "Menu" context.
+const char* menu_title(Menu menu);
 
 struct Command {
     Action action;

@@ -1,9 +1,11 @@
 #include "MainWidget.h"
 
 #include "../settings/settings.h"
+#include "HelpPage.h"
 #include "InfoBoxes.h"
 #include "PracticeDialog.h"
 #include "ViewPainter.h"
+#include "WindowPlacement.h"
 #include "data_files.h"
 #include "first_frame.h"
 #include "gameover_dialogs.h"
@@ -61,6 +63,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
 {
     setObjectName(QString::fromLatin1(name));
     play.keep_recordings_in(&recordings);
+    announcer = new wd::Announcer(this);
     wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
@@ -75,6 +78,13 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     setAccessibleName(tr("Game board"));
     flash_clock.setInterval(wd::flash_frame_ms);
     connect(&flash_clock, &QTimer::timeout, this, &MainWidget::animate_flashes);
+    // Long enough to read the card, then the whole board can be read before the first key.
+    card_fade.setSingleShot(true);
+    card_fade.setInterval(4000);
+    connect(&card_fade, &QTimer::timeout, this, [this] {
+        card_faded = true;
+        printscene();
+    });
 
     QString message;
     if (!play.start(argc > 1 ? QFile::decodeName(argv[1]) : QString(), message)) {
@@ -317,7 +327,11 @@ void MainWidget::perform(wd::Action action)
             wd::show_scores(this, QString::fromUtf8(play.table_text()), play.own_entry_index());
         });
         return;
-    case Action::show_help: with_play_paused([this] { wd::show_help(this); }); return;
+    case Action::show_help:
+        with_play_paused([this] {
+            wd::show_help(this, {mouse_pixmap, cat_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
+        });
+        return;
     case Action::show_keys: with_play_paused([this] { wd::show_keys(this, wd::GameActions::keys_text()); }); return;
     case Action::about: with_play_paused([this] { show_about(); }); return;
     case Action::full_screen: toggle_full_screen(); return;
@@ -375,11 +389,7 @@ void MainWidget::practise()
 
 void MainWidget::show_about()
 {
-    QMessageBox::about(this, tr("About Whiskerdash"),
-                       tr("<h3>Whiskerdash %1</h3>"
-                          "<p>An arcade puzzle game: push rows of crates to trap the cats before they catch the mouse.</p>"
-                          "<p>Free software under the MIT licence.<br>Copyright © 2026 The Whiskerdash developers.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+    wd::show_about(this);
 }
 
 // What every step and level load ends with: sound, effects, then the drawing.
@@ -394,6 +404,8 @@ void MainWidget::after_step(const wd::Events& events)
         seen_loads = seen().board().levels_loaded;
         flashes.clear();  // they belonged to the level that went
         repeats_blocked = true;
+        card_faded = false;
+        card_fade.stop();
     }
     if (!flashes.empty() && !flash_clock.isActive())
         flash_clock.start();
@@ -432,8 +444,11 @@ bool MainWidget::event(QEvent* e)
         e->accept();
         return true;
     }
-    // Switching to another window pauses; the game's own boxes do not.
-    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open && !viewer)
+    // Switching to another window pauses; the game's own boxes do not, nor
+    // the window shown anew as it zooms.
+    if (e->type() == QEvent::WindowActivate)
+        shown_anew = false;
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open && !shown_anew && !viewer)
         play.lose_focus();
     return QWidget::event(e);
 }
@@ -469,7 +484,9 @@ void MainWidget::zoom_to(int zoom)
     if (available.isValid())
         zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
     zoom = std::max(zoom, 1);
-    top->resize(wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around);
+    shown_anew = true;  // until the window has the keyboard back, if it was shown anew
+    shown_anew = wd::resize_on_screen(*top, wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around)
+        && !top->isActiveWindow();
     wd::settings::set_zoom(zoom);
 }
 
@@ -525,6 +542,7 @@ wd::Overlay MainWidget::overlay_now() const
                                       .arg(left->number >= 0 ? QString::number(left->number + 1)
                                                              : QFileInfo(QString::fromStdString(left->file)).fileName());
         now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
+        now.card.faded = card_faded;
         break;
     case State::cleared:
         now.card.title = seen().pack_level() ? tr("Level %1 cleared").arg(seen().level_label())
@@ -565,21 +583,22 @@ int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
 {
     const wd::Board& b = seen().board();
     const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
-    const QSize size = wd::card_size(board, card);
+    const QSize size = wd::card_size(board, card, view().scale());
     const int left = (board.width() - size.width()) / 2;
     int best_top = -1;
     int best_cost = 0;
-    for (const int top : {(board.height() - size.height()) / 2, wd::cell_size,
-                          board.height() - size.height() - wd::cell_size}) {
-        if (top < 0)
-            continue;
+    // Every row it could stand on, centred first; the outer wall is the cheapest to hide.
+    const int centred = (board.height() - size.height()) / 2;
+    for (int top = centred, row = 0; top >= 0 && top <= board.height() - size.height();
+         top = row * wd::cell_size, ++row) {
         int cost = 0;
         for (int y = top / wd::cell_size; y <= (top + size.height() - 1) / wd::cell_size; ++y)
             for (int x = left / wd::cell_size; x <= (left + size.width() - 1) / wd::cell_size; ++x) {
                 const char c = b.cell(x, y);
                 if (std::abs(x - keep.x()) <= 1 && std::abs(y - keep.y()) <= 1)
                     cost += 1000;
-                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : 0;
+                const bool rim = x == 0 || y == 0 || x == b.board_width - 1 || y == b.board_height - 1;
+                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : c == 'H' ? (rim ? 0 : 2) : 1;
             }
         if (best_top < 0 || cost < best_cost) {
             best_top = top;
@@ -628,8 +647,15 @@ void MainWidget::printscene()
         changed += geometry.strip();
         setAccessibleDescription(accessible_state());
     }
+    if (play.state() != wd::GameSession::State::ready) {
+        card_fade.stop();
+        card_faded = false;
+    } else if (!card_faded && !card_fade.isActive()) {
+        card_fade.start();
+    }
     if (const wd::Overlay now = overlay_now(); now != shown_overlay) {
         changed += wd::overlay_region(geometry, shown_overlay) + wd::overlay_region(geometry, now);
+        announcer->say(now.card.text(), wd::card_rect(geometry, now.card));
         shown_overlay = now;
     }
     if (!changed.isEmpty())

@@ -7,6 +7,7 @@
 #include "GameActions.h"
 #include "KeyMap.h"
 #include "../sound/SoundEffects.h"
+#include "Announcer.h"
 #include "Overlay.h"
 #include "ReplayViewer.h"
 #include "SceneRenderer.h"
@@ -58,6 +59,7 @@ public:
     void start_muted()
     {
         sound.set_enabled(false);
+        commands->show_checked(wd::Action::toggle_sound, false);
         printscene();  // the strip's mark
     }
     // What the overlay shows now, for tests and the accessible description.
@@ -135,9 +137,12 @@ private:
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;
     wd::Overlay shown_overlay;
+    wd::Announcer* announcer;  // the card's text, for assistive technology
     std::vector<wd::Flash> flashes;  // catches and escapes still being shown
     wd::SoundEffects sound;
     QTimer flash_clock;  // runs only while a catch or an escape is shown
+    QTimer card_fade;    // the level's card fades a while after it appears
+    bool card_faded = false;
 
     std::unique_ptr<wd::ReplayViewer> viewer;
     std::optional<wd::Recording> to_continue;  // a ranked game left in play last time
@@ -148,6 +153,7 @@ private:
     QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
     bool box_open = false;         // a box the player opened: not a focus loss
+    bool shown_anew = false;       // the window hidden and shown to zoom: not a focus loss
     int seen_loads = 0;            // the board's level count when last drawn
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };

@@ -6,54 +6,97 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <utility>
+
 namespace wd {
 
 namespace {
 constexpr int card_padding = 8;
-constexpr int title_height = 18;
-constexpr int line_height = 14;
+constexpr int title_pixels = 14;
+constexpr int line_pixels = 11;
 constexpr int mark_margin = 8;  // a marked cell's drawing reaches this far beyond it, at 1x
 
-QFont card_font(bool title)
+QFont card_font(bool title, double pixels)
 {
     QFont font;
-    font.setPixelSize(title ? 14 : 11);
+    font.setPixelSize(std::max(1, qRound(pixels)));
     font.setBold(title);
     return font;
 }
 
 int card_width(const QSize& board)
 {
-    return std::min(board.width() - 8, 420);
+    return std::max(1, std::min(board.width() - 8, 420));
 }
 
-// The card's lines broken at spaces to fit its width, each kept whole if it can be.
-QStringList wrapped(const Card& card, int width)
+// Breaks `text` at spaces into lines no wider than `width`. A word wider than
+// that alone is broken between letters, and the answer is false.
+bool wrap_words(const QString& text, const QFontMetrics& metrics, int width, QStringList& out)
 {
-    const QFontMetrics metrics(card_font(false));
-    QStringList out;
-    for (const QString& line : card.lines) {
-        QString current;
-        for (const QString& word : line.split(QLatin1Char(' '))) {
-            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-            if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-                out << current;
-                current = word;
-            } else {
-                current = longer;
-            }
+    bool whole = true;
+    QString current;
+    for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        while (metrics.horizontalAdvance(word) > width && word.size() > 1) {
+            whole = false;
+            if (!current.isEmpty())
+                out << std::exchange(current, QString());
+            qsizetype fits = 1;
+            while (fits + 1 < word.size() && metrics.horizontalAdvance(word.left(fits + 1)) <= width)
+                ++fits;
+            out << word.left(fits);
+            word.remove(0, fits);
         }
-        out << current;
+        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width)
+            out << std::exchange(current, word);
+        else
+            current = longer;
     }
-    return out;
+    if (!current.isEmpty())
+        out << current;
+    return whole;
 }
 
-QRect card_image_rect(const QSize& board, const Card& card)
+// The card laid out in window pixels at `scale`, its place in board pixels at 1x.
+struct Fitted {
+    QFont title_font;
+    QFont line_font;
+    QStringList title_lines;
+    QStringList lines;
+    int padding = 0;     // window pixels
+    int text_width = 0;  // window pixels
+    QRect board_rect;    // board pixels at 1x
+};
+
+Fitted fit_card(const QSize& board, const Card& card, double scale)
 {
-    const QSize size = card_size(board, card);
-    const int width = size.width();
-    const int height = size.height();
-    return QRect((board.width() - width) / 2, card.top >= 0 ? card.top : (board.height() - height) / 2, width, height);
+    const int width = card_width(board);
+    Fitted fitted;
+    // Smaller steps of font until every word fits whole and the card fits the board.
+    for (double size = 1.0;; size -= 0.05) {
+        const bool smallest = size < 0.4;
+        fitted.padding = std::max(1, qRound(card_padding * scale * std::max(size, 0.5)));
+        fitted.text_width = std::max(1, int(width * scale) - 2 * fitted.padding);
+        fitted.title_font = card_font(true, title_pixels * scale * size);
+        fitted.line_font = card_font(false, line_pixels * scale * size);
+        const QFontMetrics title_metrics(fitted.title_font);
+        const QFontMetrics line_metrics(fitted.line_font);
+        fitted.title_lines.clear();
+        fitted.lines.clear();
+        bool whole = wrap_words(card.title, title_metrics, fitted.text_width, fitted.title_lines);
+        for (const QString& line : card.lines)
+            whole = wrap_words(line, line_metrics, fitted.text_width, fitted.lines) && whole;
+        const int text_height = int(fitted.title_lines.size()) * title_metrics.lineSpacing()
+            + int(fitted.lines.size()) * line_metrics.lineSpacing();
+        const int height = qCeil((text_height + 2 * fitted.padding) / scale);
+        if ((whole && height <= board.height() - 4) || smallest) {
+            // Too tall for where it was asked to stand: it grows upwards.
+            const int room = std::max(0, board.height() - height);
+            const int top = card.top >= 0 ? std::min(card.top, room) : room / 2;
+            fitted.board_rect = QRect((board.width() - width) / 2, top, width, height);
+            return fitted;
+        }
+    }
 }
 
 QSize board_image_size(const ViewGeometry& geometry)
@@ -110,43 +153,60 @@ void paint_meeting(QPainter& painter, QPointF centre)
     painter.drawLine(centre + QPointF(-5, 5), centre + QPointF(5, -5));
 }
 
-void paint_card(QPainter& painter, const QRect& rect, const Card& card)
+void paint_card(QPainter& painter, const CardLayout& layout, bool faded)
 {
-    painter.setPen(QPen(QColor(0xF0, 0xE0, 0x90), 1.5));
+    painter.save();
+    painter.resetTransform();  // text laid out in window pixels, as it is drawn
+    if (faded)
+        painter.setOpacity(0.2);
+    const double edge = 1.5 * layout.scale;
+    painter.setPen(QPen(QColor(0xF0, 0xE0, 0x90), edge));
     painter.setBrush(QColor(0x20, 0x28, 0x20, 225));
-    painter.drawRoundedRect(QRectF(rect).adjusted(0.75, 0.75, -0.75, -0.75), 6, 6);
-
-    const QFont title_font = card_font(true);
-    const QFont line_font = card_font(false);
-    const int width = rect.width() - 2 * card_padding;
-
-    painter.setFont(title_font);
+    painter.drawRoundedRect(QRectF(layout.rect).adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), 6 * layout.scale,
+                            6 * layout.scale);
+    int i = 0;
+    painter.setFont(layout.title_font);
     painter.setPen(QColor(0xFF, 0xF4, 0xC0));
-    const QRect title(rect.left() + card_padding, rect.top() + card_padding, width, title_height);
-    painter.drawText(title, Qt::AlignCenter, QFontMetrics(title_font).elidedText(card.title, Qt::ElideRight, width));
-    painter.setFont(line_font);
+    for (const QString& line : layout.title_lines)
+        painter.drawText(layout.text_rects[i++], Qt::AlignCenter, line);
+    painter.setFont(layout.line_font);
     painter.setPen(Qt::white);
-    int top = title.bottom() + 1;
-    for (const QString& line : wrapped(card, width)) {
-        painter.drawText(QRect(title.left(), top, width, line_height), Qt::AlignCenter,
-                         QFontMetrics(line_font).elidedText(line, Qt::ElideRight, width));
-        top += line_height;
-    }
+    for (const QString& line : layout.lines)
+        painter.drawText(layout.text_rects[i++], Qt::AlignCenter, line);
+    painter.restore();
 }
 }  // namespace
 
-QSize card_size(const QSize& board, const Card& card)
+QSize card_size(const QSize& board, const Card& card, double scale)
 {
-    const int width = card_width(board);
-    const int lines = int(wrapped(card, width - 2 * card_padding).size());
-    return QSize(width, 2 * card_padding + title_height + line_height * lines);
+    return fit_card(board, card, scale).board_rect.size();
+}
+
+CardLayout card_layout(const ViewGeometry& geometry, const Card& card)
+{
+    CardLayout layout;
+    if (card.empty())
+        return layout;
+    const Fitted fitted = fit_card(board_image_size(geometry), card, geometry.scale());
+    layout.rect = geometry.board_to_window(fitted.board_rect).intersected(geometry.board());
+    layout.scale = geometry.scale();
+    layout.title_font = fitted.title_font;
+    layout.line_font = fitted.line_font;
+    layout.title_lines = fitted.title_lines;
+    layout.lines = fitted.lines;
+    const int left = layout.rect.left() + (layout.rect.width() - fitted.text_width) / 2;
+    int top = layout.rect.top() + fitted.padding;
+    for (const auto& [lines, font] : {std::pair{&layout.title_lines, &layout.title_font}, {&layout.lines, &layout.line_font}}) {
+        const int step = QFontMetrics(*font).lineSpacing();
+        for (qsizetype i = 0; i < lines->size(); ++i, top += step)
+            layout.text_rects << QRect(left, top, fitted.text_width, step);
+    }
+    return layout;
 }
 
 QRect card_rect(const ViewGeometry& geometry, const Card& card)
 {
-    if (card.empty())
-        return {};
-    return geometry.board_to_window(card_image_rect(board_image_size(geometry), card)).intersected(geometry.board());
+    return card_layout(geometry, card).rect;
 }
 
 QRect marked_cell_rect(const ViewGeometry& geometry, QPoint cell)
@@ -185,7 +245,7 @@ void paint_overlay(QPainter& painter, const QRegion& region, const ViewGeometry&
     if (overlay.show_meeting)
         paint_meeting(painter, QRectF(cell_image_rect(overlay.meeting)).center());
     if (!overlay.card.empty())
-        paint_card(painter, card_image_rect(board_image_size(geometry), overlay.card), overlay.card);
+        paint_card(painter, card_layout(geometry, overlay.card), overlay.card.faded);
     painter.restore();
 }
 

@@ -6,8 +6,10 @@
 #include "ViewGeometry.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 #include <QRegion>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -32,8 +34,11 @@ struct Card {
     QString title;
     QStringList lines;  // smaller, under the title, wrapped to the card's width
     int top = -1;  // where it stands, in board pixels at 1x; centred when -1
+    bool faded = false;  // drawn faintly, so the board under it can be read
     bool operator==(const Card&) const = default;
     bool empty() const { return title.isEmpty(); }
+    // Everything it says, a line each; empty for no card.
+    QString text() const { return empty() ? QString() : (QStringList(title) + lines).join(QLatin1Char('\n')); }
 };
 
 struct Overlay {
@@ -44,8 +49,22 @@ struct Overlay {
     bool operator==(const Overlay&) const = default;
 };
 
-// The card's size in board pixels at 1x, on a board of this size.
-QSize card_size(const QSize& board, const Card& card);
+// The card's text broken into lines at its width, at one scale. Words are
+// never cut: a word wider than the card, or text taller than the board, takes
+// a smaller font instead.
+struct CardLayout {
+    QRect rect;  // the card, in window pixels
+    QFont title_font;
+    QFont line_font;
+    QStringList title_lines;
+    QStringList lines;
+    QList<QRect> text_rects;  // one a line, title lines first, in window pixels
+    double scale = 1.0;
+};
+CardLayout card_layout(const ViewGeometry& geometry, const Card& card);
+
+// The card's size in board pixels at 1x, on a board of this size, as shown at `scale`.
+QSize card_size(const QSize& board, const Card& card, double scale = 1.0);
 // The card's rectangle in window pixels: centred on the board, at the view's scale.
 QRect card_rect(const ViewGeometry& geometry, const Card& card);
 // The window pixels one marked cell's drawing covers, a little beyond the cell.

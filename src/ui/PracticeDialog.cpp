@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -119,10 +120,13 @@ PracticeDialog::PracticeDialog(const LevelIndex& index, int highest_reached, int
     shown->setWrapping(true);
     shown->setUniformItemSizes(true);
     shown->setSpacing(6);
+    shown->setWordWrap(true);
+    shown->setTextElideMode(Qt::ElideNone);
     fit_previews(blank_size);
     int named = 0;
     while (named <= Board::last_level_number && index.find(Board::level_file_name(named)))
         row(named++);
+    fit_previews(blank_size);  // and the names now listed
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok = buttons->button(QDialogButtonBox::Ok);
@@ -209,11 +213,24 @@ void PracticeDialog::end_pack(int count)
 }
 
 // Every drawing at the first level's size, as the window takes it.
+// Names wrap under their preview, never elided: a cell as wide as the longest
+// word and as tall as the longest name takes.
 void PracticeDialog::fit_previews(QSize size)
 {
     shown->setIconSize(size);
-    shown->setGridSize(QSize(size.width() + 40, size.height() + 44));
-    shown->setMinimumSize(4 * (size.width() + 40) + 30, 360);
+    const QFontMetrics metrics(shown->font());
+    int width = size.width() + 40;
+    for (int i = 0; i < shown->count(); ++i)
+        for (const QString& word : shown->item(i)->text().split(QLatin1Char(' ')))
+            width = std::max(width, metrics.horizontalAdvance(word) + 16);
+    int text_height = 2 * metrics.lineSpacing();
+    for (int i = 0; i < shown->count(); ++i)
+        text_height = std::max(text_height, metrics.boundingRect(QRect(0, 0, width - 12, 1000),
+                                                                 Qt::TextWordWrap | Qt::AlignHCenter,
+                                                                 shown->item(i)->text())
+                                                .height());
+    shown->setGridSize(QSize(width, size.height() + text_height + 20));
+    shown->setMinimumSize(4 * width + 30, 360);
 }
 
 void PracticeDialog::update_ok()

@@ -55,12 +55,14 @@ CommandLine parse_command_line(const QStringList& arguments)
     CommandLine line;
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::help;
-        line.text = usage + QStringLiteral(
-            "\nFiles: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
-            "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
-            "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
-            "with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games\n"
-            "(the last one, and one for each entry of the table) are kept in recordings/ beside hsc.dat.\n");
+        line.text = usage + QLatin1Char('\n')
+            + CommandLineText::tr(
+                "Files: installed, the game keeps hsc.dat in $XDG_DATA_HOME/org.whiskerdash.Whiskerdash\n"
+                "(~/.local/share/org.whiskerdash.Whiskerdash by default); levels, sprites and sounds put\n"
+                "there replace the installed ones. Started in a folder that holds level000.lvx, or\n"
+                "with --play-here, it plays in that folder and keeps hsc.dat there. Recordings of games\n"
+                "(the last one, one for each entry of the table, and a game left to continue) are kept\n"
+                "in recordings/ beside hsc.dat.\n");
         return line;
     }
     if (parser.isSet(version)) {

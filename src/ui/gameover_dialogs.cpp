@@ -21,14 +21,14 @@ namespace wd {
 
 namespace {
 
-// Keeps the box's two answers on their keys: a stray arrow or Tab (or arrow
-// presses still arriving from play) would otherwise move the focus to Quit and
-// make Return quit.
+// Return presses the button with the focus, which only Tab and Shift+Tab
+// move: the arrows do nothing here, so an arrow still held from play cannot
+// move the focus to Quit. Escape always quits.
 class ChoiceKeys : public QObject {
 public:
-    ChoiceKeys(QAbstractButton* again, QAbstractButton* quit, QObject* parent)
+    ChoiceKeys(QAbstractButton* fallback, QAbstractButton* quit, QObject* parent)
         : QObject(parent)
-        , again(again)
+        , fallback(fallback)
         , quit(quit)
     {
     }
@@ -43,16 +43,16 @@ protected:
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
-            if (event->type() == QEvent::KeyPress)
-                (key == Qt::Key_Escape ? quit : again)->click();
+            if (event->type() == QEvent::KeyPress) {
+                auto* focused = qobject_cast<QAbstractButton*>(fallback->window()->focusWidget());
+                (key == Qt::Key_Escape ? quit : focused ? focused : fallback)->click();
+            }
             event->accept();
             return true;
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
             return event->type() == QEvent::KeyPress;
         default:
             return false;
@@ -60,7 +60,7 @@ protected:
     }
 
 private:
-    QAbstractButton* again;
+    QAbstractButton* fallback;
     QAbstractButton* quit;
 };
 
@@ -90,6 +90,24 @@ QString padded_by_characters(const QString& entry)
     return QString(entry).insert(dots, QString(missing, QLatin1Char('.')));
 }
 
+namespace {
+// The shipped heading lines in the player's language, as wide as they are:
+// only the box shows them so, the file keeps its own bytes.
+QString heading_shown(const QString& line, int row)
+{
+    if (row == 0 && line == QLatin1String("WHISKERDASH - THE BRAVEST MICE"))
+        return QCoreApplication::translate("Table", "WHISKERDASH - THE BRAVEST MICE");
+    const qsizetype dots = line.size() - 9;  // between "Name" and "Score"
+    if (row == 1 && dots > 0 && line.startsWith(QLatin1String("Name")) && line.endsWith(QLatin1String("Score"))
+        && line.mid(4, dots) == QString(dots, QLatin1Char('.'))) {
+        const QString name = QCoreApplication::translate("Table", "Name");
+        const QString score = QCoreApplication::translate("Table", "Score");
+        return name + QString(std::max<qsizetype>(1, line.size() - name.size() - score.size()), QLatin1Char('.')) + score;
+    }
+    return line;
+}
+}  // namespace
+
 QString table_markup(const QString& table, std::optional<int> own, const QList<int>& unverified)
 {
     const QStringList lines = table.split(QLatin1Char('\n'));
@@ -97,15 +115,17 @@ QString table_markup(const QString& table, std::optional<int> own, const QList<i
     for (int i = 0; i < lines.size(); ++i) {
         const int entry = i - 2;
         const bool is_entry = entry >= 0 && entry < 10;
-        const QString line = (is_entry ? padded_by_characters(lines[i]) : lines[i]).toHtmlEscaped();
+        const QString line = (is_entry ? padded_by_characters(lines[i]) : heading_shown(lines[i], i)).toHtmlEscaped();
         if (!is_entry) {
             html += line;
         } else {
             QString numbered = QStringLiteral("%1. %2").arg(entry + 1, 2).arg(line);
             if (unverified.contains(entry))
                 numbered += QLatin1Char(' ') + QCoreApplication::translate("GameOverBox", "(unverified)");
-            html += entry == own ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1</b></span>").arg(numbered)
-                                 : numbered;
+            // Marked by a sign too, for a player who cannot tell the colour.
+            html += entry == own
+                ? QStringLiteral("<span style=\"background-color:#ffe38a\"><b>%1 \u25c0</b></span>").arg(numbered)
+                : numbered;
         }
         if (i + 1 < lines.size())
             html += QLatin1Char('\n');

@@ -52,13 +52,13 @@ struct LateSave {
 
 // Shows the whole table over `parent`, with how the game ended and anything
 // the player must know about the file below it, and asks whether to play
-// again. Return always means Play Again and Escape always Quit, whatever keys
-// moved the focus before.
+// again. Return presses the focused button, Play Again at first; Tab and
+// Shift+Tab move between the buttons, the arrows never; Escape always quits.
 TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& keep_clear = {},
                        const LateSave& late = {});
 
 // The table as a box shows it: its two header lines, then each entry with its
-// place, 1 to 10, and `own` highlighted. The entries' own text is unchanged but for
+// place, 1 to 10, and `own` highlighted and marked. The entries' own text is unchanged but for
 // the dots padding a name by characters rather than bytes.
 QString table_markup(const QString& table, std::optional<int> own, const QList<int>& unverified = {});
 

@@ -5,6 +5,7 @@
 #include "first_frame.h"
 #include "quit_signals.h"
 #include "replay_check.h"
+#include "session_log.h"
 #include "notices.h"
 #include "translations.h"
 
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <malloc.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -89,6 +91,10 @@ int main(int argc, char** argv)
         return line.action == wd::CommandLine::Action::usage_error ? 2 : 0;
     }
 
+    // Started from the desktop, the trace lines would fill the session's log.
+    if (line.from_desktop && wd::is_session_log(STDOUT_FILENO) && !std::freopen("/dev/null", "w", stdout))
+        std::fputs("whiskerdash: cannot leave the trace lines out of the session's log\n", stderr);
+
     // The widget takes the level as its only argument.
     QByteArray level = QFile::encodeName(line.level);
     char* widget_argv[] = {argv[0], level.data(), nullptr};
@@ -110,6 +116,7 @@ int main(int argc, char** argv)
         return 2;
     // The board in its window, under the menu bar.
     auto window = std::make_unique<wd::GameWindow>(widget.release());
+    window->restore_placement();
     window->show();
     // Decoding the icon's sizes would hold up the first frame.
     wd::after_first_frame(window->board(), [window = window.get()] {

@@ -26,6 +26,7 @@ def check_installed_files(prefix, data_dir):
     share = os.path.join(prefix, "share")
     installed = [f"applications/{APP_ID}.desktop", f"metainfo/{APP_ID}.metainfo.xml",
                  f"mime/packages/{APP_ID}.xml", f"icons/hicolor/scalable/apps/{APP_ID}.svg",
+                 f"icons/hicolor/symbolic/apps/{APP_ID}-symbolic.svg",
                  "man/man6/whiskerdash.6.gz", "man/man6/whiskerdash-check.6.gz"]
     installed += [f"icons/hicolor/{size}x{size}/apps/{APP_ID}.png" for size in (16, 32, 48, 64, 128, 256)]
     for path in installed:

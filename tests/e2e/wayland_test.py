@@ -18,7 +18,7 @@ NEXT = ["HHHHHH", "HM..CH", "HHHHHH"]
 class Weston:
     """A weston of the test's own, in a runtime folder of its own."""
 
-    def __init__(self):
+    def __init__(self, shell="kiosk-shell.so"):
         self.runtime = tempfile.mkdtemp(prefix="whiskerdash-wayland-")
         os.chmod(self.runtime, 0o700)
         self.socket = "whiskerdash-test"
@@ -27,7 +27,7 @@ class Weston:
         env.pop("WAYLAND_DISPLAY", None)
         # The kiosk shell gives the one window the whole output and the keyboard.
         self.process = subprocess.Popen(
-            ["weston", "--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so", "--no-config",
+            ["weston", "--backend=x11-backend.so", "--use-pixman", f"--shell={shell}", "--no-config",
              f"--socket={self.socket}", "--width=640", "--height=480", f"--log={self.log}"],
             env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
@@ -66,9 +66,9 @@ class WaylandGame(Game):
     """The game as a Wayland client: its window is the compositor's, once the
     client has named itself and drawn."""
 
-    def __init__(self, exe, folder, weston):
+    def __init__(self, exe, folder, weston, args=()):
         self.weston = weston
-        super().__init__(exe, folder, env=weston.env())
+        super().__init__(exe, folder, args, env=weston.env())
 
     def _main_window(self):
         if self.process.poll() is not None:
@@ -118,7 +118,51 @@ def arrows_move_and_ctrl_q_quits(exe, data):
         folder.remove()
 
 
-CASES = {f.__name__: f for f in [arrows_move_and_ctrl_q_quits]}
+# Wide enough that 2x nearly fills the 640-pixel output, and 3x does not fit;
+# the cat walled in, so play can start at once with the whole floor in sight.
+WIDE = ["H" * 18, "HM" + "." * 13 + "HCH", "H" + "." * 14 + "HHH", *["H" + "." * 16 + "H"] * 4, "H" * 18]
+FLOOR = (0xDD, 0xE6, 0xD5)
+
+
+def floor_pixels(weston):
+    """How many pixels of the output show the board's floor."""
+    shot = subprocess.run(["import", "-window", weston.window, "-depth", "8", "rgb:-"], capture_output=True)
+    check(shot.returncode == 0, "import failed: " + shot.stderr.decode(errors="replace"))
+    pixels = shot.stdout
+    return sum(1 for at in range(0, len(pixels) - 2, 3) if tuple(pixels[at:at + 3]) == FLOOR)
+
+
+def zoom_keeps_the_window_on_the_output(exe, data):
+    # The desktop shell places windows where the client cannot see or choose;
+    # it keeps a growing window's top-left corner.
+    weston = Weston("desktop-shell.so")
+    folder = PlayFolder(data, {"level000.lvx": WIDE})
+    game = None
+    try:
+        game = WaylandGame(exe, folder, weston, ["--no-wait"])
+        game.wait_for_line("  " + WIDE[1])
+        wait_until("the keyboard's focus", lambda: keyboard_events(game).count("enter") > 0)
+        # Once drawn, the floor (and what the sprites leave of it) at 1x...
+        at_1x = wait_until("the board drawn", lambda: floor_pixels(weston) or None)
+        for _ in range(3):
+            game.keys("ctrl+plus")
+        # ...is four times as many pixels at 2x, the most the output holds, when none
+        # is off it and play goes on (a paused board is dimmed). The sprites' edges
+        # scale a little unevenly; a sliver of the board off the output loses more.
+        shown = []
+        try:
+            wait_until("the whole board at 2x", lambda: shown.append(floor_pixels(weston)) or shown[-1] >= 0.97 * 4 * at_1x)
+        except Failure as failure:
+            raise Failure(f"{failure}: {shown[-1]} floor pixels, not {4 * at_1x}")
+        check(game.process.poll() is None, "the game ended")
+    finally:
+        if game:
+            game.stop()
+        weston.stop()
+        folder.remove()
+
+
+CASES = {f.__name__: f for f in [arrows_move_and_ctrl_q_quits, zoom_keeps_the_window_on_the_output]}
 
 if __name__ == "__main__":
     run_cases(CASES)
