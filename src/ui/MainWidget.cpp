@@ -148,20 +148,26 @@ bool MainWidget::may_quit()
 {
     if (!startup_ok || !play.quit_loses_points() || qApp->isSavingSession())
         return true;
-    bool quit = false;
-    with_play_paused([this, &quit] {
-        QMessageBox box(QMessageBox::Question, tr("Quit"),
-                        tr("Abandon this game with %n points and quit?", nullptr, play.board().score),
-                        QMessageBox::NoButton, this);
-        box.setObjectName(QStringLiteral("confirm_quit"));
+    return ask_to_abandon(tr("Quit"), tr("Abandon this game with %n points and quit?", nullptr, play.board().score),
+                          tr("&Quit"), QStringLiteral("confirm_quit"));
+}
+
+// "Keep playing" is the default and Escape's; true when the player leaves.
+bool MainWidget::ask_to_abandon(const QString& title, const QString& question, const QString& leave_text,
+                                const QString& name)
+{
+    bool leave = false;
+    with_play_paused([&] {
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, this);
+        box.setObjectName(name);
         QPushButton* keep = box.addButton(tr("&Keep playing"), QMessageBox::RejectRole);
-        QPushButton* leave = box.addButton(tr("&Quit"), QMessageBox::AcceptRole);
+        QPushButton* leaving = box.addButton(leave_text, QMessageBox::AcceptRole);
         box.setDefaultButton(keep);
         box.setEscapeButton(keep);
         box.exec();
-        quit = box.clickedButton() == leave;
+        leave = box.clickedButton() == leaving;
     });
-    return quit;
+    return leave;
 }
 
 void MainWidget::load_sprites()
@@ -354,19 +360,9 @@ void MainWidget::ask_new_game()
         play.new_game();
         return;
     }
-    bool abandon = false;
-    with_play_paused([this, &abandon] {
-        QMessageBox box(QMessageBox::Question, tr("New game"),
-                        tr("Abandon this game with %n points and start a new one?", nullptr, play.board().score),
-                        QMessageBox::NoButton, this);
-        box.setObjectName(QStringLiteral("confirm_new_game"));
-        QPushButton* keep = box.addButton(tr("&Keep playing"), QMessageBox::RejectRole);
-        QPushButton* fresh = box.addButton(tr("&New game"), QMessageBox::AcceptRole);
-        box.setDefaultButton(keep);
-        box.setEscapeButton(keep);
-        box.exec();
-        abandon = box.clickedButton() == fresh;
-    });
+    const bool abandon = ask_to_abandon(
+        tr("New game"), tr("Abandon this game with %n points and start a new one?", nullptr, play.board().score),
+        tr("&New game"), QStringLiteral("confirm_new_game"));
     if (abandon)
         play.new_game();
 }

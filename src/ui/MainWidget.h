@@ -106,6 +106,7 @@ private:
     void end_after_failed_restart(const QString& message);
 
     void ask_new_game();
+    bool ask_to_abandon(const QString& title, const QString& question, const QString& leave_text, const QString& name);
     void practise();
     void show_about();
     void after_step(const wd::Events& events);

@@ -75,12 +75,12 @@ def fresh_home_plays_from_the_menu(installed, env):
         width, height = game.geometry()
         board_height = 16 * len(level) + 20
         check(width == 16 * len(level[0]) and board_height < height < board_height + 60, f"window {(width, height)}")
-        game.keys("F2")  # a new game finds the installed level 0 again
+        game.keys("F2")  # a new game finds the installed level 0 again; the one before is recorded
         game.wait_for_line("reading line 19", count=2)
         check("cannot" not in game.stderr_text(), game.stderr_text())
     finally:
         game.stop()
-    check(home.listing() == ["hsc.dat"], f"data folder holds {home.listing()}")
+    check(home.listing() == ["hsc.dat", "recordings"], f"data folder holds {home.listing()}")
     check(open(os.path.join(home.data, "hsc.dat"), "rb").read() ==
           open(os.path.join(installed.shipped, "hsc.dat"), "rb").read(), "not the starting table")
     check(not os.path.exists(os.path.join(anywhere.path, "hsc.dat")), "a table in the start folder")
