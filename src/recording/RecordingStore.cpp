@@ -79,19 +79,24 @@ std::vector<TableEntry> table_entries(const std::string& table)
     return entries;
 }
 
-RecordingStore::RecordingStore(const QString& folder) : where(folder)
+RecordingStore::RecordingStore(const QString& folder) : where(folder), writer(std::make_unique<QThreadPool>())
 {
-    writer.setMaxThreadCount(1);
+    writer->setMaxThreadCount(1);
 }
 
 RecordingStore::~RecordingStore()
 {
-    writer.waitForDone();
+    // A write stuck on a stalled disk must not hold the program's end: its
+    // thread is left to the process's exit.
+    if (!wait(3000)) {
+        std::fprintf(stderr, "whiskerdash: %s: a recording could not be written in time\n", qPrintable(where));
+        (void)writer.release();
+    }
 }
 
-void RecordingStore::wait()
+bool RecordingStore::wait(int ms)
 {
-    writer.waitForDone();
+    return writer->waitForDone(ms);
 }
 
 QString RecordingStore::last_path() const
@@ -99,19 +104,22 @@ QString RecordingStore::last_path() const
     return where + QStringLiteral("/last.wdr");
 }
 
-void RecordingStore::write(const QString& path, const std::string& bytes)
+namespace {
+// Runs on the writer's thread, and copies what it needs: it may outlive the store.
+void write_file(const QString& folder, const QString& path, const std::string& bytes)
 {
-    QDir().mkpath(where);
+    QDir().mkpath(folder);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
         || !file.commit())
         std::fprintf(stderr, "whiskerdash: %s: cannot keep the recording: %s\n", qPrintable(path),
                      qPrintable(file.errorString()));
 }
+}  // namespace
 
 void RecordingStore::keep_last(const Recording& recording)
 {
-    writer.start([this, bytes = render(recording)] { write(last_path(), bytes); });
+    writer->start([folder = where, path = last_path(), bytes = render(recording)] { write_file(folder, path, bytes); });
 }
 
 QString RecordingStore::continue_path() const
@@ -121,21 +129,23 @@ QString RecordingStore::continue_path() const
 
 void RecordingStore::keep_to_continue(const Recording& recording)
 {
-    writer.start([this, bytes = render(recording)] { write(continue_path(), bytes); });
+    writer->start([folder = where, path = continue_path(), bytes = render(recording)] {
+        write_file(folder, path, bytes);
+    });
 }
 
 void RecordingStore::drop_continue()
 {
-    writer.start([this] { QFile::remove(continue_path()); });
+    writer->start([path = continue_path()] { QFile::remove(path); });
 }
 
 void RecordingStore::keep_for_entry(const Recording& recording, const std::string& name, int score,
                                     const std::string& table)
 {
-    writer.start([this, bytes = render(recording), name, score, table] {
+    writer->start([where = where, bytes = render(recording), name, score, table] {
         // A name of its own for each: two entries of one name and score may differ.
         const std::string file = "entry-" + std::to_string(fnv1a(bytes)) + ".wdr";
-        write(where + QLatin1Char('/') + QString::fromStdString(file), bytes);
+        write_file(where, where + QLatin1Char('/') + QString::fromStdString(file), bytes);
         // Only what the table still holds stays: older recordings go with their entries.
         const std::vector<TableEntry> entries = table_entries(table);
         std::vector<IndexLine> kept;
@@ -157,7 +167,7 @@ void RecordingStore::keep_for_entry(const Recording& recording, const std::strin
         std::string index;
         for (const IndexLine& line : kept)
             index += std::to_string(line.score) + '\t' + line.name + '\t' + line.file + '\n';
-        write(where + QLatin1Char('/') + index_name, index);
+        write_file(where, where + QLatin1Char('/') + index_name, index);
     });
 }
 

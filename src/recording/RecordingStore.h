@@ -11,6 +11,7 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,7 +20,7 @@ namespace wd {
 class RecordingStore {
 public:
     explicit RecordingStore(const QString& folder);
-    ~RecordingStore();  // waits for the writes still queued
+    ~RecordingStore();  // waits a little for the writes still queued
 
     void keep_last(const Recording& recording);
     // The recording of a new entry of `table` (the table text as it now
@@ -35,13 +36,12 @@ public:
     QString last_path() const;
     // The recording behind the table's entry at `index` (0 for the best), if one is kept.
     std::optional<QString> entry_path(const std::string& table, int index) const;
-    // Every queued write done.
-    void wait();
+    // Every queued write done, or `ms` gone by (a stalled disk).
+    bool wait(int ms = -1);
 
 private:
-    void write(const QString& path, const std::string& bytes);
     QString where;
-    QThreadPool writer;  // one thread: writes stay in the order they were asked
+    std::unique_ptr<QThreadPool> writer;  // one thread: writes stay in the order they were asked
 };
 
 // The name and score of each entry of a table text, best first.

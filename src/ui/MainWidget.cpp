@@ -707,7 +707,7 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     text.own_entry = play.own_entry_index();
     text.notices = play.take_notices();
     const std::string table = play.table_text();
-    recordings.wait();  // this game's entry may still be on its way to the disk
+    recordings.wait(1000);  // this game's entry may still be on its way to the disk
     for (int i = 0; i < wd::hsc::entry_count; ++i)
         text.recordings << recordings.entry_path(table, i).value_or(QString());
     text.replays = [](const QString& file) { return wd::check_recording_quietly(file); };
