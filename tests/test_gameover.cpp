@@ -115,6 +115,10 @@ void read_table_box(Seen& seen, const QString& markup)
             seen.marked = i - 2;
             text.chop(2);
         }
+        // A game these tests set up by hand does not play again as recorded:
+        // the mark may come while the box is open.
+        if (text.endsWith(QStringLiteral(" (unverified)")))
+            text.chop(13);
         if (i >= 2 && i < 12) {
             seen.places_numbered = seen.places_numbered && text.startsWith(QStringLiteral("%1. ").arg(i - 1, 2));
             text.remove(0, 4);
