@@ -365,8 +365,9 @@ def odd_settings_never_block(exe, check_exe, shim, data):
             # The cleared level is shown for a second before the next is read:
             # anything much beyond that is a key held up.
             answered = time.monotonic() - pressed - CLEARED_MOMENT
-            # A sanitizer build draws slower, never seconds slower.
-            bound = 1.0 if "ASAN_OPTIONS" in os.environ else 0.5
+            # A sanitizer build draws slower, more so on a busy machine (1.6 s seen
+            # at a load of 5 on 2 cores); the plain build holds the real bound.
+            bound = 2.0 if "ASAN_OPTIONS" in os.environ else 0.5
             check(answered < bound, f"{case}: the key was answered {answered:.2f} s late")
             if case != "live lock":
                 after = os.lstat(settings)
