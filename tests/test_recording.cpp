@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <random>
+#include <set>
 
 using State = wd::GameSession::State;
 
@@ -19,6 +20,9 @@ private slots:
     void every_game_checks_out_data();
     void every_game_checks_out();
     void rewind_goes_back_two_seconds_in_practice_only();
+    void records_are_beaten_only_by_better_data();
+    void records_are_beaten_only_by_better();
+    void two_games_keep_the_better_record();
 };
 
 void TestRecording::every_game_checks_out_data()
@@ -51,6 +55,16 @@ void TestRecording::every_game_checks_out()
     const QString folder = dir.path();
     wd::GameSession session(dir.filePath(QStringLiteral("hsc.dat")),
                             [folder](const QString& name) { return folder + '/' + name; });
+    wd::RecordingStore store(dir.filePath(QStringLiteral("recordings")));
+    session.keep_recordings_in(&store);
+    wd::StatisticsFile statistics(dir.filePath(QStringLiteral("statistics.txt")));
+    session.keep_statistics_in(&statistics);
+    wd::Statistics expected;  // counted here from what the session says
+    std::set<std::uint64_t> cleared_levels;
+    QObject::connect(&session, &wd::GameSession::stepped, [&expected](const wd::Events& events) {
+        expected.cheese_eaten += events.cheese_eaten;
+        expected.cats_caught += events.cats_caught;
+    });
     session.board().trace = [](const std::string&) {};
     session.set_timing({400, 0, 0});
     session.set_wait_for_player(false);
@@ -61,8 +75,11 @@ void TestRecording::every_game_checks_out()
     std::mt19937 pick(static_cast<unsigned>(seed));
     constexpr int ways[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int step = 0; step < 4000 && session.state() != State::game_over; ++step) {
-        if (session.state() == State::cleared)
+        if (session.state() == State::cleared) {
+            ++expected.levels_cleared;
+            cleared_levels.insert(session.board().level_hash);
             session.toggle_pause();  // the moment, ended at once
+        }
         else if (session.state() == State::caught)
             QTRY_VERIFY(session.state() == State::game_over);
         else if (const unsigned r = pick() % 100; r < 60)
@@ -84,6 +101,33 @@ void TestRecording::every_game_checks_out()
     const wd::ReplayResult again = wd::replay(*parsed.recording, read, [](const std::string&) {});
     QVERIFY2(again.verdict == wd::ReplayResult::Verdict::reproduced, again.reason.c_str());
     QCOMPARE(again.score, session.board().score);
+
+    // Each level's records play again to a clear in the ticks they claim.
+    QVERIFY(store.wait());
+    const wd::LevelRecords records = store.records();
+    QCOMPARE(records.size(), cleared_levels.size());
+    for (const auto& [hash, record] : records)
+        for (const bool cheese : {true, false}) {
+            QFile kept(*store.record_path(hash, cheese));
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            const wd::ParsedRecording level = wd::parse_recording(kept.readAll().toStdString());
+            QVERIFY2(level.recording, level.error.c_str());
+            const wd::ReplayResult cleared = wd::replay(*level.recording, read, [](const std::string&) {});
+            QVERIFY2(cleared.verdict == wd::ReplayResult::Verdict::reproduced, cleared.reason.c_str());
+            QCOMPARE(cleared.ending, wd::Recording::Ending::won);
+            if (!cheese)
+                QCOMPARE(level.recording->ticks(), record.ticks);
+        }
+
+    // What the statistics file holds is what was played.
+    QString problem;
+    const wd::Statistics counted = statistics.shown(problem);
+    QVERIFY2(statistics.unsaved().empty(), "saved at the game's end");
+    QCOMPARE(counted.games, 1);
+    QCOMPARE(counted.levels_cleared, expected.levels_cleared);
+    QCOMPARE(counted.cheese_eaten, expected.cheese_eaten);
+    QCOMPARE(counted.cats_caught, expected.cats_caught);
+    QCOMPARE(counted.played_ms, 400LL * session.recording().ticks());
 
     write(0, levels[0] + "\n");  // one byte more: not the level the game was played on
     QCOMPARE(wd::replay(*parsed.recording, read, [](const std::string&) {}).verdict,
@@ -126,6 +170,63 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     QCOMPARE(session.board().score, scores[scores.size() - 1 - wd::GameSession::rewind_ticks]);
     QVERIFY(session.rewind());  // and again, to where the level began
     QCOMPARE(cells(), seen.first());
+}
+
+void TestRecording::records_are_beaten_only_by_better_data()
+{
+    QTest::addColumn<int>("cheese");  // held: 5 cheese, 40 ticks
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("more_cheese");
+    QTest::addColumn<bool>("faster");
+    QTest::newRow("as good") << 5 << 40 << false << false;
+    QTest::newRow("one cheese more") << 6 << 40 << true << false;
+    QTest::newRow("one tick fewer") << 5 << 39 << false << true;
+    QTest::newRow("less cheese, slower") << 4 << 41 << false << false;
+}
+
+void TestRecording::records_are_beaten_only_by_better()
+{
+    QFETCH(int, cheese);
+    QFETCH(int, ticks);
+    QFETCH(bool, more_cheese);
+    QFETCH(bool, faster);
+    const wd::RecordNews news = wd::beats({5, 40}, cheese, ticks);
+    QCOMPARE(news.cheese, more_cheese);
+    QCOMPARE(news.ticks, faster);
+    QVERIFY(wd::beats({}, 0, 1000).cheese && wd::beats({}, 0, 1000).ticks);  // a first clear sets both
+
+    // Kept and read back; a damaged line loses only its level.
+    const wd::LevelRecords records{{0x1234abcdULL, wd::with({5, 40}, news, cheese, ticks)}, {~0ULL, {0, 7}}};
+    std::string text = wd::render_records(records);
+    QCOMPARE(wd::parse_records(text), records);
+    text += "00000000000000ff cheese x ticks 3\n";
+    QCOMPARE(wd::parse_records(text), records);
+}
+
+void TestRecording::two_games_keep_the_better_record()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("recordings"));
+    wd::RecordingStore first(folder), second(folder);  // both started before either kept a record
+    const auto clear = [](int ticks) {
+        wd::Recording level;
+        level.add_level(wd::Recording::Begin::start, 0, 0xabcULL, 0, "level000.lvx");
+        for (int i = 0; i < ticks; ++i)
+            level.add_tick();
+        return level;
+    };
+    QVERIFY(first.offer_record(clear(50), 3).any());
+    QVERIFY(first.wait());
+    const wd::RecordNews news = second.offer_record(clear(40), 2);  // news to this game, which knew none
+    QVERIFY(news.cheese && news.ticks);
+    QVERIFY(second.wait());
+    QCOMPARE(second.records().at(0xabcULL), (wd::LevelRecord{3, 40}));
+    QFile fastest(*second.record_path(0xabcULL, false));
+    QVERIFY(fastest.open(QIODevice::ReadOnly));
+    QCOMPARE(wd::parse_recording(fastest.readAll().toStdString()).recording->ticks(), 40);
+    QFile most(*second.record_path(0xabcULL, true));
+    QVERIFY(most.open(QIODevice::ReadOnly));
+    QCOMPARE(wd::parse_recording(most.readAll().toStdString()).recording->ticks(), 50);
 }
 
 QTEST_GUILESS_MAIN(TestRecording)

@@ -171,12 +171,13 @@ void TestTranslations::texts_data()
     row("--help usage", "Usage: whiskerdash [options] [LEVEL.lvx]", "Aufruf: whiskerdash [Optionen] [LEVEL.lvx]");
     row("--help Qt's heading", "Options:", "Optionen:");
     row("menu titles", "&Game|&View|&Settings|&Help", "&Spiel|&Ansicht|&Einstellungen|&Hilfe");
-    row("Game menu", "&New game|&Continue the game left last time|&Restart level|Re&wind two seconds|&Pause|Practice a &level…|&Watch last game|&High scores|&Quit",
-        "&Neues Spiel|Zuletzt verlassenes Spiel &fortsetzen|Level neu &starten|&Zwei Sekunden zurück|&Pause|&Level üben …|Letztes Spiel &ansehen|Beste&nliste|&Beenden");
+    row("Game menu", "&New game|&Continue the game left last time|&Restart level|Re&wind two seconds|&Pause|Practice a &level…|&Watch last game|&High scores|&Statistics|&Quit",
+        "&Neues Spiel|Zuletzt verlassenes Spiel &fortsetzen|Level neu &starten|&Zwei Sekunden zurück|&Pause|&Level üben …|Letztes Spiel &ansehen|Beste&nliste|Statis&tik|&Beenden");
     row("card title", "Level 1 · First steps", "Level 1 · Erste Schritte");
     row("card hint", "A whole row moves when the mouse pushes its end.",
         "Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.");
-    row("selector buttons", "Practise|Cancel", "Üben|Abbrechen");
+    row("selector buttons", "Practise|Cancel|Watch most cheese|Watch fastest clear",
+        "Üben|Abbrechen|Meisten Käse ansehen|Schnellsten Sieg ansehen");
     // The score file's notices are English as a whole, their system error too.
     row("system error", "No such file or directory", "No such file or directory");
     row("library error", "Cannot load library /nonexistent/module.so", "Cannot load library /nonexistent/module.so");

@@ -4,6 +4,7 @@
 #include "game/level.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QSaveFile>
 
@@ -17,6 +18,7 @@ namespace wd {
 namespace {
 
 const QString index_name = QStringLiteral("entries.txt");
+const QString records_name = QStringLiteral("records.txt");
 constexpr std::size_t index_cap = 64 * 1024;
 
 // The side index: "SCORE<TAB>NAME<TAB>FILE" a line.
@@ -82,6 +84,7 @@ std::vector<TableEntry> table_entries(const std::string& table)
 RecordingStore::RecordingStore(const QString& folder) : where(folder), writer(std::make_unique<QThreadPool>())
 {
     writer->setMaxThreadCount(1);
+    held = parse_records(read_small(where + QLatin1Char('/') + records_name));
 }
 
 RecordingStore::~RecordingStore()
@@ -184,6 +187,59 @@ std::optional<QString> RecordingStore::entry_path(const std::string& table, int 
             && QFile::exists(where + QLatin1Char('/') + QString::fromStdString(line.file)))
             found = where + QLatin1Char('/') + QString::fromStdString(line.file);
     return found;
+}
+
+LevelRecords RecordingStore::records() const
+{
+    LevelRecords merged = parse_records(read_small(where + QLatin1Char('/') + records_name));
+    for (const auto& [hash, record] : held) {
+        LevelRecord& kept = merged[hash];
+        kept = with(kept, beats(kept, record.cheese, record.ticks), record.cheese, record.ticks);
+    }
+    return merged;
+}
+
+RecordNews RecordingStore::offer_record(const Recording& level, int cheese)
+{
+    const Recording::Step* begun = level.steps.empty() ? nullptr : &level.steps.front();
+    if (!begun || begun->kind != Recording::Step::Kind::level)
+        return {};
+    const int ticks = level.ticks();
+    LevelRecord& mine = held[begun->hash];
+    const RecordNews news = beats(mine, cheese, ticks);
+    mine = with(mine, news, cheese, ticks);
+    if (!news.any())
+        return news;
+    writer->start([where = where, hash = begun->hash, bytes = render(level), cheese, ticks] {
+        // Another game may be keeping a record of this level too: one at a time.
+        QDir().mkpath(where);
+        QLockFile lock(where + QStringLiteral("/records.lock"));
+        lock.setStaleLockTime(1000);
+        if (!lock.tryLock(2000)) {
+            std::fprintf(stderr, "whiskerdash: %s/records.lock: held too long; a level's record is not kept\n",
+                         qPrintable(where));
+            return;
+        }
+        const QString index = where + QLatin1Char('/') + records_name;
+        LevelRecords records = parse_records(read_small(index));
+        const RecordNews still = beats(records[hash], cheese, ticks);
+        if (!still.any())
+            return;
+        for (const bool kind : {true, false})
+            if (kind ? still.cheese : still.ticks)
+                write_file(where, where + QLatin1Char('/') + QString::fromStdString(record_file(hash, kind)), bytes);
+        records[hash] = with(records[hash], still, cheese, ticks);
+        write_file(where, index, render_records(records));
+    });
+    return news;
+}
+
+std::optional<QString> RecordingStore::record_path(std::uint64_t hash, bool cheese) const
+{
+    const QString path = where + QLatin1Char('/') + QString::fromStdString(record_file(hash, cheese));
+    if (!QFile::exists(path))
+        return std::nullopt;
+    return path;
 }
 
 }  // namespace wd

@@ -6,6 +6,7 @@
 // is removed. Files are written on a thread of their own, in order, so play
 // never waits for the disk.
 
+#include "level_records.h"
 #include "recording.h"
 
 #include <QString>
@@ -32,6 +33,15 @@ public:
     QString continue_path() const;
     void drop_continue();
 
+    // Each level's records as the folder holds them, and this run's.
+    LevelRecords records() const;
+    // A clear of one level, recorded from its start (`level`): kept with the
+    // records it beats, here and in the folder, where a better one another
+    // game kept meanwhile stays. Says which it beat.
+    RecordNews offer_record(const Recording& level, int cheese);
+    // The recording behind a level's record, if one is kept.
+    std::optional<QString> record_path(std::uint64_t hash, bool cheese) const;
+
     QString folder() const { return where; }
     QString last_path() const;
     // The recording behind the table's entry at `index` (0 for the best), if one is kept.
@@ -41,6 +51,7 @@ public:
 
 private:
     QString where;
+    LevelRecords held;  // as read at the start, with this run's records
     std::unique_ptr<QThreadPool> writer;  // one thread: writes stay in the order they were asked
 };
 

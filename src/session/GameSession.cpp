@@ -97,6 +97,7 @@ void GameSession::begin_recording(Recording::Mode mode)
     if (const GlibcRandom* random = state_board.own_random())
         record.random = random->state_now();
     record_open = true;
+    game_moved = false;
 }
 
 void GameSession::finish_recording(Recording::Ending ending)
@@ -107,6 +108,8 @@ void GameSession::finish_recording(Recording::Ending ending)
     record.score = state_board.score;
     if (recordings)
         recordings->keep_last(record);
+    if (statistics && !driven)
+        statistics->save(0);  // another game holding the file: the next end or the quit saves it
 }
 
 QString GameSession::level_label() const
@@ -156,9 +159,45 @@ void GameSession::begin_level()
                               : QFile::encodeName(QFileInfo(QFile::decodeName(state_board.level_source.c_str()))
                                                       .absoluteFilePath())
                                     .toStdString());
+    level_step = record.steps.size() - 1;
+    if (const GlibcRandom* random = state_board.own_random())
+        level_random = random->state_now();
+    level_moved = false;
+    news = {};
     if (numbered)
         emit levelReached(state_board.level_number);
     emit stepped(state_board.take_events());
+}
+
+void GameSession::count_move()
+{
+    Statistics* tally = counts();
+    if (!tally)
+        return;
+    tally->games += !std::exchange(game_moved, true);
+    if (numbered)
+        tally->levels[state_board.level_number].attempts += !std::exchange(level_moved, true);
+}
+
+// The cleared level's counts, and its recording from its start offered as a record.
+void GameSession::count_clear()
+{
+    if (Statistics* tally = counts()) {
+        ++tally->levels_cleared;
+        if (numbered)
+            ++tally->levels[state_board.level_number].clears;
+    }
+    if (!recordings || driven || !numbered || level_step >= record.steps.size())
+        return;
+    Recording level;
+    level.mode = Recording::Mode::practice;
+    level.random = level_random;
+    level.steps.assign(record.steps.begin() + std::ptrdiff_t(level_step), record.steps.end());
+    level.steps.front().begin = Recording::Begin::start;
+    level.steps.front().score = 0;
+    level.ending = Recording::Ending::won;
+    level.score = state_board.score - level_entry_score;
+    news = recordings->offer_record(level, level_eaten);
 }
 
 void GameSession::move(int dx, int dy)
@@ -168,6 +207,7 @@ void GameSession::move(int dx, int dy)
     if (flow != State::playing)
         return;
     record.add_move(dx, dy);
+    count_move();
     after_step(state_board.move_mouse(dx, dy));
 }
 
@@ -176,6 +216,8 @@ void GameSession::tick()
     if (flow != State::playing)
         return;
     record.add_tick();
+    if (Statistics* tally = counts())
+        tally->played_ms += times.tick_ms;
     after_step(state_board.move_cats());
 }
 
@@ -183,6 +225,10 @@ void GameSession::after_step(Outcome outcome)
 {
     const Events events = state_board.take_events();
     level_eaten += events.cheese_eaten;
+    if (Statistics* tally = counts()) {
+        tally->cheese_eaten += events.cheese_eaten;
+        tally->cats_caught += events.cats_caught;
+    }
     // Only a push, or cheese eaten out of a fence, changes what can still be trapped.
     if ((events.pushes > 0 || events.cheese_eaten > 0) && outcome == Outcome::playing)
         level_stuck = !can_still_clear(state_board);
@@ -192,6 +238,7 @@ void GameSession::after_step(Outcome outcome)
         if (!driven)
             moment.start(times.caught_ms);
     } else if (outcome == Outcome::level_cleared) {
+        count_clear();
         set_state(State::cleared);
         if (!driven)
             moment.start(times.cleared_ms);
@@ -463,6 +510,8 @@ void GameSession::end_program(const QString& name)
         enter_name(name);
     finish_recording(Recording::Ending::left);
     saver.save_before_exit();
+    if (statistics)
+        statistics->save(2000);
 }
 
 void GameSession::enter_name(const QString& typed)

@@ -12,6 +12,7 @@
 #include "scores/hsc_table.h"
 #include "scores/pending_save.h"
 #include "scores/score_store.h"
+#include "stats/StatisticsFile.h"
 
 #include <QObject>
 #include <QString>
@@ -129,6 +130,13 @@ public:
     const Recording& recording() const { return record; }
     void keep_recordings_in(RecordingStore* store) { recordings = store; }
 
+    // Each level cleared in this run offers its recording as a record; what
+    // the last clear beat, shown on its cleared card.
+    const RecordNews& record_news() const { return news; }
+    // What every game counts (games, clears, cats, cheese, time, each pack
+    // level's attempts and clears), saved at each game's end and at quit.
+    void keep_statistics_in(StatisticsFile* file) { statistics = file; }
+
     // The game-over dialogs' side: the table as it stands, what it could not
     // save, the name for the beaten entry, and the choice.
     const char* table_text() const { return hsc_text; }
@@ -177,6 +185,10 @@ private:
     void note_problem(const QString& text);
     void begin_recording(Recording::Mode mode);
     void finish_recording(Recording::Ending ending);
+    // What this run counts, or nothing for a driven session or none kept.
+    Statistics* counts() { return statistics && !driven ? &statistics->unsaved() : nullptr; }
+    void count_move();
+    void count_clear();
     // How the game ends once the cleared moment is over, if it does.
     std::optional<Ending> ending_after_cleared() const;
 
@@ -212,6 +224,12 @@ private:
     Recording::Begin next_begin = Recording::Begin::start;  // how the level about to begin came
     bool record_open = false;  // a game is being recorded and not yet kept
     RecordingStore* recordings = nullptr;
+    GlibcRandom::State level_random;  // the random source where the level in play began
+    std::size_t level_step = 0;       // its first step in the recording
+    RecordNews news;
+    StatisticsFile* statistics = nullptr;
+    bool game_moved = false;   // counted as a game played
+    bool level_moved = false;  // counted as an attempt
 };
 
 }  // namespace wd

@@ -23,6 +23,7 @@ const std::array command_table = {
     Command{Action::watch_last, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Watch last game")},
     Command{Action::show_scores, Menu::game, QT_TRANSLATE_NOOP("Menu", "&High scores"), Key::UnknownKey,
             {Key(Qt::CTRL | Qt::Key_H)}},
+    Command{Action::show_statistics, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Statistics")},
     Command{Action::quit, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Quit"), Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}},
     // Ctrl+= is Ctrl++ without Shift on most layouts.
     Command{Action::zoom_in, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &in"), Key::ZoomIn,

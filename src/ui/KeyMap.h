@@ -23,6 +23,7 @@ enum class Action {
     practise,
     quit,
     show_scores,
+    show_statistics,
     show_help,
     show_keys,
     about,

@@ -4,6 +4,8 @@
 #include "HelpPage.h"
 #include "InfoBoxes.h"
 #include "PracticeDialog.h"
+#include "StatisticsBox.h"
+#include "record_texts.h"
 #include "ViewPainter.h"
 #include "WindowPlacement.h"
 #include "data_files.h"
@@ -54,6 +56,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
 MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
     : QWidget(parent)
     , recordings(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/recordings"))
+    , statistics(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/statistics.txt"))
     , play(wd::data_files::table_path(), [](const QString& file) { return wd::data_files::locate(file); })
     , commands(new wd::GameActions(this))
     , key_up(Qt::Key_Up)
@@ -63,6 +66,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
 {
     setObjectName(QString::fromLatin1(name));
     play.keep_recordings_in(&recordings);
+    play.keep_statistics_in(&statistics);
     announcer = new wd::Announcer(this);
     wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(tr("Whiskerdash"));
@@ -333,6 +337,13 @@ void MainWidget::perform(wd::Action action)
             wd::show_scores(this, QString::fromUtf8(play.table_text()), play.own_entry_index());
         });
         return;
+    case Action::show_statistics:
+        with_play_paused([this] {
+            QString problem;
+            const wd::Statistics counts = statistics.shown(problem);
+            wd::show_statistics(this, counts, play.level_index(), problem);
+        });
+        return;
     case Action::show_help:
         with_play_paused([this] {
             wd::show_help(this, {mouse_pixmap, cat_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
@@ -369,15 +380,22 @@ void MainWidget::ask_new_game()
 
 void MainWidget::practise()
 {
-    std::optional<int> chosen;
+    wd::PracticeChoice chosen;
     with_play_paused([this, &chosen] {
         chosen = wd::choose_practice_level(this, play.level_index(), wd::settings::highest_level(),
                                            play.pack_level() ? play.board().level_number : 0,
-                                           [](const std::string& file) { return wd::data_files::locate(file); });
+                                           [](const std::string& file) { return wd::data_files::locate(file); },
+                                           recordings.records());
     });
-    if (!chosen)
+    if (chosen.watch) {
+        const std::optional<QString> file = recordings.record_path(chosen.watch->hash, chosen.watch->cheese);
+        watch(file.value_or(recordings.folder() + QLatin1Char('/')
+                            + QString::fromStdString(wd::record_file(chosen.watch->hash, chosen.watch->cheese))));
         return;
-    if (QString message; !play.practise(*chosen, message)) {
+    }
+    if (!chosen.level)
+        return;
+    if (QString message; !play.practise(*chosen.level, message)) {
         warn(message);
         play.tell(message);
     }
@@ -547,6 +565,8 @@ wd::Overlay MainWidget::overlay_now() const
                               .arg(seen().cheese_eaten())
                               .arg(seen().cheese_total())
                               .arg(seen().board().score);
+        if (!viewer)
+            now.card.lines << wd::record_news_lines(seen().record_news());
         // The catch that cleared the level stays in view beside the card.
         for (const wd::Flash& flash : flashes)
             if (flash.kind == wd::Flash::Kind::catch_burst)

@@ -122,6 +122,7 @@ private:
     QRect avoid_rect() const;
 
     wd::RecordingStore recordings;  // before the session, which keeps its games there
+    wd::StatisticsFile statistics;  // and counts them here
     wd::GameSession play;
     wd::GameActions* commands;
     int key_up;

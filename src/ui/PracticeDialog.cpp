@@ -1,6 +1,7 @@
 #include "PracticeDialog.h"
 
 #include "game/board.h"
+#include "record_texts.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -69,7 +70,7 @@ public:
     void stop() { stopping = true; }
 
 signals:
-    void readable(int number, const QImage& preview);
+    void readable(int number, const QImage& preview, quint64 hash);
     void unreadable(int number, const QString& problem);
     void packEnds(int count);
 
@@ -82,7 +83,7 @@ protected:
         for (int number = 0; number <= Board::last_level_number && !stopping; ++number) {
             const LoadResult result = board->load_numbered_level(number);
             if (result.ok()) {
-                emit readable(number, level_preview(*board, preview_cell));
+                emit readable(number, level_preview(*board, preview_cell), board->level_hash);
             } else if (result.status == LoadResult::Status::missing) {
                 emit packEnds(number);
                 return;
@@ -105,8 +106,13 @@ private:
 };
 
 PracticeDialog::PracticeDialog(const LevelIndex& index, int highest_reached, int current, LocateLevel locate,
-                               QWidget* parent)
-    : QDialog(parent), index(index), highest(highest_reached), current(current), shown(new QListWidget(this))
+                               LevelRecords records, QWidget* parent)
+    : QDialog(parent)
+    , index(index)
+    , highest(highest_reached)
+    , current(current)
+    , shown(new QListWidget(this))
+    , records(std::move(records))
 {
     setObjectName(QStringLiteral("PracticeDialog"));
     setWindowTitle(tr("Practice a level"));
@@ -136,6 +142,18 @@ PracticeDialog::PracticeDialog(const LevelIndex& index, int highest_reached, int
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    record_line = new QLabel(this);
+    record_line->setObjectName(QStringLiteral("records"));
+    watch_cheese = buttons->addButton(tr("Watch most cheese"), QDialogButtonBox::ActionRole);
+    watch_fastest = buttons->addButton(tr("Watch fastest clear"), QDialogButtonBox::ActionRole);
+    for (QPushButton* button : {watch_cheese, watch_fastest})
+        connect(button, &QPushButton::clicked, this, [this, cheese = button == watch_cheese] {
+            const QListWidgetItem* item = shown->currentItem();
+            if (!item || !chosen_record())
+                return;
+            watching = Watch{item->data(Qt::UserRole + 1).toULongLong(), cheese};
+            done(watch_result);
+        });
     connect(shown, &QListWidget::itemActivated, this, [this] {
         if (chosen())
             accept();
@@ -146,6 +164,7 @@ PracticeDialog::PracticeDialog(const LevelIndex& index, int highest_reached, int
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(shown);
+    layout->addWidget(record_line);
     layout->addWidget(buttons);
 
     // Not a child: it may outlive the dialog by the read it is in.
@@ -188,11 +207,17 @@ QListWidgetItem* PracticeDialog::row(int number)
     return item;
 }
 
-void PracticeDialog::show_level(int number, const QImage& preview)
+void PracticeDialog::show_level(int number, const QImage& preview, quint64 hash)
 {
     if (number == 0)
         fit_previews(preview.size());
     QListWidgetItem* item = row(number);
+    item->setData(Qt::UserRole + 1, hash);
+    if (number <= highest)
+        if (const auto found = records.find(hash); found != records.end())
+            item->setToolTip(item->toolTip() + QLatin1Char('\n') + record_summary(found->second));
+    if (item == shown->currentItem())
+        update_ok();
     item->setIcon(QIcon(QPixmap::fromImage(number <= highest ? preview : locked(preview))));
 }
 
@@ -237,6 +262,25 @@ void PracticeDialog::update_ok()
 {
     if (ok)
         ok->setEnabled(chosen().has_value());
+    const std::optional<LevelRecord> record = chosen_record();
+    if (record_line)
+        record_line->setText(record ? record_summary(*record) : tr("No records yet for this level"));
+    if (watch_cheese) {
+        watch_cheese->setEnabled(record.has_value());
+        watch_fastest->setEnabled(record.has_value());
+    }
+}
+
+// The chosen level's records, once its file has been read.
+std::optional<LevelRecord> PracticeDialog::chosen_record() const
+{
+    const QListWidgetItem* item = shown->currentItem();
+    if (!chosen() || !item->data(Qt::UserRole + 1).isValid())
+        return std::nullopt;
+    const auto found = records.find(item->data(Qt::UserRole + 1).toULongLong());
+    if (found == records.end() || found->second.ticks < 0)
+        return std::nullopt;
+    return found->second;
 }
 
 std::optional<int> PracticeDialog::chosen() const
@@ -247,13 +291,15 @@ std::optional<int> PracticeDialog::chosen() const
     return item->data(Qt::UserRole).toInt();
 }
 
-std::optional<int> choose_practice_level(QWidget* over, const LevelIndex& index, int highest_reached, int current,
-                                         LocateLevel locate)
+PracticeChoice choose_practice_level(QWidget* over, const LevelIndex& index, int highest_reached, int current,
+                                     LocateLevel locate, LevelRecords records)
 {
-    PracticeDialog dialog(index, highest_reached, current, std::move(locate), over);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.chosen();
+    PracticeDialog dialog(index, highest_reached, current, std::move(locate), std::move(records), over);
+    switch (dialog.exec()) {
+    case QDialog::Accepted: return {dialog.chosen(), std::nullopt};
+    case PracticeDialog::watch_result: return {std::nullopt, dialog.to_watch()};
+    default: return {};
+    }
 }
 
 }  // namespace wd

@@ -5,6 +5,7 @@
 // fill in as they come, so a slow disk never holds up keys or repaints.
 
 #include "game/level_index.h"
+#include "recording/level_records.h"
 
 #include <QDialog>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <string>
 
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -38,34 +40,53 @@ public:
     // a blank drawing each. Then every file is read: a drawing fills in, a level
     // that cannot be read becomes unavailable, levels past the index's are
     // added, and the pack ends at the first file missing.
+    // Each level's records show when it is chosen, and can be watched.
     PracticeDialog(const LevelIndex& index, int highest_reached, int current, LocateLevel locate,
-                   QWidget* parent = nullptr);
+                   LevelRecords records = {}, QWidget* parent = nullptr);
     ~PracticeDialog() override;
     // The level chosen, once accepted.
     std::optional<int> chosen() const;
     QListWidget* list() const { return shown; }
+    // The record the player asked to watch: its level's hash, and which.
+    struct Watch {
+        std::uint64_t hash = 0;
+        bool cheese = true;
+    };
+    std::optional<Watch> to_watch() const { return watching; }
+    static constexpr int watch_result = 2;
 
 signals:
     void filled();  // every level's file read
 
 private:
     QListWidgetItem* row(int number);
-    void show_level(int number, const QImage& preview);
+    void show_level(int number, const QImage& preview, quint64 hash);
     void show_unreadable(int number, const QString& problem);
     void end_pack(int count);
     void fit_previews(QSize size);
     void update_ok();
+    std::optional<LevelRecord> chosen_record() const;
 
     LevelIndex index;
     int highest;
     int current;
     QListWidget* shown;
     QPushButton* ok = nullptr;
+    LevelRecords records;
+    QLabel* record_line = nullptr;
+    QPushButton* watch_cheese = nullptr;
+    QPushButton* watch_fastest = nullptr;
+    std::optional<Watch> watching;
     QPointer<LevelReader> reader;  // gone once it has read every file
 };
 
-// Opens the selector; the chosen level, or nothing when the player cancelled.
-std::optional<int> choose_practice_level(QWidget* over, const LevelIndex& index, int highest_reached, int current,
-                                         LocateLevel locate);
+// Opens the selector: a level to practise, a record to watch, or neither
+// when the player cancelled.
+struct PracticeChoice {
+    std::optional<int> level;
+    std::optional<PracticeDialog::Watch> watch;
+};
+PracticeChoice choose_practice_level(QWidget* over, const LevelIndex& index, int highest_reached, int current,
+                                     LocateLevel locate, LevelRecords records);
 
 }  // namespace wd

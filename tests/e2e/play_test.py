@@ -252,8 +252,8 @@ def fifo_table_refused_within_a_second(exe, data):
         game.keys("Escape", window=box)
         check(game.wait_exit() == 0, "exit status")
         check(stat.S_ISFIFO(os.stat(table).st_mode), "hsc.dat is no longer a FIFO")
-        # Nothing but the game's own files, and the recordings beside the table.
-        check(sorted(set(os.listdir(folder.path)) - {".config"}) == sorted(["hsc.dat", "level000.lvx", "recordings"] +
+        # Nothing but the game's own files, the recordings and the statistics beside the table.
+        check(sorted(set(os.listdir(folder.path)) - {".config"}) == sorted(["hsc.dat", "level000.lvx", "recordings", "statistics.txt"] +
                                                         [n for n in os.listdir(data) if n.endswith(".xpm")]),
               "files: " + " ".join(sorted(os.listdir(folder.path))))
     finally:
