@@ -124,6 +124,8 @@ void TestSession::flow_data()
     QTest::newRow("a box over play comes back to the card") << "pause box close" << "ready" << 1 << 0;
     QTest::newRow("a box over a paused game leaves it paused") << "pause pause box close" << "paused" << 1 << 0;
     QTest::newRow("a box over the card keeps it") << "box close" << "ready" << 1 << 0;
+    QTest::newRow("a box over a box: paused until the last closes") << "pause box box close" << "paused" << 1 << 0;
+    QTest::newRow("a box over a box, both closed") << "pause box box close close" << "ready" << 1 << 0;
     QTest::newRow("clearing freezes play") << "right" << "cleared" << 2 << 0;
     QTest::newRow("keys wait in the cleared moment") << "right left new restart tick" << "cleared" << 2 << 0;
     QTest::newRow("focus loss in the cleared moment") << "right focus settle" << "ready" << 1 << 1;

@@ -85,9 +85,11 @@ inline void settle(MainWidget& widget)
     for (int i = 0; i < 500; ++i) {
         const State state = widget.session().state();
         if (state != State::cleared && state != State::caught)
-            return;
+            break;
         QTest::qWait(5);
     }
+    // The game-over dialogs open once the step has returned: a queued call.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 // The pollers of when_shown that are still waiting; a test's cleanup ends them

@@ -83,7 +83,6 @@ LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)
     apply_lines(lines);
     if (lines.empty())
         return {LoadResult::Status::no_rows, describe(name, {0, 0, "file is empty"})};
-    ++levels_loaded;
     level_source = name;
     level_hash = fnv1a(bytes);
     return {LoadResult::Status::loaded, {}};

@@ -96,9 +96,7 @@ public:
     static constexpr int dir_dx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
     static constexpr int dir_dy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
     int level_number = -1;
-    // Every level that loaded rows counts here, so a view can tell a new level
-    // apart from moves; `level_source` names the file it came from.
-    int levels_loaded = 0;
+    // The file the level came from.
     std::string level_source;
     std::uint64_t level_hash = 0;  // of the bytes the level was loaded from
 

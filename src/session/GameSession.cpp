@@ -164,6 +164,7 @@ void GameSession::begin_level()
         level_random = random->state_now();
     level_moved = false;
     news = {};
+    emit levelBegun();
     if (numbered)
         emit levelReached(state_board.level_number);
     emit stepped(state_board.take_events());
@@ -291,6 +292,8 @@ void GameSession::lose_focus()
 
 void GameSession::box_opened()
 {
+    if (boxes_open++ > 0)
+        return;  // a box over a box: the first one paused play
     paused_by_box = flow == State::playing;
     if (paused_by_box)
         set_state(State::paused);
@@ -298,6 +301,8 @@ void GameSession::box_opened()
 
 void GameSession::box_closed()
 {
+    if (boxes_open == 0 || --boxes_open > 0)
+        return;
     if (std::exchange(paused_by_box, false) && flow == State::paused)
         set_state(State::ready);
 }

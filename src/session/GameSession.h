@@ -97,6 +97,7 @@ public:
     // play it paused comes back to the level's card.
     void box_opened();
     void box_closed();
+    bool box_open() const { return boxes_open > 0; }
     void new_game();
     void restart_level();
     // Practice only: play goes back two seconds (five ticks) within the level
@@ -138,7 +139,9 @@ public:
     void keep_statistics_in(StatisticsFile* file) { statistics = file; }
 
     // The game-over dialogs' side: the table as it stands, what it could not
-    // save, the name for the beaten entry, and the choice.
+    // save, the name for the beaten entry, and the choice. The window opens
+    // them once the step that ended the game has returned (a queued
+    // gameOver), and they answer with these commands.
     const char* table_text() const { return hsc_text; }
     QStringList take_notices() { return std::exchange(notices, {}); }
     // Something for the next box that was told on standard error already.
@@ -154,6 +157,8 @@ public:
     // The entry made this run, if any: its line in the table as it stands now.
     std::optional<int> own_entry_index() const;
     QString last_name() const { return QString::fromUtf8(actpname); }
+    // The ended game's score takes an entry: the name is still to come.
+    bool awaiting_name() const { return flow == State::game_over && beaten_slot.has_value(); }
     void enter_name(const QString& typed);
     void play_again();
     void resume_after_box();  // the box closed without a choice
@@ -174,6 +179,8 @@ signals:
     void cannotContinue(const QString& message);
     // A pack level has begun (0 is the first).
     void levelReached(int level);
+    // Any level has begun, from its start: what was shown of the one before goes.
+    void levelBegun();
 
 private:
     void set_state(State next);
@@ -207,6 +214,7 @@ private:
     int level_eaten = 0;
     Cell meeting_cell;
     bool paused_by_box = false;
+    int boxes_open = 0;
     bool game_won = false;
     bool level_stuck = false;
     std::optional<hsc::Slot> beaten_slot;  // the entry the ended game may take

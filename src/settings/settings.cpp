@@ -41,8 +41,7 @@ struct Store {
     QSet<QString> unsaved;  // changed in this run and not yet in the file
     Values values;
     QSet<QString> changed;  // set in this run: these win over the file's
-    QStringList untold;     // warnings from before a sink was set
-    NoticeSink sink;
+    QStringList untold;     // warnings not yet shown in a box
     QTimer* retry = nullptr;
 };
 
@@ -77,10 +76,7 @@ void keep_in_memory(const QString& why)
     store.unsaved.clear();
     const QString text = QStringLiteral("%1; the settings of this run are kept in memory only").arg(why);
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
-    if (store.sink)
-        store.sink(text);
-    else
-        store.untold << text;
+    store.untold << text;
 }
 
 // Why the file (or its lock) must not be touched, or empty when it may be:
@@ -291,13 +287,9 @@ QString file_name()
     return file_path();
 }
 
-void set_notice_sink(NoticeSink sink)
+QStringList take_notices()
 {
-    Store& store = the();
-    store.sink = std::move(sink);
-    if (store.sink)
-        for (const QString& text : std::exchange(store.untold, {}))
-            store.sink(text);
+    return std::exchange(the().untold, {});
 }
 
 QString last_name() { return value(QStringLiteral("player/name")); }

@@ -11,17 +11,17 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 namespace wd::settings {
 
-// Gets each warning about the settings file (they also go to standard error),
-// also those from before it was set.
-using NoticeSink = std::function<void(const QString&)>;
 // The settings file, for messages.
 QString file_name();
-void set_notice_sink(NoticeSink sink);
+// The warnings about the settings file not yet shown in a box (they went to
+// standard error as they came).
+QStringList take_notices();
 
 // The name typed last in any run; empty before the first.
 QString last_name();

@@ -68,14 +68,15 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     play.keep_recordings_in(&recordings);
     play.keep_statistics_in(&statistics);
     announcer = new wd::Announcer(this);
-    wd::settings::set_notice_sink([this](const QString& text) { play.tell(text); });  // in the next box
     setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
     load_sprites();
     play.set_wait_for_player(options.wait_for_player);
     connect(&play, &wd::GameSession::stepped, this, &MainWidget::after_step);
     connect(&play, &wd::GameSession::stateChanged, this, &MainWidget::state_changed);
-    connect(&play, &wd::GameSession::gameOver, this, &MainWidget::mousedead);
+    // The dialogs open after the step that ended the game has returned.
+    connect(&play, &wd::GameSession::gameOver, this, &MainWidget::mousedead, Qt::QueuedConnection);
+    connect(&play, &wd::GameSession::levelBegun, this, &MainWidget::level_begun);
     connect(&play, &wd::GameSession::cannotContinue, this, &MainWidget::end_after_failed_restart);
     connect(&play, &wd::GameSession::levelReached, this, [](int level) { wd::settings::note_level_reached(level); });
     connect(commands, &wd::GameActions::triggered, this, &MainWidget::perform);
@@ -110,7 +111,6 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFocus();
-    seen_loads = game().levels_loaded;
     repeats_blocked = false;  // only a level that comes later asks to let go first
     startup_ok = true;
     printscene();
@@ -132,7 +132,6 @@ MainWidget::~MainWidget()
 {
     play.blockSignals(true);  // nothing of this widget is left to show it
     before_exit();
-    wd::settings::set_notice_sink({});
 }
 
 void MainWidget::before_exit()
@@ -222,6 +221,7 @@ bool MainWidget::watch(const QString& file, bool then_quit)
     quit_after_watching = then_quit;
     connect(viewer.get(), &wd::ReplayViewer::changed, this, &MainWidget::printscene);
     connect(&viewer->session(), &wd::GameSession::stepped, this, &MainWidget::after_step);
+    connect(&viewer->session(), &wd::GameSession::levelBegun, this, &MainWidget::level_begun);
     flashes.clear();
     printscene();
     return true;
@@ -300,7 +300,7 @@ void MainWidget::keyPressEvent(QKeyEvent* e)
     if (wd::is_move(action)) {
         if (e->isAutoRepeat() && repeats_blocked)
             return;
-        if (play.state() != wd::GameSession::State::game_over && !box_open)
+        if (play.state() != wd::GameSession::State::game_over && !play.box_open())
             repeats_blocked = false;
     }
     perform(action);
@@ -316,7 +316,7 @@ void MainWidget::keyReleaseEvent(QKeyEvent* e)
 void MainWidget::perform(wd::Action action)
 {
     using wd::Action;
-    if (play.state() == wd::GameSession::State::game_over || box_open)
+    if (play.state() == wd::GameSession::State::game_over || (play.box_open() && !viewer))
         return;
     if (viewer && action != Action::quit && action != Action::zoom_in && action != Action::zoom_out
         && action != Action::zoom_reset && action != Action::full_screen && action != Action::toggle_sound)
@@ -414,16 +414,17 @@ void MainWidget::after_step(const wd::Events& events)
         flashes.push_back({wd::Flash::Kind::catch_burst, QPoint(at.x, at.y), 0});
     for (const wd::Cell& at : events.escaped_to)
         flashes.push_back({wd::Flash::Kind::escape_ring, QPoint(at.x, at.y), 0});
-    if (seen().board().levels_loaded != seen_loads) {
-        seen_loads = seen().board().levels_loaded;
-        flashes.clear();  // they belonged to the level that went
-        repeats_blocked = true;
-        card_faded = false;
-        card_fade.stop();
-    }
     if (!flashes.empty() && !flash_clock.isActive())
         flash_clock.start();
     printscene();
+}
+
+void MainWidget::level_begun()
+{
+    flashes.clear();  // they belonged to the level that went
+    repeats_blocked = startup_ok;  // only a level that comes later asks to let go first
+    card_faded = false;
+    card_fade.stop();
 }
 
 void MainWidget::animate_flashes()
@@ -462,7 +463,7 @@ bool MainWidget::event(QEvent* e)
     // the window shown anew as it zooms.
     if (e->type() == QEvent::WindowActivate)
         shown_anew = false;
-    if (e->type() == QEvent::WindowDeactivate && startup_ok && !box_open && !shown_anew && !viewer)
+    if (e->type() == QEvent::WindowDeactivate && startup_ok && !play.box_open() && !shown_anew && !viewer)
         play.lose_focus();
     return QWidget::event(e);
 }
@@ -470,9 +471,7 @@ bool MainWidget::event(QEvent* e)
 void MainWidget::with_play_paused(const std::function<void()>& show_box)
 {
     play.box_opened();
-    box_open = true;
     show_box();
-    box_open = false;
     play.box_closed();
 }
 
@@ -696,10 +695,12 @@ QRect MainWidget::avoid_rect() const
 void MainWidget::mousedead(const wd::GameSession::GameOver& over)
 {
     using Ending = wd::GameSession::Ending;
+    if (play.state() != wd::GameSession::State::game_over)
+        return;  // the program ended first, and ranked the game itself
     caught_shown = over.ending == Ending::caught;
     printscene();
     const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
-    if (over.beaten) {
+    if (over.beaten && play.awaiting_name()) {
         play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, name_to_offer(), keep_clear));
         wd::settings::set_last_name(play.last_name());
     }
@@ -726,6 +727,9 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
     text.table = QString::fromUtf8(play.table_text());
     text.own_entry = play.own_entry_index();
     text.notices = play.take_notices();
+    for (const QString& notice : wd::settings::take_notices())
+        if (!text.notices.contains(notice))
+            text.notices << notice;
     const std::string table = play.table_text();
     recordings.wait(1000);  // this game's entry may still be on its way to the disk
     for (int i = 0; i < wd::hsc::entry_count; ++i)

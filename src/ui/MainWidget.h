@@ -45,6 +45,7 @@ public:
     void printscene();
     // The game over: the name for a beaten entry, then the table and the choice.
     void mousedead(const wd::GameSession::GameOver& over);
+    void level_begun();
 
     bool paused() const { return play.paused(); }
     // Where the board and strip stand in the window as it is now.
@@ -154,8 +155,6 @@ private:
     bool startup_ok = false;
     QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
-    bool box_open = false;         // a box the player opened: not a focus loss
     bool shown_anew = false;       // the window hidden and shown to zoom: not a focus loss
-    int seen_loads = 0;            // the board's level count when last drawn
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };
