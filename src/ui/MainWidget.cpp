@@ -267,6 +267,9 @@ void MainWidget::stop_watching()
     }
     play.box_closed();
     printscene();
+    // Watched from the table box: it opens again once this key is handled.
+    if (const auto over = std::exchange(back_to_table, std::nullopt))
+        QMetaObject::invokeMethod(this, [this, over = *over] { show_table_box(over); }, Qt::QueuedConnection);
 }
 
 // The viewer's keys; none of them reaches the recording or the game in play.
@@ -704,7 +707,15 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
         play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, name_to_offer(), keep_clear));
         wd::settings::set_last_name(play.last_name());
     }
+    show_table_box(over);
+}
 
+// The table box; Watch plays an entry's game in this window and, once it is
+// left, the box comes back.
+void MainWidget::show_table_box(const wd::GameSession::GameOver& over)
+{
+    using Ending = wd::GameSession::Ending;
+    const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
     wd::GameOverText text;
     switch (over.ending) {
     case Ending::caught:
@@ -736,20 +747,18 @@ void MainWidget::mousedead(const wd::GameSession::GameOver& over)
         text.recordings << recordings.entry_path(table, i).value_or(QString());
     text.replays = [](const QString& file) { return wd::check_recording_quietly(file); };
     wd::TableChoice choice;
-    // Watch plays the entry's game in this window, then the box comes back.
     while ((choice = wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }}))
            == wd::TableChoice::watch) {
-        if (!watch(text.recordings.value(wd::entry_to_watch(text).value_or(-1))))
-            continue;
-        QEventLoop until_left;
-        connect(this, &MainWidget::watchingEnded, &until_left, &QEventLoop::quit);
-        until_left.exec();
+        if (watch(text.recordings.value(wd::entry_to_watch(text).value_or(-1)))) {
+            back_to_table = over;
+            return;
+        }
     }
     caught_shown = false;
     switch (choice) {
     case wd::TableChoice::play_again: play.play_again(); break;
     case wd::TableChoice::quit: window()->close(); break;
-    case wd::TableChoice::watch:  // left by a quit while watching
+    case wd::TableChoice::watch:
     case wd::TableChoice::none: play.resume_after_box(); break;
     }
     printscene();

@@ -46,6 +46,7 @@ public:
     // The game over: the name for a beaten entry, then the table and the choice.
     void mousedead(const wd::GameSession::GameOver& over);
     void level_begun();
+    void show_table_box(const wd::GameSession::GameOver& over);
 
     bool paused() const { return play.paused(); }
     // Where the board and strip stand in the window as it is now.
@@ -152,6 +153,7 @@ private:
     void offer_to_continue();
     void continue_left_game();
     bool quit_after_watching = false;
+    std::optional<wd::GameSession::GameOver> back_to_table;  // watching from the table box
     bool startup_ok = false;
     QString startup_message;
     bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
