@@ -104,7 +104,7 @@ public:
     // when `random` was replaced by another source.
     GlibcRandom* own_random() { return random.target<GlibcRandom>(); }
 
-    // Added to by every rule; the widget reads and clears them after each call.
+    // Added to by every rule; a caller of the plain moves reads and clears them.
     Events events;
     Events take_events()
     {
@@ -149,6 +149,24 @@ public:
 
     // Every cat makes one move, also after one has met the mouse.
     Outcome move_cats();
+
+    // A step with what it did, and only what it did.
+    struct Step {
+        Outcome outcome = Outcome::playing;
+        Events events;
+    };
+    Step step_mouse(int dx, int dy)
+    {
+        events = {};
+        const Outcome outcome = move_mouse(dx, dy);
+        return {outcome, take_events()};
+    }
+    Step step_cats()
+    {
+        events = {};
+        const Outcome outcome = move_cats();
+        return {outcome, take_events()};
+    }
 
 private:
     void apply_lines(const std::vector<LevelLine>& lines);

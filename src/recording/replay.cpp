@@ -51,11 +51,11 @@ std::optional<ReplayResult> play_steps(Board& board, const Recording& recording,
         // A step after the end is one the live game never let through: it changes nothing.
         case Recording::Step::Kind::move:
             if (outcome == Outcome::playing)
-                outcome = board.move_mouse(step.dx, step.dy);
+                outcome = board.step_mouse(step.dx, step.dy).outcome;
             break;
         case Recording::Step::Kind::tick:
             for (int i = 0; i < step.ticks && outcome == Outcome::playing; ++i)
-                outcome = board.move_cats();
+                outcome = board.step_cats().outcome;
             break;
         }
     }

@@ -209,7 +209,7 @@ void GameSession::move(int dx, int dy)
         return;
     record.add_move(dx, dy);
     count_move();
-    after_step(state_board.move_mouse(dx, dy));
+    after_step(state_board.step_mouse(dx, dy));
 }
 
 void GameSession::tick()
@@ -219,12 +219,13 @@ void GameSession::tick()
     record.add_tick();
     if (Statistics* tally = counts())
         tally->played_ms += times.tick_ms;
-    after_step(state_board.move_cats());
+    after_step(state_board.step_cats());
 }
 
-void GameSession::after_step(Outcome outcome)
+void GameSession::after_step(const Board::Step& step)
 {
-    const Events events = state_board.take_events();
+    const Outcome outcome = step.outcome;
+    const Events& events = step.events;
     level_eaten += events.cheese_eaten;
     if (Statistics* tally = counts()) {
         tally->cheese_eaten += events.cheese_eaten;

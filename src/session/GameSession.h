@@ -184,7 +184,7 @@ signals:
 
 private:
     void set_state(State next);
-    void after_step(Outcome outcome);
+    void after_step(const Board::Step& step);
     void begin_level();
     void end_moment();
     void end_game(Ending ending);
