@@ -822,6 +822,90 @@ Dein Name:</translation>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Most cheese %1 · Fastest clear %2</source>
+        <translation>Am meisten Käse %1 · Am schnellsten %2</translation>
+    </message>
+    <message>
+        <source>New record: most cheese, %1 (was %2)</source>
+        <translation>Neuer Rekord: am meisten Käse, %1 (vorher %2)</translation>
+    </message>
+    <message>
+        <source>New record: fastest clear, %1 (was %2)</source>
+        <translation>Neuer Rekord: am schnellsten geschafft, %1 (vorher %2)</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsBox</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Gespielte Spiele:</translation>
+    </message>
+    <message>
+        <source>Levels cleared:</source>
+        <translation>Geschaffte Level:</translation>
+    </message>
+    <message>
+        <source>Cats caught:</source>
+        <translation>Gefangene Katzen:</translation>
+    </message>
+    <message>
+        <source>Cheese eaten:</source>
+        <translation>Gefressener Käse:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Gespielte Zeit:</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Clears</source>
+        <translation>Geschafft</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Earlier games are not counted here: %1</source>
+        <translation>Frühere Spiele fehlen hier: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatusStrip</name>
     <message>
         <source>Paused · press P to play</source>
@@ -934,87 +1018,6 @@ Dein Name:</translation>
     <message>
         <source>Score</source>
         <translation>Punkte</translation>
-    </message>
-</context>
-<context>
-    <name>wd</name>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
-    </message>
-    <message>
-        <source>Games played:</source>
-        <translation>Gespielte Spiele:</translation>
-    </message>
-    <message>
-        <source>Levels cleared:</source>
-        <translation>Geschaffte Level:</translation>
-    </message>
-    <message>
-        <source>Cats caught:</source>
-        <translation>Gefangene Katzen:</translation>
-    </message>
-    <message>
-        <source>Cheese eaten:</source>
-        <translation>Gefressener Käse:</translation>
-    </message>
-    <message>
-        <source>Time played:</source>
-        <translation>Gespielte Zeit:</translation>
-    </message>
-    <message>
-        <source>Levels</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Level</translation>
-    </message>
-    <message>
-        <source>Attempts</source>
-        <translation>Versuche</translation>
-    </message>
-    <message>
-        <source>Clears</source>
-        <translation>Geschafft</translation>
-    </message>
-    <message>
-        <source>%1 · %2</source>
-        <comment>level number and name</comment>
-        <translation>%1 · %2</translation>
-    </message>
-    <message>
-        <source>Earlier games are not counted here: %1</source>
-        <translation>Frühere Spiele fehlen hier: %1</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <comment>seconds</comment>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Most cheese %1 · Fastest clear %2</source>
-        <translation>Am meisten Käse %1 · Am schnellsten %2</translation>
-    </message>
-    <message>
-        <source>New record: most cheese, %1 (was %2)</source>
-        <translation>Neuer Rekord: am meisten Käse, %1 (vorher %2)</translation>
-    </message>
-    <message>
-        <source>New record: fastest clear, %1 (was %2)</source>
-        <translation>Neuer Rekord: am schnellsten geschafft, %1 (vorher %2)</translation>
     </message>
 </context>
 <context>

@@ -822,6 +822,90 @@ Escribe tu nombre:</translation>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Most cheese %1 · Fastest clear %2</source>
+        <translation>Más queso %1 · Más rápido %2</translation>
+    </message>
+    <message>
+        <source>New record: most cheese, %1 (was %2)</source>
+        <translation>Nuevo récord: más queso, %1 (antes %2)</translation>
+    </message>
+    <message>
+        <source>New record: fastest clear, %1 (was %2)</source>
+        <translation>Nuevo récord: el más rápido, %1 (antes %2)</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsBox</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Levels cleared:</source>
+        <translation>Niveles superados:</translation>
+    </message>
+    <message>
+        <source>Cats caught:</source>
+        <translation>Gatos atrapados:</translation>
+    </message>
+    <message>
+        <source>Cheese eaten:</source>
+        <translation>Queso comido:</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Tiempo de juego:</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Clears</source>
+        <translation>Superados</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Earlier games are not counted here: %1</source>
+        <translation>Las partidas anteriores no se cuentan aquí: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatusStrip</name>
     <message>
         <source>Paused · press P to play</source>
@@ -934,87 +1018,6 @@ Escribe tu nombre:</translation>
     <message>
         <source>Score</source>
         <translation>Puntos</translation>
-    </message>
-</context>
-<context>
-    <name>wd</name>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
-    </message>
-    <message>
-        <source>Games played:</source>
-        <translation>Partidas jugadas:</translation>
-    </message>
-    <message>
-        <source>Levels cleared:</source>
-        <translation>Niveles superados:</translation>
-    </message>
-    <message>
-        <source>Cats caught:</source>
-        <translation>Gatos atrapados:</translation>
-    </message>
-    <message>
-        <source>Cheese eaten:</source>
-        <translation>Queso comido:</translation>
-    </message>
-    <message>
-        <source>Time played:</source>
-        <translation>Tiempo de juego:</translation>
-    </message>
-    <message>
-        <source>Levels</source>
-        <translation>Niveles</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Nivel</translation>
-    </message>
-    <message>
-        <source>Attempts</source>
-        <translation>Intentos</translation>
-    </message>
-    <message>
-        <source>Clears</source>
-        <translation>Superados</translation>
-    </message>
-    <message>
-        <source>%1 · %2</source>
-        <comment>level number and name</comment>
-        <translation>%1 · %2</translation>
-    </message>
-    <message>
-        <source>Earlier games are not counted here: %1</source>
-        <translation>Las partidas anteriores no se cuentan aquí: %1</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <comment>seconds</comment>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Most cheese %1 · Fastest clear %2</source>
-        <translation>Más queso %1 · Más rápido %2</translation>
-    </message>
-    <message>
-        <source>New record: most cheese, %1 (was %2)</source>
-        <translation>Nuevo récord: más queso, %1 (antes %2)</translation>
-    </message>
-    <message>
-        <source>New record: fastest clear, %1 (was %2)</source>
-        <translation>Nuevo récord: el más rápido, %1 (antes %2)</translation>
     </message>
 </context>
 <context>

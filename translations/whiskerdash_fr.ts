@@ -822,6 +822,90 @@ Entrez votre nom :</translation>
     </message>
 </context>
 <context>
+    <name>Records</name>
+    <message>
+        <source>%1 s</source>
+        <comment>seconds</comment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Most cheese %1 · Fastest clear %2</source>
+        <translation>Plus de fromage %1 · Plus rapide %2</translation>
+    </message>
+    <message>
+        <source>New record: most cheese, %1 (was %2)</source>
+        <translation>Nouveau record : le plus de fromage, %1 (avant %2)</translation>
+    </message>
+    <message>
+        <source>New record: fastest clear, %1 (was %2)</source>
+        <translation>Nouveau record : le plus rapide, %1 (avant %2)</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsBox</name>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Games played:</source>
+        <translation>Parties jouées :</translation>
+    </message>
+    <message>
+        <source>Levels cleared:</source>
+        <translation>Niveaux terminés :</translation>
+    </message>
+    <message>
+        <source>Cats caught:</source>
+        <translation>Chats attrapés :</translation>
+    </message>
+    <message>
+        <source>Cheese eaten:</source>
+        <translation>Fromage mangé :</translation>
+    </message>
+    <message>
+        <source>Time played:</source>
+        <translation>Temps de jeu :</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Clears</source>
+        <translation>Réussis</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <comment>level number and name</comment>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Earlier games are not counted here: %1</source>
+        <translation>Les parties précédentes ne sont pas comptées ici : %1</translation>
+    </message>
+</context>
+<context>
     <name>StatusStrip</name>
     <message>
         <source>Paused · press P to play</source>
@@ -934,87 +1018,6 @@ Entrez votre nom :</translation>
     <message>
         <source>Score</source>
         <translation>Score</translation>
-    </message>
-</context>
-<context>
-    <name>wd</name>
-    <message>
-        <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
-    </message>
-    <message>
-        <source>Games played:</source>
-        <translation>Parties jouées :</translation>
-    </message>
-    <message>
-        <source>Levels cleared:</source>
-        <translation>Niveaux terminés :</translation>
-    </message>
-    <message>
-        <source>Cats caught:</source>
-        <translation>Chats attrapés :</translation>
-    </message>
-    <message>
-        <source>Cheese eaten:</source>
-        <translation>Fromage mangé :</translation>
-    </message>
-    <message>
-        <source>Time played:</source>
-        <translation>Temps de jeu :</translation>
-    </message>
-    <message>
-        <source>Levels</source>
-        <translation>Niveaux</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Niveau</translation>
-    </message>
-    <message>
-        <source>Attempts</source>
-        <translation>Essais</translation>
-    </message>
-    <message>
-        <source>Clears</source>
-        <translation>Réussis</translation>
-    </message>
-    <message>
-        <source>%1 · %2</source>
-        <comment>level number and name</comment>
-        <translation>%1 · %2</translation>
-    </message>
-    <message>
-        <source>Earlier games are not counted here: %1</source>
-        <translation>Les parties précédentes ne sont pas comptées ici : %1</translation>
-    </message>
-    <message>
-        <source>%1 s</source>
-        <comment>seconds</comment>
-        <translation>%1 s</translation>
-    </message>
-    <message>
-        <source>Most cheese %1 · Fastest clear %2</source>
-        <translation>Plus de fromage %1 · Plus rapide %2</translation>
-    </message>
-    <message>
-        <source>New record: most cheese, %1 (was %2)</source>
-        <translation>Nouveau record : le plus de fromage, %1 (avant %2)</translation>
-    </message>
-    <message>
-        <source>New record: fastest clear, %1 (was %2)</source>
-        <translation>Nouveau record : le plus rapide, %1 (avant %2)</translation>
     </message>
 </context>
 <context>

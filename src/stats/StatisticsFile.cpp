@@ -25,7 +25,8 @@ Read read_counts(const QString& path, Statistics& counts, QString& problem)
     case RegularFile::Fault::none: break;
     case RegularFile::Fault::missing: return Read::missing;
     case RegularFile::Fault::not_regular:
-        problem = QStringLiteral("%1: not a regular file (%2), left as it is").arg(path, QString::fromLatin1(kind_of(file.mode)));
+        problem = QStringLiteral("%1: not a regular file (%2), left as it is")
+                      .arg(path, QString::fromLatin1(kind_of(file.mode)));
         return Read::unreadable;
     case RegularFile::Fault::too_slow:
         problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLatin1(no_answer));
@@ -73,9 +74,9 @@ bool StatisticsFile::save(int wait_ms)
     lock.setStaleLockTime(1000);  // a save holds it for a millisecond or so
     if (!lock.tryLock(wait_ms)) {
         if (lock.error() != QLockFile::LockFailedError)
-            tell(QStringLiteral("%1.lock: cannot create the lock; the statistics of this run are not saved").arg(where));
+            tell(QStringLiteral("%1.lock: cannot create the lock; this run's statistics are not saved").arg(where));
         else if (wait_ms > 0)
-            tell(QStringLiteral("%1: another game kept it locked; the statistics of this run are not saved").arg(where));
+            tell(QStringLiteral("%1: another game kept it locked; this run's statistics are not saved").arg(where));
         return false;
     }
     Statistics counts;

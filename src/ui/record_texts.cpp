@@ -7,31 +7,32 @@ namespace wd {
 namespace {
 constexpr int tick_ms = 400;  // the cats' clock: records compare ticks, players read seconds
 
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("Records", text, disambiguation, n);
-}
 }  // namespace
 
 QString clear_time(int ticks)
 {
-    return tr("%1 s", "seconds").arg(double(ticks) * tick_ms / 1000.0, 0, 'f', 1);
+    return QCoreApplication::translate("Records", "%1 s", "seconds").arg(double(ticks) * tick_ms / 1000.0, 0, 'f', 1);
 }
 
 QString record_summary(const LevelRecord& record)
 {
     if (record.cheese < 0 && record.ticks < 0)
         return {};
-    return tr("Most cheese %1 · Fastest clear %2").arg(record.cheese).arg(clear_time(record.ticks));
+    return QCoreApplication::translate("Records", "Most cheese %1 · Fastest clear %2")
+        .arg(record.cheese)
+        .arg(clear_time(record.ticks));
 }
 
 QStringList record_news_lines(const RecordNews& news)
 {
     QStringList lines;
     if (news.cheese && news.before.cheese >= 0)
-        lines << tr("New record: most cheese, %1 (was %2)").arg(news.clear.cheese).arg(news.before.cheese);
+        lines << QCoreApplication::translate("Records", "New record: most cheese, %1 (was %2)")
+                     .arg(news.clear.cheese)
+                     .arg(news.before.cheese);
     if (news.ticks && news.before.ticks >= 0)
-        lines << tr("New record: fastest clear, %1 (was %2)").arg(clear_time(news.clear.ticks), clear_time(news.before.ticks));
+        lines << QCoreApplication::translate("Records", "New record: fastest clear, %1 (was %2)")
+                     .arg(clear_time(news.clear.ticks), clear_time(news.before.ticks));
     return lines;
 }
 

@@ -78,6 +78,8 @@ def fresh_home_plays_from_the_menu(installed, env):
         game.keys("F2")  # a new game finds the installed level 0 again; the one before is recorded
         game.wait_for_line("reading line 19", count=2)
         check("cannot" not in game.stderr_text(), game.stderr_text())
+        # Written on a thread of its own: the test's kill must not come first.
+        wait_until("the game before recorded", lambda: os.path.exists(os.path.join(home.data, "recordings", "last.wdr")))
     finally:
         game.stop()
     check(home.listing() == ["hsc.dat", "recordings"], f"data folder holds {home.listing()}")
