@@ -135,7 +135,35 @@ def quit_game_is_offered_to_continue(exe, data):
         folder.remove()
 
 
-CASES = {f.__name__: f for f in [played_game_checks_out, watching_touches_nothing, quit_game_is_offered_to_continue]}
+def backspace_in_practice_goes_back(exe, data):
+    """Moves and ticks in practice, then Backspace: the board as the level began."""
+    # The cat walks the corridor towards the mouse, thirteen ticks away.
+    roaming = ["H" * 20, "HM.KB.............CH", "H" * 20]
+    folder = PlayFolder(data, {"level000.lvx": roaming})
+    game = Game(exe, folder, menu_bar=True)
+    try:
+        game.keys("alt+g", "l")
+        game.keys("Return", window=game.wait_for_dialog("Practice a level"))
+        game.wait_for_line("  " + roaming[1], count=2)  # the practice game's level
+        game.keys("p", "p")  # play, and paused before a tick: the level as it began
+        begun = Shot(game).board()
+        game.keys("p", "Right", "Right")
+        moved = Shot(game).board()
+        wait_until("a tick moving the cat", lambda: Shot(game).board() != moved)
+        game.keys("p")
+        check(Shot(game).board() != begun, "nothing changed")
+        # Two seconds a press; three are more than this game has played.
+        game.keys("BackSpace", "BackSpace", "BackSpace")
+        wait_until("the board as the level began", lambda: Shot(game).board() == begun)
+        game.keys("ctrl+q")
+        check(game.wait_exit() == 0, game.stderr_text())
+    finally:
+        game.stop()
+        folder.remove()
+
+
+CASES = {f.__name__: f for f in [played_game_checks_out, watching_touches_nothing, quit_game_is_offered_to_continue,
+                                 backspace_in_practice_goes_back]}
 
 if __name__ == "__main__":
     run_cases(CASES)
