@@ -67,6 +67,8 @@ private slots:
     void selector_opens_only_reached_levels();
     void selector_answers_while_a_level_stalls();
     void practice_capture_is_never_ranked();
+    void practice_asks_before_ending_a_ranked_game_data();
+    void practice_asks_before_ending_a_ranked_game();
     void accessible_description_follows_play();
     void boxes_open_clear_of_the_board_data();
     void boxes_open_clear_of_the_board();
@@ -280,6 +282,39 @@ void TestFrame::practice_capture_is_never_ranked()
     // Play Again practises the same level.
     QCOMPARE(widget->game().level_number, 1);
     QVERIFY(widget->session().practice());
+}
+
+void TestFrame::practice_asks_before_ending_a_ranked_game_data()
+{
+    QTest::addColumn<bool>("leave");
+    QTest::newRow("kept") << false;
+    QTest::newRow("left") << true;
+}
+
+void TestFrame::practice_asks_before_ending_a_ranked_game()
+{
+    QFETCH(bool, leave);
+    PlayFolder folder;
+    folder.level("level000.lvx", trap);
+    auto widget = start_widget();
+    widget->game().score = 30;  // points at stake, as F2 and Ctrl+Q ask for
+    QString question;
+    when_shown<QDialog>([&question, leave](QDialog* selector) {
+        when_shown<QMessageBox>([&question, leave](QMessageBox* box) {
+            question = box->text();
+            if (leave) {
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == QStringLiteral("&Practise"))
+                        button->click();
+            } else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        selector->accept();  // level 1, as the selector offers it
+    });
+    widget->actions_of().action(wd::Action::practise)->trigger();
+    QCOMPARE(question, QStringLiteral("Abandon this game with 30 points and practise level 1?"));
+    QCOMPARE(widget->session().practice(), leave);
+    QCOMPARE(widget->game().score, leave ? 0 : 30);
 }
 
 void TestFrame::accessible_description_follows_play()

@@ -632,13 +632,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and quit?</source>
-        <translation>
-            <numerusform>Dieses Spiel mit %n Punkt aufgeben und beenden?</numerusform>
-            <numerusform>Dieses Spiel mit %n Punkten aufgeben und beenden?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
@@ -675,6 +668,37 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
             <numerusform>oder C, um Level %1 mit %n Punkt fortzusetzen</numerusform>
             <numerusform>oder C, um Level %1 mit %n Punkten fortzusetzen</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit dem %n Punkt fortsetzen, mit dem es begann.</numerusform>
+            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit den %n Punkten fortsetzen, mit denen es begann.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>Jetzt beenden? Beim nächsten Start kannst du Level %1 von vorn fortsetzen.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben und Level %1 üben?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben und Level %1 üben?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Üben</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>zu Ende, Esc verlässt</translation>
     </message>
 </context>
 <context>
@@ -783,6 +807,14 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>&amp;Statistics</source>
         <translation>Statis&amp;tik</translation>
+    </message>
+    <message>
+        <source>In a replay</source>
+        <translation>In einer Wiedergabe</translation>
+    </message>
+    <message>
+        <source>P pause, + and - speed, → a tick, Esc leave</source>
+        <translation>P Pause, + und - Tempo, → ein Takt, Esc verlassen</translation>
     </message>
 </context>
 <context>

@@ -632,13 +632,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and quit?</source>
-        <translation>
-            <numerusform>¿Abandonar esta partida con %n punto y salir?</numerusform>
-            <numerusform>¿Abandonar esta partida con %n puntos y salir?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
@@ -675,6 +668,37 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
             <numerusform>o C para seguir en el nivel %1 con %n punto</numerusform>
             <numerusform>o C para seguir en el nivel %1 con %n puntos</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con el %n punto con que empezó.</numerusform>
+            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con los %n puntos con que empezó.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>¿Salir ahora? La próxima vez podrás continuar el nivel %1 desde el principio.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto y practicar el nivel %1?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos y practicar el nivel %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Practicar</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>terminada, Esc para salir</translation>
     </message>
 </context>
 <context>
@@ -783,6 +807,14 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>&amp;Statistics</source>
         <translation>E&amp;stadísticas</translation>
+    </message>
+    <message>
+        <source>In a replay</source>
+        <translation>En una repetición</translation>
+    </message>
+    <message>
+        <source>P pause, + and - speed, → a tick, Esc leave</source>
+        <translation>P pausa, + y - velocidad, → un paso, Esc salir</translation>
     </message>
 </context>
 <context>

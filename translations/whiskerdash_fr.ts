@@ -632,13 +632,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and quit?</source>
-        <translation>
-            <numerusform>Abandonner cette partie à %n point et quitter ?</numerusform>
-            <numerusform>Abandonner cette partie à %n points et quitter ?</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
@@ -675,6 +668,37 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
             <numerusform>ou C pour reprendre le niveau %1 à %n point</numerusform>
             <numerusform>ou C pour reprendre le niveau %1 à %n points</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec le %n point de son début.</numerusform>
+            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec les %n points de son début.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 depuis son début.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point et s’entraîner sur le niveau %1 ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points et s’entraîner sur le niveau %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;S’entraîner</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>terminé, Échap pour quitter</translation>
     </message>
 </context>
 <context>
@@ -783,6 +807,14 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>&amp;Statistics</source>
         <translation>&amp;Statistiques</translation>
+    </message>
+    <message>
+        <source>In a replay</source>
+        <translation>Dans un rejeu</translation>
+    </message>
+    <message>
+        <source>P pause, + and - speed, → a tick, Esc leave</source>
+        <translation>P pause, + et - vitesse, → un pas, Échap quitter</translation>
     </message>
 </context>
 <context>

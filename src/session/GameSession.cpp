@@ -417,6 +417,7 @@ bool GameSession::continue_game(const Recording& left, QString& message)
     numbered = level->number >= 0;
     level_entry_score = level->score;
     practice_from = -1;
+    game_moved = true;  // counted as a game when it was first played
     restart_level();
     return true;
 }

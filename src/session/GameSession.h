@@ -83,6 +83,8 @@ public:
     // The last level was cleared: the game was won.
     bool won() const { return game_won; }
     int cheese_total() const { return level_cheese; }
+    // The score the level in play began with: what F5 or a continued game starts from.
+    int level_start_score() const { return level_entry_score; }
     int cheese_eaten() const { return level_eaten; }
     // Where the mouse and a cat met, while that is shown.
     Cell meeting() const { return meeting_cell; }

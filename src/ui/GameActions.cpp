@@ -70,6 +70,8 @@ QString GameActions::keys_text()
     QList<KeyLine> all = key_lines();
     all.prepend({QCoreApplication::translate("Menu", "Move"),
                  QCoreApplication::translate("Menu", "Arrow keys, W A S D, keypad 8 4 6 2")});
+    all.append({QCoreApplication::translate("Menu", "In a replay"),
+                QCoreApplication::translate("Menu", "P pause, + and - speed, → a tick, Esc leave")});
     qsizetype widest = 0;
     for (const KeyLine& line : std::as_const(all))
         widest = std::max(widest, line.name.size());

@@ -23,6 +23,8 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     board->setFocus();  // keys go to the board, never to the bar
     for (const Menu entry : menus) {
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", menu_title(entry)));
+        connect(menu, &QMenu::aboutToShow, board, &MainWidget::menu_opened);
+        connect(menu, &QMenu::aboutToHide, board, &MainWidget::menu_closed);
         const QList<QAction*> actions = board->actions_of().in_menu(entry);
         for (QAction* action : actions) {
             // Quit and the help's own boxes after a line, as desktop games have them.

@@ -151,8 +151,13 @@ bool MainWidget::may_quit()
 {
     if (!startup_ok || !play.quit_loses_points() || qApp->isSavingSession())
         return true;
-    return ask_to_abandon(tr("Quit"), tr("Abandon this game with %n points and quit?", nullptr, play.board().score),
-                          tr("&Quit"), QStringLiteral("confirm_quit"));
+    // The game is kept to continue at the next start, from the level's beginning.
+    const QString question =
+        play.level_start_score() > 0
+            ? tr("Quit now? At the next start you can continue level %1 with the %n points it began with.",
+                 nullptr, play.level_start_score())
+            : tr("Quit now? At the next start you can continue level %1 from its beginning.");
+    return ask_to_abandon(tr("Quit"), question.arg(play.level_label()), tr("&Quit"), QStringLiteral("confirm_quit"));
 }
 
 // "Keep playing" is the default and Escape's; true when the player leaves.
@@ -398,6 +403,13 @@ void MainWidget::practise()
     }
     if (!chosen.level)
         return;
+    // A practice game ends the ranked one in play, as F2 does: with points at stake it asks.
+    if (!play.practice() && play.quit_loses_points()
+        && !ask_to_abandon(tr("Practice"),
+                           tr("Abandon this game with %n points and practise level %1?", nullptr, play.board().score)
+                               .arg(*chosen.level + 1),
+                           tr("&Practise"), QStringLiteral("confirm_practice")))
+        return;
     if (QString message; !play.practise(*chosen.level, message)) {
         warn(message);
         play.tell(message);
@@ -471,6 +483,23 @@ bool MainWidget::event(QEvent* e)
     return QWidget::event(e);
 }
 
+void MainWidget::menu_opened()
+{
+    play.box_opened();
+}
+
+void MainWidget::menu_closed()
+{
+    play.box_closed();
+    printscene();
+    // Escape from a menu leaves the bar holding the keys: the arrows would
+    // walk the bar while the cats walk the board.
+    QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() && isActiveWindow())
+            setFocus(Qt::OtherFocusReason);
+    });
+}
+
 void MainWidget::with_play_paused(const std::function<void()>& show_box)
 {
     play.box_opened();
@@ -522,8 +551,9 @@ wd::StripState MainWidget::strip_state() const
     strip.ready = seen().state() == State::ready;
     strip.practice = seen().practice();
     if (viewer)
-        strip.replay = viewer->paused() ? tr("%1, paused", "the replay's speed").arg(viewer->speed_text())
-                                        : viewer->speed_text();
+        strip.replay = viewer->finished() ? tr("ended, Esc leaves", "the replay at its end")
+            : viewer->paused()            ? tr("%1, paused", "the replay's speed").arg(viewer->speed_text())
+                                          : viewer->speed_text();
     return strip;
 }
 

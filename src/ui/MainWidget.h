@@ -39,6 +39,10 @@ public:
     const QString& startup_error() const { return startup_message; }
 
     wd::GameSession& session() { return play; }
+    // A menu of the window's is open: play waits as it does for a box, and
+    // the keys come back to the board when the last menu closes.
+    void menu_opened();
+    void menu_closed();
     wd::Board& game() { return play.board(); }
     const char* table_text() const { return play.table_text(); }
 

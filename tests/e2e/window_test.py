@@ -184,10 +184,27 @@ def menu_new_game_goes_back_to_level_one(exe, data):
         game.stop()
 
 
+def escape_from_a_menu_gives_the_keys_back(exe, data):
+    """A menu opened by Alt and closed by Escape: the arrows move the mouse again, not the bar."""
+    folder = PlayFolder(data, {"level000.lvx": TRAP, "level001.lvx": OPEN}, TABLE)
+    game = Game(exe, folder, menu_bar=True)
+    try:
+        before = len(visible_windows("", str(game.process.pid)))
+        game.keys("alt+g")
+        wait_until("the Game menu", lambda: len(visible_windows("", str(game.process.pid))) > before)
+        game.keys("Escape")
+        wait_until("the menu closed", lambda: len(visible_windows("", str(game.process.pid))) == before)
+        game.keys("Right", "Right", "Right")  # cheese, then the cat is trapped
+        game.wait_for_line("  " + OPEN[-1], count=1)
+    finally:
+        game.stop()
+
+
 CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_the_table,
                                   f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x,
                                   cats_wait_for_the_first_key, capture_is_seen_before_the_name_dialog,
-                                  level_cleared_card_between_levels, menu_new_game_goes_back_to_level_one]}
+                                  level_cleared_card_between_levels, menu_new_game_goes_back_to_level_one,
+                                  escape_from_a_menu_gives_the_keys_back]}
 
 
 if __name__ == "__main__":
