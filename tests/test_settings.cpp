@@ -52,6 +52,39 @@ private slots:
         QCOMPARE(kept.value("view/zoom"), QString("2"));
         QCOMPARE(kept.value("view/menu_bar"), QString("false"));
     }
+
+    void switches_are_on_unless_turned_off_data()
+    {
+        QTest::addColumn<QByteArray>("file");  // what the settings file holds; null: no file
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("menu_bar");
+        QTest::newRow("no file: a fresh player") << QByteArray() << true << true;
+        QTest::newRow("sound off") << QByteArray("[sound]\non=false\n") << false << true;
+        QTest::newRow("bar hidden") << QByteArray("[view]\nmenu_bar=false\n") << true << false;
+        QTest::newRow("a value not understood") << QByteArray("[sound]\non=maybe\n") << true << true;
+    }
+
+    // Read once a run: each row in a process of its own.
+    void switches_are_on_unless_turned_off()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, sound);
+        QFETCH(bool, menu_bar);
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        if (!file.isNull()) {
+            QVERIFY(QDir(config.path()).mkdir("whiskerdash"));
+            write(config.filePath("whiskerdash/whiskerdash.conf"), file);
+        }
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit((wd::settings::sound_on() ? 1 : 0) | (wd::settings::menu_bar_shown() ? 2 : 0));
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(bool(WEXITSTATUS(status) & 1), sound);
+        QCOMPARE(bool(WEXITSTATUS(status) & 2), menu_bar);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettings)
