@@ -14,7 +14,6 @@ constexpr int longest_chain = 16;
 constexpr int small_room = 16;  // a cat with no more room than this is shut in
 
 bool mouse_can_stand(char c) { return c != 'H' && c != 'B' && c != 'C'; }
-bool cat_can_enter(char c) { return c != 'H' && c != 'B' && c != 'K' && c != 'C'; }
 int chebyshev(int ax, int ay, int bx, int by) { return std::max(std::abs(ax - bx), std::abs(ay - by)); }
 
 // Pushes along (dx, dy) again and again; the number of the push that caught a
@@ -109,12 +108,7 @@ void Player::find_traps(const Model& m)
                 const int py = y - s[1];
                 if (!mouse_can_stand(empty.at(px, py)))
                     continue;
-                int ex = x;
-                int ey = y;
-                while (empty.at(ex, ey) == 'B') {
-                    ex += s[0];
-                    ey += s[1];
-                }
+                const auto [ex, ey] = empty.push_end(px, py, s[0], s[1]);
                 Trap trap{px, py, s[0], s[1], longest_chain, 0, {}};
                 for (int gap = 0; gap < 4; ++gap) {
                     const int tx = ex + gap * s[0];
@@ -159,7 +153,7 @@ int Player::cat_room(const Model& m, int cat) const
             const int nx = x + Board::dir_dx[j];
             const int ny = y + Board::dir_dy[j];
             if (!m.inside(nx, ny) || seen[static_cast<std::size_t>(ny * max_cells + nx)]
-                || !cat_can_enter(m.at(nx, ny)))
+                || !cat_may_enter(m.at(nx, ny)))
                 continue;
             if (m.at(nx, ny) == 'M')
                 return INT_MAX;
@@ -343,12 +337,7 @@ Step Player::choose(const Board& board, int turns_left)
             if (target == here) {
                 ++trap_waits_[static_cast<std::size_t>(chosen)];
                 // A crate that stands back from its trap is moved up first.
-                int ex = t.x + t.dx;
-                int ey = t.y + t.dy;
-                while (m.at(ex, ey) == 'B') {
-                    ex += t.dx;
-                    ey += t.dy;
-                }
+                const auto [ex, ey] = m.push_end(t.x, t.y, t.dx, t.dy);
                 if (t.gap > 0 && m.at(ex, ey) == '.' && near[static_cast<std::size_t>(ey * max_cells + ex)] >= 2)
                     return {t.dx, t.dy};
             }

@@ -37,6 +37,11 @@ struct Model : Board {
         if (inside(x, y))
             board[y][x] = c;
     }
+    // Where a move from (x, y) along (dx, dy) pushes a row of crates to, by the rules.
+    Cell push_end(int x, int y, int dx, int dy) const
+    {
+        return wd::push_end([this](int cx, int cy) { return at(cx, cy); }, x, y, dx, dy);
+    }
     // The mouse lifted to (x, y) without walking, for looking ahead.
     void place_mouse(int x, int y);
     // One move of the mouse; returns the number of cats caught by it.

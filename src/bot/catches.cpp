@@ -51,12 +51,8 @@ void CatchLog::start(const Board& board)
 Events CatchLog::move(Board& board, int dx, int dy)
 {
     // The far end of the row the move may push: the one cell a push covers.
-    int ex = board.mouse_x + dx;
-    int ey = board.mouse_y + dy;
-    while (board.cell(ex, ey) == 'B') {
-        ex += dx;
-        ey += dy;
-    }
+    const auto [ex, ey] =
+        push_end([&board](int x, int y) { return board.cell(x, y); }, board.mouse_x, board.mouse_y, dx, dy);
     board.move_mouse(dx, dy);
     const Events events = board.take_events();
     if (events.pushes == 0)

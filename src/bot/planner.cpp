@@ -168,12 +168,7 @@ std::vector<Step> approach_cat(const Board& board)
             const char t = m.at(nx, ny);
             int step = 1;
             if (t == 'B') {
-                int ex = nx;
-                int ey = ny;
-                while (m.at(ex, ey) == 'B') {
-                    ex += steps4[k][0];
-                    ey += steps4[k][1];
-                }
+                const auto [ex, ey] = m.push_end(x, y, steps4[k][0], steps4[k][1]);
                 if (m.at(ex, ey) == 'H')
                     continue;
                 step = dig_cost;
@@ -235,12 +230,7 @@ Plan plan_catch(const Board& board, Search search)
             for (const auto& s : steps4) {
                 if (here.at(px + s[0], py + s[1]) != 'B')
                     continue;
-                int ex = px + s[0];
-                int ey = py + s[1];
-                while (here.at(ex, ey) == 'B') {
-                    ex += s[0];
-                    ey += s[1];
-                }
+                const auto [ex, ey] = here.push_end(px, py, s[0], s[1]);
                 if (here.at(ex, ey) == 'H' || nearest_cat(here, ex, ey) > reach_of_a_push)
                     continue;
                 Model next = here;

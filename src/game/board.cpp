@@ -131,14 +131,12 @@ Outcome Board::move_mouse(int dx, int dy)
 {
     const int x = mouse_x;
     const int y = mouse_y;
-    int blocks = 0;
-    while (cell(x + (blocks + 1) * dx, y + (blocks + 1) * dy) == 'B')
-        ++blocks;
-    const int ex = x + (blocks + 1) * dx;
-    const int ey = y + (blocks + 1) * dy;
+    const Cell end = push_end([this](int cx, int cy) { return cell(cx, cy); }, x, y, dx, dy);
+    const int ex = end.x;
+    const int ey = end.y;
 
     if (cell(ex, ey) != 'H') {
-        if (blocks > 0) {
+        if (ex != x + dx || ey != y + dy) {  // a row of crates moves
             setscene(ex, ey, 'B');
             ++events.pushes;
         }
@@ -250,8 +248,7 @@ Outcome Board::move_cats()
             if (!in_rectangle(tx, ty)) {
                 p = -1;
             } else {
-                const char target = cell(tx, ty);
-                if (target == 'H' || target == 'B' || target == 'K' || target == 'C')
+                if (!cat_may_enter(cell(tx, ty)))
                     p = -1;
             }
             if (p >= draw_fraction())

@@ -53,6 +53,28 @@ struct Events {
     }
 };
 
+// A cat steps onto floor, or onto the mouse it meets; never onto a wall,
+// a crate, cheese or another cat.
+constexpr bool cat_may_enter(char cell)
+{
+    return cell != 'H' && cell != 'B' && cell != 'K' && cell != 'C';
+}
+
+// The cell a move from (x, y) along (dx, dy) pushes the row of crates into:
+// the first cell past the crates that start next to (x, y), or that next
+// cell itself when it holds no crate. The row moves unless it is a wall.
+// `at` reads a cell as Board::cell does, so the bot's own boards ask too.
+template <typename CellAt>
+Cell push_end(const CellAt& at, int x, int y, int dx, int dy)
+{
+    Cell end{x + dx, y + dy};
+    while (at(end.x, end.y) == 'B') {
+        end.x += dx;
+        end.y += dy;
+    }
+    return end;
+}
+
 // Where a step left the game. The rules never load a level or end a game
 // themselves: whoever called them acts on this.
 enum class Outcome {
