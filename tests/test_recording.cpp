@@ -144,6 +144,8 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     const QString folder = dir.path();
     wd::GameSession session(dir.filePath(QStringLiteral("hsc.dat")),
                             [folder](const QString& name) { return folder + '/' + name; });
+    wd::StatisticsFile statistics(dir.filePath(QStringLiteral("statistics.txt")));
+    session.keep_statistics_in(&statistics);
     session.board().trace = [](const std::string&) {};
     session.set_wait_for_player(false);
     QString message;
@@ -170,6 +172,8 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     QCOMPARE(session.board().score, scores[scores.size() - 1 - wd::GameSession::rewind_ticks]);
     QVERIFY(session.rewind());  // and again, to where the level began
     QCOMPARE(cells(), seen.first());
+    QVERIFY(scores.last() > 0);  // cheese was eaten, and is uneaten again
+    QCOMPARE(statistics.unsaved().cheese_eaten, 0);
 }
 
 void TestRecording::records_are_beaten_only_by_better_data()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -377,9 +378,16 @@ bool GameSession::rewind()
     if (play_steps(again, back, read, outcome) || outcome != Outcome::playing)
         return false;
     again.trace = state_board.trace;
+    const int eaten_before = level_eaten;
+    const int cats_before = state_board.cat_count;
     state_board = again;
     record = back;
     level_eaten = level_cheese - count_cheese(state_board);
+    // What was undone was never done: the time spent stays played.
+    if (Statistics* tally = counts()) {
+        tally->cheese_eaten = std::max(0LL, tally->cheese_eaten - (eaten_before - level_eaten));
+        tally->cats_caught = std::max(0LL, tally->cats_caught - (state_board.cat_count - cats_before));
+    }
     level_stuck = !can_still_clear(state_board);
     set_state(State::paused);
     emit stepped(state_board.take_events());

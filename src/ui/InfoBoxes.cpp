@@ -26,7 +26,7 @@ void run_box(QWidget* over, const QString& title, const QString& text, Qt::TextF
             int widest = 0;
             for (const QString& line : text.split(QLatin1Char('\n')))
                 widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
-            label->setStyleSheet(QStringLiteral("min-width: %1px;").arg(widest + 4));
+            label->setStyleSheet(QStringLiteral("min-width: %1px;").arg(widest + 16));
         }
     QPushButton* close = box.addButton(QMessageBox::Close);
     box.setDefaultButton(close);
