@@ -193,10 +193,14 @@ class Game:
         with self.changed:
             while sum(1 for line in self.lines if regex.fullmatch(line)) < count:
                 if self.process.poll() is not None and not self.readers[0].is_alive():
-                    raise Failure(f"exited before printing {pattern!r}; output:\n" + "\n".join(self.lines[-20:]))
+                    raise Failure(f"exited before printing {pattern!r}; " + self._last_words())
                 if not self.changed.wait(timeout=max(0.0, deadline - time.monotonic())) \
                         and time.monotonic() > deadline:
-                    raise Failure(f"timed out waiting for {pattern!r}; output:\n" + "\n".join(self.lines[-20:]))
+                    raise Failure(f"timed out waiting for {pattern!r}; " + self._last_words())
+
+    def _last_words(self):
+        """The end of both outputs, for a failure to say what the program said (lock held)."""
+        return ("output:\n" + "\n".join(self.lines[-20:]) + "\nstderr:\n" + "\n".join(self.errors[-20:]))
 
     def count_lines(self, pattern):
         regex = re.compile(pattern)
@@ -245,7 +249,9 @@ class Game:
             code = self.process.wait(timeout=WAIT)
         except subprocess.TimeoutExpired:
             self.process.kill()
-            raise Failure("the program did not exit")
+            self.process.wait()
+            self._readers_done()
+            raise Failure(f"the program did not exit within {WAIT} s; stderr: {self.stderr_text()}")
         self._readers_done()
         return code
 
