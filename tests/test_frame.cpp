@@ -309,7 +309,10 @@ void TestFrame::practice_asks_before_ending_a_ranked_game()
             } else
                 QTest::keyClick(box, Qt::Key_Escape);
         });
-        selector->accept();  // level 1, as the selector offers it
+        // Level 1 is listed once its file has been read on the selector's thread.
+        auto* levels = qobject_cast<wd::PracticeDialog*>(selector);
+        QTRY_VERIFY_WITH_TIMEOUT(levels && levels->chosen(), 10000);
+        selector->accept();
     });
     widget->actions_of().action(wd::Action::practise)->trigger();
     QCOMPARE(question, QStringLiteral("Abandon this game with 30 points and practise level 1?"));
