@@ -243,9 +243,15 @@ void TestBot::waits_on_a_trap_for_a_cat_to_walk_in()
     QCOMPARE(b.mouse_y, 7);
 }
 
+// Levels 1 and 2 keep their cats where a random walk never brings a plan
+// within reach; every other level must give at least one.
 void TestBot::plans_come_true_under_the_rules_data()
 {
-    looks_ahead_as_the_rules_play_data();
+    QTest::addColumn<QString>("path");
+    const QDir data(QStringLiteral(WHISKERDASH_DATA_DIR));
+    for (const QString& name : data.entryList({"*.lvx"}))
+        if (name != "level000.lvx" && name != "level001.lvx")
+            QTest::newRow(qPrintable(name)) << data.filePath(name);
 }
 
 // Long random play; now and then a plan, played out on a copy with the
@@ -302,8 +308,7 @@ void TestBot::plans_come_true_under_the_rules()
             b.level_number = 999999;
         }
     }
-    if (plans == 0)
-        QSKIP("no cat came within a plan's reach in this walk");
+    QVERIFY2(plans > 0, "no cat came within a plan's reach in this walk");
 }
 
 // A cat in a lane between thick bands: two crates pushed in beside it, then
