@@ -5,8 +5,8 @@
 
 #include "game/board.h"
 #include "game/dead_end.h"
-#include "ui/SceneRenderer.h"
-#include "ui/ViewPainter.h"
+#include "ui/scene_renderer.h"
+#include "ui/view_painter.h"
 
 #include <QApplication>
 #include <QPainter>

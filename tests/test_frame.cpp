@@ -4,10 +4,10 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
-#include "ui/GameActions.h"
-#include "ui/GameWindow.h"
-#include "ui/PracticeDialog.h"
-#include "ui/WindowPlacement.h"
+#include "ui/game_actions.h"
+#include "ui/game_window.h"
+#include "ui/practice_dialog.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -251,8 +251,8 @@ void TestFrame::practice_capture_is_never_ranked()
     QCOMPARE(wd::settings::highest_level(), 1);
 
     QString message;
-    QVERIFY(widget->session().practise(1, message));
-    QVERIFY(widget->session().practice());
+    QVERIFY(widget->session().start_practice(1, message));
+    QVERIFY(widget->session().in_practice());
     QCOMPARE(widget->game().score, 0);
     widget->game().score = 2500;  // would take the first place
     widget->session().toggle_pause();  // off its card
@@ -281,7 +281,7 @@ void TestFrame::practice_capture_is_never_ranked()
     QCOMPARE(folder.read("hsc.dat"), table);
     // Play Again practises the same level.
     QCOMPARE(widget->game().level_number, 1);
-    QVERIFY(widget->session().practice());
+    QVERIFY(widget->session().in_practice());
 }
 
 void TestFrame::practice_asks_before_ending_a_ranked_game_data()
@@ -314,9 +314,9 @@ void TestFrame::practice_asks_before_ending_a_ranked_game()
         QTRY_VERIFY_WITH_TIMEOUT(levels && levels->chosen(), 10000);
         selector->accept();
     });
-    widget->actions_of().action(wd::Action::practise)->trigger();
+    widget->actions_of().action(wd::Action::practice)->trigger();
     QCOMPARE(question, QStringLiteral("Abandon this game with 30 points and practise level 1?"));
-    QCOMPARE(widget->session().practice(), leave);
+    QCOMPARE(widget->session().in_practice(), leave);
     QCOMPARE(widget->game().score, leave ? 0 : 30);
 }
 

@@ -157,7 +157,7 @@ void press(MainWidget& widget, int key)
 
 void tick(MainWidget& widget)
 {
-    widget.timer_proc();
+    widget.session().timer_proc();
     wd::testing::settle(widget);
 }
 
@@ -347,8 +347,8 @@ void TestGameOver::ticks_wait_while_the_dialogs_are_open()
     QByteArray after_ticks;
     answer_box(seen, Qt::Key_Return, [&] {
         during = QByteArray(&widget->game().board[0][0], sizeof widget->game().board);
-        widget->timer_proc();
-        widget->timer_proc();
+        widget->session().timer_proc();
+        widget->session().timer_proc();
         QTest::qWait(900);  // the real clock fires as well
         after_ticks = QByteArray(&widget->game().board[0][0], sizeof widget->game().board);
     });
@@ -691,7 +691,7 @@ void TestGameOver::level_zero_gone_at_play_again_ends_the_game()
     QVERIFY(!widget->isVisible());  // no blank board left playing
     // Nothing moves on the board that could not be loaded.
     const QByteArray before(&widget->game().board[0][0], sizeof widget->game().board);
-    widget->timer_proc();
+    widget->session().timer_proc();
     press(*widget, Qt::Key_Left);
     QCOMPARE(QByteArray(&widget->game().board[0][0], sizeof widget->game().board), before);
 }

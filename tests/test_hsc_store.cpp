@@ -416,7 +416,7 @@ void TestHscStore::busy_lock_leaves_the_entry_waiting_until_saved()
     Store game(path);
     hsc::PendingSave pending(game.store, game.text);
     QStringList late;
-    connect(&pending, &hsc::PendingSave::saved_late, this,
+    connect(&pending, &hsc::PendingSave::savedLate, this,
             [&late](const QString& table, const QString& notice) { late << notice << table; });
 
     const auto slot = hsc::rank(game.text, 5000, [](const std::string&) {});

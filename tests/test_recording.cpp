@@ -2,7 +2,7 @@
 // its recording survives being written and read back.
 
 #include "recording/replay.h"
-#include "session/GameSession.h"
+#include "session/game_session.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -85,7 +85,7 @@ void TestRecording::every_game_checks_out()
         else if (const unsigned r = pick() % 100; r < 60)
             session.move(ways[r % 4][0], ways[r % 4][1]);
         else if (r < 99)
-            session.tick();
+            session.timer_proc();
         else
             session.restart_level();
     }
@@ -150,9 +150,9 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     session.set_wait_for_player(false);
     QString message;
     QVERIFY2(session.start({}, message), qPrintable(message));
-    session.tick();
+    session.timer_proc();
     QVERIFY(!session.rewind());  // a ranked game stays one honest run
-    QVERIFY(session.practise(0, message));
+    QVERIFY(session.start_practice(0, message));
 
     // Each tick's board, then two seconds more of moves and ticks.
     const auto cells = [&session] { return QByteArray(&session.board().board[0][0], sizeof session.board().board); };
@@ -161,7 +161,7 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     constexpr int ways[4][2] = {{1, 0}, {0, 1}, {1, 0}, {0, -1}};
     for (int tick = 0; tick < 9 && session.state() == State::playing; ++tick) {
         session.move(ways[tick % 4][0], ways[tick % 4][1]);
-        session.tick();
+        session.timer_proc();
         seen << cells();
         scores << session.board().score;
     }

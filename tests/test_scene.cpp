@@ -1,6 +1,6 @@
 #include "widget_testing.h"
 
-#include "ui/SceneRenderer.h"
+#include "ui/scene_renderer.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // box and moment leads to.
 
 #include "game/dead_end.h"
-#include "session/GameSession.h"
+#include "session/game_session.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +63,7 @@ void act(Game& game, const QString& step)
     wd::GameSession& s = *game.session;
     if (step == "right") s.move(1, 0);
     else if (step == "left") s.move(-1, 0);
-    else if (step == "tick") s.tick();
+    else if (step == "tick") s.timer_proc();
     else if (step == "pause") s.toggle_pause();
     else if (step == "focus") s.lose_focus();
     else if (step == "box") s.box_opened();
@@ -196,7 +196,7 @@ void TestSession::last_level_cleared_is_a_win_and_play_again_starts_over()
     QCOMPARE(game.overs[0].level, QStringLiteral("level 1"));
     QVERIFY(game.session->won());
     QCOMPARE(game.board().board_height, 3);  // the cleared board stays in view
-    game.session->tick();
+    game.session->timer_proc();
     game.session->move(-1, 0);
     QCOMPARE(game.board().mouse_x, 2);  // nothing moves behind the box
     game.session->play_again();

@@ -1,7 +1,7 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
-#include "sound/SoundEffects.h"
+#include "sound/sound_effects.h"
 
 #include <QKeyEvent>
 
@@ -67,7 +67,7 @@ void TestSound::effects_for_events_data()
     QTest::newRow("a push that catches one") << events([](auto& e) { e.pushes = 1, e.cats_caught = 1; })
                                               << "push.wav catch.wav";
     QTest::newRow("the catch that clears the level")
-        << events([](auto& e) { e.pushes = 1, e.cats_caught = 1, e.levels_cleared = 1; }) << "push.wav level.wav";
+        << events([](auto& e) { e.pushes = 1, e.cats_caught = 1, e.levels_loaded = 1; }) << "push.wav level.wav";
     QTest::newRow("the catch that wins") << events([](auto& e) { e.pushes = 1, e.cats_caught = 1, e.all_cleared = true; })
                                          << "push.wav win.wav";
     QTest::newRow("a next level that fails to load")

@@ -1,7 +1,7 @@
 // Two games sharing the statistics file lose no count, and a file that is
 // not one is moved aside instead of blocking every later save.
 
-#include "stats/StatisticsFile.h"
+#include "stats/statistics_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>

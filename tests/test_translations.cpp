@@ -3,11 +3,11 @@
 // buttons included, while a system error's text stays English under both.
 #include "widget_testing.h"
 
-#include "ui/GameWindow.h"
-#include "ui/HelpPage.h"
-#include "ui/InfoBoxes.h"
-#include "ui/PracticeDialog.h"
-#include "ui/StatusStrip.h"
+#include "ui/game_window.h"
+#include "ui/help_page.h"
+#include "ui/info_boxes.h"
+#include "ui/practice_dialog.h"
+#include "ui/status_strip.h"
 #include "ui/command_line.h"
 #include "ui/gameover_dialogs.h"
 #include "ui/translations.h"

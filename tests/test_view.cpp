@@ -4,13 +4,13 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
-#include "ui/HelpPage.h"
-#include "ui/InfoBoxes.h"
-#include "ui/KeyMap.h"
-#include "ui/Overlay.h"
-#include "ui/SceneRenderer.h"
-#include "ui/StatusStrip.h"
-#include "ui/ViewGeometry.h"
+#include "ui/help_page.h"
+#include "ui/info_boxes.h"
+#include "ui/key_map.h"
+#include "ui/overlay.h"
+#include "ui/scene_renderer.h"
+#include "ui/status_strip.h"
+#include "ui/view_geometry.h"
 #include "ui/gameover_dialogs.h"
 #include "ui/translations.h"
 
@@ -264,7 +264,7 @@ void TestView::pause_keys_stop_cats_and_moves()
     QTRY_VERIFY(spy.painted.contains(widget->view().board()));  // dimmed all over
     const QImage paused_frame = frame(*widget);
     next_tick_moves_cat_left(*widget);
-    widget->timer_proc();  // a tick that was already queued
+    widget->session().timer_proc();  // a tick that was already queued
     send_key(*widget, Qt::Key_Right);
     QCOMPARE(mouse_of(*widget), QPoint(1, 1));
     QCOMPARE(widget->game().cat_x[0], 6);
@@ -515,7 +515,7 @@ void TestView::tick_repaints_only_the_cells_it_touched()
     widget->installEventFilter(&spy);
 
     next_tick_moves_cat_left(*widget);
-    widget->timer_proc();
+    widget->session().timer_proc();
     settle();
     QCOMPARE(widget->game().cat_x[0], 5);
     const wd::ViewGeometry view = widget->view();
@@ -530,7 +530,7 @@ void TestView::tick_repaints_only_the_cells_it_touched()
     // Nothing changed: nothing is sent.
     spy.painted = {};
     widget->game().random = [] { return 0x666666; };  // the cat holds still
-    widget->timer_proc();
+    widget->session().timer_proc();
     settle();
     QVERIFY(spy.painted.isEmpty());
 }
@@ -671,12 +671,12 @@ void TestView::cards_fit_whole_in_every_language()
         QVERIFY(!wd::install_translations(QLocale(language)).isEmpty());
     const auto tr = [](const char* context, const char* text) { return QCoreApplication::translate(context, text); };
     const wd::Card cards[] = {
-        {tr("MainWidget", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
-        {tr("MainWidget", "Level %1 cleared").arg(40), {tr("MainWidget", "Cheese %1 of %2 \u00b7 Score %3")}},
+        {tr("wd::MainWidget", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
+        {tr("wd::MainWidget", "Level %1 cleared").arg(40), {tr("wd::MainWidget", "Cheese %1 of %2 \u00b7 Score %3")}},
         {"Level 40 \u00b7 " + tr("Levels", "Side by side"),  // the longest hint
          {tr("Levels", "The field stops short of the walls: the lanes open onto the floor at their ends, and the "
                        "cats can come out."),
-          tr("MainWidget", "Press an arrow key to start")}},
+          tr("wd::MainWidget", "Press an arrow key to start")}},
     };
     const QSize board = cells * wd::cell_size;
     const wd::ViewGeometry view(wd::ViewGeometry::size_at(scale, board, wd::strip_height), board, wd::strip_height);

@@ -57,7 +57,7 @@ inline std::string describe(const Events& e)
     add("pushes", e.pushes);
     add("escaped", e.cats_escaped);
     add("caught", e.cats_caught);
-    add("levels", e.levels_cleared);
+    add("levels", e.levels_loaded);
     add("won", e.all_cleared);
     add("failed", e.next_level_failed);
     add("mouse_caught", e.mouse_caught);

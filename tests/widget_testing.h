@@ -2,7 +2,7 @@
 // A play folder with the shipped sprites and a widget started in it, plus a way
 // to answer the modal dialogs of a game over from inside their event loops.
 
-#include "ui/MainWidget.h"
+#include "ui/main_widget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +12,8 @@
 
 #include <functional>
 #include <memory>
+
+using wd::MainWidget;
 
 namespace wd::testing {
 
@@ -65,10 +67,7 @@ enum class Start { playing, ready };
 // it waits on the level's card as a player's game does.
 inline std::unique_ptr<MainWidget> start_widget(const QByteArray& level_argument = {}, Start start = Start::playing)
 {
-    QByteArray program("whiskerdash");
-    QByteArray argument(level_argument);
-    char* argv[] = {program.data(), argument.data(), nullptr};
-    auto widget = std::make_unique<MainWidget>(nullptr, "MainWidget", level_argument.isEmpty() ? 1 : 2, argv);
+    auto widget = std::make_unique<MainWidget>(QFile::decodeName(level_argument));
     // Cats hold still unless a test says otherwise: dx 0, dy 0, accepted.
     auto step = std::make_shared<int>(0);
     widget->game().random = [step] { return (*step)++ % 3 == 2 ? 0 : 0x666666; };

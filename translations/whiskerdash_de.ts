@@ -517,7 +517,7 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     </message>
 </context>
 <context>
-    <name>MainWidget</name>
+    <name>wd::MainWidget</name>
     <message>
         <source>Whiskerdash</source>
         <translation>Whiskerdash</translation>

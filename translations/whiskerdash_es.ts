@@ -517,7 +517,7 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     </message>
 </context>
 <context>
-    <name>MainWidget</name>
+    <name>wd::MainWidget</name>
     <message>
         <source>Whiskerdash</source>
         <translation>Whiskerdash</translation>

@@ -517,7 +517,7 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     </message>
 </context>
 <context>
-    <name>MainWidget</name>
+    <name>wd::MainWidget</name>
     <message>
         <source>Whiskerdash</source>
         <translation>Whiskerdash</translation>

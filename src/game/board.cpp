@@ -45,7 +45,7 @@ AdvanceResult Board::advance_level()
 {
     AdvanceResult result{Advance::next_level, load_next_level()};
     if (result.load.ok()) {
-        ++events.levels_cleared;
+        ++events.levels_loaded;
     } else if (result.load.status == LoadResult::Status::missing) {
         // Only a next level that is not there at all means every level is
         // cleared; one that is there but cannot be played is the file's fault.

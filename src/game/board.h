@@ -40,7 +40,7 @@ struct Events {
     int pushes = 0;         // moves that pushed a row of crates
     int cats_escaped = 0;   // covered cats that found a free neighbour
     int cats_caught = 0;    // covered cats with nowhere to go
-    int levels_cleared = 0; // last cat of a level caught, next level loaded
+    int levels_loaded = 0; // last cat of a level caught, next level loaded
     bool all_cleared = false;  // the last level was cleared: the game is won
     bool next_level_failed = false;  // the next level is there but cannot be played
     bool mouse_caught = false;       // the mouse and a cat met
@@ -48,7 +48,7 @@ struct Events {
     std::vector<Cell> escaped_to;    // where each escaping cat went
     bool any() const
     {
-        return cheese_eaten || pushes || cats_escaped || cats_caught || levels_cleared || all_cleared
+        return cheese_eaten || pushes || cats_escaped || cats_caught || levels_loaded || all_cleared
             || next_level_failed || mouse_caught;
     }
 };

@@ -34,7 +34,7 @@ public:
 
 signals:
     // A waiting entry is in the file now; `table` is what the file holds.
-    void saved_late(const QString& table, const QString& notice);
+    void savedLate(const QString& table, const QString& notice);
 
 private:
     void try_again();

@@ -29,7 +29,7 @@ inline std::vector<Effect> effects_for(const Events& e)
         effects.push_back(Effect::escape);
     if (e.all_cleared)
         effects.push_back(Effect::game_won);
-    else if (e.levels_cleared)
+    else if (e.levels_loaded)
         effects.push_back(Effect::level_cleared);
     else if (e.cats_caught)
         effects.push_back(Effect::cat_caught);

@@ -248,7 +248,7 @@ TableChoice show_table(QWidget* parent, const GameOverText& text, const QRect& k
     below << text.notices;
     box.setInformativeText(below.join(QLatin1Char('\n')));
     if (late.pending && late.pending->waiting()) {
-        QObject::connect(late.pending, &hsc::PendingSave::saved_late, &box,
+        QObject::connect(late.pending, &hsc::PendingSave::savedLate, &box,
                          [&box, &text, &late, below, waiting = late.pending->waiting_notice()](
                              const QString& saved, const QString& notice) {
                              QStringList now = below;

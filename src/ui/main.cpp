@@ -1,5 +1,5 @@
-#include "GameWindow.h"
-#include "MainWidget.h"
+#include "game_window.h"
+#include "main_widget.h"
 #include "command_line.h"
 #include "data_files.h"
 #include "first_frame.h"
@@ -95,15 +95,12 @@ int main(int argc, char** argv)
     if (line.from_desktop && wd::is_session_log(STDOUT_FILENO) && !std::freopen("/dev/null", "w", stdout))
         std::fputs("whiskerdash: cannot leave the trace lines out of the session's log\n", stderr);
 
-    // The widget takes the level as its only argument.
-    QByteArray level = QFile::encodeName(line.level);
-    char* widget_argv[] = {argv[0], level.data(), nullptr};
-    MainWidget::Options options;
+    wd::MainWidget::Options options;
     options.wait_for_player = !line.no_wait;
     wd::data_files::choose(line.play_here);
     // Before the window: a quit signal ends the program by that signal once the window has saved.
     wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
-    auto widget = std::make_unique<MainWidget>(nullptr, "MainWidget", line.has_level ? 2 : 1, widget_argv, options);
+    auto widget = std::make_unique<wd::MainWidget>(line.has_level ? line.level : QString(), options);
     if (!widget->started()) {
         // Standard error has told it already; a player at the desktop sees none.
         if (line.from_desktop)

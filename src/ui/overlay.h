@@ -3,7 +3,7 @@
 // bursts where cats were caught, the rings where they escaped, and the cell
 // where the mouse was caught.
 
-#include "ViewGeometry.h"
+#include "view_geometry.h"
 
 #include <QColor>
 #include <QFont>

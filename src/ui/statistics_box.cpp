@@ -1,4 +1,4 @@
-#include "StatisticsBox.h"
+#include "statistics_box.h"
 
 #include "game/board.h"
 

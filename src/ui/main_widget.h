@@ -3,16 +3,16 @@
 // effects, and turns key presses into the session's calls. The flow of play
 // itself is the session's.
 
-#include "../session/GameSession.h"
-#include "GameActions.h"
-#include "KeyMap.h"
-#include "../sound/SoundEffects.h"
-#include "Announcer.h"
-#include "Overlay.h"
-#include "ReplayViewer.h"
-#include "SceneRenderer.h"
-#include "StatusStrip.h"
-#include "ViewGeometry.h"
+#include "../session/game_session.h"
+#include "game_actions.h"
+#include "key_map.h"
+#include "../sound/sound_effects.h"
+#include "announcer.h"
+#include "overlay.h"
+#include "replay_viewer.h"
+#include "scene_renderer.h"
+#include "status_strip.h"
+#include "view_geometry.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -20,6 +20,8 @@
 #include <QWidget>
 
 #include <functional>
+
+namespace wd {
 
 class MainWidget : public QWidget {
     Q_OBJECT
@@ -29,8 +31,9 @@ public:
         bool wait_for_player = true;  // each level waits on its card for the first move
     };
 
-    MainWidget(QWidget* parent, const char* name, int argc, char** argv);
-    MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options);
+    // Starts at `level_file` when one is given, else at the pack's first level.
+    explicit MainWidget(const QString& level_file, QWidget* parent = nullptr);
+    MainWidget(const QString& level_file, const Options& options, QWidget* parent = nullptr);
     ~MainWidget() override;
 
     // False when a start-up level could not be loaded; the window must not open.
@@ -91,9 +94,6 @@ public:
 signals:
     void watchingEnded();
 
-public slots:
-    void timer_proc() { play.tick(); }
-
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -113,7 +113,7 @@ private:
 
     void ask_new_game();
     bool ask_to_abandon(const QString& title, const QString& question, const QString& leave_text, const QString& name);
-    void practise();
+    void choose_practice();
     void show_about();
     void after_step(const wd::Events& events);
     void state_changed();
@@ -164,3 +164,5 @@ private:
     bool shown_anew = false;       // the window hidden and shown to zoom: not a focus loss
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };
+
+}  // namespace wd

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "window_placement.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
-#include "HelpPage.h"
+#include "help_page.h"
 
-#include "GameActions.h"
-#include "KeyMap.h"
+#include "game_actions.h"
+#include "key_map.h"
 
 #include <QCoreApplication>
 #include <QDialog>

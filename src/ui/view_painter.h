@@ -2,8 +2,8 @@
 // Puts the scene image and the strip on a window of any size, painting only the
 // region asked for: a few cells after a move, everything after an expose.
 
-#include "StatusStrip.h"
-#include "ViewGeometry.h"
+#include "status_strip.h"
+#include "view_geometry.h"
 
 #include <QImage>
 #include <QRegion>

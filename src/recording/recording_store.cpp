@@ -1,4 +1,4 @@
-#include "RecordingStore.h"
+#include "recording_store.h"
 
 #include "files/regular_file.h"
 #include "game/level.h"

@@ -1,4 +1,4 @@
-#include "InfoBoxes.h"
+#include "info_boxes.h"
 
 #include "gameover_dialogs.h"
 

@@ -1,6 +1,6 @@
-#include "Overlay.h"
+#include "overlay.h"
 
-#include "SceneRenderer.h"
+#include "scene_renderer.h"
 
 #include <QFontMetrics>
 #include <QPainter>

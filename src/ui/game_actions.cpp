@@ -1,4 +1,4 @@
-#include "GameActions.h"
+#include "game_actions.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "ViewPainter.h"
+#include "view_painter.h"
 
-#include "SceneRenderer.h"
+#include "scene_renderer.h"
 
 #include <QPainter>
 

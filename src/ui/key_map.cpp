@@ -1,4 +1,4 @@
-#include "KeyMap.h"
+#include "key_map.h"
 
 #include <QtGlobal>
 
@@ -19,7 +19,7 @@ const std::array command_table = {
             {Key(Qt::Key_Backspace)}},
     Command{Action::pause, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Pause"), Key::UnknownKey,
             {Key(Qt::Key_P), Key(Qt::Key_Pause), Key(Qt::Key_Escape)}, true},
-    Command{Action::practise, Menu::game, QT_TRANSLATE_NOOP("Menu", "Practice a &level\u2026")},
+    Command{Action::practice, Menu::game, QT_TRANSLATE_NOOP("Menu", "Practice a &level\u2026")},
     Command{Action::watch_last, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Watch last game")},
     Command{Action::show_scores, Menu::game, QT_TRANSLATE_NOOP("Menu", "&High scores"), Key::UnknownKey,
             {Key(Qt::CTRL | Qt::Key_H)}},

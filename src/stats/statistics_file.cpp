@@ -1,4 +1,4 @@
-#include "StatisticsFile.h"
+#include "statistics_file.h"
 
 #include "files/regular_file.h"
 

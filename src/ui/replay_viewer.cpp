@@ -1,4 +1,4 @@
-#include "ReplayViewer.h"
+#include "replay_viewer.h"
 
 #include "data_files.h"
 #include "game/level.h"
@@ -93,7 +93,7 @@ bool ReplayViewer::play_one()
         return false;
     }
     case Recording::Step::Kind::move: shown.move(step.dx, step.dy); return false;
-    case Recording::Step::Kind::tick: shown.tick(); return true;
+    case Recording::Step::Kind::tick: shown.timer_proc(); return true;
     }
     return false;
 }

@@ -5,7 +5,7 @@
 // hold up the game nor its quit, and a server that goes away is looked for
 // again every few seconds until it is back.
 
-#include "SoundBackend.h"
+#include "sound_backend.h"
 #include "files/regular_file.h"
 #include "wav_check.h"
 

@@ -1,4 +1,4 @@
-#include "ViewGeometry.h"
+#include "view_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "StatusStrip.h"
+#include "status_strip.h"
 
-#include "SceneRenderer.h"
+#include "scene_renderer.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

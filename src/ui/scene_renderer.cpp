@@ -1,4 +1,4 @@
-#include "SceneRenderer.h"
+#include "scene_renderer.h"
 
 #include "../game/board.h"
 

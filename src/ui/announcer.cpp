@@ -1,4 +1,4 @@
-#include "Announcer.h"
+#include "announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
@@ -26,7 +26,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return QCoreApplication::translate("MainWidget", "Whiskerdash");
+            return QCoreApplication::translate("wd::MainWidget", "Whiskerdash");
         return QAccessibleApplication::text(t);
     }
 };

@@ -7,12 +7,12 @@
 
 #include "game/board.h"
 #include "game/level_index.h"
-#include "recording/RecordingStore.h"
+#include "recording/recording_store.h"
 #include "recording/recording.h"
 #include "scores/hsc_table.h"
 #include "scores/pending_save.h"
 #include "scores/score_store.h"
-#include "stats/StatisticsFile.h"
+#include "stats/statistics_file.h"
 
 #include <QObject>
 #include <QString>
@@ -91,7 +91,7 @@ public:
 
     // A move key: starts play from the card, then moves.
     void move(int dx, int dy);
-    void tick();
+    void timer_proc();
     // P, Pause, Escape: from the card it starts play; a cleared moment ends early.
     void toggle_pause();
     void lose_focus();
@@ -111,20 +111,20 @@ public:
     // F5 would restart it; its recording goes on. Only on the first level's
     // card of a fresh game. False, with why, when it cannot be played again.
     bool continue_game(const Recording& left, QString& message);
-    bool fresh() const { return flow == State::ready && record.steps.size() == 1 && !practice(); }
+    bool fresh() const { return flow == State::ready && record.steps.size() == 1 && !in_practice(); }
     static constexpr int rewind_ticks = 5;
     // A practice game from this pack level (0 is the first) with a score of
     // 0, never ranked. False, with the loader's message, when it cannot load;
     // the game in play then goes on.
-    bool practise(int level, QString& message);
-    bool practice() const { return practice_from >= 0; }
+    bool start_practice(int level, QString& message);
+    bool in_practice() const { return practice_from >= 0; }
     // The pack's names and hints.
     const LevelIndex& level_index() const { return index; }
 
     // A session driven by a recording instead of the clock and the player: it
     // never runs a clock or a moment of its own, keeps no table and records
     // nothing. Each recorded level begins with drive_level(); the recorded
-    // moves and ticks are move() and tick().
+    // moves and ticks are move() and timer_proc().
     void set_driven() { driven = true; }
     bool drive_level(const Recording::Step& level, const std::string& bytes, QString& message);
 

@@ -3,7 +3,7 @@
 // as shortcuts. They belong to the board's widget and work across its whole
 // window, with the menu bar shown or hidden.
 
-#include "KeyMap.h"
+#include "key_map.h"
 
 #include <QList>
 #include <QObject>

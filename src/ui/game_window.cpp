@@ -1,8 +1,8 @@
-#include "GameWindow.h"
+#include "game_window.h"
 
 #include "../settings/settings.h"
-#include "MainWidget.h"
-#include "WindowPlacement.h"
+#include "main_widget.h"
+#include "window_placement.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "PracticeDialog.h"
+#include "practice_dialog.h"
 
 #include "game/board.h"
 #include "record_texts.h"
@@ -304,4 +304,4 @@ PracticeChoice choose_practice_level(QWidget* over, const LevelIndex& index, int
 
 }  // namespace wd
 
-#include "PracticeDialog.moc"
+#include "practice_dialog.moc"

@@ -1,4 +1,4 @@
-#include "GameSession.h"
+#include "game_session.h"
 
 #include "files/regular_file.h"
 #include "game/dead_end.h"
@@ -42,7 +42,7 @@ GameSession::GameSession(const QString& table_path, Locate locate_file, QObject*
         return QFile::encodeName(locate(QString::fromStdString(name))).toStdString();
     };
     clock.setTimerType(Qt::PreciseTimer);
-    connect(&clock, &QTimer::timeout, this, &GameSession::tick);
+    connect(&clock, &QTimer::timeout, this, &GameSession::timer_proc);
     moment.setSingleShot(true);
     connect(&moment, &QTimer::timeout, this, &GameSession::end_moment);
 }
@@ -213,7 +213,7 @@ void GameSession::move(int dx, int dy)
     after_step(state_board.step_mouse(dx, dy));
 }
 
-void GameSession::tick()
+void GameSession::timer_proc()
 {
     if (flow != State::playing)
         return;
@@ -318,7 +318,7 @@ void GameSession::new_game()
     }
 }
 
-bool GameSession::practise(int level, QString& message)
+bool GameSession::start_practice(int level, QString& message)
 {
     if (!in_play())
         return false;
@@ -345,7 +345,7 @@ void GameSession::restart_level()
 
 bool GameSession::rewind()
 {
-    if (!practice() || !in_play() || driven || !state_board.own_random())
+    if (!in_practice() || !in_play() || driven || !state_board.own_random())
         return false;
     // The steps of the level in play, and how many of its ticks stay.
     std::size_t begin = record.steps.size();
@@ -433,7 +433,7 @@ bool GameSession::continue_game(const Recording& left, QString& message)
 void GameSession::play_again()
 {
     if (flow == State::game_over) {
-        begin_recording(practice() ? Recording::Mode::practice : Recording::Mode::ranked);
+        begin_recording(in_practice() ? Recording::Mode::practice : Recording::Mode::ranked);
         start_over(0, true, [this, level = std::max(practice_from, 0)] { return state_board.load_numbered_level(level); });
     }
 }
@@ -470,7 +470,7 @@ void GameSession::end_game(Ending ending)
     over.ending = ending;
     over.score = state_board.score;
     over.level = numbered ? tr("level %1", "where a game ended").arg(level_label()) : level_label();
-    over.practice = practice();
+    over.practice = in_practice();
     if (!over.practice) {
         record.table = hsc_text;  // what the ranking below was made against
         over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
@@ -501,7 +501,7 @@ std::optional<GameSession::Ending> GameSession::ending_after_cleared() const
 
 bool GameSession::quit_loses_points() const
 {
-    if (practice() || state_board.score == 0)
+    if (in_practice() || state_board.score == 0)
         return false;
     return in_play() || (flow == State::cleared && !ending_after_cleared());
 }

@@ -5,7 +5,7 @@
 // recordings: its session keeps none of them.
 
 #include "recording/recording.h"
-#include "session/GameSession.h"
+#include "session/game_session.h"
 
 #include <QObject>
 #include <QTimer>

@@ -20,7 +20,7 @@ enum class Action {
     pause,          // toggles
     new_game,
     restart_level,
-    practise,
+    practice,
     quit,
     show_scores,
     show_statistics,

@@ -6,9 +6,10 @@
 
 #include <QMainWindow>
 
-class MainWidget;
 
 namespace wd {
+
+class MainWidget;
 
 class GameWindow : public QMainWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "SoundEffects.h"
+#include "sound_effects.h"
 
-#include "SoundBackend.h"
+#include "sound_backend.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,13 +1,13 @@
-#include "MainWidget.h"
+#include "main_widget.h"
 
 #include "../settings/settings.h"
-#include "HelpPage.h"
-#include "InfoBoxes.h"
-#include "PracticeDialog.h"
-#include "StatisticsBox.h"
+#include "help_page.h"
+#include "info_boxes.h"
+#include "practice_dialog.h"
+#include "statistics_box.h"
 #include "record_texts.h"
-#include "ViewPainter.h"
-#include "WindowPlacement.h"
+#include "view_painter.h"
+#include "window_placement.h"
 #include "data_files.h"
 #include "first_frame.h"
 #include "gameover_dialogs.h"
@@ -48,12 +48,11 @@ void warn(const QString& text)
 }
 }  // namespace
 
-MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv)
-    : MainWidget(parent, name, argc, argv, Options{})
-{
-}
+namespace wd {
 
-MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv, const Options& options)
+MainWidget::MainWidget(const QString& level_file, QWidget* parent) : MainWidget(level_file, Options{}, parent) {}
+
+MainWidget::MainWidget(const QString& level_file, const Options& options, QWidget* parent)
     : QWidget(parent)
     , recordings(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/recordings"))
     , statistics(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/statistics.txt"))
@@ -64,7 +63,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     , key_left(Qt::Key_Left)
     , key_right(Qt::Key_Right)
 {
-    setObjectName(QString::fromLatin1(name));
+    setObjectName(QStringLiteral("MainWidget"));
     play.keep_recordings_in(&recordings);
     play.keep_statistics_in(&statistics);
     announcer = new wd::Announcer(this);
@@ -92,7 +91,7 @@ MainWidget::MainWidget(QWidget* parent, const char* name, int argc, char** argv,
     });
 
     QString message;
-    if (!play.start(argc > 1 ? QFile::decodeName(argv[1]) : QString(), message)) {
+    if (!play.start(level_file, message)) {
         startup_message = message;
         warn(message);
         return;
@@ -337,7 +336,7 @@ void MainWidget::perform(wd::Action action)
     case Action::pause: play.toggle_pause(); return;
     case Action::new_game: ask_new_game(); return;
     case Action::restart_level: play.restart_level(); return;
-    case Action::practise: practise(); return;
+    case Action::practice: choose_practice(); return;
     case Action::quit: window()->close(); return;
     case Action::show_scores:
         with_play_paused([this] {
@@ -386,7 +385,7 @@ void MainWidget::ask_new_game()
         play.new_game();
 }
 
-void MainWidget::practise()
+void MainWidget::choose_practice()
 {
     wd::PracticeChoice chosen;
     with_play_paused([this, &chosen] {
@@ -404,13 +403,13 @@ void MainWidget::practise()
     if (!chosen.level)
         return;
     // A practice game ends the ranked one in play, as F2 does: with points at stake it asks.
-    if (!play.practice() && play.quit_loses_points()
+    if (!play.in_practice() && play.quit_loses_points()
         && !ask_to_abandon(tr("Practice"),
                            tr("Abandon this game with %n points and practise level %1?", nullptr, play.board().score)
                                .arg(*chosen.level + 1),
                            tr("&Practise"), QStringLiteral("confirm_practice")))
         return;
-    if (QString message; !play.practise(*chosen.level, message)) {
+    if (QString message; !play.start_practice(*chosen.level, message)) {
         warn(message);
         play.tell(message);
     }
@@ -456,7 +455,7 @@ void MainWidget::state_changed()
 {
     commands->show_checked(wd::Action::pause, play.paused());
     // A ranked game stays one honest run.
-    commands->action(wd::Action::rewind)->setEnabled(play.practice());
+    commands->action(wd::Action::rewind)->setEnabled(play.in_practice());
     // Playing on from a fresh start lets the game left last time go.
     if (to_continue && !play.fresh()) {
         to_continue.reset();
@@ -549,7 +548,7 @@ wd::StripState MainWidget::strip_state() const
         strip.file = seen().level_label();
     strip.won = seen().won();
     strip.ready = seen().state() == State::ready;
-    strip.practice = seen().practice();
+    strip.practice = seen().in_practice();
     if (viewer)
         strip.replay = viewer->finished() ? tr("ended, Esc leaves", "the replay at its end")
             : viewer->paused()            ? tr("%1, paused", "the replay's speed").arg(viewer->speed_text())
@@ -562,7 +561,7 @@ QString MainWidget::accessible_state() const
     const wd::Board& b = seen().board();
     QStringList parts;
     parts << (seen().pack_level() ? tr("Level %1").arg(seen().level_label()) : seen().level_label());
-    if (seen().practice())
+    if (seen().in_practice())
         parts << tr("practice");
     parts << tr("score %1").arg(b.score) << tr("cats left %n", nullptr, b.cat_count);
     if (seen().paused())
@@ -614,7 +613,7 @@ wd::Overlay MainWidget::overlay_now() const
     case State::playing:
     case State::paused:
         if (seen().stuck()) {
-            now.card.title = seen().practice()
+            now.card.title = seen().in_practice()
                 ? tr("No way left to catch every cat \u2014 F5 restarts the level, Backspace goes back")
                 : tr("No way left to catch every cat \u2014 F5 restarts the level");
             now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
@@ -805,3 +804,5 @@ void MainWidget::end_after_failed_restart(const QString& message)
     if (QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
 }
+
+}  // namespace wd
