@@ -24,6 +24,8 @@
 #include <QTextBrowser>
 #include <QTranslator>
 
+Q_DECLARE_METATYPE(wd::Overlay)
+
 using wd::Action;
 using wd::testing::PlayFolder;
 using wd::testing::corridor;
@@ -110,6 +112,8 @@ private slots:
     void partial_repaint_below_1x_equals_a_full_one();
     void level_card_waits_for_the_first_move();
     void catch_repaints_only_its_burst();
+    void overlay_change_covers_what_goes_data();
+    void overlay_change_covers_what_goes();
     void cards_fit_whole_in_every_language_data();
     void cards_fit_whole_in_every_language();
 };
@@ -648,6 +652,46 @@ void TestView::catch_repaints_only_its_burst()
     QCOMPARE(widget->game().cell(4, 2), 'B');
 }
 
+void TestView::overlay_change_covers_what_goes_data()
+{
+    QTest::addColumn<wd::Overlay>("before");
+    QTest::addColumn<wd::Overlay>("after");
+    wd::Overlay card;
+    card.card.title = QStringLiteral("Level 1");
+    wd::Overlay burst;
+    burst.flashes = {{wd::Flash::Kind::catch_burst, QPoint(3, 2), 400}};
+    wd::Overlay older = burst;
+    older.flashes[0].age_ms = 500;
+    wd::Overlay marked;
+    marked.show_meeting = true;
+    marked.meeting = QPoint(5, 1);
+    QTest::newRow("card goes") << card << wd::Overlay{};
+    QTest::newRow("burst goes") << burst << wd::Overlay{};
+    QTest::newRow("card comes") << wd::Overlay{} << card;
+    QTest::newRow("burst ages") << burst << older;
+    QTest::newRow("mark goes as a card comes") << marked << card;
+    QTest::newRow("nothing changes") << card << card;
+}
+
+void TestView::overlay_change_covers_what_goes()
+{
+    QFETCH(wd::Overlay, before);
+    QFETCH(wd::Overlay, after);
+    const wd::ViewGeometry view(QSize(384, 244), QSize(192, 112), wd::strip_height);
+    const QRegion change = wd::overlay_change(view, before, after);
+    const QRegion gone = wd::overlay_region(view, before);
+    const QRegion come = wd::overlay_region(view, after);
+    QVERIFY(!gone.isEmpty() || !come.isEmpty());
+    if (before == after) {
+        QVERIFY(change.isEmpty());
+        return;
+    }
+    // All that went and all that came, and no more: the rest of the board stays.
+    QCOMPARE(change.intersected(gone), gone);
+    QCOMPARE(change.intersected(come), come);
+    QCOMPARE(change.subtracted(gone + come), QRegion());
+}
+
 void TestView::cards_fit_whole_in_every_language_data()
 {
     QTest::addColumn<QString>("language");
@@ -671,12 +715,12 @@ void TestView::cards_fit_whole_in_every_language()
         QVERIFY(!wd::install_translations(QLocale(language)).isEmpty());
     const auto tr = [](const char* context, const char* text) { return QCoreApplication::translate(context, text); };
     const wd::Card cards[] = {
-        {tr("wd::MainWidget", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
-        {tr("wd::MainWidget", "Level %1 cleared").arg(40), {tr("wd::MainWidget", "Cheese %1 of %2 \u00b7 Score %3")}},
+        {tr("Cards", "No way left to catch every cat \u2014 F5 restarts the level"), {}},
+        {tr("Cards", "Level %1 cleared").arg(40), {tr("Cards", "Cheese %1 of %2 \u00b7 Score %3")}},
         {"Level 40 \u00b7 " + tr("Levels", "Side by side"),  // the longest hint
          {tr("Levels", "The field stops short of the walls: the lanes open onto the floor at their ends, and the "
                        "cats can come out."),
-          tr("wd::MainWidget", "Press an arrow key to start")}},
+          tr("Cards", "Press an arrow key to start")}},
     };
     const QSize board = cells * wd::cell_size;
     const wd::ViewGeometry view(wd::ViewGeometry::size_at(scale, board, wd::strip_height), board, wd::strip_height);

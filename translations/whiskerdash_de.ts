@@ -45,6 +45,42 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Drück eine Pfeiltaste, um loszulegen</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Level %1 geschafft</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 geschafft</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Käse %1 von %2 · Punkte %3</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Es gibt keinen Weg mehr, alle Katzen zu fangen – F5 startet das Level neu</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Nicht mehr alle Katzen zu fangen — F5 startet das Level neu, Rücktaste geht zurück</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>oder C, um Level %1 mit %n Punkt fortzusetzen</numerusform>
+            <numerusform>oder C, um Level %1 mit %n Punkten fortzusetzen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -517,191 +553,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     </message>
 </context>
 <context>
-    <name>wd::MainWidget</name>
-    <message>
-        <source>Whiskerdash</source>
-        <translation>Whiskerdash</translation>
-    </message>
-    <message>
-        <source>Press an arrow key to start</source>
-        <translation>Drück eine Pfeiltaste, um loszulegen</translation>
-    </message>
-    <message>
-        <source>Level %1 cleared</source>
-        <translation>Level %1 geschafft</translation>
-    </message>
-    <message>
-        <source>%1 cleared</source>
-        <comment>a level&apos;s file name</comment>
-        <translation>%1 geschafft</translation>
-    </message>
-    <message>
-        <source>Cheese %1 of %2 · Score %3</source>
-        <translation>Käse %1 von %2 · Punkte %3</translation>
-    </message>
-    <message>
-        <source>Caught!</source>
-        <translation>Erwischt!</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
-            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>Alle Level geschafft!</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
-            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>Das nächste Level ließ sich nicht laden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
-            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level</source>
-        <translation>Es gibt keinen Weg mehr, alle Katzen zu fangen – F5 startet das Level neu</translation>
-    </message>
-    <message>
-        <source>Game board</source>
-        <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>Level %1</source>
-        <translation>Level %1</translation>
-    </message>
-    <message>
-        <source>practice</source>
-        <translation>Übung</translation>
-    </message>
-    <message>
-        <source>score %1</source>
-        <translation>Punkte %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>cats left %n</source>
-        <translation>
-            <numerusform>noch %n Katze</numerusform>
-            <numerusform>noch %n Katzen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>paused</source>
-        <translation>pausiert</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and start a new one?</source>
-        <translation>
-            <numerusform>Dieses Spiel mit %n Punkt aufgeben und ein neues beginnen?</numerusform>
-            <numerusform>Dieses Spiel mit %n Punkten aufgeben und ein neues beginnen?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Keep playing</source>
-        <translation>&amp;Weiterspielen</translation>
-    </message>
-    <message>
-        <source>&amp;New game</source>
-        <translation>&amp;Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>%1: cannot play this recording: %2</source>
-        <translation>%1: diese Aufzeichnung lässt sich nicht abspielen: %2</translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation>Ansehen</translation>
-    </message>
-    <message>
-        <source>%1, paused</source>
-        <comment>the replay&apos;s speed</comment>
-        <translation>%1, angehalten</translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
-        <translation>Nicht mehr alle Katzen zu fangen — F5 startet das Level neu, Rücktaste geht zurück</translation>
-    </message>
-    <message>
-        <source>%1: not a game that can be continued: %2</source>
-        <translation>%1: kein Spiel, das sich fortsetzen lässt: %2</translation>
-    </message>
-    <message>
-        <source>%1: the game left last time cannot go on: %2</source>
-        <translation>%1: das zuletzt verlassene Spiel kann nicht weitergehen: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>or C to continue level %1 with %n points</source>
-        <comment>the game left last time</comment>
-        <translation>
-            <numerusform>oder C, um Level %1 mit %n Punkt fortzusetzen</numerusform>
-            <numerusform>oder C, um Level %1 mit %n Punkten fortzusetzen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
-        <translation>
-            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit dem %n Punkt fortsetzen, mit dem es begann.</numerusform>
-            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit den %n Punkten fortsetzen, mit denen es begann.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
-        <translation>Jetzt beenden? Beim nächsten Start kannst du Level %1 von vorn fortsetzen.</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Üben</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and practise level %1?</source>
-        <translation>
-            <numerusform>Dieses Spiel mit %n Punkt aufgeben und Level %1 üben?</numerusform>
-            <numerusform>Dieses Spiel mit %n Punkten aufgeben und Level %1 üben?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Practise</source>
-        <translation>&amp;Üben</translation>
-    </message>
-    <message>
-        <source>ended, Esc leaves</source>
-        <comment>the replay at its end</comment>
-        <translation>zu Ende, Esc verlässt</translation>
-    </message>
-</context>
-<context>
     <name>Menu</name>
     <message>
         <source>Move</source>
@@ -1067,6 +918,158 @@ Dein Name:</translation>
     <message>
         <source>that game had ended</source>
         <translation>dieses Spiel war schon zu Ende</translation>
+    </message>
+</context>
+<context>
+    <name>wd::MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Erwischt!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
+            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Alle Level geschafft!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Das nächste Level ließ sich nicht laden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
+            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>noch %n Katze</numerusform>
+            <numerusform>noch %n Katzen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben und ein neues beginnen?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben und ein neues beginnen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Weiterspielen</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1: diese Aufzeichnung lässt sich nicht abspielen: %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, angehalten</translation>
+    </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1: kein Spiel, das sich fortsetzen lässt: %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1: das zuletzt verlassene Spiel kann nicht weitergehen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit dem %n Punkt fortsetzen, mit dem es begann.</numerusform>
+            <numerusform>Jetzt beenden? Beim nächsten Start kannst du Level %1 mit den %n Punkten fortsetzen, mit denen es begann.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>Jetzt beenden? Beim nächsten Start kannst du Level %1 von vorn fortsetzen.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben und Level %1 üben?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben und Level %1 üben?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Üben</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>zu Ende, Esc verlässt</translation>
     </message>
 </context>
 <context>

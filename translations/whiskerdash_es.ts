@@ -45,6 +45,42 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Pulsa una flecha para empezar</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Nivel %1 superado</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 superado</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Queso %1 de %2 · Puntos %3</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Ya no hay forma de atrapar a todos los gatos: F5 reinicia el nivel</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Ya no se pueden atrapar todos los gatos — F5 reinicia el nivel, Retroceso vuelve atrás</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>o C para seguir en el nivel %1 con %n punto</numerusform>
+            <numerusform>o C para seguir en el nivel %1 con %n puntos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -517,191 +553,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     </message>
 </context>
 <context>
-    <name>wd::MainWidget</name>
-    <message>
-        <source>Whiskerdash</source>
-        <translation>Whiskerdash</translation>
-    </message>
-    <message>
-        <source>Press an arrow key to start</source>
-        <translation>Pulsa una flecha para empezar</translation>
-    </message>
-    <message>
-        <source>Level %1 cleared</source>
-        <translation>Nivel %1 superado</translation>
-    </message>
-    <message>
-        <source>%1 cleared</source>
-        <comment>a level&apos;s file name</comment>
-        <translation>%1 superado</translation>
-    </message>
-    <message>
-        <source>Cheese %1 of %2 · Score %3</source>
-        <translation>Queso %1 de %2 · Puntos %3</translation>
-    </message>
-    <message>
-        <source>Caught!</source>
-        <translation>¡Te atraparon!</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Atrapado en %1 con %n punto.</numerusform>
-            <numerusform>Atrapado en %1 con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>¡Todos los niveles superados!</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Superaste todos los niveles con %n punto.</numerusform>
-            <numerusform>Superaste todos los niveles con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>No se pudo cargar el siguiente nivel.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Hasta %1 con %n punto.</numerusform>
-            <numerusform>Hasta %1 con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level</source>
-        <translation>Ya no hay forma de atrapar a todos los gatos: F5 reinicia el nivel</translation>
-    </message>
-    <message>
-        <source>Game board</source>
-        <translation>Tablero de juego</translation>
-    </message>
-    <message>
-        <source>Level %1</source>
-        <translation>Nivel %1</translation>
-    </message>
-    <message>
-        <source>practice</source>
-        <translation>práctica</translation>
-    </message>
-    <message>
-        <source>score %1</source>
-        <translation>puntuación %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>cats left %n</source>
-        <translation>
-            <numerusform>queda %n gato</numerusform>
-            <numerusform>quedan %n gatos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>paused</source>
-        <translation>en pausa</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Una partida de práctica no entra en la clasificación.</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nueva partida</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and start a new one?</source>
-        <translation>
-            <numerusform>¿Abandonar esta partida con %n punto y empezar otra?</numerusform>
-            <numerusform>¿Abandonar esta partida con %n puntos y empezar otra?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Keep playing</source>
-        <translation>&amp;Seguir jugando</translation>
-    </message>
-    <message>
-        <source>&amp;New game</source>
-        <translation>&amp;Nueva partida</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>%1: cannot play this recording: %2</source>
-        <translation>%1: no se puede reproducir esta grabación: %2</translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation>Ver</translation>
-    </message>
-    <message>
-        <source>%1, paused</source>
-        <comment>the replay&apos;s speed</comment>
-        <translation>%1, en pausa</translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
-        <translation>Ya no se pueden atrapar todos los gatos — F5 reinicia el nivel, Retroceso vuelve atrás</translation>
-    </message>
-    <message>
-        <source>%1: not a game that can be continued: %2</source>
-        <translation>%1: no es una partida que se pueda continuar: %2</translation>
-    </message>
-    <message>
-        <source>%1: the game left last time cannot go on: %2</source>
-        <translation>%1: la partida que dejaste la última vez no puede seguir: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>or C to continue level %1 with %n points</source>
-        <comment>the game left last time</comment>
-        <translation>
-            <numerusform>o C para seguir en el nivel %1 con %n punto</numerusform>
-            <numerusform>o C para seguir en el nivel %1 con %n puntos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
-        <translation>
-            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con el %n punto con que empezó.</numerusform>
-            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con los %n puntos con que empezó.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
-        <translation>¿Salir ahora? La próxima vez podrás continuar el nivel %1 desde el principio.</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Práctica</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and practise level %1?</source>
-        <translation>
-            <numerusform>¿Abandonar esta partida con %n punto y practicar el nivel %1?</numerusform>
-            <numerusform>¿Abandonar esta partida con %n puntos y practicar el nivel %1?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Practise</source>
-        <translation>&amp;Practicar</translation>
-    </message>
-    <message>
-        <source>ended, Esc leaves</source>
-        <comment>the replay at its end</comment>
-        <translation>terminada, Esc para salir</translation>
-    </message>
-</context>
-<context>
     <name>Menu</name>
     <message>
         <source>Move</source>
@@ -1067,6 +918,158 @@ Escribe tu nombre:</translation>
     <message>
         <source>that game had ended</source>
         <translation>esa partida ya había terminado</translation>
+    </message>
+</context>
+<context>
+    <name>wd::MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>¡Te atraparon!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Atrapado en %1 con %n punto.</numerusform>
+            <numerusform>Atrapado en %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>¡Todos los niveles superados!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Superaste todos los niveles con %n punto.</numerusform>
+            <numerusform>Superaste todos los niveles con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>No se pudo cargar el siguiente nivel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Hasta %1 con %n punto.</numerusform>
+            <numerusform>Hasta %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Tablero de juego</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>puntuación %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>queda %n gato</numerusform>
+            <numerusform>quedan %n gatos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Una partida de práctica no entra en la clasificación.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto y empezar otra?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos y empezar otra?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Seguir jugando</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1: no se puede reproducir esta grabación: %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, en pausa</translation>
+    </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1: no es una partida que se pueda continuar: %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1: la partida que dejaste la última vez no puede seguir: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con el %n punto con que empezó.</numerusform>
+            <numerusform>¿Salir ahora? La próxima vez podrás continuar el nivel %1 con los %n puntos con que empezó.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>¿Salir ahora? La próxima vez podrás continuar el nivel %1 desde el principio.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto y practicar el nivel %1?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos y practicar el nivel %1?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;Practicar</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>terminada, Esc para salir</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,42 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>Press an arrow key to start</source>
+        <translation>Appuyez sur une flèche pour commencer</translation>
+    </message>
+    <message>
+        <source>Level %1 cleared</source>
+        <translation>Niveau %1 réussi</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <comment>a level&apos;s file name</comment>
+        <translation>%1 réussi</translation>
+    </message>
+    <message>
+        <source>Cheese %1 of %2 · Score %3</source>
+        <translation>Fromage %1 sur %2 · Score %3</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level</source>
+        <translation>Plus aucun moyen d’attraper tous les chats — F5 recommence le niveau</translation>
+    </message>
+    <message>
+        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
+        <translation>Plus moyen d’attraper tous les chats — F5 recommence le niveau, Retour arrière revient en arrière</translation>
+    </message>
+    <message numerus="yes">
+        <source>or C to continue level %1 with %n points</source>
+        <comment>the game left last time</comment>
+        <translation>
+            <numerusform>ou C pour reprendre le niveau %1 à %n point</numerusform>
+            <numerusform>ou C pour reprendre le niveau %1 à %n points</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Whiskerdash: steer the mouse with the arrow keys, push crates onto the cats and eat the cheese.</source>
@@ -517,191 +553,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     </message>
 </context>
 <context>
-    <name>wd::MainWidget</name>
-    <message>
-        <source>Whiskerdash</source>
-        <translation>Whiskerdash</translation>
-    </message>
-    <message>
-        <source>Press an arrow key to start</source>
-        <translation>Appuyez sur une flèche pour commencer</translation>
-    </message>
-    <message>
-        <source>Level %1 cleared</source>
-        <translation>Niveau %1 réussi</translation>
-    </message>
-    <message>
-        <source>%1 cleared</source>
-        <comment>a level&apos;s file name</comment>
-        <translation>%1 réussi</translation>
-    </message>
-    <message>
-        <source>Cheese %1 of %2 · Score %3</source>
-        <translation>Fromage %1 sur %2 · Score %3</translation>
-    </message>
-    <message>
-        <source>Caught!</source>
-        <translation>Attrapée !</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Attrapée sur %1 avec %n point.</numerusform>
-            <numerusform>Attrapée sur %1 avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>Tous les niveaux réussis !</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
-            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Fin sur %1 avec %n point.</numerusform>
-            <numerusform>Fin sur %1 avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level</source>
-        <translation>Plus aucun moyen d’attraper tous les chats — F5 recommence le niveau</translation>
-    </message>
-    <message>
-        <source>Game board</source>
-        <translation>Plateau de jeu</translation>
-    </message>
-    <message>
-        <source>Level %1</source>
-        <translation>Niveau %1</translation>
-    </message>
-    <message>
-        <source>practice</source>
-        <translation>entraînement</translation>
-    </message>
-    <message>
-        <source>score %1</source>
-        <translation>score %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>cats left %n</source>
-        <translation>
-            <numerusform>%n chat restant</numerusform>
-            <numerusform>%n chats restants</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>paused</source>
-        <translation>en pause</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Une partie d’entraînement n’est pas classée.</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nouvelle partie</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and start a new one?</source>
-        <translation>
-            <numerusform>Abandonner cette partie à %n point et en commencer une nouvelle ?</numerusform>
-            <numerusform>Abandonner cette partie à %n points et en commencer une nouvelle ?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Keep playing</source>
-        <translation>&amp;Continuer à jouer</translation>
-    </message>
-    <message>
-        <source>&amp;New game</source>
-        <translation>&amp;Nouvelle partie</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>%1: cannot play this recording: %2</source>
-        <translation>%1 : impossible de rejouer cet enregistrement : %2</translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation>Regarder</translation>
-    </message>
-    <message>
-        <source>%1, paused</source>
-        <comment>the replay&apos;s speed</comment>
-        <translation>%1, en pause</translation>
-    </message>
-    <message>
-        <source>No way left to catch every cat — F5 restarts the level, Backspace goes back</source>
-        <translation>Plus moyen d’attraper tous les chats — F5 recommence le niveau, Retour arrière revient en arrière</translation>
-    </message>
-    <message>
-        <source>%1: not a game that can be continued: %2</source>
-        <translation>%1 : pas une partie qui puisse continuer : %2</translation>
-    </message>
-    <message>
-        <source>%1: the game left last time cannot go on: %2</source>
-        <translation>%1 : la partie quittée la dernière fois ne peut pas continuer : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>or C to continue level %1 with %n points</source>
-        <comment>the game left last time</comment>
-        <translation>
-            <numerusform>ou C pour reprendre le niveau %1 à %n point</numerusform>
-            <numerusform>ou C pour reprendre le niveau %1 à %n points</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
-        <translation>
-            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec le %n point de son début.</numerusform>
-            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec les %n points de son début.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
-        <translation>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 depuis son début.</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Entraînement</translation>
-    </message>
-    <message numerus="yes">
-        <source>Abandon this game with %n points and practise level %1?</source>
-        <translation>
-            <numerusform>Abandonner cette partie à %n point et s’entraîner sur le niveau %1 ?</numerusform>
-            <numerusform>Abandonner cette partie à %n points et s’entraîner sur le niveau %1 ?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>&amp;Practise</source>
-        <translation>&amp;S’entraîner</translation>
-    </message>
-    <message>
-        <source>ended, Esc leaves</source>
-        <comment>the replay at its end</comment>
-        <translation>terminé, Échap pour quitter</translation>
-    </message>
-</context>
-<context>
     <name>Menu</name>
     <message>
         <source>Move</source>
@@ -1067,6 +918,158 @@ Entrez votre nom :</translation>
     <message>
         <source>that game had ended</source>
         <translation>cette partie était terminée</translation>
+    </message>
+</context>
+<context>
+    <name>wd::MainWidget</name>
+    <message>
+        <source>Whiskerdash</source>
+        <translation>Whiskerdash</translation>
+    </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Attrapée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Attrapée sur %1 avec %n point.</numerusform>
+            <numerusform>Attrapée sur %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Tous les niveaux réussis !</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
+            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Fin sur %1 avec %n point.</numerusform>
+            <numerusform>Fin sur %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Game board</source>
+        <translation>Plateau de jeu</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>cats left %n</source>
+        <translation>
+            <numerusform>%n chat restant</numerusform>
+            <numerusform>%n chats restants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Une partie d’entraînement n’est pas classée.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and start a new one?</source>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point et en commencer une nouvelle ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points et en commencer une nouvelle ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Keep playing</source>
+        <translation>&amp;Continuer à jouer</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>%1: cannot play this recording: %2</source>
+        <translation>%1 : impossible de rejouer cet enregistrement : %2</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>%1, paused</source>
+        <comment>the replay&apos;s speed</comment>
+        <translation>%1, en pause</translation>
+    </message>
+    <message>
+        <source>%1: not a game that can be continued: %2</source>
+        <translation>%1 : pas une partie qui puisse continuer : %2</translation>
+    </message>
+    <message>
+        <source>%1: the game left last time cannot go on: %2</source>
+        <translation>%1 : la partie quittée la dernière fois ne peut pas continuer : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quit now? At the next start you can continue level %1 with the %n points it began with.</source>
+        <translation>
+            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec le %n point de son début.</numerusform>
+            <numerusform>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 avec les %n points de son début.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit now? At the next start you can continue level %1 from its beginning.</source>
+        <translation>Quitter maintenant ? Au prochain lancement, vous pourrez reprendre le niveau %1 depuis son début.</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points and practise level %1?</source>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point et s’entraîner sur le niveau %1 ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points et s’entraîner sur le niveau %1 ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Practise</source>
+        <translation>&amp;S’entraîner</translation>
+    </message>
+    <message>
+        <source>ended, Esc leaves</source>
+        <comment>the replay at its end</comment>
+        <translation>terminé, Échap pour quitter</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "first_frame.h"
 #include "gameover_dialogs.h"
 #include "notices.h"
+#include "overlay_now.h"
 #include "replay_check.h"
 
 #include <QApplication>
@@ -569,90 +570,22 @@ QString MainWidget::accessible_state() const
     return parts.join(QStringLiteral(", "));
 }
 
-wd::Overlay MainWidget::overlay_now() const
+// What the overlay is given besides the session it shows.
+wd::OverlayInputs MainWidget::overlay_inputs() const
 {
-    using State = wd::GameSession::State;
-    wd::Overlay now;
-    now.flashes = flashes;
-    switch (seen().state()) {
-    case State::ready:
-        now.card.title = seen().level_title();
-        if (const QString hint = seen().level_hint(); !hint.isEmpty())
-            now.card.lines << hint;
-        now.card.lines << tr("Press an arrow key to start");
-        if (to_continue && !viewer)
-            if (const wd::Recording::Step* left = to_continue->last_level())
-                now.card.lines << tr("or C to continue level %1 with %n points", "the game left last time",
-                                     left->score)
-                                      .arg(left->number >= 0 ? QString::number(left->number + 1)
-                                                             : QFileInfo(QString::fromStdString(left->file)).fileName());
-        now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
-        now.card.faded = card_faded;
-        break;
-    case State::cleared:
-        now.card.title = seen().pack_level() ? tr("Level %1 cleared").arg(seen().level_label())
-                                           : tr("%1 cleared", "a level's file name").arg(seen().level_label());
-        now.card.lines << tr("Cheese %1 of %2 · Score %3")
-                              .arg(seen().cheese_eaten())
-                              .arg(seen().cheese_total())
-                              .arg(seen().board().score);
-        if (!viewer)
-            now.card.lines << wd::record_news_lines(seen().record_news());
-        // The catch that cleared the level stays in view beside the card.
-        for (const wd::Flash& flash : flashes)
-            if (flash.kind == wd::Flash::Kind::catch_burst)
-                now.card.top = quietest_top(now.card, flash.cell);
-        break;
-    case State::caught:
-    case State::game_over:
-        if (seen().state() == State::caught || caught_shown) {
-            now.show_meeting = true;
-            now.meeting = QPoint(seen().meeting().x, seen().meeting().y);
-        }
-        break;
-    case State::playing:
-    case State::paused:
-        if (seen().stuck()) {
-            now.card.title = seen().in_practice()
-                ? tr("No way left to catch every cat \u2014 F5 restarts the level, Backspace goes back")
-                : tr("No way left to catch every cat \u2014 F5 restarts the level");
-            now.card.top = quietest_top(now.card, QPoint(seen().board().mouse_x, seen().board().mouse_y));
-        }
-        break;
-    }
-    return now;
-}
-
-// Where the card hides the least of what the player needs to see: `keep`
-// (the mouse, or the catch just made) and its neighbours above all, then
-// cats, crates and cheese.
-int MainWidget::quietest_top(const wd::Card& card, QPoint keep) const
-{
-    const wd::Board& b = seen().board();
-    const QSize board(wd::cell_size * b.board_width, wd::cell_size * b.board_height);
-    const QSize size = wd::card_size(board, card, view().scale());
-    const int left = (board.width() - size.width()) / 2;
-    int best_top = -1;
-    int best_cost = 0;
-    // Every row it could stand on, centred first; the outer wall is the cheapest to hide.
-    const int centred = (board.height() - size.height()) / 2;
-    for (int top = centred, row = 0; top >= 0 && top <= board.height() - size.height();
-         top = row * wd::cell_size, ++row) {
-        int cost = 0;
-        for (int y = top / wd::cell_size; y <= (top + size.height() - 1) / wd::cell_size; ++y)
-            for (int x = left / wd::cell_size; x <= (left + size.width() - 1) / wd::cell_size; ++x) {
-                const char c = b.cell(x, y);
-                if (std::abs(x - keep.x()) <= 1 && std::abs(y - keep.y()) <= 1)
-                    cost += 1000;
-                const bool rim = x == 0 || y == 0 || x == b.board_width - 1 || y == b.board_height - 1;
-                cost += c == 'C' ? 20 : (c == 'B' || c == 'K') ? 3 : c == 'H' ? (rim ? 0 : 2) : 1;
-            }
-        if (best_top < 0 || cost < best_cost) {
-            best_top = top;
-            best_cost = cost;
-        }
-    }
-    return best_top;
+    wd::OverlayInputs in;
+    in.flashes = flashes;
+    in.scale = view().scale();
+    in.card_faded = card_faded;
+    in.watching = viewer != nullptr;
+    in.caught_kept = caught_shown;
+    if (to_continue && !viewer)
+        if (const wd::Recording::Step* left = to_continue->last_level())
+            in.to_continue = wd::OverlayInputs::Offer{
+                left->number >= 0 ? QString::number(left->number + 1)
+                                  : QFileInfo(QString::fromStdString(left->file)).fileName(),
+                left->score};
+    return in;
 }
 
 // The scene image always has the current board's size: a level of another
@@ -700,8 +633,8 @@ void MainWidget::printscene()
     } else if (!card_faded && !card_fade.isActive()) {
         card_fade.start();
     }
-    if (const wd::Overlay now = overlay_now(); now != shown_overlay) {
-        changed += wd::overlay_region(geometry, shown_overlay) + wd::overlay_region(geometry, now);
+    if (const wd::Overlay now = wd::overlay_now(seen(), overlay_inputs()); now != shown_overlay) {
+        changed += wd::overlay_change(geometry, shown_overlay, now);
         announcer->say(now.card.text(), wd::card_rect(geometry, now.card));
         shown_overlay = now;
     }

@@ -8,7 +8,7 @@
 #include "key_map.h"
 #include "../sound/sound_effects.h"
 #include "announcer.h"
-#include "overlay.h"
+#include "overlay_now.h"
 #include "replay_viewer.h"
 #include "scene_renderer.h"
 #include "status_strip.h"
@@ -118,8 +118,7 @@ private:
     void after_step(const wd::Events& events);
     void state_changed();
     wd::StripState strip_state() const;
-    wd::Overlay overlay_now() const;
-    int quietest_top(const wd::Card& card, QPoint keep) const;
+    wd::OverlayInputs overlay_inputs() const;
     void update_overlay();
     void fit_scene_to_board();
     void with_play_paused(const std::function<void()>& show_box);

@@ -224,6 +224,13 @@ QRegion overlay_region(const ViewGeometry& geometry, const Overlay& overlay)
     return region;
 }
 
+QRegion overlay_change(const ViewGeometry& geometry, const Overlay& before, const Overlay& after)
+{
+    if (before == after)
+        return {};
+    return overlay_region(geometry, before) + overlay_region(geometry, after);
+}
+
 void paint_overlay(QPainter& painter, const QRegion& region, const ViewGeometry& geometry, const Overlay& overlay)
 {
     if (!region.intersects(overlay_region(geometry, overlay)))

@@ -71,6 +71,9 @@ QRect card_rect(const ViewGeometry& geometry, const Card& card);
 QRect marked_cell_rect(const ViewGeometry& geometry, QPoint cell);
 // Everything the overlay covers, so a change repaints just that.
 QRegion overlay_region(const ViewGeometry& geometry, const Overlay& overlay);
+// What a change of overlay repaints: all that either covers, so a card or a
+// burst that goes leaves nothing of itself behind. Empty when nothing changed.
+QRegion overlay_change(const ViewGeometry& geometry, const Overlay& before, const Overlay& after);
 
 // Paints the overlay within `region`, over the board already painted there.
 void paint_overlay(QPainter& painter, const QRegion& region, const ViewGeometry& geometry, const Overlay& overlay);
