@@ -61,7 +61,7 @@ QString help_html()
     return html + QStringLiteral("</table>");
 }
 
-void show_help(QWidget* over, const HelpSprites& sprites)
+void show_help(QWidget* over, const Sprites& sprites)
 {
     QDialog page(over);
     page.setObjectName(QStringLiteral("help_page"));
@@ -72,7 +72,7 @@ void show_help(QWidget* over, const HelpSprites& sprites)
         const char* name;
         const QPixmap& pixmap;
     } pictures[] = {{"mouse", sprites.mouse}, {"cat", sprites.cat}, {"cheese", sprites.cheese},
-                    {"crate", sprites.crate}, {"wall", sprites.wall}};
+                    {"crate", sprites.block}, {"wall", sprites.hardblock}};
     for (const auto& picture : pictures)
         if (!picture.pixmap.isNull())  // crisp at twice its size, as the board shows it at 2x
             text->document()->addResource(QTextDocument::ImageResource,

@@ -3,22 +3,19 @@
 // command with its keys, taken from the key table so it cannot fall behind,
 // in the names the menus show.
 
-#include <QPixmap>
+#include "sprites.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace wd {
 
-struct HelpSprites {
-    QPixmap mouse, cat, cheese, crate, wall;
-};
-
 // The page as rich text; its pictures are the resources "sprite:mouse", ...
 QString help_html();
 
 // Opens the page over `over`, in a box with a Close button.
-void show_help(QWidget* over, const HelpSprites& sprites = {});
+void show_help(QWidget* over, const Sprites& sprites = {});
 
 // Help > About: the version, the licence, the credits (the translators of the
 // player's language among them) and, when the build names them, the home page

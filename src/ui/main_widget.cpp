@@ -32,17 +32,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
-
-// Qt's own XPM reader first: detecting the format would load and ask every
-// image plugin before the first frame. Anything else still loads by detection.
-bool load_sprite(QPixmap& pixmap, const std::string& bytes)
-{
-    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
-    const auto size = static_cast<uint>(bytes.size());
-    return pixmap.loadFromData(data, size, "XPM") || pixmap.loadFromData(data, size);
-}
-
 void warn(const QString& text)
 {
     std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
@@ -70,7 +59,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     announcer = new wd::Announcer(this);
     setWindowTitle(tr("Whiskerdash"));
     std::printf("Audiodriver initialized\n");
-    load_sprites();
+    renderer.set_sprites(sprites);
     play.set_wait_for_player(options.wait_for_player);
     connect(&play, &wd::GameSession::stepped, this, &MainWidget::after_step);
     connect(&play, &wd::GameSession::stateChanged, this, &MainWidget::state_changed);
@@ -176,30 +165,6 @@ bool MainWidget::ask_to_abandon(const QString& title, const QString& question, c
         leave = box.clickedButton() == leaving;
     });
     return leave;
-}
-
-void MainWidget::load_sprites()
-{
-    const struct {
-        QPixmap* pixmap;
-        const char* file;
-    } sprites[] = {
-        {&cat_pixmap, "cat.xpm"},     {&mouse_pixmap, "mouse.xpm"},         {&cheese_pixmap, "cheese.xpm"},
-        {&block_pixmap, "block.xpm"}, {&hardblock_pixmap, "hardblock.xpm"},
-    };
-    std::vector<std::string> paths;
-    for (const auto& sprite : sprites)
-        paths.push_back(QFile::encodeName(wd::data_files::locate(QString::fromLatin1(sprite.file))).toStdString());
-    // All at once: sprites on a stalled mount cost a second, not a second each.
-    const std::vector<wd::FileBytes> files = wd::read_regular_files(paths, sprite_cap);
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const QString path = QFile::decodeName(paths[i].c_str());
-        if (!files[i].opened)
-            warn(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(files[i].error)));
-        else if (!load_sprite(*sprites[i].pixmap, files[i].bytes))
-            warn(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path));
-    }
-    renderer.set_sprites({cat_pixmap, mouse_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
 }
 
 bool MainWidget::watch(const QString& file, bool then_quit)
@@ -354,7 +319,7 @@ void MainWidget::perform(wd::Action action)
         return;
     case Action::show_help:
         with_play_paused([this] {
-            wd::show_help(this, {mouse_pixmap, cat_pixmap, cheese_pixmap, block_pixmap, hardblock_pixmap});
+            wd::show_help(this, sprites);
         });
         return;
     case Action::show_keys: with_play_paused([this] { wd::show_keys(this, wd::GameActions::keys_text()); }); return;
@@ -646,7 +611,7 @@ void MainWidget::paintEvent(QPaintEvent* e)
 {
     QPainter painter(this);
     const wd::ViewGeometry geometry = view();
-    wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &cheese_pixmap, font(), shown_strip});
+    wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &sprites.cheese, font(), shown_strip});
     wd::paint_overlay(painter, e->region(), geometry, shown_overlay);
 }
 
@@ -688,7 +653,7 @@ void MainWidget::show_table_box(const wd::GameSession::GameOver& over)
     case Ending::all_cleared:
         text.heading = tr("All levels cleared!");
         text.detail = tr("You cleared every level with %n points.", nullptr, over.score);
-        text.icon = mouse_pixmap;
+        text.icon = sprites.mouse;
         break;
     case Ending::next_level_failed:
         text.heading = tr("The next level could not be loaded.");

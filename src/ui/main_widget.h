@@ -101,7 +101,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void load_sprites();
     // The session the window shows: the game in play, or a recorded one.
     const wd::GameSession& seen() const { return viewer ? viewer->session() : play; }
     void viewer_key(QKeyEvent* e);
@@ -135,11 +134,7 @@ private:
     int key_left;
     int key_right;
 
-    QPixmap cat_pixmap;
-    QPixmap mouse_pixmap;
-    QPixmap cheese_pixmap;
-    QPixmap block_pixmap;
-    QPixmap hardblock_pixmap;
+    const wd::Sprites sprites = wd::Sprites::load();
     QImage scene_pixmap;
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;

@@ -8,6 +8,8 @@
 
 #include <QRegion>
 
+#include "sprites.h"
+
 #include <array>
 #include <vector>
 
@@ -17,10 +19,6 @@ class Board;
 
 inline constexpr int cell_size = 16;
 inline constexpr int strip_height = 20;
-
-struct Sprites {
-    QPixmap cat, mouse, cheese, block, hardblock;
-};
 
 class SceneRenderer {
 public:
