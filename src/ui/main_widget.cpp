@@ -8,6 +8,7 @@
 #include "record_texts.h"
 #include "view_painter.h"
 #include "window_placement.h"
+#include "zoom.h"
 #include "data_files.h"
 #include "first_frame.h"
 #include "gameover_dialogs.h"
@@ -485,19 +486,8 @@ void MainWidget::zoom_to(int zoom)
     const QSize board = scene_pixmap.size();
     if (board.isEmpty())
         return;
-    QWidget* top = window();
-    if (top->isFullScreen() || top->isMaximized())
-        top->showNormal();
-    // What the window has around the board (its menu bar) stays as it is.
-    const QSize around = top->size() - size();
-    const QSize available = screen() ? screen()->availableGeometry().size() - around : QSize();
-    if (available.isValid())
-        zoom = std::min(zoom, wd::ViewGeometry::largest_zoom(available, board, wd::strip_height));
-    zoom = std::max(zoom, 1);
-    shown_anew = true;  // until the window has the keyboard back, if it was shown anew
-    shown_anew = wd::resize_on_screen(*top, wd::ViewGeometry::size_at(zoom, board, wd::strip_height) + around)
-        && !top->isActiveWindow();
-    wd::settings::set_zoom(zoom);
+    // Until the window has the keyboard back, if it is shown anew: not a focus loss.
+    shown_anew = wd::zoom_board(*this, board, zoom, [this] { shown_anew = true; });
 }
 
 wd::StripState MainWidget::strip_state() const
