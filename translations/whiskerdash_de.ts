@@ -181,6 +181,45 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <source>&amp;Watch</source>
         <translation>&amp;Ansehen</translation>
     </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Erwischt!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
+            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Alle Level geschafft!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
+            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Das nächste Level ließ sich nicht laden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
+            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBox</name>
@@ -927,41 +966,6 @@ Dein Name:</translation>
         <translation>Whiskerdash</translation>
     </message>
     <message>
-        <source>Caught!</source>
-        <translation>Erwischt!</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Erwischt auf %1 mit %n Punkt.</numerusform>
-            <numerusform>Erwischt auf %1 mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>Alle Level geschafft!</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Du hast jedes Level geschafft, mit %n Punkt.</numerusform>
-            <numerusform>Du hast jedes Level geschafft, mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>Das nächste Level ließ sich nicht laden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Bis %1 gekommen, mit %n Punkt.</numerusform>
-            <numerusform>Bis %1 gekommen, mit %n Punkten.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Game board</source>
         <translation>Spielfeld</translation>
     </message>
@@ -987,10 +991,6 @@ Dein Name:</translation>
     <message>
         <source>paused</source>
         <translation>pausiert</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Ein Übungsspiel kommt nicht in die Bestenliste.</translation>
     </message>
     <message>
         <source>New game</source>

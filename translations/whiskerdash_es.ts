@@ -181,6 +181,45 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <source>&amp;Watch</source>
         <translation>&amp;Ver</translation>
     </message>
+    <message>
+        <source>Caught!</source>
+        <translation>¡Te atraparon!</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Atrapado en %1 con %n punto.</numerusform>
+            <numerusform>Atrapado en %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>¡Todos los niveles superados!</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Superaste todos los niveles con %n punto.</numerusform>
+            <numerusform>Superaste todos los niveles con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>No se pudo cargar el siguiente nivel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Hasta %1 con %n punto.</numerusform>
+            <numerusform>Hasta %1 con %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Una partida de práctica no entra en la clasificación.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBox</name>
@@ -927,41 +966,6 @@ Escribe tu nombre:</translation>
         <translation>Whiskerdash</translation>
     </message>
     <message>
-        <source>Caught!</source>
-        <translation>¡Te atraparon!</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Atrapado en %1 con %n punto.</numerusform>
-            <numerusform>Atrapado en %1 con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>¡Todos los niveles superados!</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Superaste todos los niveles con %n punto.</numerusform>
-            <numerusform>Superaste todos los niveles con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>No se pudo cargar el siguiente nivel.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Hasta %1 con %n punto.</numerusform>
-            <numerusform>Hasta %1 con %n puntos.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Game board</source>
         <translation>Tablero de juego</translation>
     </message>
@@ -987,10 +991,6 @@ Escribe tu nombre:</translation>
     <message>
         <source>paused</source>
         <translation>en pausa</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Una partida de práctica no entra en la clasificación.</translation>
     </message>
     <message>
         <source>New game</source>

@@ -181,6 +181,45 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <source>&amp;Watch</source>
         <translation>&amp;Regarder</translation>
     </message>
+    <message>
+        <source>Caught!</source>
+        <translation>Attrapée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>Caught on %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Attrapée sur %1 avec %n point.</numerusform>
+            <numerusform>Attrapée sur %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All levels cleared!</source>
+        <translation>Tous les niveaux réussis !</translation>
+    </message>
+    <message numerus="yes">
+        <source>You cleared every level with %n points.</source>
+        <translation>
+            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
+            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next level could not be loaded.</source>
+        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reached %1 with %n points.</source>
+        <comment>%1 is &quot;level 5&quot; or a file name</comment>
+        <translation>
+            <numerusform>Fin sur %1 avec %n point.</numerusform>
+            <numerusform>Fin sur %1 avec %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A practice game is not ranked.</source>
+        <translation>Une partie d’entraînement n’est pas classée.</translation>
+    </message>
 </context>
 <context>
     <name>HelpBox</name>
@@ -927,41 +966,6 @@ Entrez votre nom :</translation>
         <translation>Whiskerdash</translation>
     </message>
     <message>
-        <source>Caught!</source>
-        <translation>Attrapée !</translation>
-    </message>
-    <message numerus="yes">
-        <source>Caught on %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Attrapée sur %1 avec %n point.</numerusform>
-            <numerusform>Attrapée sur %1 avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>All levels cleared!</source>
-        <translation>Tous les niveaux réussis !</translation>
-    </message>
-    <message numerus="yes">
-        <source>You cleared every level with %n points.</source>
-        <translation>
-            <numerusform>Vous avez réussi tous les niveaux avec %n point.</numerusform>
-            <numerusform>Vous avez réussi tous les niveaux avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The next level could not be loaded.</source>
-        <translation>Le niveau suivant n&apos;a pas pu être chargé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Reached %1 with %n points.</source>
-        <comment>%1 is &quot;level 5&quot; or a file name</comment>
-        <translation>
-            <numerusform>Fin sur %1 avec %n point.</numerusform>
-            <numerusform>Fin sur %1 avec %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Game board</source>
         <translation>Plateau de jeu</translation>
     </message>
@@ -987,10 +991,6 @@ Entrez votre nom :</translation>
     <message>
         <source>paused</source>
         <translation>en pause</translation>
-    </message>
-    <message>
-        <source>A practice game is not ranked.</source>
-        <translation>Une partie d’entraînement n’est pas classée.</translation>
     </message>
     <message>
         <source>New game</source>

@@ -11,7 +11,7 @@
 #include "zoom.h"
 #include "data_files.h"
 #include "first_frame.h"
-#include "gameover_dialogs.h"
+#include "game_over_flow.h"
 #include "notices.h"
 #include "overlay_now.h"
 #include "replay_check.h"
@@ -49,6 +49,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     , statistics(QFileInfo(wd::data_files::table_path()).absolutePath() + QStringLiteral("/statistics.txt"))
     , play(wd::data_files::table_path(), [](const QString& file) { return wd::data_files::locate(file); })
     , commands(new wd::GameActions(this))
+    , game_over(new wd::GameOverFlow(*this, play, recordings, sprites.mouse))
     , key_up(Qt::Key_Up)
     , key_down(Qt::Key_Down)
     , key_left(Qt::Key_Left)
@@ -65,7 +66,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     connect(&play, &wd::GameSession::stepped, this, &MainWidget::after_step);
     connect(&play, &wd::GameSession::stateChanged, this, &MainWidget::state_changed);
     // The dialogs open after the step that ended the game has returned.
-    connect(&play, &wd::GameSession::gameOver, this, &MainWidget::mousedead, Qt::QueuedConnection);
+    connect(&play, &wd::GameSession::gameOver, game_over, &wd::GameOverFlow::mousedead, Qt::QueuedConnection);
     connect(&play, &wd::GameSession::levelBegun, this, &MainWidget::level_begun);
     connect(&play, &wd::GameSession::cannotContinue, this, &MainWidget::end_after_failed_restart);
     connect(&play, &wd::GameSession::levelReached, this, [](int level) { wd::settings::note_level_reached(level); });
@@ -127,14 +128,7 @@ MainWidget::~MainWidget()
 void MainWidget::before_exit()
 {
     if (startup_ok)
-        play.end_program(name_to_offer());
-}
-
-// The name the name dialog is filled with.
-QString MainWidget::name_to_offer() const
-{
-    const QString remembered = play.last_name();
-    return !remembered.isEmpty() ? remembered : wd::settings::last_name();
+        play.end_program(game_over->name_to_offer());
 }
 
 bool MainWidget::may_quit()
@@ -239,8 +233,7 @@ void MainWidget::stop_watching()
     play.box_closed();
     printscene();
     // Watched from the table box: it opens again once this key is handled.
-    if (const auto over = std::exchange(back_to_table, std::nullopt))
-        QMetaObject::invokeMethod(this, [this, over = *over] { show_table_box(over); }, Qt::QueuedConnection);
+    game_over->watching_left();
 }
 
 // The viewer's keys; none of them reaches the recording or the game in play.
@@ -533,7 +526,7 @@ wd::OverlayInputs MainWidget::overlay_inputs() const
     in.scale = view().scale();
     in.card_faded = card_faded;
     in.watching = viewer != nullptr;
-    in.caught_kept = caught_shown;
+    in.caught_kept = game_over->meeting_kept();
     if (to_continue && !viewer)
         if (const wd::Recording::Step* left = to_continue->last_level())
             in.to_continue = wd::OverlayInputs::Offer{
@@ -603,82 +596,6 @@ void MainWidget::paintEvent(QPaintEvent* e)
     const wd::ViewGeometry geometry = view();
     wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &sprites.cheese, font(), shown_strip});
     wd::paint_overlay(painter, e->region(), geometry, shown_overlay);
-}
-
-// The window's edge-to-edge rectangle of the meeting cell, in screen pixels.
-QRect MainWidget::avoid_rect() const
-{
-    const QRect cell = wd::marked_cell_rect(view(), QPoint(seen().meeting().x, seen().meeting().y));
-    return QRect(mapToGlobal(cell.topLeft()), cell.size());
-}
-
-void MainWidget::mousedead(const wd::GameSession::GameOver& over)
-{
-    using Ending = wd::GameSession::Ending;
-    if (play.state() != wd::GameSession::State::game_over)
-        return;  // the program ended first, and ranked the game itself
-    caught_shown = over.ending == Ending::caught;
-    printscene();
-    const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
-    if (over.beaten && play.awaiting_name()) {
-        play.enter_name(wd::ask_name(this, over.score, over.beaten->index + 1, name_to_offer(), keep_clear));
-        wd::settings::set_last_name(play.last_name());
-    }
-    show_table_box(over);
-}
-
-// The table box; Watch plays an entry's game in this window and, once it is
-// left, the box comes back.
-void MainWidget::show_table_box(const wd::GameSession::GameOver& over)
-{
-    using Ending = wd::GameSession::Ending;
-    const QRect keep_clear = caught_shown ? avoid_rect() : QRect();
-    wd::GameOverText text;
-    switch (over.ending) {
-    case Ending::caught:
-        text.heading = tr("Caught!");
-        text.detail =
-            tr("Caught on %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
-        break;
-    case Ending::all_cleared:
-        text.heading = tr("All levels cleared!");
-        text.detail = tr("You cleared every level with %n points.", nullptr, over.score);
-        text.icon = sprites.mouse;
-        break;
-    case Ending::next_level_failed:
-        text.heading = tr("The next level could not be loaded.");
-        text.detail = tr("Reached %1 with %n points.", "%1 is \"level 5\" or a file name", over.score).arg(over.level);
-        break;
-    }
-    if (over.practice)
-        text.detail += QLatin1Char('\n') + tr("A practice game is not ranked.");
-    text.table = QString::fromUtf8(play.table_text());
-    text.own_entry = play.own_entry_index();
-    text.notices = play.take_notices();
-    for (const QString& notice : wd::settings::take_notices())
-        if (!text.notices.contains(notice))
-            text.notices << notice;
-    const std::string table = play.table_text();
-    recordings.wait(1000);  // this game's entry may still be on its way to the disk
-    for (int i = 0; i < wd::hsc::entry_count; ++i)
-        text.recordings << recordings.entry_path(table, i).value_or(QString());
-    text.replays = [](const QString& file) { return wd::check_recording_quietly(file); };
-    wd::TableChoice choice;
-    while ((choice = wd::show_table(this, text, keep_clear, {&play.pending_save(), [this] { return play.own_entry_index(); }}))
-           == wd::TableChoice::watch) {
-        if (watch(text.recordings.value(wd::entry_to_watch(text).value_or(-1)))) {
-            back_to_table = over;
-            return;
-        }
-    }
-    caught_shown = false;
-    switch (choice) {
-    case wd::TableChoice::play_again: play.play_again(); break;
-    case wd::TableChoice::quit: window()->close(); break;
-    case wd::TableChoice::watch:
-    case wd::TableChoice::none: play.resume_after_box(); break;
-    }
-    printscene();
 }
 
 // Level 0 cannot be played again: rather than a blank board, the program ends

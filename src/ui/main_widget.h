@@ -5,6 +5,7 @@
 
 #include "../session/game_session.h"
 #include "game_actions.h"
+#include "game_over_flow.h"
 #include "key_map.h"
 #include "../sound/sound_effects.h"
 #include "announcer.h"
@@ -50,10 +51,7 @@ public:
     const char* table_text() const { return play.table_text(); }
 
     void printscene();
-    // The game over: the name for a beaten entry, then the table and the choice.
-    void mousedead(const wd::GameSession::GameOver& over);
     void level_begun();
-    void show_table_box(const wd::GameSession::GameOver& over);
 
     bool paused() const { return play.paused(); }
     // Where the board and strip stand in the window as it is now.
@@ -107,7 +105,6 @@ private:
     void stop_watching();
     // Ranks a game that has ended and saves, whatever ends the program.
     void before_exit();
-    QString name_to_offer() const;
     void end_after_failed_restart(const QString& message);
 
     void ask_new_game();
@@ -123,18 +120,18 @@ private:
     void with_play_paused(const std::function<void()>& show_box);
     void toggle_full_screen();
     void animate_flashes();
-    QRect avoid_rect() const;
 
+    const wd::Sprites sprites = wd::Sprites::load();
     wd::RecordingStore recordings;  // before the session, which keeps its games there
     wd::StatisticsFile statistics;  // and counts them here
     wd::GameSession play;
     wd::GameActions* commands;
+    wd::GameOverFlow* game_over;
     int key_up;
     int key_down;
     int key_left;
     int key_right;
 
-    const wd::Sprites sprites = wd::Sprites::load();
     QImage scene_pixmap;
     wd::SceneRenderer renderer;
     wd::StripState shown_strip;
@@ -151,10 +148,8 @@ private:
     void offer_to_continue();
     void continue_left_game();
     bool quit_after_watching = false;
-    std::optional<wd::GameSession::GameOver> back_to_table;  // watching from the table box
     bool startup_ok = false;
     QString startup_message;
-    bool caught_shown = false;     // the meeting stays marked while the game-over boxes are open
     bool shown_anew = false;       // the window hidden and shown to zoom: not a focus loss
     bool repeats_blocked = false;  // a key held into a new level must be let go first
 };
