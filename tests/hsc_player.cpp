@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     }
     QStringList problems;
     wd::hsc::ScoreStore store(QString::fromLocal8Bit(argv[1]), [&problems](const QString& text) { problems << text; });
-    char text[wd::hsc::text_capacity] = {};
+    wd::hsc::Table text;
     store.load(text);
 
     std::string name;
@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     while (std::cin >> name >> score) {
         problems.clear();
         store.load(text);
-        const auto slot = wd::hsc::rank(text, score, [](const std::string&) {});
+        const auto slot = text.rank(score, [](const std::string&) {});
         if (slot && store.add(text, *slot, name, score))
             store.save(text);
         if (!problems.isEmpty())

@@ -57,7 +57,7 @@ QList<Scored> ten_best(QList<Scored> made)
 struct Store {
     QStringList notices;
     hsc::ScoreStore store;
-    char text[hsc::text_capacity] = {};
+    hsc::Table text;
     explicit Store(const QString& path)
         : store(path, [this](const QString& notice) { notices << notice; })
     {
@@ -66,7 +66,7 @@ struct Store {
     // A game over with `score`, ranked against the table this game holds.
     bool enter(const std::string& name, int score)
     {
-        const auto slot = hsc::rank(text, score, [](const std::string&) {});
+        const auto slot = text.rank(score, [](const std::string&) {});
         return slot && store.add(text, *slot, name, score) && store.save(text);
     }
 };
@@ -193,7 +193,7 @@ void TestHscStore::two_stale_games_keep_both_entries()
     QVERIFY(b.enter("Bob", 120));
     const QList<Scored> expected = ten_best({{"Alice", 70}, {"Bob", 120}});
     QCOMPARE(entries_of(contents(path)), expected);
-    QCOMPARE(entries_of(b.text), expected);  // the game shows the merged table
+    QCOMPARE(entries_of(b.text.c_str()), expected);  // the game shows the merged table
     QVERIFY(!a.store.has_unsaved());
     QVERIFY(!b.store.has_unsaved());
     QVERIFY(a.notices.isEmpty() && b.notices.isEmpty());
@@ -206,8 +206,8 @@ void TestHscStore::nothing_is_written_without_a_new_entry()
     const QString path = own.filePath("hsc.dat");
     Store game(path);
     QVERIFY(!game.store.has_unsaved());
-    QCOMPARE(QByteArray(game.text), QByteArray(hsc::default_table().data()));
-    QVERIFY(!hsc::rank(game.text, 10, [](const std::string&) {}));
+    QCOMPARE(QByteArray(game.text.c_str()), QByteArray(hsc::default_table().data()));
+    QVERIFY(!game.text.rank(10, [](const std::string&) {}));
     QVERIFY(!QFile::exists(path));
 }
 
@@ -223,7 +223,7 @@ void TestHscStore::damaged_table_moves_aside_and_a_fresh_one_is_saved()
                          + ".damaged.1, a fresh table takes its place"});
     QCOMPARE(contents(path + ".damaged"), QByteArray("an older damaged table"));
     QCOMPARE(contents(path + ".damaged.1"), QByteArray("not a table\n"));
-    QCOMPARE(QByteArray(game.text), QByteArray(hsc::default_table().data()));
+    QCOMPARE(QByteArray(game.text.c_str()), QByteArray(hsc::default_table().data()));
     QVERIFY(game.enter("Ann", 99999));
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 99999}}));
 }
@@ -259,12 +259,12 @@ void TestHscStore::unreadable_table_is_left_as_it_is()
 
     Store game(path);
     QCOMPARE(game.notices, QStringList{path + ": cannot read: " + reason + "; the file is left as it is"});
-    QCOMPARE(QByteArray(game.text), QByteArray(hsc::default_table().data()));
+    QCOMPARE(QByteArray(game.text.c_str()), QByteArray(hsc::default_table().data()));
     QVERIFY(!game.enter("Ann", 5000));
     QCOMPARE(game.notices.last(),
              path + ": cannot save the high scores: cannot read: " + reason + "; the file is left as it is");
     QVERIFY(game.store.has_unsaved());
-    QCOMPARE(entries_of(game.text).first(), (Scored{"Ann", 5000}));  // still shown
+    QCOMPARE(entries_of(game.text.c_str()).first(), (Scored{"Ann", 5000}));  // still shown
 
     struct stat after {};
     QCOMPARE(::stat(native.constData(), &after), 0);
@@ -285,7 +285,7 @@ void TestHscStore::unsaved_entry_is_saved_once_the_file_can_be()
     QVERIFY(QDir(own.path()).rmdir("hsc.dat"));
     // The next game over: the file is there to read again, and the old entry goes with the new one.
     game.store.load(game.text);
-    QCOMPARE(entries_of(game.text), ten_best({{"Ann", 5000}}));  // the reload keeps it in view
+    QCOMPARE(entries_of(game.text.c_str()), ten_best({{"Ann", 5000}}));  // the reload keeps it in view
     QVERIFY(game.enter("Bea", 1000));
     QVERIFY(!game.store.has_unsaved());
     QCOMPARE(entries_of(contents(path)), ten_best({{"Ann", 5000}, {"Bea", 1000}}));
@@ -319,7 +319,7 @@ void TestHscStore::lock_cannot_be_made()
     QCOMPARE(game.notices, QStringList{path + ": cannot save the high scores: cannot create the lock " + path
                                        + ".lock: " + reason});
     QVERIFY(game.store.has_unsaved());
-    QCOMPARE(entries_of(game.text).first(), (Scored{"Ann", 5000}));
+    QCOMPARE(entries_of(game.text.c_str()).first(), (Scored{"Ann", 5000}));
     if (own) {
         QCOMPARE(contents(path), old);
         QVERIFY(QFile::setPermissions(own->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -419,7 +419,7 @@ void TestHscStore::busy_lock_leaves_the_entry_waiting_until_saved()
     connect(&pending, &hsc::PendingSave::savedLate, this,
             [&late](const QString& table, const QString& notice) { late << notice << table; });
 
-    const auto slot = hsc::rank(game.text, 5000, [](const std::string&) {});
+    const auto slot = game.text.rank(5000, [](const std::string&) {});
     QVERIFY(slot && game.store.add(game.text, *slot, "Ann", 5000));
     QElapsedTimer clock;
     clock.start();

@@ -53,6 +53,8 @@ private slots:
     void score_too_wide_leaves_table_alone();
     void rank_never_leaves_the_text_data();
     void rank_never_leaves_the_text();
+    void own_entry_is_found_data();
+    void own_entry_is_found();
 };
 
 void TestHscTable::shipped_and_builtin_tables_are_in_format()
@@ -265,6 +267,34 @@ void TestHscTable::rank_never_leaves_the_text()
     const auto low = t.rank(1000);
     if (low)
         QVERIFY(low->start + low->length <= std::strlen(t.text));
+}
+
+// The run's own entry is found by its score and its name as the line kept it.
+void TestHscTable::own_entry_is_found_data()
+{
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QString>("sought");
+    QTest::addColumn<int>("sought_score");
+    QTest::addColumn<int>("line");
+    QTest::newRow("best") << "Ann" << 120 << "Ann" << 120 << 0;
+    QTest::newRow("tenth") << "Ann" << 15 << "Ann" << 15 << 9;
+    QTest::newRow("name cut to fit its line") << "Annabel-Lee the Brave" << 120 << "Annabel-Lee the Brave" << 120 << 0;
+    QTest::newRow("the line below") << "Ann" << 120 << "ann" << 100 << 1;
+    QTest::newRow("another name, same score") << "Ann" << 120 << "Bea" << 120 << -1;
+    QTest::newRow("same name, another score") << "Ann" << 120 << "Ann" << 110 << -1;
+}
+
+void TestHscTable::own_entry_is_found()
+{
+    QFETCH(QString, entered);
+    QFETCH(int, score);
+    QFETCH(QString, sought);
+    QFETCH(int, sought_score);
+    QFETCH(int, line);
+    hsc::Table table(small_table());
+    QVERIFY(table.insert(score, entered.toStdString()));
+    QCOMPARE(table.find(sought.toStdString(), sought_score).value_or(-1), line);
 }
 
 QTEST_GUILESS_MAIN(TestHscTable)

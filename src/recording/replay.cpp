@@ -81,9 +81,7 @@ ReplayResult replay(const Recording& recording, const ReadLevel& read, const Boa
         result.ending = Recording::Ending::left;
     const bool ended = result.ending != Recording::Ending::left;
     if (ended && recording.mode == Recording::Mode::ranked && !recording.table.empty()) {
-        char table[hsc::text_capacity];
-        hsc::set_text(table, recording.table);
-        hsc::rank(table, result.score, trace);
+        hsc::Table(recording.table).rank(result.score, trace);
     }
     result.verdict = result.ending == recording.ending && result.score == recording.score
         ? ReplayResult::Verdict::reproduced

@@ -224,4 +224,29 @@ bool insert_entry(char* text, Slot slot, std::string_view name, int score)
     return true;
 }
 
+bool Table::insert(int score, std::string_view name)
+{
+    const auto slot = rank(score, [](const std::string&) {});
+    return slot && insert(*slot, name, score);
+}
+
+std::optional<int> Table::find(std::string_view name, int score) const
+{
+    const std::vector<std::string_view> lines = split_lines(bytes());
+    const std::string digits = std::to_string(score);
+    for (int i = 0; i < entry_count && std::size_t(i) + 2 < lines.size(); ++i) {
+        std::string_view line = lines[std::size_t(i) + 2];
+        if (!line.ends_with(digits))
+            continue;
+        line.remove_suffix(digits.size());
+        if (!line.ends_with('.'))
+            continue;
+        const std::string_view stored = line.substr(0, line.find_last_not_of('.') + 1);
+        // The stored name may have been shortened to fit the line.
+        if (name.starts_with(stored))
+            return i;
+    }
+    return std::nullopt;
+}
+
 }  // namespace wd::hsc

@@ -49,4 +49,26 @@ std::string clean_name(std::string_view typed);
 // was, when the score's digits alone do not fit the line.
 bool insert_entry(char* text, Slot slot, std::string_view name, int score);
 
+// The table as a value: its bytes, cut to what the format holds, ranked and
+// written by the functions above. A copy is a table of its own.
+class Table {
+public:
+    Table() = default;
+    explicit Table(std::string_view bytes) { set_text(text, bytes); }
+
+    std::string_view bytes() const { return {text, std::char_traits<char>::length(text)}; }
+    const char* c_str() const { return text; }
+    std::optional<Slot> rank(int score, const TraceSink& trace) const { return hsc::rank(text, score, trace); }
+    // Ranks and writes in one go; false when the score does not make the table or does not fit it.
+    bool insert(int score, std::string_view name);
+    bool insert(Slot slot, std::string_view name, int score) { return insert_entry(text, slot, name, score); }
+    // The entry line (0 the best) holding `score` under `name` or the start of
+    // it the line had room for.
+    std::optional<int> find(std::string_view name, int score) const;
+    bool operator==(const Table& other) const { return bytes() == other.bytes(); }
+
+private:
+    char text[text_capacity] = {};
+};
+
 }  // namespace wd::hsc

@@ -4,7 +4,7 @@
 
 namespace wd::hsc {
 
-PendingSave::PendingSave(ScoreStore& store, char (&text)[text_capacity], QObject* parent)
+PendingSave::PendingSave(ScoreStore& store, Table& text, QObject* parent)
     : QObject(parent)
     , store(store)
     , text(text)
@@ -54,7 +54,7 @@ void PendingSave::try_again()
         const QString notice = QStringLiteral("%1: your entry is saved").arg(store.path());
         // Told in the open box, not kept for the next one.
         std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(notice));
-        emit savedLate(QString::fromUtf8(text), notice);
+        emit savedLate(QString::fromUtf8(text.c_str()), notice);
         return;
     }
     case ScoreStore::Saved::failed: retry.stop(); return;

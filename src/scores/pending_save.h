@@ -15,7 +15,7 @@ class PendingSave : public QObject {
 
 public:
     // `text` is the table the game shows; each save leaves the merged table in it.
-    PendingSave(ScoreStore& store, char (&text)[text_capacity], QObject* parent = nullptr);
+    PendingSave(ScoreStore& store, Table& text, QObject* parent = nullptr);
 
     // Saves the unsaved entries now, waiting only briefly for another game's
     // lock. If it stays taken, says so once and keeps trying.
@@ -40,7 +40,7 @@ private:
     void try_again();
 
     ScoreStore& store;
-    char (&text)[text_capacity];
+    Table& text;
     QTimer retry;
 };
 

@@ -122,16 +122,15 @@ bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
     return false;
 }
 
-void ScoreStore::rank_unsaved_into(char (&text)[text_capacity]) const
+void ScoreStore::rank_unsaved_into(Table& text) const
 {
     for (const Entry& entry : unsaved)
-        if (const auto slot = rank(text, entry.score, [](const std::string&) {}))
-            insert_entry(text, *slot, entry.name, entry.score);
+        text.insert(entry.score, entry.name);
 }
 
 // The entries other games left waiting, ranked into the text; returns their
 // files, to remove once the text is saved. Call only while holding the lock.
-QStringList ScoreStore::merge_waiting_into(char (&text)[text_capacity])
+QStringList ScoreStore::merge_waiting_into(Table& text)
 {
     constexpr std::size_t cap = 8 * 1024;  // a hundred entries and the first line
     QStringList merged;
@@ -152,24 +151,23 @@ QStringList ScoreStore::merge_waiting_into(char (&text)[text_capacity])
             continue;
         }
         for (const WaitingEntry& entry : *entries)
-            if (const auto slot = rank(text, entry.score, [](const std::string&) {}))
-                insert_entry(text, *slot, entry.name, entry.score);
+            text.insert(entry.score, entry.name);
         merged << path;
     }
     return merged;
 }
 
-void ScoreStore::load(char (&text)[text_capacity])
+void ScoreStore::load(Table& text)
 {
-    if (format_problem(text))
-        set_text(text, default_table());  // nothing to show yet
+    if (format_problem(text.bytes()))
+        text = Table(default_table());  // nothing to show yet
     std::string base;
     QString failure;
     if (!read_base(base, false, failure)) {
         tell(file + QStringLiteral(": ") + failure);
         return;
     }
-    set_text(text, base);
+    text = Table(base);
     rank_unsaved_into(text);
     // Entries other games left at their end go in before anything else is
     // shown; a lock held now leaves them for the next save.
@@ -177,9 +175,9 @@ void ScoreStore::load(char (&text)[text_capacity])
         save_within(text, 0, false);
 }
 
-bool ScoreStore::add(char (&text)[text_capacity], Slot slot, std::string_view name, int score)
+bool ScoreStore::add(Table& text, Slot slot, std::string_view name, int score)
 {
-    if (!insert_entry(text, slot, name, score)) {
+    if (!text.insert(slot, name, score)) {
         tell(QStringLiteral("%1: score %2 is too wide for the table's entries").arg(file).arg(score));
         return false;
     }
@@ -187,12 +185,12 @@ bool ScoreStore::add(char (&text)[text_capacity], Slot slot, std::string_view na
     return true;
 }
 
-bool ScoreStore::save(char (&text)[text_capacity])
+bool ScoreStore::save(Table& text)
 {
     return save_within(text, lock_wait_ms, true) == Saved::yes;
 }
 
-ScoreStore::Saved ScoreStore::save_within(char (&text)[text_capacity], int wait_ms, bool tell_busy)
+ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_busy)
 {
     const QString failed = file + QStringLiteral(": cannot save the high scores: ");
     QString problem;
@@ -214,13 +212,12 @@ ScoreStore::Saved ScoreStore::save_within(char (&text)[text_capacity], int wait_
         tell(failed + problem);
         return Saved::failed;
     }
-    char merged[text_capacity];
-    set_text(merged, base);
+    Table merged(base);
     const QStringList waiting = merge_waiting_into(merged);
     rank_unsaved_into(merged);
     // What the player sees is the table on disk with this game's entries in it.
-    std::memcpy(text, merged, sizeof merged);
-    if (const auto error = write_table(file, merged)) {
+    text = merged;
+    if (const auto error = write_table(file, merged.bytes())) {
         tell(*error);
         return Saved::failed;
     }

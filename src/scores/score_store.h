@@ -29,21 +29,21 @@ public:
     // there is none), with this game's unsaved entries ranked into it. A
     // damaged table is moved aside; an unreadable one is left as it is and the
     // text keeps the table it held, if any.
-    void load(char (&text)[text_capacity]);
+    void load(Table& text);
 
     // Writes this game's new entry at `slot` of the text and keeps it until a
     // save puts it in the file. False, text unchanged, when it cannot fit.
-    bool add(char (&text)[text_capacity], Slot slot, std::string_view name, int score);
+    bool add(Table& text, Slot slot, std::string_view name, int score);
 
     // Puts the unsaved entries into the file, merged with what is there now,
     // and leaves that merged table in `text`. False when the file could not be
     // written; the entries then stay unsaved and the old file stays whole.
-    bool save(char (&text)[text_capacity]);
+    bool save(Table& text);
 
     // save(), waiting at most `wait_ms` for another game's lock. A lock still
     // held then is lock_busy, told only when `tell_busy`: the caller tries again.
     enum class Saved { yes, lock_busy, failed };
-    Saved save_within(char (&text)[text_capacity], int wait_ms, bool tell_busy);
+    Saved save_within(Table& text, int wait_ms, bool tell_busy);
 
     // The program is ending with entries still unsaved because another game
     // keeps the lock: they are written to a waiting file beside the table for
@@ -72,8 +72,8 @@ private:
     enum class LockFault { none, busy, not_regular, cannot_create };
     std::unique_ptr<QLockFile> take_lock(int wait_ms, LockFault& fault, QString& problem);
     bool read_base(std::string& base, bool locked, QString& failure);
-    void rank_unsaved_into(char (&text)[text_capacity]) const;
-    QStringList merge_waiting_into(char (&text)[text_capacity]);
+    void rank_unsaved_into(Table& text) const;
+    QStringList merge_waiting_into(Table& text);
     void tell(const QString& text) const;
 
     QString file;

@@ -36,7 +36,7 @@ int count_cheese(const Board& b)
 GameSession::GameSession(const QString& table_path, Locate locate_file, QObject* parent)
     : QObject(parent)
     , locate(locate_file ? std::move(locate_file) : [](const QString& name) { return name; })
-    , store(table_path, [this](const QString& text) { note_problem(text); })
+    , scores(table_path, [this](const QString& text) { note_problem(text); })
 {
     state_board.locate = [this](const std::string& name) {
         return QFile::encodeName(locate(QString::fromStdString(name))).toStdString();
@@ -472,8 +472,8 @@ void GameSession::end_game(Ending ending)
     over.level = numbered ? tr("level %1", "where a game ended").arg(level_label()) : level_label();
     over.practice = in_practice();
     if (!over.practice) {
-        record.table = hsc_text;  // what the ranking below was made against
-        over.beaten = hsc::rank(hsc_text, state_board.score, [](const std::string& line) {
+        record.table = scores.table().bytes();  // what the ranking below was made against
+        over.beaten = scores.table().rank(state_board.score, [](const std::string& line) {
             std::fputs(line.c_str(), stdout);
         });
     }
@@ -524,7 +524,7 @@ void GameSession::end_program(const QString& name)
     if (flow == State::game_over && beaten_slot)
         enter_name(name);
     finish_recording(Recording::Ending::left);
-    saver.save_before_exit();
+    scores.save_before_exit();
     if (statistics)
         statistics->save(2000);
 }
@@ -534,41 +534,17 @@ void GameSession::enter_name(const QString& typed)
     const std::optional<hsc::Slot> beaten = std::exchange(beaten_slot, std::nullopt);
     if (flow != State::game_over || !beaten)
         return;
-    const std::string name = hsc::clean_name(typed.toStdString());
-    std::memcpy(actpname, name.c_str(), name.size() + 1);
-    if (store.add(hsc_text, *beaten, actpname, state_board.score)) {
-        own_score = state_board.score;
+    if (scores.enter(*beaten, typed.toStdString(), state_board.score)) {
         if (recordings)
-            recordings->keep_for_entry(record, actpname, own_score, hsc_text);
-        saver.save();  // at once, so a crash later cannot lose it
+            recordings->keep_for_entry(record, scores.last_name(), state_board.score,
+                                       std::string(scores.table().bytes()));
+        scores.save();  // at once, so a crash later cannot lose it
     }
 }
 
 void GameSession::reload_table()
 {
-    store.load(hsc_text);
-}
-
-std::optional<int> GameSession::own_entry_index() const
-{
-    if (own_score < 0)
-        return std::nullopt;
-    const QList<QByteArray> lines = QByteArray(hsc_text).split('\n');
-    const QByteArray digits = QByteArray::number(own_score);
-    for (int i = 0; i < hsc::entry_count && i + 2 < lines.size(); ++i) {
-        const QByteArray& line = lines[i + 2];
-        if (!line.endsWith(digits))
-            continue;
-        QByteArray name = line.left(line.size() - digits.size());
-        if (!name.endsWith('.'))
-            continue;
-        while (name.endsWith('.'))
-            name.chop(1);
-        // The stored name may have been shortened to fit the line.
-        if (QByteArray(actpname).startsWith(name))
-            return i;
-    }
-    return std::nullopt;
+    scores.reload();
 }
 
 void GameSession::note_problem(const QString& text)

@@ -11,7 +11,7 @@
 #include "recording/recording.h"
 #include "scores/hsc_table.h"
 #include "scores/pending_save.h"
-#include "scores/score_store.h"
+#include "scores/table_keeper.h"
 #include "stats/statistics_file.h"
 
 #include <QObject>
@@ -144,7 +144,7 @@ public:
     // save, the name for the beaten entry, and the choice. The window opens
     // them once the step that ended the game has returned (a queued
     // gameOver), and they answer with these commands.
-    const char* table_text() const { return hsc_text; }
+    const char* table_text() const { return scores.table().c_str(); }
     QStringList take_notices() { return std::exchange(notices, {}); }
     // Something for the next box that was told on standard error already.
     void tell(const QString& text)
@@ -153,12 +153,12 @@ public:
             notices << text;
     }
     // The entry still waiting for another game's lock, if any.
-    hsc::PendingSave& pending_save() { return saver; }
-    const QString& table_path() const { return store.path(); }
+    hsc::PendingSave& pending_save() { return scores.pending_save(); }
+    const QString& table_path() const { return scores.path(); }
     void reload_table();
     // The entry made this run, if any: its line in the table as it stands now.
-    std::optional<int> own_entry_index() const;
-    QString last_name() const { return QString::fromUtf8(actpname); }
+    std::optional<int> own_entry_index() const { return scores.own_entry_index(); }
+    QString last_name() const { return QString::fromStdString(scores.last_name()); }
     // The ended game's score takes an entry: the name is still to come.
     bool awaiting_name() const { return flow == State::game_over && beaten_slot.has_value(); }
     void enter_name(const QString& typed);
@@ -221,12 +221,8 @@ private:
     bool level_stuck = false;
     std::optional<hsc::Slot> beaten_slot;  // the entry the ended game may take
 
-    char hsc_text[hsc::text_capacity] = {};
-    hsc::ScoreStore store;
-    hsc::PendingSave saver{store, hsc_text};  // retries while another game holds the lock
+    hsc::TableKeeper scores;
     QStringList notices;  // told in the next table box
-    char actpname[hsc::name_capacity] = {};  // the last name entered this run
-    int own_score = -1;
     int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
     bool ending_program = false;  // nobody is left to answer the game-over dialogs
     bool driven = false;
