@@ -14,6 +14,18 @@ import time
 DISPLAY_REFUSED = ("could not connect to display", "Can't open display", "cannot open display")
 WAIT = 20.0  # seconds before a wait gives up: a hang fails, it never blocks CI
 
+# Levels the cases share. One cat and a mouse that stays where it is:
+OPEN = ["HHHHHHHHHH",
+        "H........H",
+        "H.M......H",
+        "H........H",
+        "H......C.H",
+        "HHHHHHHHHH"]
+# The mouse eats the cheese, then pushes the block onto a walled-in cat.
+TRAP = ["HHHHHHHH",
+        "HMK.BCHH",
+        "HHHHHHHH"]
+
 
 class Failure(Exception):
     pass

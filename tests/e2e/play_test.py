@@ -8,22 +8,12 @@ import stat
 import subprocess
 import time
 
-from harness import run_cases, Failure, Game, PlayFolder, check, wait_until, xdotool
+from harness import run_cases, Failure, Game, PlayFolder, check, wait_until, xdotool, OPEN, TRAP
 
-# The mouse eats the cheese, then pushes the block onto a walled-in cat.
-TRAP = ["HHHHHHHH",
-        "HMK.BCHH",
-        "HHHHHHHH"]
 # A cat walled in by cheese: once the mouse eats it, they meet.
 MEET = ["HHHHHH",
         "HM.KCH",
         "HHHHHH"]
-OPEN = ["HHHHHHHHHH",
-        "H........H",
-        "H.M......H",
-        "H........H",
-        "H......C.H",
-        "HHHHHHHHHH"]
 
 
 def entry(name, score):

@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import WAIT, Failure, Game, PlayFolder, check, run_cases, visible_windows, wait_until
+from harness import WAIT, Failure, Game, PlayFolder, check, run_cases, visible_windows, wait_until, OPEN, TRAP
 
 RATE = 22050  # recording: 16-bit mono
 SILENT = 64   # peak sample at or below which a stretch counts as silence
@@ -30,9 +30,6 @@ THIRTY = ["H" * 34,
           "HHHC" + "H" * 30,
           "H" * 34]
 # Cheese, then a push that shuts in the only cat: level 1 follows.
-TRAP = ["HHHHHHHH",
-        "HMK.BCHH",
-        "HHHHHHHH"]
 NEXT = ["HHHHHH",
         "HM..CH",
         "HHHHHH"]
@@ -40,13 +37,6 @@ NEXT = ["HHHHHH",
 MEET = ["HHHHHH",
         "HM.CBH",
         "HHHHHH"]
-# One cat and a mouse that stays where it is.
-OPEN = ["HHHHHHHHHH",
-        "H........H",
-        "H.M......H",
-        "H........H",
-        "H......C.H",
-        "HHHHHHHHHH"]
 CATCH_TICK = 12  # when the cat reaches it by the rules with unseeded rand() (test_cats works it out too)
 CAPTURE_MOMENT = 0.7 / 0.4  # ticks the meeting is shown before the game over
 TICK = 0.4

@@ -5,17 +5,8 @@ import os
 import subprocess
 import time
 
-from harness import run_cases, WAIT, Failure, Game, PlayFolder, Shot, check, visible_windows, wait_until, xdotool
+from harness import run_cases, WAIT, Failure, Game, PlayFolder, Shot, check, visible_windows, wait_until, xdotool, OPEN, TRAP
 
-TRAP = ["HHHHHHHH",
-        "HMK.BCHH",
-        "HHHHHHHH"]
-OPEN = ["HHHHHHHHHH",
-        "H........H",
-        "H.M......H",
-        "H........H",
-        "H......C.H",
-        "HHHHHHHHHH"]
 FLOOR = (0xDD, 0xE6, 0xD5)
 TABLE = b"Hall of fame\n\n" + b"".join(b"old" + b"." * 15 + b"9\n" for _ in range(10))
 
