@@ -1,5 +1,6 @@
 #include "level.h"
 
+#include "files/lines.h"
 #include "files/regular_file.h"
 
 #include <cerrno>
@@ -51,13 +52,8 @@ std::uint64_t fnv1a(std::string_view bytes)
 std::vector<LevelLine> split_level_lines(std::string_view bytes)
 {
     std::vector<LevelLine> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        end = end == std::string_view::npos ? bytes.size() : end + 1;
-        lines.push_back({bytes.substr(start, end - start)});
-        start = end;
-    }
+    for (const std::string_view line : lines_of(bytes, LineEnds::kept))
+        lines.push_back({line});
     return lines;
 }
 

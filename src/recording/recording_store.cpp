@@ -1,5 +1,6 @@
 #include "recording_store.h"
 
+#include "files/lines.h"
 #include "files/regular_file.h"
 #include "game/level.h"
 
@@ -31,11 +32,8 @@ struct IndexLine {
 std::vector<IndexLine> parse_index(const std::string& bytes)
 {
     std::vector<IndexLine> lines;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
-        const std::string line = bytes.substr(at, end - at);
-        at = end + 1;
+    for (const std::string_view text : lines_of(bytes)) {
+        const std::string line(text);
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
         IndexLine entry;
@@ -61,13 +59,9 @@ std::string read_small(const QString& path)
 std::vector<TableEntry> table_entries(const std::string& table)
 {
     std::vector<TableEntry> entries;
-    std::size_t at = 0;
-    for (int line = 0; at < table.size(); ++line) {
-        const std::size_t end = std::min(table.find('\n', at), table.size());
-        const std::string text = table.substr(at, end - at);
-        at = end + 1;
-        if (line < 2)
-            continue;
+    const std::vector<std::string_view> lines = lines_of(table);
+    for (std::size_t line = 2; line < lines.size(); ++line) {
+        const std::string text(lines[line]);
         // A name, a run of dots, the score: the name is what comes before the last run.
         const std::size_t digits = text.find_last_not_of("0123456789") + 1;
         std::size_t dots = digits;
