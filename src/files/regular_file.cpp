@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -82,6 +83,20 @@ const char* kind_of(mode_t mode)
     if (S_ISLNK(mode))
         return "a symbolic link";
     return "not a file";
+}
+
+std::string not_regular_text(mode_t mode)
+{
+    return std::string("not a regular file (") + kind_of(mode) + ')';
+}
+
+std::string fault_text(const RegularFile& file)
+{
+    switch (file.fault) {
+    case RegularFile::Fault::not_regular: return not_regular_text(file.mode);
+    case RegularFile::Fault::too_slow: return no_answer;
+    default: return std::strerror(file.error);
+    }
 }
 
 RegularFile read_timed(const std::string& path, std::size_t cap)

@@ -3,7 +3,7 @@
 // table, the settings) only when it is a regular file or a link to one, without
 // ever blocking on a FIFO or a device, and given up after a second: a stalled
 // mount refuses the file instead of freezing the game. Plain C++: each caller
-// words its own messages, and says a file too slow with `no_answer`.
+// puts fault_text() in a sentence of its own.
 
 #include <cstddef>
 #include <string>
@@ -33,8 +33,12 @@ inline constexpr int read_limit_ms = 1000;
 inline constexpr const char* no_answer = "no answer within a second";
 
 // "a folder", "a FIFO", "a socket", "a device", "a symbolic link": what a
-// file that is not a regular one is, in the words of the table and settings.
+// file that is not a regular one is.
 const char* kind_of(mode_t mode);
+// "not a regular file (a FIFO)": the one wording for a file refused for what it is.
+std::string not_regular_text(mode_t mode);
+// Why a read came to nothing: not_regular_text(), no_answer, or the system's reason.
+std::string fault_text(const RegularFile& file);
 
 // Reads at most `cap` bytes on a thread of its own, given up (Fault::too_slow)
 // after read_limit_ms. A stalled read's thread is left to finish on its own.

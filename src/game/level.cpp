@@ -1,5 +1,6 @@
 #include "level.h"
 
+#include "files/lines.h"
 #include "files/regular_file.h"
 
 #include <cerrno>
@@ -14,22 +15,11 @@ namespace {
 // prefix breaks a limit inside the prefix already, so nothing more is read.
 constexpr std::size_t read_cap = 8 * 1024;
 
-const char* kind_of(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return "a directory";
-    if (S_ISFIFO(mode))
-        return "a FIFO";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "a device";
-    return "not a plain file";
-}
-
+// The checker prints this on standard output, whose lines never change: a
+// folder stays "a directory" here.
 std::string not_regular(mode_t mode)
 {
-    return std::string("is ") + kind_of(mode) + ", not a regular file";
+    return std::string("is ") + (S_ISDIR(mode) ? "a directory" : kind_of(mode)) + ", not a regular file";
 }
 
 std::string failed(const char* what, int error)
@@ -51,13 +41,8 @@ std::uint64_t fnv1a(std::string_view bytes)
 std::vector<LevelLine> split_level_lines(std::string_view bytes)
 {
     std::vector<LevelLine> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        end = end == std::string_view::npos ? bytes.size() : end + 1;
-        lines.push_back({bytes.substr(start, end - start)});
-        start = end;
-    }
+    for (const std::string_view line : lines_of(bytes, LineEnds::kept))
+        lines.push_back({line});
     return lines;
 }
 

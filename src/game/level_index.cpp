@@ -1,5 +1,7 @@
 #include "level_index.h"
 
+#include "files/lines.h"
+
 namespace wd {
 
 namespace {
@@ -17,10 +19,7 @@ std::string printable(std::string_view text)
 LevelIndex LevelIndex::parse(std::string_view text)
 {
     LevelIndex index;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    for (std::string_view line : lines_of(text)) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.empty() || line.front() == '#')

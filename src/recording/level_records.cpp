@@ -1,5 +1,7 @@
 #include "level_records.h"
 
+#include "files/lines.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -64,10 +66,7 @@ LevelRecords parse_records(std::string_view bytes)
     if (!bytes.starts_with(heading))
         return records;
     bytes.remove_prefix(heading.size());
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    for (std::string_view line : lines_of(bytes)) {
         std::uint64_t hash = 0;
         LevelRecord record;
         if (line.size() > 16 && line[16] == ' ' && number(line, hash, 16) && word(line, " cheese ")

@@ -1,5 +1,6 @@
 #include "recording.h"
 
+#include "files/lines.h"
 #include "game/board.h"
 
 #include <charconv>
@@ -118,12 +119,8 @@ std::string render(const Recording& r)
         }
     }
     text += "end " + std::string(ending_name(r.ending)) + ' ' + std::to_string(r.score) + '\n';
-    std::string_view table = r.table;
-    while (!table.empty()) {
-        const std::size_t end = table.find('\n');
-        text += "table " + std::string(table.substr(0, end)) + '\n';
-        table = end == std::string_view::npos ? std::string_view() : table.substr(end + 1);
-    }
+    for (const std::string_view line : lines_of(r.table))
+        text += "table " + std::string(line) + '\n';
     return text;
 }
 
@@ -139,10 +136,8 @@ ParsedRecording parse_recording(std::string_view bytes)
     };
     if (!bytes.empty() && bytes.back() != '\n')
         return fail("the last line is cut off");
-    while (!bytes.empty()) {
+    for (std::string_view rest : lines_of(bytes)) {
         ++line_number;
-        std::string_view rest = bytes.substr(0, bytes.find('\n'));
-        bytes.remove_prefix(rest.size() + 1);
         const std::string_view key = word(rest);
         if (line_number == 1) {
             int format = 0;

@@ -1,12 +1,13 @@
 #include "recording_store.h"
 
+#include "files/file_lock.h"
+#include "files/lines.h"
 #include "files/regular_file.h"
+#include "files/replace.h"
 #include "game/level.h"
 
 #include <QDir>
-#include <QLockFile>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -31,11 +32,8 @@ struct IndexLine {
 std::vector<IndexLine> parse_index(const std::string& bytes)
 {
     std::vector<IndexLine> lines;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
-        const std::string line = bytes.substr(at, end - at);
-        at = end + 1;
+    for (const std::string_view text : lines_of(bytes)) {
+        const std::string line(text);
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
         IndexLine entry;
@@ -61,13 +59,9 @@ std::string read_small(const QString& path)
 std::vector<TableEntry> table_entries(const std::string& table)
 {
     std::vector<TableEntry> entries;
-    std::size_t at = 0;
-    for (int line = 0; at < table.size(); ++line) {
-        const std::size_t end = std::min(table.find('\n', at), table.size());
-        const std::string text = table.substr(at, end - at);
-        at = end + 1;
-        if (line < 2)
-            continue;
+    const std::vector<std::string_view> lines = lines_of(table);
+    for (std::size_t line = 2; line < lines.size(); ++line) {
+        const std::string text(lines[line]);
         // A name, a run of dots, the score: the name is what comes before the last run.
         const std::size_t digits = text.find_last_not_of("0123456789") + 1;
         std::size_t dots = digits;
@@ -112,11 +106,10 @@ namespace {
 void write_file(const QString& folder, const QString& path, const std::string& bytes)
 {
     QDir().mkpath(folder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit())
+    // Beside the table, and kept as the table is: through a link, and in place for a second name.
+    if (const auto failure = replace_file(path, bytes, Links::follow))
         std::fprintf(stderr, "whiskerdash: %s: cannot keep the recording: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
+                     qPrintable(*failure));
 }
 }  // namespace
 
@@ -213,11 +206,11 @@ RecordNews RecordingStore::offer_record(const Recording& level, int cheese)
     writer->start([where = where, hash = begun->hash, bytes = render(level), cheese, ticks] {
         // Another game may be keeping a record of this level too: one at a time.
         QDir().mkpath(where);
-        QLockFile lock(where + QStringLiteral("/records.lock"));
-        lock.setStaleLockTime(1000);
-        if (!lock.tryLock(2000)) {
-            std::fprintf(stderr, "whiskerdash: %s/records.lock: held too long; a level's record is not kept\n",
-                         qPrintable(where));
+        // Held while a record's files are written, on the writer's own thread:
+        // one a second old is a game that hung or died, taken over within the wait.
+        const FileLock lock(where + QStringLiteral("/records.lock"), 1000, 2000);
+        if (!lock.held()) {
+            std::fprintf(stderr, "whiskerdash: %s; a level's record is not kept\n", qPrintable(lock.problem()));
             return;
         }
         const QString index = where + QLatin1Char('/') + records_name;

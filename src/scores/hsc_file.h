@@ -29,13 +29,9 @@ struct FileRead {
 // stalled mount.
 FileRead read_file(const QString& path);
 
-// The path a save writes to: a link is followed to the file it names.
-QString save_target(const QString& path);
-
-// Replaces the file with the text's bytes in one step, through a temporary
-// file in the same folder that is written, synced and closed with every call
-// checked, then renamed. Any failure leaves the old file whole and returns the
-// reason. A read-only table is not replaced.
+// Replaces the file with the text's bytes in one step (replace_file(), links
+// followed). Any failure leaves the old file whole and returns the reason. A
+// read-only table is not replaced.
 std::optional<QString> write_table(const QString& path, std::string_view text);
 
 // Renames a damaged table to path.damaged, or path.damaged.N when that is

@@ -1,5 +1,7 @@
 #include "hsc_table.h"
 
+#include "files/lines.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -39,20 +41,6 @@ std::optional<int> field_value(std::string_view field)
     if (error != std::errc() || end != field.data() + field.size())
         return std::nullopt;
     return value;
-}
-
-std::vector<std::string_view> split_lines(std::string_view bytes)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // Length of the UTF-8 character starting at `s`, or 0 if it is not one.
@@ -124,7 +112,7 @@ std::optional<std::string> format_problem(std::string_view bytes)
         return "file is empty";
     if (bytes.back() != '\n')
         return "last line has no line feed";
-    const std::vector<std::string_view> lines = split_lines(bytes);
+    const std::vector<std::string_view> lines = lines_of(bytes);
     if (lines.size() != 2 + entry_count)
         return "has " + std::to_string(lines.size() < 2 ? 0 : static_cast<int>(lines.size()) - 2)
             + " entry lines, not 10";

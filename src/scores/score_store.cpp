@@ -3,69 +3,37 @@
 #include "hsc_file.h"
 #include "waiting_entries.h"
 
-#include "files/leftovers.h"
+#include "files/file_lock.h"
 #include "files/regular_file.h"
-#include "files/write_errors.h"
+#include "files/replace.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
-#include <cerrno>
 #include <cstring>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 namespace wd::hsc {
 
 namespace {
 
-// A save holds the lock for milliseconds: one older than this was left by a
+// A save holds the lock for milliseconds, but one taken over halfway loses a
+// player's entry: only a lock untouched for ten seconds is taken for left by a
 // game that hung or died while saving.
 constexpr int stale_lock_ms = 10000;
 
-QString lock_name(const QString& table)
+FileLock table_lock(const QString& table, int wait_ms)
 {
-    return save_target(table) + QStringLiteral(".lock");
+    return FileLock(save_target(table) + QStringLiteral(".lock"), stale_lock_ms, wait_ms);
+}
+
+QString lock_problem(const FileLock& lock)
+{
+    const bool odd = lock.fault() == FileLock::Fault::not_regular;
+    return lock.problem() + (odd ? QStringLiteral("; remove it to save") : QString());
 }
 
 }  // namespace
-
-std::unique_ptr<QLockFile> ScoreStore::take_lock(int wait_ms, LockFault& fault, QString& problem)
-{
-    const QString name = lock_name(file);
-    const QByteArray native = QFile::encodeName(name);
-    // The lock class would wait its whole time on anything but a file of its
-    // own, and block on a FIFO: such a lock is told at once.
-    if (struct stat info {}; ::lstat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        fault = LockFault::not_regular;
-        problem = QStringLiteral("the lock %1 is not a regular file (%2); remove it to save")
-                      .arg(name, QString::fromLatin1(kind_of(info.st_mode)));
-        return nullptr;
-    }
-    auto lock = std::make_unique<QLockFile>(name);
-    lock->setStaleLockTime(stale_lock_ms);
-    if (lock->tryLock(wait_ms)) {
-        fault = LockFault::none;
-        return lock;
-    }
-    if (lock->error() == QLockFile::LockFailedError) {
-        fault = LockFault::busy;
-        problem = QStringLiteral("another game kept %1 locked").arg(name);
-        return nullptr;
-    }
-    // The lock class keeps no reason of its own: a file made the same way tells it.
-    fault = LockFault::cannot_create;
-    const std::string folder = QFile::encodeName(QFileInfo(name).absolutePath()).toStdString();
-    const std::string probe = QFile::encodeName(QFileInfo(name).fileName()).toStdString() + ".probe-"
-        + std::to_string(::getpid());
-    const int error = likely_create_error(folder, probe);
-    problem = QStringLiteral("cannot create the lock %1: %2")
-                  .arg(name, QString::fromLocal8Bit(write_error_text(error, folder).c_str()));
-    return nullptr;
-}
-
 
 ScoreStore::ScoreStore(const QString& path, NoticeSink notice)
     : file(QFileInfo(path).absoluteFilePath())
@@ -82,15 +50,13 @@ void ScoreStore::tell(const QString& text) const
 bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
 {
     FileRead read = read_file(file);
-    std::unique_ptr<QLockFile> lock;
+    std::optional<FileLock> lock;
     if (read.status == FileRead::Status::damaged && !locked) {
         // Moved aside only under the lock: another game may be replacing it.
         // Not waited for: a game's next save, which waits, moves it then.
-        QString problem;
-        LockFault fault = LockFault::none;
-        lock = take_lock(0, fault, problem);
-        if (!lock) {
-            failure = QStringLiteral("%1; %2, so it is left as it is").arg(read.reason, problem);
+        lock.emplace(table_lock(file, 0));
+        if (!lock->held()) {
+            failure = QStringLiteral("%1; %2, so it is left as it is").arg(read.reason, lock_problem(*lock));
             return false;
         }
         read = read_file(file);
@@ -193,20 +159,18 @@ bool ScoreStore::save(Table& text)
 ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_busy)
 {
     const QString failed = file + QStringLiteral(": cannot save the high scores: ");
-    QString problem;
-    LockFault fault = LockFault::none;
-    const auto lock = take_lock(wait_ms, fault, problem);
-    if (!lock) {
+    const FileLock lock = table_lock(file, wait_ms);
+    if (!lock.held()) {
         // A lock that is not a file stays so: told once, not at every try.
-        const bool again = fault == LockFault::not_regular && told_lock_fault;
-        told_lock_fault = told_lock_fault || fault == LockFault::not_regular;
-        if ((fault != LockFault::busy || tell_busy) && !again)
-            tell(failed + problem);
-        return fault == LockFault::busy ? Saved::lock_busy : Saved::failed;
+        const bool odd = lock.fault() == FileLock::Fault::not_regular;
+        const bool again = odd && told_lock_fault;
+        told_lock_fault = told_lock_fault || odd;
+        if ((lock.fault() != FileLock::Fault::busy || tell_busy) && !again)
+            tell(failed + lock_problem(lock));
+        return lock.fault() == FileLock::Fault::busy ? Saved::lock_busy : Saved::failed;
     }
-    const QString target = save_target(file);
-    remove_leftovers(QFile::encodeName(QFileInfo(target).absolutePath()).toStdString(),
-                     QFile::encodeName(QFileInfo(target).fileName()).toStdString() + ".save-");
+    remove_dead_saves(save_target(file));
+    QString problem;
     std::string base;
     if (!read_base(base, true, problem)) {
         tell(failed + problem);

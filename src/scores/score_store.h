@@ -10,11 +10,8 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
-
-class QLockFile;
 
 namespace wd::hsc {
 
@@ -69,8 +66,6 @@ private:
 
     // The table on disk, or why there is none to build on. A damaged table is
     // moved aside only while holding the lock.
-    enum class LockFault { none, busy, not_regular, cannot_create };
-    std::unique_ptr<QLockFile> take_lock(int wait_ms, LockFault& fault, QString& problem);
     bool read_base(std::string& base, bool locked, QString& failure);
     void rank_unsaved_into(Table& text) const;
     QStringList merge_waiting_into(Table& text);

@@ -2,6 +2,8 @@
 
 #include "hsc_table.h"
 
+#include "files/lines.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -49,11 +51,9 @@ std::optional<std::vector<WaitingEntry>> parse_waiting(std::string_view bytes)
         return std::nullopt;
     bytes.remove_prefix(first_line.size());
     std::vector<WaitingEntry> entries;
-    while (!bytes.empty()) {
+    for (const std::string_view line : lines_of(bytes)) {
         if (entries.size() == max_entries)
             return std::nullopt;
-        const std::string_view line = bytes.substr(0, bytes.find('\n'));
-        bytes.remove_prefix(line.size() + 1);
         WaitingEntry entry;
         const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), entry.score);
         const std::size_t digits = static_cast<std::size_t>(end - line.data());

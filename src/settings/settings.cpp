@@ -1,25 +1,18 @@
 #include "settings.h"
 
-#include "files/leftovers.h"
+#include "files/file_lock.h"
 #include "files/regular_file.h"
-#include "files/write_errors.h"
+#include "files/replace.h"
 #include "settings_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace wd::settings {
 
@@ -28,12 +21,13 @@ namespace {
 // A few lines of text: anything bigger is not a settings file of this game,
 // and reading or rewriting it would hold up play.
 constexpr qint64 size_cap = 64 * 1024;
-// A write holds the lock for a millisecond or so: one older than this was
-// left by a game that hung or died while writing.
-constexpr int stale_lock_ms = 1000;
 constexpr int retry_ms = 250;
 // At quit there is no later: the lock is tried again for this long.
 constexpr int quit_wait_ms = 2000;
+// A write holds the lock for a millisecond or so, and the lock is never waited
+// for but at quit: one a second old was left by a game that hung or died, and
+// is taken over well within the quit's wait.
+constexpr int stale_lock_ms = 1000;
 
 struct Store {
     bool loaded = false;
@@ -79,21 +73,21 @@ void keep_in_memory(const QString& why)
     store.untold << text;
 }
 
+// The settings are the player's own file, and a link or a second name is
+// something the player made on purpose: left as it is, never written through.
+constexpr Links links = Links::refuse;
+
 // Why the file (or its lock) must not be touched, or empty when it may be:
 // only a regular file of one name, of a settings file's size, or nothing.
 QString unusable(const QString& path, bool check_size)
 {
-    struct stat info {};
-    if (::lstat(native(path).constData(), &info) != 0)
-        return errno == ENOENT ? QString()
-                               : QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1: not a regular file (%2), left as it is")
-            .arg(path, QString::fromLatin1(kind_of(info.st_mode)));
-    if (info.st_nlink > 1)
-        return QStringLiteral("%1: has other names (hard links), left as it is").arg(path);
-    if (check_size && info.st_size > size_cap)
-        return QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(info.st_size);
+    const Refusal refused = refusal(path, links);
+    if (refused.kind == Refusal::Kind::system)
+        return QStringLiteral("%1: %2").arg(path, refused.reason);
+    if (refused.kind != Refusal::Kind::none)
+        return QStringLiteral("%1: %2, left as it is").arg(path, refused.reason);
+    if (check_size && refused.size > size_cap)
+        return QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(refused.size);
     return {};
 }
 
@@ -105,18 +99,12 @@ bool read_values(Values& values, QString& problem)
     if (!problem.isEmpty())
         return false;
     const RegularFile file = read_timed(native(path).toStdString(), size_cap + 1);
-    switch (file.fault) {
-    case RegularFile::Fault::missing: values.clear(); return true;
-    case RegularFile::Fault::none: break;
-    case RegularFile::Fault::not_regular:
-        problem = QStringLiteral("%1: not a regular file (%2), left as it is")
-                      .arg(path, QString::fromLatin1(kind_of(file.mode)));
-        return false;
-    case RegularFile::Fault::too_slow:
-        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLatin1(no_answer));
-        return false;
-    default:
-        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLocal8Bit(std::strerror(file.error)));
+    if (file.fault == RegularFile::Fault::missing) {
+        values.clear();
+        return true;
+    }
+    if (file.fault != RegularFile::Fault::none) {
+        problem = refused_read(path, file);
         return false;
     }
     if (file.bytes.size() > static_cast<std::size_t>(size_cap)) {
@@ -139,40 +127,6 @@ Store& loaded()
     else if (const QString lock = unusable(file_path() + QStringLiteral(".lock"), false); !lock.isEmpty())
         keep_in_memory(lock);
     return store;
-}
-
-// Writes the text beside the file and renames it over the file. Not synced:
-// a setting lost to a crash costs nothing, and a sync could hold up play.
-QString replace_file(const QString& path, const QByteArray& text)
-{
-    static std::atomic<int> serial{0};
-    const QByteArray target = native(path);
-    QByteArray temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = target + ".save-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(serial++);
-        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    int error = fd < 0 ? errno : 0;
-    for (qsizetype done = 0; !error && done < text.size();) {
-        const ssize_t n = ::write(fd, text.constData() + done, static_cast<std::size_t>(text.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            error = n < 0 ? errno : ENOSPC;
-        else
-            done += n;
-    }
-    if (fd >= 0 && ::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
-        error = errno;
-    if (!error)
-        return {};
-    ::unlink(temporary.constData());
-    return QString::fromLocal8Bit(write_error_text(error, native(folder()).toStdString()).c_str());
 }
 
 void schedule_retry();
@@ -205,20 +159,16 @@ void write_now(int wait_ms)
         keep_in_memory(problem);
         return;
     }
-    QLockFile lock(lock_path);
-    lock.setStaleLockTime(stale_lock_ms);
-    if (!lock.tryLock(wait_ms)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            schedule_retry();  // another game is writing: later, never waiting here
-        else
-            keep_in_memory(QStringLiteral("%1: cannot create the lock: %2")
-                               .arg(lock_path, QString::fromLocal8Bit(std::strerror(
-                                                   likely_create_error(native(folder()).toStdString(),
-                                                                       "whiskerdash.conf.probe-"
-                                                                           + std::to_string(::getpid()))))));
+    const FileLock lock(lock_path, stale_lock_ms, wait_ms);
+    if (lock.fault() == FileLock::Fault::busy) {
+        schedule_retry();  // another game is writing: later, never waiting here
         return;
     }
-    remove_leftovers(native(folder()).toStdString(), "whiskerdash.conf.save-");
+    if (!lock.held()) {
+        keep_in_memory(lock.problem());
+        return;
+    }
+    remove_dead_saves(path);
     Values merged;
     QString problem;
     if (!read_values(merged, problem)) {
@@ -230,8 +180,9 @@ void write_now(int wait_ms)
         store.values.insert(level_key, QString::number(std::max(level_in(merged), level_in(store.values))));
     for (const QString& key : std::as_const(store.changed))
         merged.insert(key, store.values.value(key));
-    if (const QString failure = replace_file(path, write_ini(merged)); !failure.isEmpty()) {
-        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, failure));
+    const QByteArray text = write_ini(merged);
+    if (const auto failure = replace_file(path, std::string_view(text.constData(), std::size_t(text.size())), links)) {
+        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, *failure));
         return;
     }
     store.unsaved.clear();

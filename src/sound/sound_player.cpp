@@ -135,12 +135,9 @@ private:
     {
         const QString name = QString::fromLatin1(effect_files[i]);
         QString problem;
-        if (file.fault == RegularFile::Fault::not_regular)
-            problem = QStringLiteral("not a regular file");
-        else if (file.fault == RegularFile::Fault::too_slow)
-            problem = QStringLiteral("cannot read: ") + QString::fromLatin1(no_answer);
-        else if (file.fault != RegularFile::Fault::none)
-            problem = QString::fromLocal8Bit(std::strerror(file.error));
+        if (file.fault != RegularFile::Fault::none)
+            problem = (file.fault == RegularFile::Fault::not_regular ? QString() : QStringLiteral("cannot read: "))
+                + QString::fromLocal8Bit(fault_text(file).c_str());
         Sample& sample = samples[i];
         if (problem.isEmpty()) {
             sample.check = check_wav(file.bytes);

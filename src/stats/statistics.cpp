@@ -1,5 +1,7 @@
 #include "statistics.h"
 
+#include "files/lines.h"
+
 #include <charconv>
 
 namespace wd {
@@ -58,10 +60,7 @@ ParsedStatistics parse_statistics(std::string_view bytes)
 {
     ParsedStatistics parsed;
     int line_number = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    for (std::string_view line : lines_of(bytes)) {
         const auto wrong = [&parsed, &line_number](const std::string& what) {
             parsed = {};
             parsed.error = "line " + std::to_string(line_number) + ": " + what;

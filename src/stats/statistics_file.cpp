@@ -1,15 +1,14 @@
 #include "statistics_file.h"
 
+#include "files/file_lock.h"
 #include "files/regular_file.h"
+#include "files/replace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 
 #include <cstdio>
-#include <cstring>
 
 namespace wd {
 
@@ -21,18 +20,10 @@ enum class Read { fine, missing, damaged, unreadable };
 Read read_counts(const QString& path, Statistics& counts, QString& problem)
 {
     const RegularFile file = read_timed(QFile::encodeName(path).toStdString(), size_cap + 1);
-    switch (file.fault) {
-    case RegularFile::Fault::none: break;
-    case RegularFile::Fault::missing: return Read::missing;
-    case RegularFile::Fault::not_regular:
-        problem = QStringLiteral("%1: not a regular file (%2), left as it is")
-                      .arg(path, QString::fromLatin1(kind_of(file.mode)));
-        return Read::unreadable;
-    case RegularFile::Fault::too_slow:
-        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLatin1(no_answer));
-        return Read::unreadable;
-    default:
-        problem = QStringLiteral("%1: cannot read: %2").arg(path, QString::fromLocal8Bit(std::strerror(file.error)));
+    if (file.fault == RegularFile::Fault::missing)
+        return Read::missing;
+    if (file.fault != RegularFile::Fault::none) {
+        problem = refused_read(path, file);
         return Read::unreadable;
     }
     if (file.bytes.size() > size_cap) {
@@ -70,15 +61,15 @@ bool StatisticsFile::save(int wait_ms)
         tell(QStringLiteral("%1: cannot make its folder; the statistics of this run are not saved").arg(where));
         return false;
     }
-    QLockFile lock(where + QStringLiteral(".lock"));
-    lock.setStaleLockTime(1000);  // a save holds it for a millisecond or so
-    if (!lock.tryLock(wait_ms)) {
-        if (lock.error() != QLockFile::LockFailedError)
-            tell(QStringLiteral("%1.lock: cannot create the lock; this run's statistics are not saved").arg(where));
-        else if (wait_ms > 0)
-            tell(QStringLiteral("%1: another game kept it locked; this run's statistics are not saved").arg(where));
+    // A save holds the lock for a millisecond or so, and the counts it keeps
+    // out are saved at the next end: a second is a game that hung or died.
+    const FileLock lock(where + QStringLiteral(".lock"), 1000, wait_ms);
+    if (!lock.held()) {
+        if (lock.fault() != FileLock::Fault::busy || wait_ms > 0)
+            tell(lock.problem() + QStringLiteral("; this run's statistics are not saved"));
         return false;
     }
+    remove_dead_saves(save_target(where));
     Statistics counts;
     QString problem;
     switch (read_counts(where, counts, problem)) {
@@ -99,11 +90,9 @@ bool StatisticsFile::save(int wait_ms)
     }
     }
     counts.add(tally);
-    const std::string text = render_statistics(counts);
-    QSaveFile file(where);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size())
-        || !file.commit()) {
-        tell(QStringLiteral("%1: cannot save the statistics: %2").arg(where, file.errorString()));
+    // Beside the table, and kept as the table is: through a link, and in place for a second name.
+    if (const auto failure = replace_file(where, render_statistics(counts), Links::follow)) {
+        tell(QStringLiteral("%1: cannot save the statistics: %2").arg(where, *failure));
         return false;
     }
     tally = {};

@@ -1,0 +1,50 @@
+#pragma once
+// Saving a whole file in one step, and what a save does with what it finds at
+// the file's name. Every file the game writes goes through here.
+
+#include "regular_file.h"
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace wd {
+
+// What a save does with a name that is a symbolic link, or with a file that
+// has other names (hard links).
+enum class Links {
+    follow,  // writes the file a link names; a file of several names is written in place, so every name sees it
+    refuse,  // leaves either as it is: only a regular file of one name is replaced
+};
+
+// Why a save must leave the file at `path` as it is; Kind::none when it may go
+// ahead, also when nothing is there.
+struct Refusal {
+    enum class Kind { none, system, not_regular, other_names };
+    Kind kind = Kind::none;
+    QString reason;  // "not a regular file (a FIFO)", "has other names (hard links)", or the system's reason
+    qint64 size = -1;  // of the file, when one may be replaced
+};
+Refusal refusal(const QString& path, Links links);
+
+// "PATH: not a regular file (a FIFO), left as it is" or "PATH: cannot read:
+// REASON", for a file read whole before it is replaced.
+QString refused_read(const QString& path, const RegularFile& file);
+
+// The path a save under Links::follow writes to: a link is followed hop by hop
+// to the file it names, also to one that is not there yet.
+QString save_target(const QString& path);
+
+// Replaces the file with `bytes` in one step: a temporary beside it
+// (<file>.save-<pid>-<n>) is written with the old file's mode, synced and
+// renamed over it, then the folder is synced. A read-only file is not
+// replaced. Any failure leaves the old file whole and no temporary behind,
+// and returns the reason.
+std::optional<QString> replace_file(const QString& path, std::string_view bytes, Links links);
+
+// Removes the temporaries of saves of `target` (a save_target()) whose
+// process is gone. Call only while holding the file's lock.
+void remove_dead_saves(const QString& target);
+
+}  // namespace wd
