@@ -220,7 +220,7 @@ bool Table::insert(int score, std::string_view name)
 
 std::optional<int> Table::find(std::string_view name, int score) const
 {
-    const std::vector<std::string_view> lines = split_lines(bytes());
+    const std::vector<std::string_view> lines = lines_of(bytes());
     const std::string digits = std::to_string(score);
     for (int i = 0; i < entry_count && std::size_t(i) + 2 < lines.size(); ++i) {
         std::string_view line = lines[std::size_t(i) + 2];
