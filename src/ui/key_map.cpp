@@ -25,11 +25,13 @@ const std::array command_table = {
             {Key(Qt::CTRL | Qt::Key_H)}},
     Command{Action::show_statistics, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Statistics")},
     Command{Action::quit, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Quit"), Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}},
-    // Ctrl+= is Ctrl++ without Shift on most layouts.
+    // Ctrl+= is Ctrl++ without Shift on most layouts. The keypad's + and -
+    // reach shortcuts on X11 and Wayland as plain + and -, the keypad mark
+    // dropped, so it is those that zoom, from the main row too.
     Command{Action::zoom_in, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &in"), Key::ZoomIn,
-            {Key(Qt::CTRL | Qt::Key_Plus), Key(Qt::CTRL | Qt::Key_Equal), Key(Qt::KeypadModifier | Qt::Key_Plus)}},
+            {Key(Qt::CTRL | Qt::Key_Plus), Key(Qt::CTRL | Qt::Key_Equal), Key(Qt::Key_Plus)}},
     Command{Action::zoom_out, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &out"), Key::ZoomOut,
-            {Key(Qt::CTRL | Qt::Key_Minus), Key(Qt::KeypadModifier | Qt::Key_Minus)}},
+            {Key(Qt::CTRL | Qt::Key_Minus), Key(Qt::Key_Minus)}},
     Command{Action::zoom_reset, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Actual size"), Key::UnknownKey,
             {Key(Qt::CTRL | Qt::Key_0)}},
     Command{Action::full_screen, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Full screen"), Key::FullScreen,
