@@ -4,6 +4,7 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
+#include "ui/game_actions.h"
 #include "ui/help_page.h"
 #include "ui/info_boxes.h"
 #include "ui/key_map.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QPaintEvent>
 #include <QTextBrowser>
 #include <QTranslator>
@@ -203,15 +205,27 @@ void TestView::actions_for_keys_data()
     QTest::newRow("ctrl+0") << int(Qt::Key_0) << ctrl << int(Action::zoom_reset);
     QTest::newRow("M") << int(Qt::Key_M) << none << int(Action::toggle_sound);
     QTest::newRow("Return") << int(Qt::Key_Return) << none << int(Action::none);
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << pad << int(Action::zoom_in);
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << pad << int(Action::zoom_out);
 }
 
+// A move is the board's own key; any other key is the shortcut of at most one
+// of the window's actions, found by the window's shortcuts as a player's key is.
 void TestView::actions_for_keys()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, action);
     const wd::Arrows arrows{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-    QCOMPARE(int(wd::action_for(key, Qt::KeyboardModifiers(modifiers), arrows)), action);
+    const Action move = wd::move_for(key, Qt::KeyboardModifiers(modifiers), arrows);
+    QWidget window;
+    auto* actions = new wd::GameActions(&window);
+    QSignalSpy triggered(actions, &wd::GameActions::triggered);
+    command_key(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(triggered.count() <= 1);
+    const Action command = triggered.isEmpty() ? Action::none : triggered.first().first().value<Action>();
+    QVERIFY2(move == Action::none || command == Action::none, "a move key is no command's shortcut");
+    QCOMPARE(int(move != Action::none ? move : command), action);
 }
 
 void TestView::status_text_data()

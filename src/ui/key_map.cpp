@@ -46,6 +46,8 @@ const std::array command_table = {
     Command{Action::about, Menu::help, QT_TRANSLATE_NOOP("Menu", "&About Whiskerdash")},
 };
 
+}  // namespace
+
 Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
 {
     if (key == arrows.right)
@@ -75,7 +77,6 @@ Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
     default: return Action::none;
     }
 }
-}  // namespace
 
 const char* menu_title(Menu menu)
 {
@@ -101,28 +102,6 @@ QList<QKeySequence> keys_of(const Command& command)
         if (!keys.contains(key))
             keys << key;
     return keys;
-}
-
-Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
-{
-    if (const Action move = move_for(key, modifiers, arrows); move != Action::none)
-        return move;
-    // Shift is part of a symbol on many layouts (Ctrl+Shift+= gives Ctrl++);
-    // the keypad's own keys say so and match only as keypad keys.
-    const Qt::KeyboardModifiers exact = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier
-                                                     | Qt::ShiftModifier | Qt::KeypadModifier);
-    for (const Qt::KeyboardModifiers tried : {exact, exact & ~Qt::ShiftModifier, exact & ~Qt::KeypadModifier})
-        for (const Command& command : command_table)
-            for (const QKeySequence& sequence : keys_of(command))
-                if (sequence.count() == 1 && sequence[0] == QKeyCombination(tried, Qt::Key(key)))
-                    return command.action;
-    return Action::none;
-}
-
-bool is_move(Action action)
-{
-    return action == Action::move_right || action == Action::move_left || action == Action::move_up
-        || action == Action::move_down;
 }
 
 }  // namespace wd
