@@ -329,7 +329,7 @@ void TestFrame::accessible_description_follows_play()
     QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 0, cats left 1"));
     QTest::keyClick(widget.get(), Qt::Key_Right);  // cheese
     QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1"));
-    QTest::keyClick(widget.get(), Qt::Key_P);
+    wd::testing::command_key(*widget, Qt::Key_P);
     QCOMPARE(widget->accessibleDescription(), QStringLiteral("Level 1, score 10, cats left 1, paused"));
 }
 

@@ -486,8 +486,7 @@ void TestGameOver::unsaved_entry_is_saved_on_the_way_out()
     widget->game().score = 99999;
     press(*widget, Qt::Key_Right);
     QVERIFY(!QFile::exists(folder.dir.filePath("hsc.dat")));  // the box showed it unsaved
-    QKeyEvent quit(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
-    QCoreApplication::sendEvent(widget.get(), &quit);
+    wd::testing::command_key(*widget, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!widget->isVisible());
     widget.reset();
     QCOMPARE(line(folder.read("hsc.dat"), 2).left(4), QStringLiteral("Ann."));

@@ -3,8 +3,6 @@
 #include "settings/settings.h"
 #include "sound/sound_effects.h"
 
-#include <QKeyEvent>
-
 using wd::Effect;
 using wd::testing::PlayFolder;
 using wd::testing::start_widget;
@@ -20,12 +18,6 @@ QString names(const std::vector<Effect>& effects)
     for (const Effect e : effects)
         out << QString::fromLatin1(wd::effect_files[static_cast<int>(e)]);
     return out.join(' ');
-}
-
-void press_m(QWidget& widget)
-{
-    QKeyEvent event(QEvent::KeyPress, Qt::Key_M, Qt::NoModifier, QStringLiteral("m"));
-    QCoreApplication::sendEvent(&widget, &event);
 }
 }  // namespace
 
@@ -90,14 +82,14 @@ void TestSound::m_switches_sound_and_keeps_the_choice()
     {
         auto widget = start_widget();
         QVERIFY(widget->sound_on());
-        press_m(*widget);
+        wd::testing::command_key(*widget, Qt::Key_M);
         QVERIFY(!widget->sound_on());
         QVERIFY(!wd::settings::sound_on());
         QCOMPARE(QPoint(widget->game().mouse_x, widget->game().mouse_y), QPoint(2, 2));
     }
     auto next_run = start_widget();
     QVERIFY(!next_run->sound_on());
-    press_m(*next_run);
+    wd::testing::command_key(*next_run, Qt::Key_M);
     QVERIFY(next_run->sound_on());
     QVERIFY(wd::settings::sound_on());
 }
@@ -112,7 +104,7 @@ void TestSound::muted_start_is_for_this_run_only()
         widget->start_muted();
         QVERIFY(!widget->sound_on());
         QVERIFY(wd::settings::sound_on());
-        press_m(*widget);  // M still brings it back
+        wd::testing::command_key(*widget, Qt::Key_M);  // M still brings it back
         QVERIFY(widget->sound_on());
     }
     QVERIFY(start_widget()->sound_on());
@@ -140,7 +132,7 @@ void TestSound::effects_load_after_the_first_frame()
     if (!on) {
         QTest::qWait(50);
         QVERIFY(!widget->sound_effects().load_started());
-        QTest::keyClick(widget.get(), Qt::Key_M);
+        wd::testing::command_key(*widget, Qt::Key_M);
         QVERIFY(widget->sound_effects().load_started());
     }
     wd::settings::set_sound_on(true);

@@ -4,6 +4,7 @@
 #include "widget_testing.h"
 
 #include "settings/settings.h"
+#include "ui/game_actions.h"
 #include "ui/help_page.h"
 #include "ui/info_boxes.h"
 #include "ui/key_map.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QPaintEvent>
 #include <QTextBrowser>
 #include <QTranslator>
@@ -28,6 +30,7 @@ Q_DECLARE_METATYPE(wd::Overlay)
 
 using wd::Action;
 using wd::testing::PlayFolder;
+using wd::testing::command_key;
 using wd::testing::corridor;
 using wd::testing::trap;
 using wd::testing::frame;
@@ -202,15 +205,27 @@ void TestView::actions_for_keys_data()
     QTest::newRow("ctrl+0") << int(Qt::Key_0) << ctrl << int(Action::zoom_reset);
     QTest::newRow("M") << int(Qt::Key_M) << none << int(Action::toggle_sound);
     QTest::newRow("Return") << int(Qt::Key_Return) << none << int(Action::none);
+    QTest::newRow("keypad +") << int(Qt::Key_Plus) << pad << int(Action::zoom_in);
+    QTest::newRow("keypad -") << int(Qt::Key_Minus) << pad << int(Action::zoom_out);
 }
 
+// A move is the board's own key; any other key is the shortcut of at most one
+// of the window's actions, found by the window's shortcuts as a player's key is.
 void TestView::actions_for_keys()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, action);
     const wd::Arrows arrows{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-    QCOMPARE(int(wd::action_for(key, Qt::KeyboardModifiers(modifiers), arrows)), action);
+    const Action move = wd::move_for(key, Qt::KeyboardModifiers(modifiers), arrows);
+    QWidget window;
+    auto* actions = new wd::GameActions(&window);
+    QSignalSpy triggered(actions, &wd::GameActions::triggered);
+    command_key(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(triggered.count() <= 1);
+    const Action command = triggered.isEmpty() ? Action::none : triggered.first().first().value<Action>();
+    QVERIFY2(move == Action::none || command == Action::none, "a move key is no command's shortcut");
+    QCOMPARE(int(move != Action::none ? move : command), action);
 }
 
 void TestView::status_text_data()
@@ -262,7 +277,7 @@ void TestView::pause_keys_stop_cats_and_moves()
     widget->show();
     QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
     spy.painted = {};
-    send_key(*widget, key);
+    command_key(*widget, Qt::Key(key));
     QVERIFY(widget->paused());
     QVERIFY(!clock_of(*widget)->isActive());
     QTRY_VERIFY(spy.painted.contains(widget->view().board()));  // dimmed all over
@@ -275,7 +290,7 @@ void TestView::pause_keys_stop_cats_and_moves()
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(frame(*widget), paused_frame);
 
-    send_key(*widget, key);
+    command_key(*widget, Qt::Key(key));
     QVERIFY(!widget->paused());
     // A fresh interval: the cats wait a whole tick after resuming.
     QVERIFY(clock_of(*widget)->isActive());
@@ -296,7 +311,7 @@ void TestView::focus_loss_pauses_but_game_over_boxes_do_not()
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(widget.get(), &activate);
     QVERIFY(widget->paused());  // coming back does not resume by itself
-    send_key(*widget, Qt::Key_P);
+    command_key(*widget, Qt::Key_P);
     QVERIFY(!widget->paused());
 
     // The game-over box takes the focus from the window: play goes on after it.
@@ -330,23 +345,23 @@ void TestView::new_game_and_restart_level()
     send_key(*widget, Qt::Key_Right);  // cheese
     QCOMPARE(widget->game().score, 40);
 
-    send_key(*widget, Qt::Key_F5);
+    command_key(*widget, Qt::Key_F5);
     QCOMPARE(widget->game().score, 30);
     QCOMPARE(widget->game().level_number, 1);
     QCOMPARE(std::string(widget->game().board[1]), std::string("HMK...CH"));
 
     // With points at stake a new game asks first, keeping the game by default.
     wd::testing::when_shown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
-    send_key(*widget, Qt::Key_F2);
+    command_key(*widget, Qt::Key_F2);
     QCOMPARE(widget->game().score, 30);
     QCOMPARE(widget->game().level_number, 1);
-    send_key(*widget, Qt::Key_P);
+    command_key(*widget, Qt::Key_P);
     wd::testing::when_shown<QMessageBox>([](QMessageBox* box) {
         for (QAbstractButton* button : box->buttons())
             if (button->text() == QStringLiteral("&New game"))
                 button->click();
     });
-    send_key(*widget, Qt::Key_N, Qt::ControlModifier);
+    command_key(*widget, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(widget->game().score, 0);
     QCOMPARE(widget->game().level_number, 0);
     QCOMPARE(std::string(widget->game().board[1]), std::string("HMBCHH"));
@@ -379,7 +394,7 @@ void TestView::quit_key_closes_the_window()
     auto widget = start_widget();
     widget->show();
     QVERIFY(widget->isVisible());
-    send_key(*widget, Qt::Key_Q, Qt::ControlModifier);
+    command_key(*widget, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!widget->isVisible());
     widget.reset();
     QVERIFY(!QFile::exists("hsc.dat"));  // as any close: written only for an entry not yet saved
@@ -407,7 +422,7 @@ void TestView::scores_and_help_boxes_pause_play()
     folder.level("level000.lvx", corridor);
     auto widget = start_widget();
     if (paused_before)
-        send_key(*widget, Qt::Key_P);
+        command_key(*widget, Qt::Key_P);
     QString shown;
     bool paused_while_open = false;
     when_shown<QDialog>([&](QDialog* box) {
@@ -420,7 +435,7 @@ void TestView::scores_and_help_boxes_pause_play()
             box->reject();
         }
     });
-    send_key(*widget, key, Qt::KeyboardModifiers(modifiers));
+    command_key(*widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (shows_table) {
         QCOMPARE(shown, wd::table_markup(QString::fromUtf8(widget->table_text()), {}));
     } else {
@@ -446,28 +461,28 @@ void TestView::zoom_keys_resize_and_are_remembered()
     {
         auto widget = start_widget();
         QCOMPARE(widget->size(), one);
-        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(widget->size(), one);  // never below 1x
-        send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(widget->size(), one * 2);
-        send_key(*widget, Qt::Key_Equal, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(widget->size(), one * 3);
         QCOMPARE(widget->view().scale(), 3.0);
-        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(widget->size(), one * 2);
         QCOMPARE(wd::settings::zoom(), 2);
-        send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
         for (int i = 0; i < 20; ++i)
-            send_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
+            command_key(*widget, Qt::Key_Plus, Qt::ControlModifier);
         // Never larger than the screen.
         const QSize available = widget->screen()->availableGeometry().size();
         QVERIFY(widget->width() <= available.width() && widget->height() <= available.height());
-        send_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
+        command_key(*widget, Qt::Key_Minus, Qt::ControlModifier);
         const int remembered = wd::settings::zoom();
         QVERIFY(remembered >= 2);
         auto next_run = start_widget();
         QCOMPARE(next_run->size(), one * remembered);
-        send_key(*next_run, Qt::Key_0, Qt::ControlModifier);
+        command_key(*next_run, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(next_run->size(), one);
     }
     QCOMPARE(wd::settings::zoom(), 1);
@@ -481,19 +496,19 @@ void TestView::strip_marks_sound_off()
     auto widget = start_widget();
     const bool was_on = widget->sound_on();
     if (!was_on)
-        send_key(*widget, Qt::Key_M);
+        command_key(*widget, Qt::Key_M);
     const QImage on = frame(*widget).copy(0, 0, widget->width(), wd::strip_height);
-    send_key(*widget, Qt::Key_M);
+    command_key(*widget, Qt::Key_M);
     QVERIFY(!widget->sound_on());
     const QImage off = frame(*widget).copy(0, 0, widget->width(), wd::strip_height);
     // The mark sits at the right end; the score at the left is untouched.
     const int score_part = 70;
     QCOMPARE(off.copy(0, 0, score_part, wd::strip_height), on.copy(0, 0, score_part, wd::strip_height));
     QVERIFY(off.copy(widget->width() - 20, 0, 20, wd::strip_height) != on.copy(widget->width() - 20, 0, 20, wd::strip_height));
-    send_key(*widget, Qt::Key_M);
+    command_key(*widget, Qt::Key_M);
     QCOMPARE(frame(*widget).copy(0, 0, widget->width(), wd::strip_height), on);
     if (!was_on)
-        send_key(*widget, Qt::Key_M);
+        command_key(*widget, Qt::Key_M);
 }
 
 void TestView::tick_repaints_only_the_cells_it_touched_data()
@@ -613,9 +628,11 @@ void TestView::level_card_waits_for_the_first_move()
     QVERIFY(qGray(before.pixel(shown.center())) < 0x60);
     QVERIFY(!clock_of(*widget)->isActive());
 
-    send_key(*widget, Qt::Key_M);  // other keys work without starting play
+    const bool sound = widget->sound_on();
+    command_key(*widget, Qt::Key_M);  // other keys work without starting play
+    QCOMPARE(widget->sound_on(), !sound);
     QVERIFY(!clock_of(*widget)->isActive());
-    send_key(*widget, Qt::Key_M);
+    command_key(*widget, Qt::Key_M);
     send_key(*widget, Qt::Key_Right);
     QCOMPARE(mouse_of(*widget), QPoint(2, 1));
     QVERIFY(clock_of(*widget)->isActive());

@@ -91,6 +91,20 @@ inline void settle(MainWidget& widget)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
+// A command's key as a player's arrives: at the shown, active window, whose
+// shortcuts see it before the board does. Moves may go to the board straight.
+inline void command_key(QWidget& widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* window = widget.window();
+    if (!window->isActiveWindow()) {
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("the window never became active: no shortcut can reach it");
+    }
+    QTest::keyClick(&widget, key, modifiers);
+}
+
 // The pollers of when_shown that are still waiting; a test's cleanup ends them
 // so none can answer a later test's dialog.
 inline QObject& pollers()

@@ -25,11 +25,13 @@ const std::array command_table = {
             {Key(Qt::CTRL | Qt::Key_H)}},
     Command{Action::show_statistics, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Statistics")},
     Command{Action::quit, Menu::game, QT_TRANSLATE_NOOP("Menu", "&Quit"), Key::Quit, {Key(Qt::CTRL | Qt::Key_Q)}},
-    // Ctrl+= is Ctrl++ without Shift on most layouts.
+    // Ctrl+= is Ctrl++ without Shift on most layouts. The keypad's + and -
+    // reach shortcuts on X11 and Wayland as plain + and -, the keypad mark
+    // dropped, so it is those that zoom, from the main row too.
     Command{Action::zoom_in, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &in"), Key::ZoomIn,
-            {Key(Qt::CTRL | Qt::Key_Plus), Key(Qt::CTRL | Qt::Key_Equal), Key(Qt::KeypadModifier | Qt::Key_Plus)}},
+            {Key(Qt::CTRL | Qt::Key_Plus), Key(Qt::CTRL | Qt::Key_Equal), Key(Qt::Key_Plus)}},
     Command{Action::zoom_out, Menu::view, QT_TRANSLATE_NOOP("Menu", "Zoom &out"), Key::ZoomOut,
-            {Key(Qt::CTRL | Qt::Key_Minus), Key(Qt::KeypadModifier | Qt::Key_Minus)}},
+            {Key(Qt::CTRL | Qt::Key_Minus), Key(Qt::Key_Minus)}},
     Command{Action::zoom_reset, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Actual size"), Key::UnknownKey,
             {Key(Qt::CTRL | Qt::Key_0)}},
     Command{Action::full_screen, Menu::view, QT_TRANSLATE_NOOP("Menu", "&Full screen"), Key::FullScreen,
@@ -43,6 +45,8 @@ const std::array command_table = {
     Command{Action::show_keys, Menu::help, QT_TRANSLATE_NOOP("Menu", "&Keys")},
     Command{Action::about, Menu::help, QT_TRANSLATE_NOOP("Menu", "&About Whiskerdash")},
 };
+
+}  // namespace
 
 Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
 {
@@ -73,7 +77,6 @@ Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
     default: return Action::none;
     }
 }
-}  // namespace
 
 const char* menu_title(Menu menu)
 {
@@ -99,28 +102,6 @@ QList<QKeySequence> keys_of(const Command& command)
         if (!keys.contains(key))
             keys << key;
     return keys;
-}
-
-Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
-{
-    if (const Action move = move_for(key, modifiers, arrows); move != Action::none)
-        return move;
-    // Shift is part of a symbol on many layouts (Ctrl+Shift+= gives Ctrl++);
-    // the keypad's own keys say so and match only as keypad keys.
-    const Qt::KeyboardModifiers exact = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier
-                                                     | Qt::ShiftModifier | Qt::KeypadModifier);
-    for (const Qt::KeyboardModifiers tried : {exact, exact & ~Qt::ShiftModifier, exact & ~Qt::KeypadModifier})
-        for (const Command& command : command_table)
-            for (const QKeySequence& sequence : keys_of(command))
-                if (sequence.count() == 1 && sequence[0] == QKeyCombination(tried, Qt::Key(key)))
-                    return command.action;
-    return Action::none;
-}
-
-bool is_move(Action action)
-{
-    return action == Action::move_right || action == Action::move_left || action == Action::move_up
-        || action == Action::move_down;
 }
 
 }  // namespace wd

@@ -1,9 +1,7 @@
 #pragma once
 // What each key does, in one place: the move keys, which stay the board's own,
-// and the table of commands, which the menus' actions and the board's key
-// presses both take their keys from.
+// and the table of commands, whose keys are their actions' shortcuts.
 
-#include <QKeyCombination>
 #include <QKeySequence>
 #include <QList>
 
@@ -62,11 +60,9 @@ struct Arrows {
     int up, down, left, right;
 };
 
-// Arrows move whatever modifiers are held, as they always have; the keypad's
-// 8/4/6/2 (Num Lock on) and W/A/S/D move without Control or Alt. Any other key
-// is the command that has it, if one does.
-Action action_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows);
-
-bool is_move(Action action);
+// The move a key makes, if any: the arrows move whatever modifiers are held,
+// as they always have; the keypad's 8/4/6/2 (Num Lock on) and W/A/S/D move
+// without Control or Alt. Every other key is a command's, as its shortcut.
+Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows);
 
 }  // namespace wd

@@ -253,24 +253,24 @@ void MainWidget::viewer_key(QKeyEvent* e)
     }
 }
 
+// The board's own keys are the moves; every command comes as its action's
+// shortcut, so the menus, the Keys box and the keys cannot disagree.
 void MainWidget::keyPressEvent(QKeyEvent* e)
 {
     if (viewer) {
         viewer_key(e);
         return;
     }
-    const wd::Action action = wd::action_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
-    if (action == wd::Action::none) {
+    const wd::Action move = wd::move_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
+    if (move == wd::Action::none) {
         e->ignore();
         return;
     }
-    if (wd::is_move(action)) {
-        if (e->isAutoRepeat() && repeats_blocked)
-            return;
-        if (play.state() != wd::GameSession::State::game_over && !play.box_open())
-            repeats_blocked = false;
-    }
-    perform(action);
+    if (e->isAutoRepeat() && repeats_blocked)
+        return;
+    if (play.state() != wd::GameSession::State::game_over && !play.box_open())
+        repeats_blocked = false;
+    perform(move);
 }
 
 void MainWidget::keyReleaseEvent(QKeyEvent* e)

@@ -191,11 +191,29 @@ def escape_from_a_menu_gives_the_keys_back(exe, data):
         game.stop()
 
 
+def zoom_keys_of_the_main_row_and_the_keypad(exe, data):
+    """Every way a keyboard gives the zoom keys, as real key events: Ctrl with
+    + (which takes Shift on most layouts), with =, with the keypad's + and -,
+    and the keypad's + and - alone."""
+    folder = PlayFolder(data, {"level000.lvx": OPEN}, TABLE)
+    game = Game(exe, folder)
+    try:
+        wait_until("the first frame", lambda: Shot(game).pixel(2, 2) != (0, 0, 0))
+        width, height = game.geometry()
+        for key, zoom in [("KP_Add", 2), ("ctrl+equal", 3), ("ctrl+shift+equal", 4), ("KP_Subtract", 3),
+                          ("ctrl+KP_Add", 4), ("ctrl+minus", 3), ("ctrl+KP_Subtract", 2), ("ctrl+plus", 3),
+                          ("ctrl+0", 1)]:
+            game.keys(key)
+            wait_until(f"{key}: the window at {zoom}x", lambda: game.geometry() == (width * zoom, height * zoom))
+    finally:
+        game.stop()
+
+
 CASES = {f.__name__: f for f in [pause_holds_the_board, ctrl_q_quits_and_keeps_the_table,
                                   f2_starts_a_new_game_at_level_zero, resized_window_shows_sprites_at_3x,
                                   cats_wait_for_the_first_key, capture_is_seen_before_the_name_dialog,
                                   level_cleared_card_between_levels, menu_new_game_goes_back_to_level_one,
-                                  escape_from_a_menu_gives_the_keys_back]}
+                                  escape_from_a_menu_gives_the_keys_back, zoom_keys_of_the_main_row_and_the_keypad]}
 
 
 if __name__ == "__main__":
