@@ -1,4 +1,5 @@
 #include "recording_store.h"
+#include "files/tell.h"
 
 #include "files/file_lock.h"
 #include "files/lines.h"
@@ -86,7 +87,7 @@ RecordingStore::~RecordingStore()
     // A write stuck on a stalled disk must not hold the program's end: its
     // thread is left to the process's exit.
     if (!wait(3000)) {
-        std::fprintf(stderr, "whiskerdash: %s: a recording could not be written in time\n", qPrintable(where));
+        tell_stderr(where.toStdString() + ": a recording could not be written in time");
         (void)writer.release();
     }
 }
@@ -108,8 +109,7 @@ void write_file(const QString& folder, const QString& path, const std::string& b
     QDir().mkpath(folder);
     // Beside the table, and kept as the table is: through a link, and in place for a second name.
     if (const auto failure = replace_file(path, bytes, Links::follow))
-        std::fprintf(stderr, "whiskerdash: %s: cannot keep the recording: %s\n", qPrintable(path),
-                     qPrintable(*failure));
+        tell_stderr(QStringLiteral("%1: cannot keep the recording: %2").arg(path, *failure).toStdString());
 }
 }  // namespace
 
@@ -210,7 +210,7 @@ RecordNews RecordingStore::offer_record(const Recording& level, int cheese)
         // one a second old is a game that hung or died, taken over within the wait.
         const FileLock lock(where + QStringLiteral("/records.lock"), 1000, 2000);
         if (!lock.held()) {
-            std::fprintf(stderr, "whiskerdash: %s; a level's record is not kept\n", qPrintable(lock.problem()));
+            tell_stderr(lock.problem().toStdString() + "; a level's record is not kept");
             return;
         }
         const QString index = where + QLatin1Char('/') + records_name;

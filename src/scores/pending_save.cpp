@@ -1,6 +1,6 @@
 #include "pending_save.h"
+#include "files/tell.h"
 
-#include <cstdio>
 
 namespace wd::hsc {
 
@@ -53,7 +53,7 @@ void PendingSave::try_again()
         retry.stop();
         const QString notice = QStringLiteral("%1: your entry is saved").arg(store.path());
         // Told in the open box, not kept for the next one.
-        std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(notice));
+        tell_stderr(notice.toStdString());
         emit savedLate(QString::fromUtf8(text.c_str()), notice);
         return;
     }

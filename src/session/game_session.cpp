@@ -1,4 +1,5 @@
 #include "game_session.h"
+#include "files/tell.h"
 
 #include "files/regular_file.h"
 #include "game/dead_end.h"
@@ -20,7 +21,7 @@ constexpr std::size_t index_cap = 256 * 1024;  // a pack's names and hints take 
 
 void warn(const QString& text)
 {
-    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+    tell_stderr(text.toStdString());
 }
 
 int count_cheese(const Board& b)

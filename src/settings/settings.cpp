@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "files/tell.h"
 
 #include "files/file_lock.h"
 #include "files/regular_file.h"
@@ -12,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include <cstdio>
 
 namespace wd::settings {
 
@@ -69,7 +69,7 @@ void keep_in_memory(const QString& why)
     store.writable = false;
     store.unsaved.clear();
     const QString text = QStringLiteral("%1; the settings of this run are kept in memory only").arg(why);
-    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+    tell_stderr(text.toStdString());
     store.untold << text;
 }
 
@@ -197,8 +197,11 @@ void write_at_quit()
         return;
     QStringList keys = store.unsaved.values();
     keys.sort();
-    std::fprintf(stderr, "whiskerdash: %s: another game kept it locked for %d s; not saved: %s\n",
-                 qPrintable(file_path()), quit_wait_ms / 1000, qPrintable(keys.join(QStringLiteral(", "))));
+    tell_stderr(QStringLiteral("%1: another game kept it locked for %2 s; not saved: %3")
+                    .arg(file_path())
+                    .arg(quit_wait_ms / 1000)
+                    .arg(keys.join(QStringLiteral(", ")))
+                    .toStdString());
 }
 
 void schedule_retry()

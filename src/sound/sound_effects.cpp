@@ -1,4 +1,5 @@
 #include "sound_effects.h"
+#include "files/tell.h"
 
 #include "sound_backend.h"
 
@@ -94,9 +95,9 @@ void SoundEffects::load(const QStringList& folders)
             : nullptr;
         if (!make) {
             if (!found)
-                std::fprintf(stderr, "whiskerdash: %s: sound module not found; playing without sound\n", qPrintable(path));
+                tell_stderr(QStringLiteral("%1: sound module not found; playing without sound").arg(path).toStdString());
             else
-                std::fprintf(stderr, "whiskerdash: %s; playing without sound\n", qPrintable(module.errorString()));
+                tell_stderr(QStringLiteral("%1; playing without sound").arg(module.errorString()).toStdString());
             return;
         }
         // The module stays loaded to the end: its code runs until the thread ends.

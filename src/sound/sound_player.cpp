@@ -6,6 +6,7 @@
 // again every few seconds until it is back.
 
 #include "sound_backend.h"
+#include "files/tell.h"
 #include "files/regular_file.h"
 #include "wav_check.h"
 
@@ -321,7 +322,7 @@ private:
         if (said.contains(text))
             return;
         said << text;
-        std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+        tell_stderr(text.toStdString());
     }
 
     pa_threaded_mainloop* loop = nullptr;

@@ -1,4 +1,5 @@
 #include "statistics_file.h"
+#include "files/tell.h"
 
 #include "files/file_lock.h"
 #include "files/regular_file.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace wd {
 
@@ -41,7 +41,7 @@ Read read_counts(const QString& path, Statistics& counts, QString& problem)
 
 void tell(const QString& text)
 {
-    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+    tell_stderr(text.toStdString());
 }
 }  // namespace
 

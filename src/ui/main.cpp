@@ -1,5 +1,6 @@
 #include "game_window.h"
 #include "main_widget.h"
+#include "files/tell.h"
 #include "command_line.h"
 #include "data_files.h"
 #include "first_frame.h"
@@ -93,7 +94,7 @@ int main(int argc, char** argv)
 
     // Started from the desktop, the trace lines would fill the session's log.
     if (line.from_desktop && wd::is_session_log(STDOUT_FILENO) && !std::freopen("/dev/null", "w", stdout))
-        std::fputs("whiskerdash: cannot leave the trace lines out of the session's log\n", stderr);
+        wd::tell_stderr("cannot leave the trace lines out of the session's log");
 
     wd::MainWidget::Options options;
     options.wait_for_player = !line.no_wait;

@@ -1,4 +1,5 @@
 #include "main_widget.h"
+#include "files/tell.h"
 
 #include "../settings/settings.h"
 #include "help_page.h"
@@ -35,7 +36,7 @@
 namespace {
 void warn(const QString& text)
 {
-    std::fprintf(stderr, "whiskerdash: %s\n", qPrintable(text));
+    wd::tell_stderr(text.toStdString());
 }
 }  // namespace
 

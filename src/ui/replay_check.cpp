@@ -1,4 +1,5 @@
 #include "replay_check.h"
+#include "files/tell.h"
 
 #include "data_files.h"
 #include "recording/replay.h"
@@ -17,7 +18,7 @@ constexpr std::size_t recording_cap = 64 << 20;  // far beyond hours of play
 // command line was recorded with its whole path.
 int refuse(const QString& file, const std::string& why, int status)
 {
-    std::fprintf(stderr, "whiskerdash: %s: %s\n", qPrintable(file), why.c_str());
+    tell_stderr(file.toStdString() + ": " + why);
     return status;
 }
 }  // namespace

@@ -1,4 +1,5 @@
 #include "sprites.h"
+#include "files/tell.h"
 
 #include "data_files.h"
 #include "game/level.h"
@@ -6,7 +7,6 @@
 #include <QFile>
 #include <QString>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -42,9 +42,9 @@ Sprites Sprites::load()
     for (std::size_t i = 0; i < files.size(); ++i) {
         const QString path = QFile::decodeName(paths[i].c_str());
         if (!files[i].opened)
-            std::fprintf(stderr, "whiskerdash: %s: %s; its cells stay blank\n", qPrintable(path), files[i].error.c_str());
+            tell_stderr(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(files[i].error)).toStdString());
         else if (!decode(*sprites[i].pixmap, files[i].bytes))
-            std::fprintf(stderr, "whiskerdash: %s: cannot load the sprite; its cells stay blank\n", qPrintable(path));
+            tell_stderr(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path).toStdString());
     }
     return loaded;
 }
