@@ -6,8 +6,9 @@
 //   WD_ERRNO=n         with this error instead of EIO
 //   WD_FAIL_TIMES=n    only the first n times
 //   WD_SHORT_READ=n    every read returns at most n bytes
-//   WD_SLOW=call:ms[:suffix,...]  fsync or read takes ms longer (read: only
-//                      of a file whose name ends in one of the suffixes)
+//   WD_SLOW=call:ms[:suffix,...]  fsync or read takes ms longer, only of a
+//                      file whose name ends in one of the suffixes when they
+//                      are given; "name*" is a file whose name starts so
 
 #include <atomic>
 #include <cerrno>
@@ -65,7 +66,10 @@ long slow(const char* call, int fd)
     const std::string name = name_of(fd);
     for (const char* suffix = rest + 1; *suffix;) {
         const std::size_t part = std::strcspn(suffix, ",");
-        if (ends_with(name, std::string(suffix, part)))
+        const std::string wanted(suffix, part);
+        const std::string base = name.substr(name.rfind('/') + 1);
+        if (!wanted.empty() && wanted.back() == '*' ? base.starts_with(wanted.substr(0, part - 1))
+                                                   : ends_with(name, wanted))
             return ms;
         suffix += part + (suffix[part] == ',');
     }

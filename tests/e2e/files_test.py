@@ -237,7 +237,7 @@ def stalled_files_are_told_and_play_goes_on(exe, check_exe, shim, data):
 def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
     """Ten games name their entries while another process holds the table's
     lock; then it lets go and all ten save at once on a slow disk (every fsync
-    300 ms late): every entry reaches the file while all ten still run."""
+    of the table 300 ms late): every entry reaches the file while all ten still run."""
     folder = PlayFolder(data, {"level000.lvx": CATCH}, table=low_table())
     lock = os.path.join(folder.path, "hsc.dat.lock")
     holder = live_lock(lock)
@@ -246,7 +246,7 @@ def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
         # One window at a time, so no window opening takes the focus from the keys.
         for n in range(10):
             os.utime(lock)  # younger than the stale time while the games queue up
-            game = Game(exe, folder, ["--mute", "--no-wait"], env=with_shim(shim, folder, WD_SLOW="fsync:300"))
+            game = Game(exe, folder, ["--mute", "--no-wait"], env=with_shim(shim, folder, WD_SLOW="fsync:300:hsc.dat*"))
             games.append(game)
             game.keys("Right")
             dialog = name_dialog(game)
