@@ -85,9 +85,10 @@ void read_menus()
     PlayFolder folder;
     folder.level("level000.lvx", {"HHHHH", "HM.CH", "HHHHH"});
     folder.file("levels.txt", "level000.lvx\tFirst steps\tA whole row moves when the mouse pushes its end.\n");
-    wd::GameWindow window(wd::testing::start_widget().release());
+    wd::GameWindow window(wd::testing::start_widget({}, wd::testing::Start::ready).release());
     shown["card title"] = window.board()->session().level_title();
     shown["card hint"] = window.board()->session().level_hint();
+    shown["card prompt"] = window.board()->overlay().card.lines.value(1);
     QStringList titles, game;
     for (QAction* menu : window.menuBar()->actions())
         titles << menu->text();
@@ -176,6 +177,7 @@ void TestTranslations::texts_data()
     row("card title", "Level 1 · First steps", "Level 1 · Erste Schritte");
     row("card hint", "A whole row moves when the mouse pushes its end.",
         "Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.");
+    row("card prompt", "Press an arrow key to start", "Drück eine Pfeiltaste, um loszulegen");
     row("selector buttons", "Practise|Cancel|Watch most cheese|Watch fastest clear",
         "Üben|Abbrechen|Meisten Käse ansehen|Schnellsten Sieg ansehen");
     // The score file's notices are English as a whole, their system error too.
