@@ -1,4 +1,6 @@
 #include "game_session.h"
+
+#include "files/player_notices.h"
 #include "files/tell.h"
 
 #include "files/regular_file.h"
@@ -37,7 +39,7 @@ int count_cheese(const Board& b)
 GameSession::GameSession(const QString& table_path, Locate locate_file, QObject* parent)
     : QObject(parent)
     , locate(locate_file ? std::move(locate_file) : [](const QString& name) { return name; })
-    , scores(table_path, [this](const QString& text) { note_problem(text); })
+    , scores(table_path, [](const QString& text) { player_notices::tell(text); })
 {
     state_board.locate = [this](const std::string& name) {
         return QFile::encodeName(locate(QString::fromStdString(name))).toStdString();
@@ -56,7 +58,7 @@ bool GameSession::start(const QString& level_argument, QString& message)
     if (pack.opened)
         index = LevelIndex::parse(pack.bytes);
     else if (!pack.missing)  // a pack without an index is fine; one that cannot be read is told
-        note_problem(QStringLiteral("%1: %2; the levels go without their names")
+        player_notices::tell(QStringLiteral("%1: %2; the levels go without their names")
                          .arg(index_path, QString::fromStdString(pack.error)));
 
     LoadResult result = state_board.load_numbered_level(0);
@@ -528,6 +530,7 @@ void GameSession::end_program(const QString& name)
     scores.save_before_exit();
     if (statistics)
         statistics->save(2000);
+    (void)player_notices::take();  // no box is left to show them; standard error had them
 }
 
 void GameSession::enter_name(const QString& typed)
@@ -548,11 +551,5 @@ void GameSession::reload_table()
     scores.reload();
 }
 
-void GameSession::note_problem(const QString& text)
-{
-    warn(text);
-    if (!notices.contains(text))
-        notices << text;
-}
 
 }  // namespace wd

@@ -145,13 +145,6 @@ public:
     // them once the step that ended the game has returned (a queued
     // gameOver), and they answer with these commands.
     const char* table_text() const { return scores.table().c_str(); }
-    QStringList take_notices() { return std::exchange(notices, {}); }
-    // Something for the next box that was told on standard error already.
-    void tell(const QString& text)
-    {
-        if (!notices.contains(text))
-            notices << text;
-    }
     // The entry still waiting for another game's lock, if any.
     hsc::PendingSave& pending_save() { return scores.pending_save(); }
     const QString& table_path() const { return scores.path(); }
@@ -191,7 +184,6 @@ private:
     void end_moment();
     void end_game(Ending ending);
     bool start_over(int score, bool pack_level, const std::function<LoadResult()>& load);
-    void note_problem(const QString& text);
     void begin_recording(Recording::Mode mode);
     void finish_recording(Recording::Ending ending);
     // What this run counts, or nothing for a driven session or none kept.
@@ -222,7 +214,6 @@ private:
     std::optional<hsc::Slot> beaten_slot;  // the entry the ended game may take
 
     hsc::TableKeeper scores;
-    QStringList notices;  // told in the next table box
     int practice_from = -1;  // the level a practice game started at, or -1 in a ranked game
     bool ending_program = false;  // nobody is left to answer the game-over dialogs
     bool driven = false;

@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "files/player_notices.h"
 #include "files/tell.h"
 
 #include "files/file_lock.h"
@@ -35,7 +36,6 @@ struct Store {
     QSet<QString> unsaved;  // changed in this run and not yet in the file
     Values values;
     QSet<QString> changed;  // set in this run: these win over the file's
-    QStringList untold;     // warnings not yet shown in a box
     QTimer* retry = nullptr;
 };
 
@@ -69,8 +69,7 @@ void keep_in_memory(const QString& why)
     store.writable = false;
     store.unsaved.clear();
     const QString text = QStringLiteral("%1; the settings of this run are kept in memory only").arg(why);
-    tell_stderr(text.toStdString());
-    store.untold << text;
+    player_notices::tell(text);
 }
 
 // The settings are the player's own file, and a link or a second name is
@@ -241,10 +240,6 @@ QString file_name()
     return file_path();
 }
 
-QStringList take_notices()
-{
-    return std::exchange(the().untold, {});
-}
 
 QString last_name() { return value(QStringLiteral("player/name")); }
 void set_last_name(const QString& name) { set(QStringLiteral("player/name"), name); }

@@ -19,9 +19,6 @@ namespace wd::settings {
 
 // The settings file, for messages.
 QString file_name();
-// The warnings about the settings file not yet shown in a box (they went to
-// standard error as they came).
-QStringList take_notices();
 
 // The name typed last in any run; empty before the first.
 QString last_name();

@@ -1,5 +1,6 @@
 #include "game_over_flow.h"
 
+#include "files/player_notices.h"
 #include "gameover_dialogs.h"
 #include "main_widget.h"
 #include "recording/recording_store.h"
@@ -78,10 +79,7 @@ void GameOverFlow::show_table_box(const GameSession::GameOver& over)
         text.detail += QLatin1Char('\n') + QCoreApplication::translate("GameOverBox", "A practice game is not ranked.");
     text.table = QString::fromUtf8(play.table_text());
     text.own_entry = play.own_entry_index();
-    text.notices = play.take_notices();
-    for (const QString& notice : settings::take_notices())
-        if (!text.notices.contains(notice))
-            text.notices << notice;
+    text.notices = player_notices::take();
     const std::string table = play.table_text();
     recordings.wait(1000);  // this game's entry may still be on its way to the disk
     for (int i = 0; i < hsc::entry_count; ++i)

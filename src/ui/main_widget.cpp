@@ -12,6 +12,7 @@
 #include "zoom.h"
 #include "data_files.h"
 #include "first_frame.h"
+#include "files/player_notices.h"
 #include "game_over_flow.h"
 #include "notices.h"
 #include "overlay_now.h"
@@ -110,8 +111,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     commands->show_checked(wd::Action::toggle_sound, sound.enabled());
     sound.load_when_allowed(wd::data_files::search_folders());
     if (const QString problem = wd::data_files::storage_problem(); !problem.isEmpty()) {
-        warn(problem);
-        play.tell(problem);
+        wd::player_notices::tell(problem);
         wd::show_banner(this, problem);
     }
     wd::after_first_frame(this, [this] { sound.allow_loading(); });
@@ -214,8 +214,7 @@ void MainWidget::continue_left_game()
     QString message;
     if (!play.continue_game(*to_continue, message)) {
         const QString text = tr("%1: the game left last time cannot go on: %2").arg(recordings.continue_path(), message);
-        warn(text);
-        play.tell(text);
+        wd::player_notices::tell(text);
     }
     to_continue.reset();
     recordings.drop_continue();
@@ -371,8 +370,7 @@ void MainWidget::choose_practice()
                            tr("&Practise"), QStringLiteral("confirm_practice")))
         return;
     if (QString message; !play.start_practice(*chosen.level, message)) {
-        warn(message);
-        play.tell(message);
+        wd::player_notices::tell(message);
     }
 }
 
