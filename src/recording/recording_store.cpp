@@ -6,6 +6,7 @@
 #include "files/regular_file.h"
 #include "files/replace.h"
 #include "game/level.h"
+#include "scores/hsc_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,25 +57,6 @@ std::string read_small(const QString& path)
 }
 
 }  // namespace
-
-std::vector<TableEntry> table_entries(const std::string& table)
-{
-    std::vector<TableEntry> entries;
-    const std::vector<std::string_view> lines = lines_of(table);
-    for (std::size_t line = 2; line < lines.size(); ++line) {
-        const std::string text(lines[line]);
-        // A name, a run of dots, the score: the name is what comes before the last run.
-        const std::size_t digits = text.find_last_not_of("0123456789") + 1;
-        std::size_t dots = digits;
-        while (dots > 0 && text[dots - 1] == '.')
-            --dots;
-        TableEntry entry;
-        entry.name = text.substr(0, dots);
-        std::from_chars(text.data() + digits, text.data() + text.size(), entry.score);
-        entries.push_back(std::move(entry));
-    }
-    return entries;
-}
 
 RecordingStore::RecordingStore(const QString& folder) : where(folder), writer(std::make_unique<QThreadPool>())
 {
@@ -143,10 +125,10 @@ void RecordingStore::keep_for_entry(const Recording& recording, const std::strin
         const std::string file = "entry-" + std::to_string(fnv1a(bytes)) + ".wdr";
         write_file(where, where + QLatin1Char('/') + QString::fromStdString(file), bytes);
         // Only what the table still holds stays: older recordings go with their entries.
-        const std::vector<TableEntry> entries = table_entries(table);
+        const std::vector<hsc::Entry> entries = hsc::entries(table);
         std::vector<IndexLine> kept;
         for (IndexLine& line : parse_index(read_small(where + QLatin1Char('/') + index_name))) {
-            const bool held = std::any_of(entries.begin(), entries.end(), [&line](const TableEntry& e) {
+            const bool held = std::any_of(entries.begin(), entries.end(), [&line](const hsc::Entry& e) {
                 return e.score == line.score && e.name == line.name;
             });
             if (held)
@@ -156,7 +138,7 @@ void RecordingStore::keep_for_entry(const Recording& recording, const std::strin
         }
         // Under the name as the table shows it: a long one is cut to fit its line.
         std::string shown = name;
-        for (const TableEntry& e : entries)
+        for (const hsc::Entry& e : entries)
             if (e.score == score && name.starts_with(e.name))
                 shown = e.name;
         kept.push_back({score, shown, file});
@@ -169,10 +151,10 @@ void RecordingStore::keep_for_entry(const Recording& recording, const std::strin
 
 std::optional<QString> RecordingStore::entry_path(const std::string& table, int index) const
 {
-    const std::vector<TableEntry> entries = table_entries(table);
+    const std::vector<hsc::Entry> entries = hsc::entries(table);
     if (index < 0 || index >= int(entries.size()))
         return std::nullopt;
-    const TableEntry& entry = entries[std::size_t(index)];
+    const hsc::Entry& entry = entries[std::size_t(index)];
     // The newest recording of that name and score: the index keeps them in order.
     std::optional<QString> found;
     for (const IndexLine& line : parse_index(read_small(where + QLatin1Char('/') + index_name)))

@@ -55,11 +55,5 @@ private:
     std::unique_ptr<QThreadPool> writer;  // one thread: writes stay in the order they were asked
 };
 
-// The name and score of each entry of a table text, best first.
-struct TableEntry {
-    std::string name;
-    int score = 0;
-};
-std::vector<TableEntry> table_entries(const std::string& table);
 
 }  // namespace wd

@@ -218,22 +218,30 @@ bool Table::insert(int score, std::string_view name)
     return slot && insert(*slot, name, score);
 }
 
+std::vector<Entry> entries(std::string_view table)
+{
+    std::vector<Entry> found;
+    const std::vector<std::string_view> lines = lines_of(table);
+    for (std::size_t line = 2; line < lines.size(); ++line) {
+        const std::string_view text = lines[line];
+        const std::size_t digits = text.find_last_not_of("0123456789") + 1;
+        std::size_t dots = digits;
+        while (dots > 0 && text[dots - 1] == '.')
+            --dots;
+        Entry entry{std::string(text.substr(0, dots))};
+        std::from_chars(text.data() + digits, text.data() + text.size(), entry.score);
+        found.push_back(std::move(entry));
+    }
+    return found;
+}
+
 std::optional<int> Table::find(std::string_view name, int score) const
 {
-    const std::vector<std::string_view> lines = lines_of(bytes());
-    const std::string digits = std::to_string(score);
-    for (int i = 0; i < entry_count && std::size_t(i) + 2 < lines.size(); ++i) {
-        std::string_view line = lines[std::size_t(i) + 2];
-        if (!line.ends_with(digits))
-            continue;
-        line.remove_suffix(digits.size());
-        if (!line.ends_with('.'))
-            continue;
-        const std::string_view stored = line.substr(0, line.find_last_not_of('.') + 1);
+    const std::vector<Entry> all = entries(bytes());
+    for (int i = 0; i < entry_count && std::size_t(i) < all.size(); ++i)
         // The stored name may have been shortened to fit the line.
-        if (name.starts_with(stored))
+        if (all[std::size_t(i)].score == score && name.starts_with(all[std::size_t(i)].name))
             return i;
-    }
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace wd::hsc {
 
@@ -48,6 +49,14 @@ std::string clean_name(std::string_view typed);
 // leave room for one '.' and the score. Returns false, leaving the text as it
 // was, when the score's digits alone do not fit the line.
 bool insert_entry(char* text, Slot slot, std::string_view name, int score);
+
+// The entries of a table's text, best first: each line's name (what comes
+// before its last run of dots) and score.
+struct Entry {
+    std::string name;
+    int score = 0;
+};
+std::vector<Entry> entries(std::string_view table);
 
 // The table as a value: its bytes, cut to what the format holds, ranked and
 // written by the functions above. A copy is a table of its own.
