@@ -9,6 +9,7 @@
 #include "ui/info_boxes.h"
 #include "ui/key_map.h"
 #include "ui/overlay.h"
+#include "ui/overlay_now.h"
 #include "ui/scene_renderer.h"
 #include "ui/status_strip.h"
 #include "ui/view_geometry.h"
@@ -115,6 +116,7 @@ private slots:
     void partial_repaint_below_1x_equals_a_full_one();
     void level_card_waits_for_the_first_move();
     void catch_repaints_only_its_burst();
+    void card_stands_long_enough_to_read();
     void overlay_change_covers_what_goes_data();
     void overlay_change_covers_what_goes();
     void cards_fit_whole_in_every_language_data();
@@ -667,6 +669,14 @@ void TestView::catch_repaints_only_its_burst()
     settle();
     QCOMPARE(spy.painted, QRegion(burst));
     QCOMPARE(widget->game().cell(4, 2), 'B');
+}
+
+void TestView::card_stands_long_enough_to_read()
+{
+    // A short card keeps the old four seconds; a long hint stays until it can be read.
+    QCOMPARE(wd::card_reading_ms(QStringLiteral("Level 2 · A row of crates"), QStringLiteral("Push a row.")), 4000);
+    const QString hint(160, QLatin1Char('x'));
+    QVERIFY(wd::card_reading_ms(QStringLiteral("Level 9 · Spiral"), hint) >= 50 * (16 + hint.size()));
 }
 
 void TestView::overlay_change_covers_what_goes_data()

@@ -78,7 +78,6 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     connect(&flash_clock, &QTimer::timeout, this, &MainWidget::animate_flashes);
     // Long enough to read the card, then the whole board can be read before the first key.
     card_fade.setSingleShot(true);
-    card_fade.setInterval(4000);
     connect(&card_fade, &QTimer::timeout, this, [this] {
         card_faded = true;
         printscene();
@@ -578,7 +577,7 @@ void MainWidget::printscene()
         card_fade.stop();
         card_faded = false;
     } else if (!card_faded && !card_fade.isActive()) {
-        card_fade.start();
+        card_fade.start(wd::card_reading_ms(play.level_title(), play.level_hint()));
     }
     if (const wd::Overlay now = wd::overlay_now(seen(), overlay_inputs()); now != shown_overlay) {
         changed += wd::overlay_change(geometry, shown_overlay, now);

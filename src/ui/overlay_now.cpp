@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace wd {
@@ -99,6 +100,13 @@ int quietest_top(const GameSession& seen, const Card& card, QPoint keep, double 
         }
     }
     return best_top;
+}
+
+int card_reading_ms(const QString& title, const QString& hint)
+{
+    constexpr int least_ms = 4000;
+    constexpr int ms_per_character = 60;  // about 200 words a minute
+    return std::max(least_ms, 1000 + ms_per_character * int(title.size() + hint.size()));
 }
 
 }  // namespace wd

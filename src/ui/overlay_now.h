@@ -30,6 +30,10 @@ struct OverlayInputs {
 
 Overlay overlay_now(const GameSession& seen, const OverlayInputs& in);
 
+// How long a level's card stands before it fades: long enough to read its
+// name and hint at an unhurried pace, and never less than four seconds.
+int card_reading_ms(const QString& title, const QString& hint);
+
 // Where a card of this text stands on the session's board: the row that hides
 // the least of what the player needs, `keep` and its neighbours above all.
 int quietest_top(const GameSession& seen, const Card& card, QPoint keep, double scale);
