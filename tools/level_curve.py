@@ -38,6 +38,7 @@ KINDS = ("pushed enclosure", "bait pocket", "box already there")
 def names():
     """Level names from the builder, when it lies beside this script."""
     sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    sys.dont_write_bytecode = True  # nothing lands in the source tree
     try:
         import make_levels
         return [name for name, _, _ in make_levels.LEVELS]

@@ -299,56 +299,8 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Käsezaun</translation>
     </message>
     <message>
-        <source>One lane</source>
-        <translation>Eine Gasse</translation>
-    </message>
-    <message>
-        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
-        <translation>Eine Katze in einer Gasse zwischen Kistenreihen: Schieb eine Kiste neben sie in die Gasse, dann eine auf sie.</translation>
-    </message>
-    <message>
-        <source>From below</source>
-        <translation>Von unten</translation>
-    </message>
-    <message>
-        <source>The open floor is at the bottom this time; the lanes run over it.</source>
-        <translation>Der freie Boden liegt diesmal unten; die Gassen verlaufen darüber.</translation>
-    </message>
-    <message>
-        <source>Standing rows</source>
-        <translation>Stehende Reihen</translation>
-    </message>
-    <message>
-        <source>Rows of crates that stand upright: the lanes run up and down.</source>
-        <translation>Kistenreihen, die aufrecht stehen: Die Gassen verlaufen von oben nach unten.</translation>
-    </message>
-    <message>
-        <source>Two lanes</source>
-        <translation>Zwei Gassen</translation>
-    </message>
-    <message>
-        <source>Two cats in two lanes: close one lane without opening the other.</source>
-        <translation>Zwei Katzen in zwei Gassen: Schließ eine Gasse, ohne die andere zu öffnen.</translation>
-    </message>
-    <message>
-        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
-        <translation>Eine Katze kann nicht auf Käse treten: Käse in einer Gasse zäunt eine Katze ein, also friss ihn zuletzt.</translation>
-    </message>
-    <message>
         <source>Dead ends</source>
         <translation>Sackgassen</translation>
-    </message>
-    <message>
-        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
-        <translation>Mauern unterbrechen die Gassen: Treib eine Katze ans Ende ihrer Gasse und sperr sie ein.</translation>
-    </message>
-    <message>
-        <source>Three lanes</source>
-        <translation>Drei Gassen</translation>
-    </message>
-    <message>
-        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
-        <translation>Drei Katzen in drei Gassen: Fang sie eine nach der anderen, die nächste zuerst.</translation>
     </message>
     <message>
         <source>Cheese bait</source>
@@ -363,232 +315,280 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Dreierlei</translation>
     </message>
     <message>
-        <source>A road through the middle, holes in the rows and posts.</source>
-        <translation>Ein Weg durch die Mitte, Löcher in den Reihen und Pfeiler.</translation>
-    </message>
-    <message>
-        <source>Both ways</source>
-        <translation>In beide Richtungen</translation>
-    </message>
-    <message>
-        <source>Rows lie flat on the left and stand upright on the right.</source>
-        <translation>Links liegen die Reihen flach, rechts stehen sie aufrecht.</translation>
-    </message>
-    <message>
-        <source>Thick rows</source>
-        <translation>Dicke Reihen</translation>
-    </message>
-    <message>
-        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
-        <translation>Reihen, die drei Kisten tief sind, sind mühsam zu durchgraben, halten eine Katze aber gut fest.</translation>
-    </message>
-    <message>
-        <source>Posts</source>
-        <translation>Pfeiler</translation>
-    </message>
-    <message>
-        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
-        <translation>Zwischen den Kisten stehen Mauerstücke: Eine Reihe, die gegen einen Pfeiler geschoben wird, bleibt dort stehen.</translation>
-    </message>
-    <message>
-        <source>Open ends</source>
-        <translation>Offene Enden</translation>
-    </message>
-    <message>
-        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
-        <translation>Das Feld reicht nicht bis an die Mauern: Die Gassen münden an ihren Enden auf den freien Boden, und die Katzen können herauskommen.</translation>
-    </message>
-    <message>
-        <source>Side by side</source>
-        <translation>Seite an Seite</translation>
-    </message>
-    <message>
-        <source>Fields to the left and right of a road that runs down the middle.</source>
-        <translation>Felder links und rechts von einem Weg, der senkrecht durch die Mitte führt.</translation>
-    </message>
-    <message>
-        <source>Fenced and cut</source>
-        <translation>Eingezäunt und unterbrochen</translation>
-    </message>
-    <message>
-        <source>Cheese fences and walls across the lanes together.</source>
-        <translation>Käsezäune und Mauern quer durch die Gassen – beides zusammen.</translation>
-    </message>
-    <message>
-        <source>The corner</source>
-        <translation>Die Ecke</translation>
-    </message>
-    <message>
-        <source>Two fields meet at a corner, one lying and one standing.</source>
-        <translation>Zwei Felder treffen sich an einer Ecke, eines mit liegenden, eines mit stehenden Reihen.</translation>
-    </message>
-    <message>
-        <source>Upright and holed</source>
-        <translation>Stehend und durchlöchert</translation>
-    </message>
-    <message>
-        <source>Standing rows full of holes.</source>
-        <translation>Stehende Reihen voller Löcher.</translation>
-    </message>
-    <message>
-        <source>Posts and fences</source>
-        <translation>Pfeiler und Zäune</translation>
-    </message>
-    <message>
-        <source>Posts in the rows, cheese in the lanes.</source>
-        <translation>Pfeiler in den Reihen, Käse in den Gassen.</translation>
-    </message>
-    <message>
-        <source>Three in the field</source>
-        <translation>Drei im Feld</translation>
-    </message>
-    <message>
-        <source>Three cats: keep the ones you are not chasing shut in.</source>
-        <translation>Drei Katzen: Halte die, die du gerade nicht jagst, eingesperrt.</translation>
-    </message>
-    <message>
-        <source>Narrow floor</source>
-        <translation>Schmaler Boden</translation>
-    </message>
-    <message>
-        <source>Only two rows of open floor to stand on.</source>
-        <translation>Nur zwei Reihen freien Bodens zum Stehen.</translation>
-    </message>
-    <message>
-        <source>Thick and cut</source>
-        <translation>Dick und unterbrochen</translation>
-    </message>
-    <message>
-        <source>Deep rows, and a wall across the lanes.</source>
-        <translation>Tiefe Reihen und eine Mauer quer durch die Gassen.</translation>
-    </message>
-    <message>
-        <source>Gaps in the rows</source>
-        <translation>Lücken in den Reihen</translation>
-    </message>
-    <message>
-        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
-        <translation>Durch Löcher in den Reihen können die Katzen die Gasse wechseln: Schließ zuerst die Löcher in ihrer Nähe.</translation>
-    </message>
-    <message>
-        <source>Middle road</source>
-        <translation>Mittelweg</translation>
-    </message>
-    <message>
-        <source>The mouse starts on a road through the middle, with fields above and below.</source>
-        <translation>Die Maus startet auf einem Weg durch die Mitte, mit Feldern darüber und darunter.</translation>
-    </message>
-    <message>
-        <source>Bait on both sides</source>
-        <translation>Köder auf beiden Seiten</translation>
-    </message>
-    <message>
-        <source>Cheese in the lanes of a field split down the middle.</source>
-        <translation>Käse in den Gassen eines Felds, das in der Mitte geteilt ist.</translation>
-    </message>
-    <message>
-        <source>Four cats</source>
-        <translation>Vier Katzen</translation>
-    </message>
-    <message>
-        <source>Four cats in flat rows.</source>
-        <translation>Vier Katzen in liegenden Reihen.</translation>
-    </message>
-    <message>
-        <source>Wide lanes</source>
-        <translation>Breite Gassen</translation>
-    </message>
-    <message>
-        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
-        <translation>Manche Gassen sind zwei Felder breit: Eine Katze dort braucht zwei Kisten neben sich.</translation>
-    </message>
-    <message>
-        <source>Mixed field</source>
-        <translation>Gemischtes Feld</translation>
-    </message>
-    <message>
-        <source>Rows lying and standing, two and three deep.</source>
-        <translation>Liegende und stehende Reihen, zwei und drei Kisten tief.</translation>
-    </message>
-    <message>
-        <source>Wide and holed</source>
-        <translation>Breit und durchlöchert</translation>
-    </message>
-    <message>
-        <source>Wide lanes and holes: the cats have room to run.</source>
-        <translation>Breite Gassen und Löcher: Die Katzen haben Platz zum Laufen.</translation>
-    </message>
-    <message>
-        <source>Five in the lanes</source>
-        <translation>Fünf in den Gassen</translation>
-    </message>
-    <message>
-        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
-        <translation>Fünf Katzen in Gassen, die links flach liegen und rechts aufrecht stehen.</translation>
-    </message>
-    <message>
         <source>Crossroads</source>
         <translation>Kreuzung</translation>
     </message>
     <message>
-        <source>Flat and standing rows meeting at the corner, with holes.</source>
-        <translation>Liegende und stehende Reihen, die sich an der Ecke treffen, mit Löchern.</translation>
+        <source>Each cat waits in a lane between rows of crates: push a crate into the lane on each side of it, then one onto it.</source>
+        <translation>Jede Katze wartet in einer Gasse zwischen Kistenreihen: Schieb auf beiden Seiten eine Kiste neben sie in die Gasse, dann eine auf sie.</translation>
     </message>
     <message>
-        <source>Four standing</source>
-        <translation>Vier hochkant</translation>
+        <source>Against the wall</source>
+        <translation>An der Mauer</translation>
     </message>
     <message>
-        <source>Four cats in standing rows.</source>
-        <translation>Vier Katzen in stehenden Reihen.</translation>
+        <source>A wall closes one side: a cat between the wall and a thick row of crates is half shut in; push crates in beside it, then one onto it.</source>
+        <translation>Eine Mauer schließt eine Seite: Eine Katze zwischen der Mauer und einer dicken Kistenreihe ist halb eingesperrt; schieb Kisten neben sie, dann eine auf sie.</translation>
     </message>
     <message>
-        <source>Split and fenced</source>
-        <translation>Geteilt und eingezäunt</translation>
+        <source>Cheese door</source>
+        <translation>Käsetür</translation>
     </message>
     <message>
-        <source>Fields above and below, cheese fences in every field.</source>
-        <translation>Felder oben und unten, Käsezäune in jedem Feld.</translation>
+        <source>Cheese in a doorway is a door you can eat: eat it, then push the crates behind it on after the cat.</source>
+        <translation>Käse in einer Türöffnung ist eine Tür, die du fressen kannst: Friss ihn, dann schieb die Kisten dahinter der Katze hinterher.</translation>
     </message>
     <message>
-        <source>Six cats</source>
-        <translation>Sechs Katzen</translation>
+        <source>Spiral</source>
+        <translation>Spirale</translation>
     </message>
     <message>
-        <source>Six cats where two fields meet, with holes and posts.</source>
-        <translation>Sechs Katzen, wo zwei Felder sich treffen, mit Löchern und Pfeilern.</translation>
+        <source>Catch the cat in the wall lane first; then walk the spiral, one long corridor, in to the crate at its heart and push the cat there into the dead end.</source>
+        <translation>Fang zuerst die Katze in der Gasse an der Mauer; dann folge der Spirale, einem einzigen langen Gang, bis zur Kiste in ihrer Mitte und schieb die Katze dort in die Sackgasse.</translation>
     </message>
     <message>
-        <source>Four on the road</source>
-        <translation>Vier am Weg</translation>
+        <source>Cheese trail</source>
+        <translation>Käsespur</translation>
     </message>
     <message>
-        <source>Four cats on both sides of the middle road.</source>
-        <translation>Vier Katzen zu beiden Seiten des Mittelwegs.</translation>
+        <source>Rooms and doors</source>
+        <translation>Räume und Türen</translation>
     </message>
     <message>
-        <source>Five cats</source>
-        <translation>Fünf Katzen</translation>
+        <source>A crate in a doorway shuts a cat in its room: push it in, then on, and the cat has nowhere to go; the cat in the hall is caught against the wall.</source>
+        <translation>Eine Kiste in der Türöffnung sperrt eine Katze in ihrem Raum ein: Schieb sie hinein, dann weiter, und die Katze kann nirgends mehr hin; die Katze in der Halle fängst du an der Mauer.</translation>
     </message>
     <message>
-        <source>Five cats in a field with a few holes.</source>
-        <translation>Fünf Katzen in einem Feld mit ein paar Löchern.</translation>
+        <source>The rows lie flat on the left and stand upright on the right: close a standing lane by pushing crates in from the side.</source>
+        <translation>Links liegen die Reihen flach, rechts stehen sie aufrecht: Schließ eine stehende Gasse, indem du Kisten von der Seite hineinschiebst.</translation>
     </message>
     <message>
-        <source>Five standing</source>
-        <translation>Fünf hochkant</translation>
+        <source>Open arena</source>
+        <translation>Offene Arena</translation>
     </message>
     <message>
-        <source>Five cats in standing rows.</source>
-        <translation>Fünf Katzen in stehenden Reihen.</translation>
+        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
+        <translation>Zwei Katzen auf freiem Boden: Bleib in Bewegung und fang jede dort, wo die Kisten dicht stehen.</translation>
     </message>
     <message>
-        <source>Deep field</source>
-        <translation>Tiefes Feld</translation>
+        <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
+        <translation>Katzen treten nie auf Käse: Der Käse an den Enden des Verschlags hält die Katze drin; schieb Kisten neben sie und friss den Zaun zuletzt.</translation>
     </message>
     <message>
-        <source>Five cats among deep rows, a wide lane and posts.</source>
-        <translation>Fünf Katzen zwischen tiefen Reihen, einer breiten Gasse und Pfeilern.</translation>
+        <source>Into the corner</source>
+        <translation>In die Ecke</translation>
+    </message>
+    <message>
+        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
+        <translation>Eine Katze in einer Ecke hat nur drei offene Seiten: Füll sie von außen, die letzte Kiste schiebst du auf die Katze.</translation>
+    </message>
+    <message>
+        <source>The block</source>
+        <translation>Der Block</translation>
+    </message>
+    <message>
+        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
+        <translation>Eine Katze neben dem Block hat schon auf einer Seite Kisten: Schieb Reihen aus dem Block neben sie und auf sie.</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
+        <translation>Katzen schlüpfen übers Eck an einer Kiste vorbei in die Sackgassen: Schieb die Kiste einer Katze hinterher, und ihr geht der Gang aus.</translation>
+    </message>
+    <message>
+        <source>You are the bait</source>
+        <translation>Du bist der Köder</translation>
+    </message>
+    <message>
+        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
+        <translation>Eine Katze kommt direkt auf dich zu: Warte unter einer Kistennische, bis sie hineinläuft, schließ die Nische mit einer Kiste von der Seite, dann schieb eine von unten hinein.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Inseln</translation>
+    </message>
+    <message>
+        <source>Crates lie in islands on open floor: catch a cat in a narrow channel between two islands, or between an island and the wall.</source>
+        <translation>Kisten liegen als Inseln auf freiem Boden: Fang eine Katze in einem schmalen Kanal zwischen zwei Inseln oder zwischen einer Insel und der Mauer.</translation>
+    </message>
+    <message>
+        <source>Bridge</source>
+        <translation>Brücke</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
+        <translation>Zwei Hälften, verbunden durch eine einzige Brücke: Fang die Katzen in den Gassen neben der Steinmauer, indem du die Kisten der Balken von der Seite hineinschiebst.</translation>
+    </message>
+    <message>
+        <source>Stone keep</source>
+        <translation>Steinerner Bergfried</translation>
+    </message>
+    <message>
+        <source>Cats walk the road between the stone keep and its crate moat: push moat crates in beside a cat, then one onto it.</source>
+        <translation>Katzen laufen auf dem Weg zwischen dem steinernen Bergfried und seinem Kistengraben: Schieb Kisten aus dem Graben neben eine Katze, dann eine auf sie.</translation>
+    </message>
+    <message>
+        <source>Cheese garden</source>
+        <translation>Käsegarten</translation>
+    </message>
+    <message>
+        <source>Cats never cross cheese beds: a cat between a bed and the crates is in a lane, so push crates in on it, and eat that bed last.</source>
+        <translation>Katzen überqueren nie ein Käsebeet: Eine Katze zwischen einem Beet und den Kisten steckt in einer Gasse, also schieb Kisten zu ihr hinein und friss dieses Beet zuletzt.</translation>
+    </message>
+    <message>
+        <source>Four rooms</source>
+        <translation>Vier Räume</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
+        <translation>Vier Räume um eine Halle: Lock eine Katze in die Gasse an der Mauer eines Raums, dann schieb die Kisten dieses Raums zu ihr hinein.</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Fluss</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
+        <translation>Der Kistenfluss teilt das Spielfeld: Überquere ihn an einer Furt und schieb den Fluss auf eine Katze, die am anderen Ufer den Treidelpfad entlangläuft.</translation>
+    </message>
+    <message>
+        <source>Docks</source>
+        <translation>Hafen</translation>
+    </message>
+    <message>
+        <source>Cats walk the quays along the walls: from a bay between the piers push quay crates in beside a cat, then one onto it.</source>
+        <translation>Katzen laufen auf den Kais an den Mauern entlang: Schieb von einem Becken zwischen den Stegen aus Kisten des Kais neben eine Katze, dann eine auf sie.</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>Hufeisen</translation>
+    </message>
+    <message>
+        <source>Cats run round the horseshoe between its stone and its crate lining: from inside, push the lining out onto them.</source>
+        <translation>Katzen laufen im Hufeisen rundherum, zwischen seinem Stein und seiner Auskleidung aus Kisten: Schieb die Auskleidung von innen nach außen auf sie.</translation>
+    </message>
+    <message>
+        <source>Citadel</source>
+        <translation>Zitadelle</translation>
+    </message>
+    <message>
+        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>Innerhalb der Stadtmauer hat jede Straße auf einer Seite Stein: Fang dort die Katzen, dann friss die Käsetür des Bergfrieds und schieb seine Kisten hinein.</translation>
+    </message>
+    <message>
+        <source>Market day</source>
+        <translation>Markttag</translation>
+    </message>
+    <message>
+        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
+        <translation>Käse auf den Theken der Marktstände hält Katzen ab wie eine Mauer, bis du ihn frisst: Dräng eine Katze gegen eine Theke und friss deren Käse zuletzt.</translation>
+    </message>
+    <message>
+        <source>Stone maze</source>
+        <translation>Steinlabyrinth</translation>
+    </message>
+    <message>
+        <source>Cats prowl the lanes by the side walls; the stone maze between is full of dead ends and cheese: go in only when no cat is near.</source>
+        <translation>Katzen streifen durch die Gassen an den Seitenmauern; das Steinlabyrinth dazwischen ist voller Sackgassen und Käse: Geh nur hinein, wenn keine Katze in der Nähe ist.</translation>
+    </message>
+    <message>
+        <source>Pen and larder</source>
+        <translation>Pferch und Vorratskammer</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
+        <translation>Zwei Pferche öffnen sich, wenn du ihre Käsetüren frisst: Der rechte ist eine Vorratskammer voller Käse, im linken sitzt eine Katze; fang zuerst die Katzen in den Gassen, dann öffne den Pferch der Katze und schieb ihr den Pfropfen hinterher.</translation>
+    </message>
+    <message>
+        <source>Storm</source>
+        <translation>Sturm</translation>
+    </message>
+    <message>
+        <source>Loose crates and posts give a cat no corner: lead it out of the storm to the thick bars by the walls.</source>
+        <translation>Zwischen losen Kisten und Pfeilern findet sich keine Ecke für eine Katze: Lock sie aus dem Sturm heraus zu den dicken Kistenbalken an den Mauern.</translation>
+    </message>
+    <message>
+        <source>Zigzag</source>
+        <translation>Zickzack</translation>
+    </message>
+    <message>
+        <source>The zigzag corridor has stone on one side and thick crates on the other: push crates in from outside beside the cat, then onto it.</source>
+        <translation>Der Zickzack-Gang hat auf einer Seite Stein und auf der anderen eine dicke Kistenreihe: Schieb von außen Kisten neben die Katze, dann eine auf sie.</translation>
+    </message>
+    <message>
+        <source>Wall pockets</source>
+        <translation>Mauernischen</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise into the pockets along the walls, where you cannot follow: push crates into the pocket beside a cat, then one onto it.</source>
+        <translation>Katzen schlüpfen übers Eck in die Nischen an den Mauern, wohin du ihnen nicht folgen kannst: Schieb Kisten neben eine Katze in die Nische, dann eine auf sie.</translation>
+    </message>
+    <message>
+        <source>Stone hourglass</source>
+        <translation>Steinerne Sanduhr</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
+        <translation>Zwei Kammern treffen sich an einer schmalen Engstelle: Lock eine Katze hinein und sperr sie von beiden Seiten ein.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Eine Tür</translation>
+    </message>
+    <message>
+        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
+        <translation>Zwei Hälften, verbunden durch eine einzige Tür: Nur dort kommen Katzen hinüber, also warte mit bereitstehenden Kisten an der Tür.</translation>
+    </message>
+    <message>
+        <source>Crate pinwheel</source>
+        <translation>Kistenwindrad</translation>
+    </message>
+    <message>
+        <source>Four crate arms turn round the middle: each ends one step off the wall, a lane where a cat is caught.</source>
+        <translation>Vier Kistenarme drehen sich um die Mitte: Jeder endet einen Schritt vor der Mauer – eine Gasse, in der du eine Katze fängst.</translation>
+    </message>
+    <message>
+        <source>Stone posts</source>
+        <translation>Steinpfeiler</translation>
+    </message>
+    <message>
+        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
+        <translation>Eine Katze zwischen vier Steinpfeilern hat nur vier offene Seiten: Schließ diese mit Kisten, dann schieb eine auf sie.</translation>
+    </message>
+    <message>
+        <source>Cheese maze</source>
+        <translation>Käselabyrinth</translation>
+    </message>
+    <message>
+        <source>Stone rings with cheese in some gaps: cats go round to the open gaps, you can eat straight through.</source>
+        <translation>Steinringe mit Käse in manchen Lücken: Katzen müssen außen herum zu den offenen Lücken, du kannst dich geradewegs hindurchfressen.</translation>
+    </message>
+    <message>
+        <source>Great block</source>
+        <translation>Großer Block</translation>
+    </message>
+    <message>
+        <source>Four cats circle the great block: catch them in the lanes above and below it, the block on one side and stone on the other.</source>
+        <translation>Vier Katzen kreisen um den großen Block: Fang sie in den Gassen über und unter ihm, mit dem Block auf der einen Seite und Stein auf der anderen.</translation>
+    </message>
+    <message>
+        <source>Crate staircase</source>
+        <translation>Kistentreppe</translation>
+    </message>
+    <message>
+        <source>A staircase of crates splits the room: cats come round by its foot and its head, where a thick step and the wall make a lane.</source>
+        <translation>Eine Treppe aus Kisten teilt den Raum: Katzen kommen an ihrem Fuß und an ihrem oberen Ende herum, wo eine dicke Stufe und die Mauer eine Gasse bilden.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Letztes Gefecht</translation>
+    </message>
+    <message>
+        <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
+        <translation>Alles auf einmal: der Block links, eine Tür in der Mauer, Steinpfeiler rechts und Käse, der dich hindurchlockt.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
+        <translation>Beide Katzen beginnen in Gassen an der Mauer, hinter dem oberen und dem rechten Kistenbalken: Sperr sie dort ein, bevor sie herauskommen, dann gehört die Käsespur dir.</translation>
     </message>
 </context>
 <context>

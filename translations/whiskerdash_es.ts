@@ -299,56 +299,8 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Valla de queso</translation>
     </message>
     <message>
-        <source>One lane</source>
-        <translation>Un pasillo</translation>
-    </message>
-    <message>
-        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
-        <translation>Un gato en un pasillo entre filas de cajas: empuja una caja al pasillo junto a él y luego otra sobre él.</translation>
-    </message>
-    <message>
-        <source>From below</source>
-        <translation>Desde abajo</translation>
-    </message>
-    <message>
-        <source>The open floor is at the bottom this time; the lanes run over it.</source>
-        <translation>Esta vez el suelo libre está abajo; los pasillos van por encima.</translation>
-    </message>
-    <message>
-        <source>Standing rows</source>
-        <translation>Filas en pie</translation>
-    </message>
-    <message>
-        <source>Rows of crates that stand upright: the lanes run up and down.</source>
-        <translation>Filas de cajas puestas en pie: los pasillos van de arriba abajo.</translation>
-    </message>
-    <message>
-        <source>Two lanes</source>
-        <translation>Dos pasillos</translation>
-    </message>
-    <message>
-        <source>Two cats in two lanes: close one lane without opening the other.</source>
-        <translation>Dos gatos en dos pasillos: cierra un pasillo sin abrir el otro.</translation>
-    </message>
-    <message>
-        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
-        <translation>Un gato no puede pisar el queso: el queso en un pasillo deja cercado a un gato, así que cómetelo al final.</translation>
-    </message>
-    <message>
         <source>Dead ends</source>
         <translation>Callejones sin salida</translation>
-    </message>
-    <message>
-        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
-        <translation>Los muros cortan los pasillos: acorrala a un gato al fondo de su pasillo y enciérralo.</translation>
-    </message>
-    <message>
-        <source>Three lanes</source>
-        <translation>Tres pasillos</translation>
-    </message>
-    <message>
-        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
-        <translation>Tres gatos en tres pasillos: atrápalos uno a uno, primero el más cercano.</translation>
     </message>
     <message>
         <source>Cheese bait</source>
@@ -363,232 +315,280 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>De tres clases</translation>
     </message>
     <message>
-        <source>A road through the middle, holes in the rows and posts.</source>
-        <translation>Un camino por el centro, agujeros en las filas y pilares.</translation>
-    </message>
-    <message>
-        <source>Both ways</source>
-        <translation>En ambos sentidos</translation>
-    </message>
-    <message>
-        <source>Rows lie flat on the left and stand upright on the right.</source>
-        <translation>A la izquierda las filas están tumbadas, y a la derecha, en pie.</translation>
-    </message>
-    <message>
-        <source>Thick rows</source>
-        <translation>Filas gruesas</translation>
-    </message>
-    <message>
-        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
-        <translation>Cuesta abrirse paso por filas de tres cajas de fondo, pero retienen bien a un gato.</translation>
-    </message>
-    <message>
-        <source>Posts</source>
-        <translation>Pilares</translation>
-    </message>
-    <message>
-        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
-        <translation>Hay muros entre las cajas: una fila empujada contra un pilar se detiene ahí.</translation>
-    </message>
-    <message>
-        <source>Open ends</source>
-        <translation>Extremos abiertos</translation>
-    </message>
-    <message>
-        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
-        <translation>El campo no llega hasta los muros: los pasillos dan al suelo libre por sus extremos, y los gatos pueden salir.</translation>
-    </message>
-    <message>
-        <source>Side by side</source>
-        <translation>Lado a lado</translation>
-    </message>
-    <message>
-        <source>Fields to the left and right of a road that runs down the middle.</source>
-        <translation>Campos a izquierda y derecha de un camino que baja por el centro.</translation>
-    </message>
-    <message>
-        <source>Fenced and cut</source>
-        <translation>Cercado y cortado</translation>
-    </message>
-    <message>
-        <source>Cheese fences and walls across the lanes together.</source>
-        <translation>Vallas de queso y muros que cruzan los pasillos, todo a la vez.</translation>
-    </message>
-    <message>
-        <source>The corner</source>
-        <translation>La esquina</translation>
-    </message>
-    <message>
-        <source>Two fields meet at a corner, one lying and one standing.</source>
-        <translation>Dos campos se unen en una esquina, uno de filas tumbadas y otro de filas en pie.</translation>
-    </message>
-    <message>
-        <source>Upright and holed</source>
-        <translation>En pie y agujereado</translation>
-    </message>
-    <message>
-        <source>Standing rows full of holes.</source>
-        <translation>Filas en pie llenas de agujeros.</translation>
-    </message>
-    <message>
-        <source>Posts and fences</source>
-        <translation>Pilares y vallas</translation>
-    </message>
-    <message>
-        <source>Posts in the rows, cheese in the lanes.</source>
-        <translation>Pilares en las filas y queso en los pasillos.</translation>
-    </message>
-    <message>
-        <source>Three in the field</source>
-        <translation>Tres en el campo</translation>
-    </message>
-    <message>
-        <source>Three cats: keep the ones you are not chasing shut in.</source>
-        <translation>Tres gatos: mantén encerrados a los que no estés persiguiendo.</translation>
-    </message>
-    <message>
-        <source>Narrow floor</source>
-        <translation>Suelo estrecho</translation>
-    </message>
-    <message>
-        <source>Only two rows of open floor to stand on.</source>
-        <translation>Solo dos filas de suelo libre donde pisar.</translation>
-    </message>
-    <message>
-        <source>Thick and cut</source>
-        <translation>Grueso y cortado</translation>
-    </message>
-    <message>
-        <source>Deep rows, and a wall across the lanes.</source>
-        <translation>Filas profundas y un muro que cruza los pasillos.</translation>
-    </message>
-    <message>
-        <source>Gaps in the rows</source>
-        <translation>Brechas en las filas</translation>
-    </message>
-    <message>
-        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
-        <translation>Los agujeros de las filas dejan a los gatos cambiar de pasillo: cierra primero los que tengan cerca.</translation>
-    </message>
-    <message>
-        <source>Middle road</source>
-        <translation>Camino central</translation>
-    </message>
-    <message>
-        <source>The mouse starts on a road through the middle, with fields above and below.</source>
-        <translation>El ratón empieza en un camino por el centro, con campos arriba y abajo.</translation>
-    </message>
-    <message>
-        <source>Bait on both sides</source>
-        <translation>Cebo a ambos lados</translation>
-    </message>
-    <message>
-        <source>Cheese in the lanes of a field split down the middle.</source>
-        <translation>Queso en los pasillos de un campo partido por la mitad.</translation>
-    </message>
-    <message>
-        <source>Four cats</source>
-        <translation>Cuatro gatos</translation>
-    </message>
-    <message>
-        <source>Four cats in flat rows.</source>
-        <translation>Cuatro gatos en filas tumbadas.</translation>
-    </message>
-    <message>
-        <source>Wide lanes</source>
-        <translation>Pasillos anchos</translation>
-    </message>
-    <message>
-        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
-        <translation>Algunos pasillos tienen dos casillas de ancho: un gato ahí necesita dos cajas a su lado.</translation>
-    </message>
-    <message>
-        <source>Mixed field</source>
-        <translation>Campo mixto</translation>
-    </message>
-    <message>
-        <source>Rows lying and standing, two and three deep.</source>
-        <translation>Filas tumbadas y en pie, de dos y tres cajas de fondo.</translation>
-    </message>
-    <message>
-        <source>Wide and holed</source>
-        <translation>Ancho y agujereado</translation>
-    </message>
-    <message>
-        <source>Wide lanes and holes: the cats have room to run.</source>
-        <translation>Pasillos anchos y agujeros: los gatos tienen sitio para correr.</translation>
-    </message>
-    <message>
-        <source>Five in the lanes</source>
-        <translation>Cinco en los pasillos</translation>
-    </message>
-    <message>
-        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
-        <translation>Cinco gatos en pasillos tumbados a la izquierda y en pie a la derecha.</translation>
-    </message>
-    <message>
         <source>Crossroads</source>
         <translation>Cruce</translation>
     </message>
     <message>
-        <source>Flat and standing rows meeting at the corner, with holes.</source>
-        <translation>Filas tumbadas y en pie que se unen en la esquina, con agujeros.</translation>
+        <source>Each cat waits in a lane between rows of crates: push a crate into the lane on each side of it, then one onto it.</source>
+        <translation>Cada gato espera en un pasillo entre filas de cajas: empuja una caja al pasillo a cada lado de él y luego otra sobre él.</translation>
     </message>
     <message>
-        <source>Four standing</source>
-        <translation>Cuatro en pie</translation>
+        <source>Against the wall</source>
+        <translation>Contra el muro</translation>
     </message>
     <message>
-        <source>Four cats in standing rows.</source>
-        <translation>Cuatro gatos en filas en pie.</translation>
+        <source>A wall closes one side: a cat between the wall and a thick row of crates is half shut in; push crates in beside it, then one onto it.</source>
+        <translation>Un muro cierra un lado: un gato entre el muro y una fila gruesa de cajas está medio encerrado; empuja cajas junto a él y luego otra sobre él.</translation>
     </message>
     <message>
-        <source>Split and fenced</source>
-        <translation>Dividido y cercado</translation>
+        <source>Cheese door</source>
+        <translation>Puerta de queso</translation>
     </message>
     <message>
-        <source>Fields above and below, cheese fences in every field.</source>
-        <translation>Campos arriba y abajo, con vallas de queso en cada campo.</translation>
+        <source>Cheese in a doorway is a door you can eat: eat it, then push the crates behind it on after the cat.</source>
+        <translation>El queso en una entrada es una puerta que te puedes comer: cómetelo y luego empuja hacia dentro las cajas que hay detrás, tras el gato.</translation>
     </message>
     <message>
-        <source>Six cats</source>
-        <translation>Seis gatos</translation>
+        <source>Spiral</source>
+        <translation>Espiral</translation>
     </message>
     <message>
-        <source>Six cats where two fields meet, with holes and posts.</source>
-        <translation>Seis gatos donde se unen dos campos, con agujeros y pilares.</translation>
+        <source>Catch the cat in the wall lane first; then walk the spiral, one long corridor, in to the crate at its heart and push the cat there into the dead end.</source>
+        <translation>Atrapa primero al gato del pasillo junto al muro; luego recorre la espiral, un solo corredor largo, hasta la caja de su centro y empuja al gato que hay allí al callejón sin salida.</translation>
     </message>
     <message>
-        <source>Four on the road</source>
-        <translation>Cuatro en el camino</translation>
+        <source>Cheese trail</source>
+        <translation>Rastro de queso</translation>
     </message>
     <message>
-        <source>Four cats on both sides of the middle road.</source>
-        <translation>Cuatro gatos a ambos lados del camino central.</translation>
+        <source>Rooms and doors</source>
+        <translation>Cuartos y puertas</translation>
     </message>
     <message>
-        <source>Five cats</source>
-        <translation>Cinco gatos</translation>
+        <source>A crate in a doorway shuts a cat in its room: push it in, then on, and the cat has nowhere to go; the cat in the hall is caught against the wall.</source>
+        <translation>Una caja en una entrada encierra a un gato en su cuarto: empújala dentro y luego más allá, y el gato ya no tiene adónde ir; al gato del vestíbulo, atrápalo contra el muro.</translation>
     </message>
     <message>
-        <source>Five cats in a field with a few holes.</source>
-        <translation>Cinco gatos en un campo con unos pocos agujeros.</translation>
+        <source>The rows lie flat on the left and stand upright on the right: close a standing lane by pushing crates in from the side.</source>
+        <translation>A la izquierda las filas están tumbadas, y a la derecha, en pie: cierra un pasillo en pie metiendo cajas desde un lado.</translation>
     </message>
     <message>
-        <source>Five standing</source>
-        <translation>Cinco en pie</translation>
+        <source>Open arena</source>
+        <translation>Arena abierta</translation>
     </message>
     <message>
-        <source>Five cats in standing rows.</source>
-        <translation>Cinco gatos en filas en pie.</translation>
+        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
+        <translation>Dos gatos en suelo libre: no dejes de moverte y atrapa a cada uno donde abunden las cajas.</translation>
     </message>
     <message>
-        <source>Deep field</source>
-        <translation>Campo profundo</translation>
+        <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
+        <translation>Los gatos nunca pisan el queso: el queso en los extremos del compartimento retiene dentro al gato; empuja cajas junto a él y cómete la valla al final.</translation>
     </message>
     <message>
-        <source>Five cats among deep rows, a wide lane and posts.</source>
-        <translation>Cinco gatos entre filas profundas, un pasillo ancho y pilares.</translation>
+        <source>Into the corner</source>
+        <translation>A la esquina</translation>
+    </message>
+    <message>
+        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
+        <translation>Un gato en una esquina solo tiene tres lados abiertos: tápalos desde fuera, empujando la última caja sobre el gato.</translation>
+    </message>
+    <message>
+        <source>The block</source>
+        <translation>El bloque</translation>
+    </message>
+    <message>
+        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
+        <translation>Un gato junto al bloque ya tiene cajas a un lado: empuja filas fuera del bloque, junto a él y sobre él.</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
+        <translation>Los gatos se cuelan en diagonal junto a una caja en los corredores sin salida: empújala tras uno de ellos y al gato se le acaba el corredor.</translation>
+    </message>
+    <message>
+        <source>You are the bait</source>
+        <translation>Tú eres el cebo</translation>
+    </message>
+    <message>
+        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
+        <translation>Un gato va directo a por ti: ponte debajo de un rincón de cajas hasta que se meta, ciérralo con una caja desde un lado y luego empuja otra dentro desde abajo.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Islas</translation>
+    </message>
+    <message>
+        <source>Crates lie in islands on open floor: catch a cat in a narrow channel between two islands, or between an island and the wall.</source>
+        <translation>Las cajas forman islas en el suelo libre: atrapa a un gato en un canal estrecho entre dos islas, o entre una isla y el muro.</translation>
+    </message>
+    <message>
+        <source>Bridge</source>
+        <translation>Puente</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
+        <translation>Dos mitades unidas por un único puente: atrapa a los gatos en los pasillos junto al muro de piedra, metiendo desde un lado las cajas de las barras.</translation>
+    </message>
+    <message>
+        <source>Stone keep</source>
+        <translation>Torreón de piedra</translation>
+    </message>
+    <message>
+        <source>Cats walk the road between the stone keep and its crate moat: push moat crates in beside a cat, then one onto it.</source>
+        <translation>Los gatos andan por el camino entre el torreón de piedra y su foso de cajas: empuja cajas del foso junto a un gato y luego otra sobre él.</translation>
+    </message>
+    <message>
+        <source>Cheese garden</source>
+        <translation>Jardín de queso</translation>
+    </message>
+    <message>
+        <source>Cats never cross cheese beds: a cat between a bed and the crates is in a lane, so push crates in on it, and eat that bed last.</source>
+        <translation>Los gatos nunca cruzan los bancales de queso: un gato entre un bancal y las cajas está en un pasillo, así que empuja cajas sobre él y cómete ese bancal al final.</translation>
+    </message>
+    <message>
+        <source>Four rooms</source>
+        <translation>Cuatro cuartos</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
+        <translation>Cuatro cuartos alrededor de un vestíbulo: atrae a un gato al pasillo junto al muro de un cuarto y luego empuja sobre él las cajas de ese cuarto.</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Río</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
+        <translation>El río de cajas divide el tablero: cruza por un vado y empuja el río sobre un gato que vaya por el camino de la otra orilla.</translation>
+    </message>
+    <message>
+        <source>Docks</source>
+        <translation>Muelles</translation>
+    </message>
+    <message>
+        <source>Cats walk the quays along the walls: from a bay between the piers push quay crates in beside a cat, then one onto it.</source>
+        <translation>Los gatos recorren los muelles junto a los muros: desde una dársena entre los espigones, empuja cajas del muelle junto a un gato y luego otra sobre él.</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>Herradura</translation>
+    </message>
+    <message>
+        <source>Cats run round the horseshoe between its stone and its crate lining: from inside, push the lining out onto them.</source>
+        <translation>Los gatos corren por la herradura, entre su piedra y su revestimiento de cajas: desde dentro, empuja el revestimiento hacia fuera, sobre ellos.</translation>
+    </message>
+    <message>
+        <source>Citadel</source>
+        <translation>Ciudadela</translation>
+    </message>
+    <message>
+        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>Dentro de la muralla, cada calle tiene piedra a un lado: atrapa allí a los gatos, luego cómete la puerta de queso del torreón y empuja sus cajas hacia dentro.</translation>
+    </message>
+    <message>
+        <source>Market day</source>
+        <translation>Día de mercado</translation>
+    </message>
+    <message>
+        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
+        <translation>El queso de los mostradores de los puestos frena a los gatos como un muro hasta que te lo comes: acorrala a un gato contra un mostrador y cómete ese queso al final.</translation>
+    </message>
+    <message>
+        <source>Stone maze</source>
+        <translation>Laberinto de piedra</translation>
+    </message>
+    <message>
+        <source>Cats prowl the lanes by the side walls; the stone maze between is full of dead ends and cheese: go in only when no cat is near.</source>
+        <translation>Los gatos merodean por los pasillos junto a los muros laterales; el laberinto de piedra que hay en medio está lleno de callejones sin salida y de queso: entra solo cuando no haya ningún gato cerca.</translation>
+    </message>
+    <message>
+        <source>Pen and larder</source>
+        <translation>Corral y despensa</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
+        <translation>Dos corrales se abren cuando te comes sus puertas de queso: el de la derecha es una despensa llena de queso y el de la izquierda encierra a un gato; atrapa primero a los gatos de los pasillos, luego abre el corral del gato y empuja su tapón tras él.</translation>
+    </message>
+    <message>
+        <source>Storm</source>
+        <translation>Tormenta</translation>
+    </message>
+    <message>
+        <source>Loose crates and posts give a cat no corner: lead it out of the storm to the thick bars by the walls.</source>
+        <translation>Entre cajas sueltas y pilares no hay ninguna esquina donde acorralar a un gato: sácalo de la tormenta y llévalo hasta las barras gruesas de cajas junto a los muros.</translation>
+    </message>
+    <message>
+        <source>Zigzag</source>
+        <translation>Zigzag</translation>
+    </message>
+    <message>
+        <source>The zigzag corridor has stone on one side and thick crates on the other: push crates in from outside beside the cat, then onto it.</source>
+        <translation>El corredor en zigzag tiene piedra a un lado y una fila gruesa de cajas al otro: empuja cajas desde fuera junto al gato y luego otra sobre él.</translation>
+    </message>
+    <message>
+        <source>Wall pockets</source>
+        <translation>Rincones del muro</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise into the pockets along the walls, where you cannot follow: push crates into the pocket beside a cat, then one onto it.</source>
+        <translation>Los gatos se cuelan en diagonal en los rincones junto a los muros, adonde no puedes seguirlos: empuja cajas al rincón junto a un gato y luego otra sobre él.</translation>
+    </message>
+    <message>
+        <source>Stone hourglass</source>
+        <translation>Reloj de arena</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
+        <translation>Dos cámaras se unen por un cuello estrecho: atrae a un gato al cuello y enciérralo por ambos lados.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Una sola puerta</translation>
+    </message>
+    <message>
+        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
+        <translation>Dos mitades unidas por una sola puerta: los gatos solo cruzan por ahí, así que espera junto a la puerta con cajas preparadas.</translation>
+    </message>
+    <message>
+        <source>Crate pinwheel</source>
+        <translation>Molinillo de cajas</translation>
+    </message>
+    <message>
+        <source>Four crate arms turn round the middle: each ends one step off the wall, a lane where a cat is caught.</source>
+        <translation>Cuatro brazos de cajas giran en torno al centro: cada uno acaba a un paso del muro y deja un pasillo donde atrapar a un gato.</translation>
+    </message>
+    <message>
+        <source>Stone posts</source>
+        <translation>Pilares de piedra</translation>
+    </message>
+    <message>
+        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
+        <translation>Un gato entre cuatro pilares de piedra solo tiene cuatro lados abiertos: ciérralos con cajas y luego empuja otra sobre él.</translation>
+    </message>
+    <message>
+        <source>Cheese maze</source>
+        <translation>Laberinto de queso</translation>
+    </message>
+    <message>
+        <source>Stone rings with cheese in some gaps: cats go round to the open gaps, you can eat straight through.</source>
+        <translation>Anillos de piedra con queso en algunas brechas: los gatos dan la vuelta hasta las brechas abiertas; tú puedes atravesarlas en línea recta comiendo.</translation>
+    </message>
+    <message>
+        <source>Great block</source>
+        <translation>Gran bloque</translation>
+    </message>
+    <message>
+        <source>Four cats circle the great block: catch them in the lanes above and below it, the block on one side and stone on the other.</source>
+        <translation>Cuatro gatos dan vueltas alrededor del gran bloque: atrápalos en los pasillos de encima y de debajo, con el bloque a un lado y la piedra al otro.</translation>
+    </message>
+    <message>
+        <source>Crate staircase</source>
+        <translation>Escalera de cajas</translation>
+    </message>
+    <message>
+        <source>A staircase of crates splits the room: cats come round by its foot and its head, where a thick step and the wall make a lane.</source>
+        <translation>Una escalera de cajas divide el cuarto: los gatos la rodean por el pie y por lo alto, donde un escalón grueso y el muro forman un pasillo.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Batalla final</translation>
+    </message>
+    <message>
+        <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
+        <translation>Todo a la vez: el bloque a la izquierda, una puerta en el muro, pilares de piedra a la derecha y queso que tira de ti hasta el final.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
+        <translation>Los dos gatos empiezan en pasillos junto al muro, tras la barra de cajas de arriba y la de la derecha: enciérralos allí antes de que salgan, y el rastro de queso es tuyo.</translation>
     </message>
 </context>
 <context>

@@ -299,56 +299,8 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Clôture de fromage</translation>
     </message>
     <message>
-        <source>One lane</source>
-        <translation>Un couloir</translation>
-    </message>
-    <message>
-        <source>A cat in a lane between rows of crates: push a crate into the lane beside it, then one onto it.</source>
-        <translation>Un chat dans un couloir entre des rangées de caisses : poussez une caisse dans le couloir à côté de lui, puis une autre sur lui.</translation>
-    </message>
-    <message>
-        <source>From below</source>
-        <translation>Par le bas</translation>
-    </message>
-    <message>
-        <source>The open floor is at the bottom this time; the lanes run over it.</source>
-        <translation>Cette fois, l’espace dégagé est en bas ; les couloirs passent au-dessus.</translation>
-    </message>
-    <message>
-        <source>Standing rows</source>
-        <translation>Rangées debout</translation>
-    </message>
-    <message>
-        <source>Rows of crates that stand upright: the lanes run up and down.</source>
-        <translation>Des rangées de caisses debout : les couloirs vont de haut en bas.</translation>
-    </message>
-    <message>
-        <source>Two lanes</source>
-        <translation>Deux couloirs</translation>
-    </message>
-    <message>
-        <source>Two cats in two lanes: close one lane without opening the other.</source>
-        <translation>Deux chats dans deux couloirs : fermez un couloir sans ouvrir l’autre.</translation>
-    </message>
-    <message>
-        <source>A cat cannot step onto cheese: cheese in a lane fences a cat in, so eat it last.</source>
-        <translation>Un chat ne peut pas marcher sur le fromage : du fromage dans un couloir y enferme un chat, alors mangez-le en dernier.</translation>
-    </message>
-    <message>
         <source>Dead ends</source>
         <translation>Culs-de-sac</translation>
-    </message>
-    <message>
-        <source>Walls cut the lanes: drive a cat to the end of its lane and close it in.</source>
-        <translation>Des murs coupent les couloirs : rabattez un chat jusqu’au bout de son couloir et enfermez-le.</translation>
-    </message>
-    <message>
-        <source>Three lanes</source>
-        <translation>Trois couloirs</translation>
-    </message>
-    <message>
-        <source>Three cats in three lanes: catch them one by one, nearest first.</source>
-        <translation>Trois chats dans trois couloirs : attrapez-les un par un, le plus proche d’abord.</translation>
     </message>
     <message>
         <source>Cheese bait</source>
@@ -363,232 +315,280 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>De trois sortes</translation>
     </message>
     <message>
-        <source>A road through the middle, holes in the rows and posts.</source>
-        <translation>Une route au milieu, des trous dans les rangées et des piliers.</translation>
-    </message>
-    <message>
-        <source>Both ways</source>
-        <translation>Dans les deux sens</translation>
-    </message>
-    <message>
-        <source>Rows lie flat on the left and stand upright on the right.</source>
-        <translation>Les rangées sont couchées à gauche et debout à droite.</translation>
-    </message>
-    <message>
-        <source>Thick rows</source>
-        <translation>Rangées épaisses</translation>
-    </message>
-    <message>
-        <source>Rows three crates deep are heavy to dig through, but hold a cat well.</source>
-        <translation>Les rangées de trois caisses de profondeur sont dures à percer, mais retiennent bien un chat.</translation>
-    </message>
-    <message>
-        <source>Posts</source>
-        <translation>Piliers</translation>
-    </message>
-    <message>
-        <source>Walls stand among the crates: a row pushed against a post stops there.</source>
-        <translation>Des murs se dressent parmi les caisses : une rangée poussée contre un pilier s’y arrête.</translation>
-    </message>
-    <message>
-        <source>Open ends</source>
-        <translation>Bouts ouverts</translation>
-    </message>
-    <message>
-        <source>The field stops short of the walls: the lanes open onto the floor at their ends, and the cats can come out.</source>
-        <translation>Le champ s’arrête avant les murs : les couloirs débouchent à leurs bouts sur l’espace dégagé, et les chats peuvent en sortir.</translation>
-    </message>
-    <message>
-        <source>Side by side</source>
-        <translation>Côte à côte</translation>
-    </message>
-    <message>
-        <source>Fields to the left and right of a road that runs down the middle.</source>
-        <translation>Des champs à gauche et à droite d’une route qui descend par le milieu.</translation>
-    </message>
-    <message>
-        <source>Fenced and cut</source>
-        <translation>Clôturé et coupé</translation>
-    </message>
-    <message>
-        <source>Cheese fences and walls across the lanes together.</source>
-        <translation>Des clôtures de fromage et des murs en travers des couloirs, les deux à la fois.</translation>
-    </message>
-    <message>
-        <source>The corner</source>
-        <translation>Le coin</translation>
-    </message>
-    <message>
-        <source>Two fields meet at a corner, one lying and one standing.</source>
-        <translation>Deux champs se rejoignent dans un coin, l’un aux rangées couchées, l’autre aux rangées debout.</translation>
-    </message>
-    <message>
-        <source>Upright and holed</source>
-        <translation>Debout et troué</translation>
-    </message>
-    <message>
-        <source>Standing rows full of holes.</source>
-        <translation>Des rangées debout criblées de trous.</translation>
-    </message>
-    <message>
-        <source>Posts and fences</source>
-        <translation>Piliers et clôtures</translation>
-    </message>
-    <message>
-        <source>Posts in the rows, cheese in the lanes.</source>
-        <translation>Des piliers dans les rangées, du fromage dans les couloirs.</translation>
-    </message>
-    <message>
-        <source>Three in the field</source>
-        <translation>Trois dans le champ</translation>
-    </message>
-    <message>
-        <source>Three cats: keep the ones you are not chasing shut in.</source>
-        <translation>Trois chats : gardez enfermés ceux que vous ne poursuivez pas.</translation>
-    </message>
-    <message>
-        <source>Narrow floor</source>
-        <translation>Espace étroit</translation>
-    </message>
-    <message>
-        <source>Only two rows of open floor to stand on.</source>
-        <translation>Seulement deux lignes d’espace dégagé où se tenir.</translation>
-    </message>
-    <message>
-        <source>Thick and cut</source>
-        <translation>Épais et coupé</translation>
-    </message>
-    <message>
-        <source>Deep rows, and a wall across the lanes.</source>
-        <translation>Des rangées profondes, et un mur en travers des couloirs.</translation>
-    </message>
-    <message>
-        <source>Gaps in the rows</source>
-        <translation>Brèches dans les rangées</translation>
-    </message>
-    <message>
-        <source>Holes in the rows let the cats change lanes: close the holes near them first.</source>
-        <translation>Des trous dans les rangées permettent aux chats de changer de couloir : bouchez d’abord les trous proches d’eux.</translation>
-    </message>
-    <message>
-        <source>Middle road</source>
-        <translation>Route du milieu</translation>
-    </message>
-    <message>
-        <source>The mouse starts on a road through the middle, with fields above and below.</source>
-        <translation>La souris part d’une route qui traverse le milieu, avec des champs au-dessus et en dessous.</translation>
-    </message>
-    <message>
-        <source>Bait on both sides</source>
-        <translation>Appâts des deux côtés</translation>
-    </message>
-    <message>
-        <source>Cheese in the lanes of a field split down the middle.</source>
-        <translation>Du fromage dans les couloirs d’un champ coupé en deux par le milieu.</translation>
-    </message>
-    <message>
-        <source>Four cats</source>
-        <translation>Quatre chats</translation>
-    </message>
-    <message>
-        <source>Four cats in flat rows.</source>
-        <translation>Quatre chats dans des rangées couchées.</translation>
-    </message>
-    <message>
-        <source>Wide lanes</source>
-        <translation>Couloirs larges</translation>
-    </message>
-    <message>
-        <source>Some lanes are two cells wide: a cat there needs two crates beside it.</source>
-        <translation>Certains couloirs font deux cases de large : un chat qui s’y trouve a besoin de deux caisses à côté de lui.</translation>
-    </message>
-    <message>
-        <source>Mixed field</source>
-        <translation>Champ mixte</translation>
-    </message>
-    <message>
-        <source>Rows lying and standing, two and three deep.</source>
-        <translation>Des rangées couchées et debout, de deux et trois caisses de profondeur.</translation>
-    </message>
-    <message>
-        <source>Wide and holed</source>
-        <translation>Large et troué</translation>
-    </message>
-    <message>
-        <source>Wide lanes and holes: the cats have room to run.</source>
-        <translation>Des couloirs larges et des trous : les chats ont de la place pour courir.</translation>
-    </message>
-    <message>
-        <source>Five in the lanes</source>
-        <translation>Cinq dans les couloirs</translation>
-    </message>
-    <message>
-        <source>Five cats in lanes that lie flat on the left and stand upright on the right.</source>
-        <translation>Cinq chats dans des couloirs couchés à gauche et debout à droite.</translation>
-    </message>
-    <message>
         <source>Crossroads</source>
         <translation>Carrefour</translation>
     </message>
     <message>
-        <source>Flat and standing rows meeting at the corner, with holes.</source>
-        <translation>Des rangées couchées et debout qui se rejoignent dans le coin, avec des trous.</translation>
+        <source>Each cat waits in a lane between rows of crates: push a crate into the lane on each side of it, then one onto it.</source>
+        <translation>Chaque chat attend dans un couloir entre des rangées de caisses : poussez une caisse dans le couloir de chaque côté de lui, puis une autre sur lui.</translation>
     </message>
     <message>
-        <source>Four standing</source>
-        <translation>Quatre debout</translation>
+        <source>Against the wall</source>
+        <translation>Contre le mur</translation>
     </message>
     <message>
-        <source>Four cats in standing rows.</source>
-        <translation>Quatre chats dans des rangées debout.</translation>
+        <source>A wall closes one side: a cat between the wall and a thick row of crates is half shut in; push crates in beside it, then one onto it.</source>
+        <translation>Un mur ferme un côté : un chat entre le mur et une épaisse rangée de caisses est à moitié enfermé ; poussez des caisses à côté de lui, puis une autre sur lui.</translation>
     </message>
     <message>
-        <source>Split and fenced</source>
-        <translation>Partagé et clôturé</translation>
+        <source>Cheese door</source>
+        <translation>Porte de fromage</translation>
     </message>
     <message>
-        <source>Fields above and below, cheese fences in every field.</source>
-        <translation>Des champs en haut et en bas, des clôtures de fromage dans chaque champ.</translation>
+        <source>Cheese in a doorway is a door you can eat: eat it, then push the crates behind it on after the cat.</source>
+        <translation>Une porte en fromage, ça se mange : mangez-la, puis poussez plus loin les caisses qui sont derrière, à la poursuite du chat.</translation>
     </message>
     <message>
-        <source>Six cats</source>
-        <translation>Six chats</translation>
+        <source>Spiral</source>
+        <translation>Spirale</translation>
     </message>
     <message>
-        <source>Six cats where two fields meet, with holes and posts.</source>
-        <translation>Six chats là où deux champs se rejoignent, avec des trous et des piliers.</translation>
+        <source>Catch the cat in the wall lane first; then walk the spiral, one long corridor, in to the crate at its heart and push the cat there into the dead end.</source>
+        <translation>Attrapez d’abord le chat du couloir le long du mur ; puis suivez la spirale, un seul long couloir, jusqu’à la caisse en son cœur et poussez le chat qui s’y trouve dans le cul-de-sac.</translation>
     </message>
     <message>
-        <source>Four on the road</source>
-        <translation>Quatre sur la route</translation>
+        <source>Cheese trail</source>
+        <translation>Piste de fromage</translation>
     </message>
     <message>
-        <source>Four cats on both sides of the middle road.</source>
-        <translation>Quatre chats de part et d’autre de la route du milieu.</translation>
+        <source>Rooms and doors</source>
+        <translation>Pièces et portes</translation>
     </message>
     <message>
-        <source>Five cats</source>
-        <translation>Cinq chats</translation>
+        <source>A crate in a doorway shuts a cat in its room: push it in, then on, and the cat has nowhere to go; the cat in the hall is caught against the wall.</source>
+        <translation>Une caisse dans l’ouverture d’une porte enferme un chat dans sa pièce : poussez-la dedans, puis plus loin, et le chat n’a plus nulle part où aller ; le chat du hall, attrapez-le contre le mur.</translation>
     </message>
     <message>
-        <source>Five cats in a field with a few holes.</source>
-        <translation>Cinq chats dans un champ percé de quelques trous.</translation>
+        <source>The rows lie flat on the left and stand upright on the right: close a standing lane by pushing crates in from the side.</source>
+        <translation>Les rangées sont couchées à gauche et debout à droite : fermez un couloir debout en y poussant des caisses par le côté.</translation>
     </message>
     <message>
-        <source>Five standing</source>
-        <translation>Cinq debout</translation>
+        <source>Open arena</source>
+        <translation>Arène ouverte</translation>
     </message>
     <message>
-        <source>Five cats in standing rows.</source>
-        <translation>Cinq chats dans des rangées debout.</translation>
+        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
+        <translation>Deux chats sur un espace dégagé : restez en mouvement, et attrapez chacun là où les caisses s’entassent.</translation>
     </message>
     <message>
-        <source>Deep field</source>
-        <translation>Champ profond</translation>
+        <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
+        <translation>Les chats ne marchent jamais sur le fromage : le fromage aux bouts de la stalle y retient le chat ; poussez des caisses à côté de lui et mangez la clôture en dernier.</translation>
     </message>
     <message>
-        <source>Five cats among deep rows, a wide lane and posts.</source>
-        <translation>Cinq chats parmi des rangées profondes, un couloir large et des piliers.</translation>
+        <source>Into the corner</source>
+        <translation>Dans le coin</translation>
+    </message>
+    <message>
+        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
+        <translation>Un chat dans un coin n’a que trois côtés ouverts : bouchez-les depuis l’extérieur, en poussant la dernière caisse sur le chat.</translation>
+    </message>
+    <message>
+        <source>The block</source>
+        <translation>Le bloc</translation>
+    </message>
+    <message>
+        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
+        <translation>Un chat à côté du bloc a déjà des caisses d’un côté : poussez hors du bloc des rangées à côté de lui et sur lui.</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
+        <translation>Les chats se faufilent en diagonale à côté d’une caisse jusque dans les culs-de-sac : poussez-la derrière l’un d’eux, et il se retrouve à court de couloir.</translation>
+    </message>
+    <message>
+        <source>You are the bait</source>
+        <translation>Vous êtes l’appât</translation>
+    </message>
+    <message>
+        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
+        <translation>Un chat fonce droit sur vous : postez-vous sous un recoin de caisses jusqu’à ce qu’il y entre, fermez le recoin avec une caisse poussée par le côté, puis poussez-en une dedans par le bas.</translation>
+    </message>
+    <message>
+        <source>Islands</source>
+        <translation>Îles</translation>
+    </message>
+    <message>
+        <source>Crates lie in islands on open floor: catch a cat in a narrow channel between two islands, or between an island and the wall.</source>
+        <translation>Les caisses forment des îles sur l’espace dégagé : attrapez un chat dans un chenal étroit entre deux îles, ou entre une île et le mur.</translation>
+    </message>
+    <message>
+        <source>Bridge</source>
+        <translation>Pont</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
+        <translation>Deux moitiés reliées par un seul pont : attrapez les chats dans les couloirs qui longent le mur de pierre, en y poussant par le côté les caisses des barres.</translation>
+    </message>
+    <message>
+        <source>Stone keep</source>
+        <translation>Donjon de pierre</translation>
+    </message>
+    <message>
+        <source>Cats walk the road between the stone keep and its crate moat: push moat crates in beside a cat, then one onto it.</source>
+        <translation>Les chats circulent sur la route entre le donjon de pierre et ses douves de caisses : poussez des caisses des douves à côté d’un chat, puis une autre sur lui.</translation>
+    </message>
+    <message>
+        <source>Cheese garden</source>
+        <translation>Jardin de fromage</translation>
+    </message>
+    <message>
+        <source>Cats never cross cheese beds: a cat between a bed and the crates is in a lane, so push crates in on it, and eat that bed last.</source>
+        <translation>Les chats ne traversent jamais les parterres de fromage : un chat entre un parterre et les caisses est dans un couloir, alors poussez des caisses sur lui et mangez ce parterre en dernier.</translation>
+    </message>
+    <message>
+        <source>Four rooms</source>
+        <translation>Quatre pièces</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
+        <translation>Quatre pièces autour d’un hall : attirez un chat dans le couloir le long du mur d’une pièce, puis poussez sur lui les caisses de cette pièce.</translation>
+    </message>
+    <message>
+        <source>River</source>
+        <translation>Rivière</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
+        <translation>La rivière de caisses coupe le plateau en deux : traversez à un gué et poussez la rivière sur un chat qui suit le chemin de halage sur l’autre rive.</translation>
+    </message>
+    <message>
+        <source>Docks</source>
+        <translation>Docks</translation>
+    </message>
+    <message>
+        <source>Cats walk the quays along the walls: from a bay between the piers push quay crates in beside a cat, then one onto it.</source>
+        <translation>Les chats longent les quais au pied des murs : depuis un bassin entre les jetées, poussez des caisses du quai à côté d’un chat, puis une autre sur lui.</translation>
+    </message>
+    <message>
+        <source>Horseshoe</source>
+        <translation>Fer à cheval</translation>
+    </message>
+    <message>
+        <source>Cats run round the horseshoe between its stone and its crate lining: from inside, push the lining out onto them.</source>
+        <translation>Les chats tournent dans le fer à cheval, entre sa pierre et son revêtement de caisses : depuis l’intérieur, poussez le revêtement vers l’extérieur sur eux.</translation>
+    </message>
+    <message>
+        <source>Citadel</source>
+        <translation>Citadelle</translation>
+    </message>
+    <message>
+        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>À l’intérieur des remparts, chaque rue est bordée de pierre d’un côté : attrapez-y les chats, puis mangez la porte de fromage du donjon et poussez ses caisses à l’intérieur.</translation>
+    </message>
+    <message>
+        <source>Market day</source>
+        <translation>Jour de marché</translation>
+    </message>
+    <message>
+        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
+        <translation>Le fromage sur les comptoirs des étals arrête les chats comme un mur tant que vous ne l’avez pas mangé : coincez un chat contre un comptoir et mangez ce fromage en dernier.</translation>
+    </message>
+    <message>
+        <source>Stone maze</source>
+        <translation>Labyrinthe de pierre</translation>
+    </message>
+    <message>
+        <source>Cats prowl the lanes by the side walls; the stone maze between is full of dead ends and cheese: go in only when no cat is near.</source>
+        <translation>Les chats rôdent dans les couloirs le long des murs latéraux ; le labyrinthe de pierre entre les deux est plein de culs-de-sac et de fromage : n’y entrez que si aucun chat n’est proche.</translation>
+    </message>
+    <message>
+        <source>Pen and larder</source>
+        <translation>Enclos et garde-manger</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
+        <translation>Deux enclos s’ouvrent quand vous mangez leur porte de fromage : celui de droite est un garde-manger plein de fromage, celui de gauche retient un chat ; attrapez d’abord les chats des couloirs, puis ouvrez l’enclos du chat et poussez son bouchon à sa suite.</translation>
+    </message>
+    <message>
+        <source>Storm</source>
+        <translation>Tempête</translation>
+    </message>
+    <message>
+        <source>Loose crates and posts give a cat no corner: lead it out of the storm to the thick bars by the walls.</source>
+        <translation>Les caisses éparses et les piliers n’offrent aucun coin où coincer un chat : attirez-le hors de la tempête jusqu’aux épaisses barres de caisses le long des murs.</translation>
+    </message>
+    <message>
+        <source>Zigzag</source>
+        <translation>Zigzag</translation>
+    </message>
+    <message>
+        <source>The zigzag corridor has stone on one side and thick crates on the other: push crates in from outside beside the cat, then onto it.</source>
+        <translation>Le couloir en zigzag est bordé de pierre d’un côté et d’une épaisse rangée de caisses de l’autre : poussez des caisses depuis l’extérieur à côté du chat, puis une autre sur lui.</translation>
+    </message>
+    <message>
+        <source>Wall pockets</source>
+        <translation>Recoins muraux</translation>
+    </message>
+    <message>
+        <source>Cats slip corner-wise into the pockets along the walls, where you cannot follow: push crates into the pocket beside a cat, then one onto it.</source>
+        <translation>Les chats se faufilent en diagonale dans les recoins le long des murs, où vous ne pouvez pas les suivre : poussez des caisses dans le recoin à côté d’un chat, puis une autre sur lui.</translation>
+    </message>
+    <message>
+        <source>Stone hourglass</source>
+        <translation>Sablier de pierre</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
+        <translation>Deux salles se rejoignent par un étroit goulet : attirez un chat dans le goulet et enfermez-le des deux côtés.</translation>
+    </message>
+    <message>
+        <source>One door</source>
+        <translation>Une seule porte</translation>
+    </message>
+    <message>
+        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
+        <translation>Deux moitiés reliées par une seule porte : les chats ne passent que par là, alors attendez près de la porte avec des caisses prêtes.</translation>
+    </message>
+    <message>
+        <source>Crate pinwheel</source>
+        <translation>Moulinet de caisses</translation>
+    </message>
+    <message>
+        <source>Four crate arms turn round the middle: each ends one step off the wall, a lane where a cat is caught.</source>
+        <translation>Quatre bras de caisses tournent autour du centre : chacun s’arrête à un pas du mur, laissant un couloir où attraper un chat.</translation>
+    </message>
+    <message>
+        <source>Stone posts</source>
+        <translation>Piliers de pierre</translation>
+    </message>
+    <message>
+        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
+        <translation>Un chat posté entre quatre piliers de pierre n’a que quatre côtés ouverts : fermez-les avec des caisses, puis poussez-en une sur lui.</translation>
+    </message>
+    <message>
+        <source>Cheese maze</source>
+        <translation>Labyrinthe de fromage</translation>
+    </message>
+    <message>
+        <source>Stone rings with cheese in some gaps: cats go round to the open gaps, you can eat straight through.</source>
+        <translation>Des anneaux de pierre avec du fromage dans certaines brèches : les chats font le tour jusqu’aux brèches ouvertes, vous pouvez passer tout droit en mangeant.</translation>
+    </message>
+    <message>
+        <source>Great block</source>
+        <translation>Grand bloc</translation>
+    </message>
+    <message>
+        <source>Four cats circle the great block: catch them in the lanes above and below it, the block on one side and stone on the other.</source>
+        <translation>Quatre chats tournent autour du grand bloc : attrapez-les dans les couloirs au-dessus et en dessous, entre le bloc d’un côté et la pierre de l’autre.</translation>
+    </message>
+    <message>
+        <source>Crate staircase</source>
+        <translation>Escalier de caisses</translation>
+    </message>
+    <message>
+        <source>A staircase of crates splits the room: cats come round by its foot and its head, where a thick step and the wall make a lane.</source>
+        <translation>Un escalier de caisses coupe la pièce en deux : les chats le contournent par le bas et par le haut, où une marche épaisse et le mur forment un couloir.</translation>
+    </message>
+    <message>
+        <source>Last stand</source>
+        <translation>Dernier combat</translation>
+    </message>
+    <message>
+        <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
+        <translation>Tout à la fois : le bloc à gauche, une porte dans le mur, des piliers de pierre à droite, et du fromage pour vous faire avancer.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
+        <translation>Les deux chats partent de couloirs le long du mur, derrière la barre de caisses du haut et celle de droite : enfermez-les là avant qu’ils n’en sortent, et la piste de fromage est à vous.</translation>
     </message>
 </context>
 <context>
