@@ -313,7 +313,7 @@ level("Cheese fence", "cats never step on cheese: the cheese at the ends of the 
 ..............................
 """)
 
-level("Into the corner", "a cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat", """
+level("Into the corner", "each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it", """
 ......................K.......
 .BBBBBB................BBBBBB.
 .BBBBBB..........K.....BBBBBB.
@@ -334,7 +334,7 @@ level("Into the corner", "a cat in a corner has only three open sides: fill them
 ..........................C...
 """)
 
-level("The block", "a cat beside the block has crates on one side already: push rows out of the block beside it and onto it", """
+level("The block", "the block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block's rows in beside it, then onto it", """
 ..........................C...
 .BBBBBBBBBBBB.........K....BB.
 .BBBBBBBBBBBB.............KBB.
@@ -376,7 +376,7 @@ level("Dead ends", "cats slip corner-wise past a crate into the dead-end corrido
 .....K.........K..............
 """)
 
-level("You are the bait", "a cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it", """
+level("You are the bait", "a cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it", """
 ..........K.........K.........
 ..............................
 ....C.........................
@@ -482,7 +482,7 @@ level("Cheese garden", "cats never cross cheese beds: a cat between a bed and th
 ..............................
 """)
 
-level("Four rooms", "four rooms round a hall: lure a cat into the lane along a room's wall, then push the room's crates in on it", """
+level("Four rooms", "four rooms round a hall: a cat in the lane along a room's wall is caught by pushing the room's crates in on it; wait for the hall cat to wander into one", """
 .........H..K...K..H..........
 .BBBBBB..H.........H..BBBBBBB.
 .BBBBBB..H....C....H..BBBBBBB.
@@ -566,7 +566,7 @@ level("Horseshoe", "cats run round the horseshoe between its stone and its crate
 C...K.......K....K.......K....
 """)
 
-level("Citadel", "inside the town wall every street has stone on one side: catch the cats there, then eat the keep's cheese door and push its crates in", """
+level("Citadel", "inside the town wall the streets run between stone and crates: catch the cats there, then eat the keep's cheese door and push its crates in", """
 ...K.....K..........K.....K...
 ..............................
 ...HHHHHHHHHH....HHHHHHHHHH...
@@ -587,7 +587,7 @@ level("Citadel", "inside the town wall every street has stone on one side: catch
 ......K..............K........
 """)
 
-level("Market day", "cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last", """
+level("Market day", "catch a cat in the aisle between two stalls: eat a counter's cheese to push its stall's crates down or up into the aisle", """
 ..............................
 .BBBBBB..BBBBBB..BBBBBB..BBBB.
 .BBBBBB..BBBBBB..BBBBBB..BBBB.
@@ -629,7 +629,7 @@ CBB..H.......K...........H.BB.
 ..K......K.......K......K.....
 """)
 
-level("Pen and larder", "two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat's pen and push its plug in after it", """
+level("Pen and larder", "two pens open when you eat their cheese doors: empty the larder on the right before the last catch ends the level; the left pen holds a cat, so eat its door and push the plug in after it", """
 HHHHHHHH..............HHHHHHHH
 HC...BBK..BBBBBBBBBB..KK.KK.KH
 HHHHHHHH..BBBBBBBBBB..HHHHHHHH
@@ -713,7 +713,7 @@ BB..BBBB..BBBB..BBBB..BBBB..BB
 ..HH....HH..C.HH....HH....HH..
 """)
 
-level("Stone hourglass", "two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides", """
+level("Stone hourglass", "two chambers meet at a narrow waist, the only way between them: catch the cats in the lanes by the side walls, and mind the one that follows you through the waist", """
 ....K....HHHHHHHHHHHH....K....
 .........HHHHHHHHHHHH...K.....
 .BB.......HHHHHHHHHH.......BB.
@@ -734,7 +734,7 @@ CBB.......BB.HHHH.BB.......BB.
 ...K....HHHHHHHHHHHHHH....K...
 """)
 
-level("One door", "two halves joined by a single door: cats cross only there, so wait by the door with crates ready", """
+level("One door", "a stone wall splits the board, with one door: the cats on your side hunt you while the others queue at the door; catch them against the bars by the walls", """
 ..K.........K.HH............K.
 ....BBBBBBBB..HH..K...........
 .BB.BBBBBBBB..HH..............
@@ -776,7 +776,7 @@ level("Crate pinwheel", "four crate arms turn round the middle: each ends one st
 ..K...........K..K.........K..
 """)
 
-level("Stone posts", "a cat standing between four stone posts has only four open sides: close them with crates, then push one onto it", """
+level("Stone posts", "a grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there", """
 .K..........................C.
 .BBBBBB.................BBBBB.
 .BBBBBB.....K.....K.....BBBBB.

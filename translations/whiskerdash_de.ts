@@ -379,16 +379,8 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>In die Ecke</translation>
     </message>
     <message>
-        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
-        <translation>Eine Katze in einer Ecke hat nur drei offene Seiten: Füll sie von außen, die letzte Kiste schiebst du auf die Katze.</translation>
-    </message>
-    <message>
         <source>The block</source>
         <translation>Der Block</translation>
-    </message>
-    <message>
-        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
-        <translation>Eine Katze neben dem Block hat schon auf einer Seite Kisten: Schieb Reihen aus dem Block neben sie und auf sie.</translation>
     </message>
     <message>
         <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
@@ -397,10 +389,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>You are the bait</source>
         <translation>Du bist der Köder</translation>
-    </message>
-    <message>
-        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
-        <translation>Eine Katze kommt direkt auf dich zu: Warte unter einer Kistennische, bis sie hineinläuft, schließ die Nische mit einer Kiste von der Seite, dann schieb eine von unten hinein.</translation>
     </message>
     <message>
         <source>Islands</source>
@@ -439,10 +427,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Vier Räume</translation>
     </message>
     <message>
-        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
-        <translation>Vier Räume um eine Halle: Lock eine Katze in die Gasse an der Mauer eines Raums, dann schieb die Kisten dieses Raums zu ihr hinein.</translation>
-    </message>
-    <message>
         <source>River</source>
         <translation>Fluss</translation>
     </message>
@@ -471,16 +455,8 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Zitadelle</translation>
     </message>
     <message>
-        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
-        <translation>Innerhalb der Stadtmauer hat jede Straße auf einer Seite Stein: Fang dort die Katzen, dann friss die Käsetür des Bergfrieds und schieb seine Kisten hinein.</translation>
-    </message>
-    <message>
         <source>Market day</source>
         <translation>Markttag</translation>
-    </message>
-    <message>
-        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
-        <translation>Käse auf den Theken der Marktstände hält Katzen ab wie eine Mauer, bis du ihn frisst: Dräng eine Katze gegen eine Theke und friss deren Käse zuletzt.</translation>
     </message>
     <message>
         <source>Stone maze</source>
@@ -493,10 +469,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>Pen and larder</source>
         <translation>Pferch und Vorratskammer</translation>
-    </message>
-    <message>
-        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
-        <translation>Zwei Pferche öffnen sich, wenn du ihre Käsetüren frisst: Der rechte ist eine Vorratskammer voller Käse, im linken sitzt eine Katze; fang zuerst die Katzen in den Gassen, dann öffne den Pferch der Katze und schieb ihr den Pfropfen hinterher.</translation>
     </message>
     <message>
         <source>Storm</source>
@@ -527,16 +499,8 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Steinerne Sanduhr</translation>
     </message>
     <message>
-        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
-        <translation>Zwei Kammern treffen sich an einer schmalen Engstelle: Lock eine Katze hinein und sperr sie von beiden Seiten ein.</translation>
-    </message>
-    <message>
         <source>One door</source>
         <translation>Eine Tür</translation>
-    </message>
-    <message>
-        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
-        <translation>Zwei Hälften, verbunden durch eine einzige Tür: Nur dort kommen Katzen hinüber, also warte mit bereitstehenden Kisten an der Tür.</translation>
     </message>
     <message>
         <source>Crate pinwheel</source>
@@ -549,10 +513,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>Stone posts</source>
         <translation>Steinpfeiler</translation>
-    </message>
-    <message>
-        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
-        <translation>Eine Katze zwischen vier Steinpfeilern hat nur vier offene Seiten: Schließ diese mit Kisten, dann schieb eine auf sie.</translation>
     </message>
     <message>
         <source>Cheese maze</source>
@@ -589,6 +549,46 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
         <translation>Beide Katzen beginnen in Gassen an der Mauer, hinter dem oberen und dem rechten Kistenbalken: Sperr sie dort ein, bevor sie herauskommen, dann gehört die Käsespur dir.</translation>
+    </message>
+    <message>
+        <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
+        <translation>Jede Ecke birgt eine L-förmige Gasse zwischen der Mauer und einem Knick aus Kisten: Schließ die Gasse von außen auf beiden Seiten der Katze, dann schieb die letzte Kiste auf sie.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
+        <translation>Der Block lässt an den Mauern Gassen von einem Feld Breite frei: Eine Katze dort hat auf der einen Seite Stein und auf der anderen den Block, also schieb die Reihen des Blocks neben sie, dann auf sie.</translation>
+    </message>
+    <message>
+        <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
+        <translation>Eine Katze, die in eine Kistennische läuft, ist fast gefangen: Schließ die Nische mit einer Kiste von der Seite, dann schieb eine von unten hinein; stell dich unter eine Nische, um die Katze dorthin zu locken.</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: a cat in the lane along a room&apos;s wall is caught by pushing the room&apos;s crates in on it; wait for the hall cat to wander into one.</source>
+        <translation>Vier Räume um eine Halle: Eine Katze in der Gasse an der Mauer eines Raums fängst du, indem du die Kisten dieses Raums zu ihr hineinschiebst; warte, bis die Katze aus der Halle in eine solche Gasse läuft.</translation>
+    </message>
+    <message>
+        <source>Inside the town wall the streets run between stone and crates: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>Innerhalb der Stadtmauer verlaufen die Straßen zwischen Stein und Kisten: Fang dort die Katzen, dann friss die Käsetür des Bergfrieds und schieb seine Kisten hinein.</translation>
+    </message>
+    <message>
+        <source>Catch a cat in the aisle between two stalls: eat a counter&apos;s cheese to push its stall&apos;s crates down or up into the aisle.</source>
+        <translation>Fang eine Katze im Gang zwischen zwei Marktständen: Friss den Käse einer Theke, um die Kisten ihres Stands nach unten oder oben in den Gang zu schieben.</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: empty the larder on the right before the last catch ends the level; the left pen holds a cat, so eat its door and push the plug in after it.</source>
+        <translation>Zwei Pferche öffnen sich, wenn du ihre Käsetüren frisst: Leere die Vorratskammer rechts, bevor der letzte Fang das Level beendet; im linken Pferch sitzt eine Katze, also friss seine Tür und schieb ihr den Pfropfen hinterher.</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist, the only way between them: catch the cats in the lanes by the side walls, and mind the one that follows you through the waist.</source>
+        <translation>Zwei Kammern treffen sich an einer schmalen Engstelle, dem einzigen Weg zwischen ihnen: Fang die Katzen in den Gassen an den Seitenmauern und hüte dich vor der, die dir durch die Engstelle folgt.</translation>
+    </message>
+    <message>
+        <source>A stone wall splits the board, with one door: the cats on your side hunt you while the others queue at the door; catch them against the bars by the walls.</source>
+        <translation>Eine Steinmauer teilt das Spielfeld, mit einer einzigen Tür: Die Katzen auf deiner Seite jagen dich, während die anderen an der Tür warten; fang sie an den Kistenbalken bei den Mauern.</translation>
+    </message>
+    <message>
+        <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
+        <translation>Ein Raster aus Steinpfeilern lässt einer Katze viele Auswege: Lock sie zu den Kistenbalken in den Ecken, wo Mauer und Balken eine Gasse bilden, und fang sie dort.</translation>
     </message>
 </context>
 <context>

@@ -379,16 +379,8 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>A la esquina</translation>
     </message>
     <message>
-        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
-        <translation>Un gato en una esquina solo tiene tres lados abiertos: tápalos desde fuera, empujando la última caja sobre el gato.</translation>
-    </message>
-    <message>
         <source>The block</source>
         <translation>El bloque</translation>
-    </message>
-    <message>
-        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
-        <translation>Un gato junto al bloque ya tiene cajas a un lado: empuja filas fuera del bloque, junto a él y sobre él.</translation>
     </message>
     <message>
         <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
@@ -397,10 +389,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>You are the bait</source>
         <translation>Tú eres el cebo</translation>
-    </message>
-    <message>
-        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
-        <translation>Un gato va directo a por ti: ponte debajo de un rincón de cajas hasta que se meta, ciérralo con una caja desde un lado y luego empuja otra dentro desde abajo.</translation>
     </message>
     <message>
         <source>Islands</source>
@@ -439,10 +427,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Cuatro cuartos</translation>
     </message>
     <message>
-        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
-        <translation>Cuatro cuartos alrededor de un vestíbulo: atrae a un gato al pasillo junto al muro de un cuarto y luego empuja sobre él las cajas de ese cuarto.</translation>
-    </message>
-    <message>
         <source>River</source>
         <translation>Río</translation>
     </message>
@@ -471,16 +455,8 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Ciudadela</translation>
     </message>
     <message>
-        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
-        <translation>Dentro de la muralla, cada calle tiene piedra a un lado: atrapa allí a los gatos, luego cómete la puerta de queso del torreón y empuja sus cajas hacia dentro.</translation>
-    </message>
-    <message>
         <source>Market day</source>
         <translation>Día de mercado</translation>
-    </message>
-    <message>
-        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
-        <translation>El queso de los mostradores de los puestos frena a los gatos como un muro hasta que te lo comes: acorrala a un gato contra un mostrador y cómete ese queso al final.</translation>
     </message>
     <message>
         <source>Stone maze</source>
@@ -493,10 +469,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>Pen and larder</source>
         <translation>Corral y despensa</translation>
-    </message>
-    <message>
-        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
-        <translation>Dos corrales se abren cuando te comes sus puertas de queso: el de la derecha es una despensa llena de queso y el de la izquierda encierra a un gato; atrapa primero a los gatos de los pasillos, luego abre el corral del gato y empuja su tapón tras él.</translation>
     </message>
     <message>
         <source>Storm</source>
@@ -527,16 +499,8 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Reloj de arena</translation>
     </message>
     <message>
-        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
-        <translation>Dos cámaras se unen por un cuello estrecho: atrae a un gato al cuello y enciérralo por ambos lados.</translation>
-    </message>
-    <message>
         <source>One door</source>
         <translation>Una sola puerta</translation>
-    </message>
-    <message>
-        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
-        <translation>Dos mitades unidas por una sola puerta: los gatos solo cruzan por ahí, así que espera junto a la puerta con cajas preparadas.</translation>
     </message>
     <message>
         <source>Crate pinwheel</source>
@@ -549,10 +513,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>Stone posts</source>
         <translation>Pilares de piedra</translation>
-    </message>
-    <message>
-        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
-        <translation>Un gato entre cuatro pilares de piedra solo tiene cuatro lados abiertos: ciérralos con cajas y luego empuja otra sobre él.</translation>
     </message>
     <message>
         <source>Cheese maze</source>
@@ -589,6 +549,46 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
         <translation>Los dos gatos empiezan en pasillos junto al muro, tras la barra de cajas de arriba y la de la derecha: enciérralos allí antes de que salgan, y el rastro de queso es tuyo.</translation>
+    </message>
+    <message>
+        <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
+        <translation>Cada esquina guarda un pasillo en L entre el muro y un recodo de cajas: cierra el pasillo a ambos lados del gato desde fuera y luego empuja la última caja sobre él.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
+        <translation>El bloque deja junto a los muros pasillos de una casilla: un gato allí tiene piedra a un lado y el bloque al otro, así que empuja las filas del bloque a su lado y luego sobre él.</translation>
+    </message>
+    <message>
+        <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
+        <translation>Un gato que se mete en un rincón de cajas está casi atrapado: cierra el rincón con una caja desde un lado y luego empuja una hacia dentro desde abajo; ponte debajo de un rincón para atraer al gato hacia él.</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: a cat in the lane along a room&apos;s wall is caught by pushing the room&apos;s crates in on it; wait for the hall cat to wander into one.</source>
+        <translation>Cuatro cuartos alrededor de un vestíbulo: a un gato en el pasillo junto al muro de un cuarto lo atrapas empujando sobre él las cajas de ese cuarto; espera a que el gato del vestíbulo se meta en uno.</translation>
+    </message>
+    <message>
+        <source>Inside the town wall the streets run between stone and crates: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>Dentro de la muralla, las calles corren entre piedra y cajas: atrapa allí a los gatos, luego cómete la puerta de queso del torreón y empuja sus cajas hacia dentro.</translation>
+    </message>
+    <message>
+        <source>Catch a cat in the aisle between two stalls: eat a counter&apos;s cheese to push its stall&apos;s crates down or up into the aisle.</source>
+        <translation>Atrapa a un gato en el pasillo entre dos puestos: cómete el queso de un mostrador para empujar las cajas de su puesto hacia abajo o hacia arriba, dentro del pasillo.</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: empty the larder on the right before the last catch ends the level; the left pen holds a cat, so eat its door and push the plug in after it.</source>
+        <translation>Dos corrales se abren cuando te comes sus puertas de queso: vacía la despensa de la derecha antes de que la última captura termine el nivel; el corral de la izquierda encierra a un gato, así que cómete su puerta y empuja el tapón tras él.</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist, the only way between them: catch the cats in the lanes by the side walls, and mind the one that follows you through the waist.</source>
+        <translation>Dos cámaras se unen por un cuello estrecho, el único paso entre ellas: atrapa a los gatos en los pasillos junto a los muros laterales y cuidado con el que te siga por el cuello.</translation>
+    </message>
+    <message>
+        <source>A stone wall splits the board, with one door: the cats on your side hunt you while the others queue at the door; catch them against the bars by the walls.</source>
+        <translation>Un muro de piedra divide el tablero, con una sola puerta: los gatos de tu lado te persiguen mientras los otros esperan en la puerta; atrápalos contra las barras de cajas junto a los muros.</translation>
+    </message>
+    <message>
+        <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
+        <translation>Una cuadrícula de pilares de piedra le da al gato muchas salidas: llévalo hasta las barras de cajas de las esquinas, donde el muro y la barra forman un pasillo, y atrápalo allí.</translation>
     </message>
 </context>
 <context>

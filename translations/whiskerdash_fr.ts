@@ -379,16 +379,8 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Dans le coin</translation>
     </message>
     <message>
-        <source>A cat in a corner has only three open sides: fill them from outside, the last crate pushed onto the cat.</source>
-        <translation>Un chat dans un coin n’a que trois côtés ouverts : bouchez-les depuis l’extérieur, en poussant la dernière caisse sur le chat.</translation>
-    </message>
-    <message>
         <source>The block</source>
         <translation>Le bloc</translation>
-    </message>
-    <message>
-        <source>A cat beside the block has crates on one side already: push rows out of the block beside it and onto it.</source>
-        <translation>Un chat à côté du bloc a déjà des caisses d’un côté : poussez hors du bloc des rangées à côté de lui et sur lui.</translation>
     </message>
     <message>
         <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
@@ -397,10 +389,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>You are the bait</source>
         <translation>Vous êtes l’appât</translation>
-    </message>
-    <message>
-        <source>A cat heads straight for you: stand under a pocket of crates until it walks in, shut the pocket with a crate from the side, then push one up into it.</source>
-        <translation>Un chat fonce droit sur vous : postez-vous sous un recoin de caisses jusqu’à ce qu’il y entre, fermez le recoin avec une caisse poussée par le côté, puis poussez-en une dedans par le bas.</translation>
     </message>
     <message>
         <source>Islands</source>
@@ -439,10 +427,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Quatre pièces</translation>
     </message>
     <message>
-        <source>Four rooms round a hall: lure a cat into the lane along a room&apos;s wall, then push the room&apos;s crates in on it.</source>
-        <translation>Quatre pièces autour d’un hall : attirez un chat dans le couloir le long du mur d’une pièce, puis poussez sur lui les caisses de cette pièce.</translation>
-    </message>
-    <message>
         <source>River</source>
         <translation>Rivière</translation>
     </message>
@@ -471,16 +455,8 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Citadelle</translation>
     </message>
     <message>
-        <source>Inside the town wall every street has stone on one side: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
-        <translation>À l’intérieur des remparts, chaque rue est bordée de pierre d’un côté : attrapez-y les chats, puis mangez la porte de fromage du donjon et poussez ses caisses à l’intérieur.</translation>
-    </message>
-    <message>
         <source>Market day</source>
         <translation>Jour de marché</translation>
-    </message>
-    <message>
-        <source>Cheese on the stall counters fences cats like a wall until you eat it: pin a cat against a counter and eat it last.</source>
-        <translation>Le fromage sur les comptoirs des étals arrête les chats comme un mur tant que vous ne l’avez pas mangé : coincez un chat contre un comptoir et mangez ce fromage en dernier.</translation>
     </message>
     <message>
         <source>Stone maze</source>
@@ -493,10 +469,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>Pen and larder</source>
         <translation>Enclos et garde-manger</translation>
-    </message>
-    <message>
-        <source>Two pens open when you eat their cheese doors: the right one is a larder of cheese, the left holds a cat; catch the lane cats first, then open the cat&apos;s pen and push its plug in after it.</source>
-        <translation>Deux enclos s’ouvrent quand vous mangez leur porte de fromage : celui de droite est un garde-manger plein de fromage, celui de gauche retient un chat ; attrapez d’abord les chats des couloirs, puis ouvrez l’enclos du chat et poussez son bouchon à sa suite.</translation>
     </message>
     <message>
         <source>Storm</source>
@@ -527,16 +499,8 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Sablier de pierre</translation>
     </message>
     <message>
-        <source>Two chambers meet at a narrow waist: lure a cat into the waist and shut it in from both sides.</source>
-        <translation>Deux salles se rejoignent par un étroit goulet : attirez un chat dans le goulet et enfermez-le des deux côtés.</translation>
-    </message>
-    <message>
         <source>One door</source>
         <translation>Une seule porte</translation>
-    </message>
-    <message>
-        <source>Two halves joined by a single door: cats cross only there, so wait by the door with crates ready.</source>
-        <translation>Deux moitiés reliées par une seule porte : les chats ne passent que par là, alors attendez près de la porte avec des caisses prêtes.</translation>
     </message>
     <message>
         <source>Crate pinwheel</source>
@@ -549,10 +513,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>Stone posts</source>
         <translation>Piliers de pierre</translation>
-    </message>
-    <message>
-        <source>A cat standing between four stone posts has only four open sides: close them with crates, then push one onto it.</source>
-        <translation>Un chat posté entre quatre piliers de pierre n’a que quatre côtés ouverts : fermez-les avec des caisses, puis poussez-en une sur lui.</translation>
     </message>
     <message>
         <source>Cheese maze</source>
@@ -589,6 +549,46 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
         <translation>Les deux chats partent de couloirs le long du mur, derrière la barre de caisses du haut et celle de droite : enfermez-les là avant qu’ils n’en sortent, et la piste de fromage est à vous.</translation>
+    </message>
+    <message>
+        <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
+        <translation>Chaque coin cache un couloir en L entre le mur et un coude de caisses : fermez le couloir des deux côtés du chat depuis l’extérieur, puis poussez la dernière caisse sur lui.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
+        <translation>Le bloc laisse le long des murs des couloirs d’une case : un chat qui s’y trouve a la pierre d’un côté et le bloc de l’autre, alors poussez les rangées du bloc à côté de lui, puis sur lui.</translation>
+    </message>
+    <message>
+        <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
+        <translation>Un chat qui s’aventure dans un recoin de caisses est presque pris : fermez le recoin avec une caisse par le côté, puis poussez-en une dedans par le bas ; placez-vous sous un recoin pour y attirer le chat.</translation>
+    </message>
+    <message>
+        <source>Four rooms round a hall: a cat in the lane along a room&apos;s wall is caught by pushing the room&apos;s crates in on it; wait for the hall cat to wander into one.</source>
+        <translation>Quatre pièces autour d’un hall : un chat dans le couloir le long du mur d’une pièce se prend en poussant sur lui les caisses de cette pièce ; attendez que le chat du hall s’aventure dans l’un de ces couloirs.</translation>
+    </message>
+    <message>
+        <source>Inside the town wall the streets run between stone and crates: catch the cats there, then eat the keep&apos;s cheese door and push its crates in.</source>
+        <translation>À l’intérieur des remparts, les rues passent entre la pierre et les caisses : attrapez-y les chats, puis mangez la porte de fromage du donjon et poussez ses caisses à l’intérieur.</translation>
+    </message>
+    <message>
+        <source>Catch a cat in the aisle between two stalls: eat a counter&apos;s cheese to push its stall&apos;s crates down or up into the aisle.</source>
+        <translation>Attrapez un chat dans l’allée entre deux étals : mangez le fromage d’un comptoir pour pousser les caisses de son étal vers le bas ou vers le haut dans l’allée.</translation>
+    </message>
+    <message>
+        <source>Two pens open when you eat their cheese doors: empty the larder on the right before the last catch ends the level; the left pen holds a cat, so eat its door and push the plug in after it.</source>
+        <translation>Deux enclos s’ouvrent quand vous mangez leur porte de fromage : videz le garde-manger de droite avant que la dernière prise ne termine le niveau ; l’enclos de gauche retient un chat, alors mangez sa porte et poussez le bouchon à sa suite.</translation>
+    </message>
+    <message>
+        <source>Two chambers meet at a narrow waist, the only way between them: catch the cats in the lanes by the side walls, and mind the one that follows you through the waist.</source>
+        <translation>Deux chambres se rejoignent par un goulet étroit, seul passage entre elles : attrapez les chats dans les couloirs le long des murs latéraux, et méfiez-vous de celui qui vous suit par le goulet.</translation>
+    </message>
+    <message>
+        <source>A stone wall splits the board, with one door: the cats on your side hunt you while the others queue at the door; catch them against the bars by the walls.</source>
+        <translation>Un mur de pierre coupe le plateau, percé d’une seule porte : les chats de votre côté vous chassent pendant que les autres attendent à la porte ; attrapez-les contre les barres de caisses le long des murs.</translation>
+    </message>
+    <message>
+        <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
+        <translation>Une grille de piliers de pierre offre au chat bien des sorties : attirez-le vers les barres de caisses dans les coins, où le mur et la barre forment un couloir, et attrapez-le là.</translation>
     </message>
 </context>
 <context>
