@@ -100,7 +100,7 @@ FAULTS = [
     ("files", "src/scores/score_store.cpp", "a save that never takes the lock",
      "    if (lock->tryLock(wait_ms)) {", "    if (true) {"),
     ("files", "src/files/regular_file.cpp", "a failed read taken for the end of the file",
-     "                result.fault = RegularFile::Fault::cannot_read;", "                break;"),
+     "                result = failed(Problem::Kind::cannot_read, errno);", "                break;"),
     ("sound", "src/sound/wav_check.cpp", "a truncated effect accepted",
      "if (riff_end > bytes.size())", "if (riff_end > bytes.size() + 1000000)"),
     ("sound", "src/sound/wav_check.cpp", "an oversized effect accepted",

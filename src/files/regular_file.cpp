@@ -15,55 +15,57 @@
 namespace wd {
 
 namespace {
-RegularFile read_regular(const std::string& path, std::size_t cap)
+Problem failed(Problem::Kind kind, int error)
 {
-    RegularFile result;
+    return {kind, error, std::strerror(error)};
+}
+
+Problem not_regular(mode_t mode)
+{
+    return {Problem::Kind::not_regular, 0, not_regular_text(mode)};
+}
+
+Result<std::string> read_regular(const std::string& path, std::size_t cap)
+{
     // Look before opening: opening a FIFO or a device can block or act on it.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        result.error = errno;
+        const int error = errno;
         struct stat link {};
-        result.fault = result.error == ENOENT ? RegularFile::Fault::missing : RegularFile::Fault::cannot_open;
-        result.dangling_link = result.error == ENOENT && ::lstat(path.c_str(), &link) == 0;
-        return result;
+        if (error != ENOENT)
+            return failed(Problem::Kind::cannot_open, error);
+        return failed(::lstat(path.c_str(), &link) == 0 ? Problem::Kind::dangling_link : Problem::Kind::missing, error);
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.fault = RegularFile::Fault::not_regular;
-        result.mode = info.st_mode;
-        return result;
-    }
+    if (!S_ISREG(info.st_mode))
+        return not_regular(info.st_mode);
     // O_NONBLOCK and a second look on what was opened: the name may have been
     // swapped for a FIFO between the two.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        result.fault = RegularFile::Fault::cannot_open;
-        result.error = errno;
-        return result;
-    }
+    if (fd < 0)
+        return failed(Problem::Kind::cannot_open, errno);
+    Result<std::string> result = std::string();
     if (::fstat(fd, &info) != 0) {
-        result.fault = RegularFile::Fault::cannot_open;
-        result.error = errno;
+        result = failed(Problem::Kind::cannot_open, errno);
     } else if (!S_ISREG(info.st_mode)) {
-        result.fault = RegularFile::Fault::not_regular;
-        result.mode = info.st_mode;
+        result = not_regular(info.st_mode);
     } else {
-        result.bytes.resize(cap);
+        std::string& bytes = result.value();
+        bytes.resize(cap);
         std::size_t got = 0;
         while (got < cap) {
-            const ssize_t n = ::read(fd, result.bytes.data() + got, cap - got);
+            const ssize_t n = ::read(fd, bytes.data() + got, cap - got);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
-                result.fault = RegularFile::Fault::cannot_read;
-                result.error = errno;
-                got = 0;
+                result = failed(Problem::Kind::cannot_read, errno);
                 break;
             }
             if (n == 0)
                 break;
             got += static_cast<std::size_t>(n);
         }
-        result.bytes.resize(got);
+        if (result.ok())
+            bytes.resize(got);
     }
     ::close(fd);
     return result;
@@ -90,41 +92,40 @@ std::string not_regular_text(mode_t mode)
     return std::string("not a regular file (") + kind_of(mode) + ')';
 }
 
-std::string fault_text(const RegularFile& file)
+std::string kind_of(const Problem& not_regular)
 {
-    switch (file.fault) {
-    case RegularFile::Fault::not_regular: return not_regular_text(file.mode);
-    case RegularFile::Fault::too_slow: return no_answer;
-    default: return std::strerror(file.error);
-    }
+    // The text not_regular_text() wrote: what stands between the brackets.
+    const std::string& text = not_regular.text;
+    const std::size_t open = text.find('(');
+    if (open == std::string::npos || text.empty() || text.back() != ')')
+        return kind_of(mode_t{});
+    return text.substr(open + 1, text.size() - open - 2);
 }
 
-RegularFile read_timed(const std::string& path, std::size_t cap)
+Result<std::string> read_timed(const std::string& path, std::size_t cap)
 {
     return std::move(read_timed(std::vector<std::string>{path}, cap).front());
 }
 
-std::vector<RegularFile> read_timed(const std::vector<std::string>& paths, std::size_t cap)
+std::vector<Result<std::string>> read_timed(const std::vector<std::string>& paths, std::size_t cap)
 {
     // Shared with the readers: one that stalls may finish long after this returns.
     struct Shared {
         std::mutex mutex;
         std::condition_variable done;
         std::size_t left = 0;
-        std::vector<RegularFile> results;
-        std::vector<bool> finished;
+        // Each stays too slow until its reader answers.
+        std::vector<Result<std::string>> results;
     };
     auto shared = std::make_shared<Shared>();
     shared->left = paths.size();
-    shared->results.resize(paths.size());
-    shared->finished.resize(paths.size());
+    shared->results.assign(paths.size(), Problem{Problem::Kind::too_slow, 0, no_answer});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(read_limit_ms);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         auto read = [shared, i, path = paths[i], cap] {
-            RegularFile result = read_regular(path, cap);
+            Result<std::string> result = read_regular(path, cap);
             const std::lock_guard<std::mutex> hold(shared->mutex);
             shared->results[i] = std::move(result);
-            shared->finished[i] = true;
             --shared->left;
             shared->done.notify_all();
         };
@@ -136,13 +137,11 @@ std::vector<RegularFile> read_timed(const std::vector<std::string>& paths, std::
     }
     std::unique_lock<std::mutex> hold(shared->mutex);
     shared->done.wait_until(hold, deadline, [&] { return shared->left == 0; });
-    std::vector<RegularFile> results(paths.size());
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (shared->finished[i])
-            results[i] = std::move(shared->results[i]);
-        else
-            results[i].fault = RegularFile::Fault::too_slow;
-    }
+    // Slot by slot: a reader still stalled writes its own later.
+    std::vector<Result<std::string>> results;
+    results.reserve(paths.size());
+    for (Result<std::string>& result : shared->results)
+        results.push_back(std::move(result));
     return results;
 }
 

@@ -3,7 +3,9 @@
 // table, the settings) only when it is a regular file or a link to one, without
 // ever blocking on a FIFO or a device, and given up after a second: a stalled
 // mount refuses the file instead of freezing the game. Plain C++: each caller
-// puts fault_text() in a sentence of its own.
+// puts the problem's text in a sentence of its own.
+
+#include "problem.h"
 
 #include <cstddef>
 #include <string>
@@ -11,22 +13,6 @@
 #include <vector>
 
 namespace wd {
-
-struct RegularFile {
-    enum class Fault {
-        none,
-        missing,      // nothing answers to the name (`dangling_link` tells a link left behind)
-        not_regular,  // a folder, FIFO, socket or device: `mode` says which
-        cannot_open,  // `error` says why
-        cannot_read,  // `error` says why
-        too_slow,     // no answer within the time given (a stalled mount)
-    };
-    Fault fault = Fault::none;
-    int error = 0;
-    mode_t mode = 0;
-    bool dangling_link = false;
-    std::string bytes;  // at most the cap asked for, when fault is none
-};
 
 // How long any data file may take to read, and how a message says it took longer.
 inline constexpr int read_limit_ms = 1000;
@@ -37,14 +23,15 @@ inline constexpr const char* no_answer = "no answer within a second";
 const char* kind_of(mode_t mode);
 // "not a regular file (a FIFO)": the one wording for a file refused for what it is.
 std::string not_regular_text(mode_t mode);
-// Why a read came to nothing: not_regular_text(), no_answer, or the system's reason.
-std::string fault_text(const RegularFile& file);
+// "a FIFO": what the file of a not_regular problem from read_timed() is.
+std::string kind_of(const Problem& not_regular);
 
-// Reads at most `cap` bytes on a thread of its own, given up (Fault::too_slow)
+// Reads at most `cap` bytes on a thread of its own, given up (Kind::too_slow)
 // after read_limit_ms. A stalled read's thread is left to finish on its own.
-RegularFile read_timed(const std::string& path, std::size_t cap);
+// The problem's text says why: not_regular_text(), no_answer, or the system's reason.
+Result<std::string> read_timed(const std::string& path, std::size_t cap);
 // Several files at once, each on a thread of its own, all within the one limit:
 // a folder on a stalled mount costs a second, not a second a file.
-std::vector<RegularFile> read_timed(const std::vector<std::string>& paths, std::size_t cap);
+std::vector<Result<std::string>> read_timed(const std::vector<std::string>& paths, std::size_t cap);
 
 }  // namespace wd

@@ -107,11 +107,11 @@ Refusal refusal(const QString& path, Links links)
     return look(QFile::encodeName(path), links, info, exists);
 }
 
-QString refused_read(const QString& path, const RegularFile& file)
+QString refused_read(const QString& path, const Problem& read)
 {
-    const QString reason = QString::fromLocal8Bit(fault_text(file).c_str());
-    return file.fault == RegularFile::Fault::not_regular ? QStringLiteral("%1: %2, left as it is").arg(path, reason)
-                                                         : QStringLiteral("%1: cannot read: %2").arg(path, reason);
+    const QString reason = QString::fromLocal8Bit(read.text.c_str());
+    return read.kind == Problem::Kind::not_regular ? QStringLiteral("%1: %2, left as it is").arg(path, reason)
+                                                   : QStringLiteral("%1: cannot read: %2").arg(path, reason);
 }
 
 QString save_target(const QString& path)

@@ -30,7 +30,7 @@ Refusal refusal(const QString& path, Links links);
 
 // "PATH: not a regular file (a FIFO), left as it is" or "PATH: cannot read:
 // REASON", for a file read whole before it is replaced.
-QString refused_read(const QString& path, const RegularFile& file);
+QString refused_read(const QString& path, const Problem& read);
 
 // The path a save under Links::follow writes to: a link is followed hop by hop
 // to the file it names, also to one that is not there yet.

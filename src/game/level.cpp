@@ -6,8 +6,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <sys/stat.h>
-
 namespace wd {
 
 namespace {
@@ -17,9 +15,10 @@ constexpr std::size_t read_cap = 8 * 1024;
 
 // The checker prints this on standard output, whose lines never change: a
 // folder stays "a directory" here.
-std::string not_regular(mode_t mode)
+std::string not_regular(const Problem& problem)
 {
-    return std::string("is ") + (S_ISDIR(mode) ? "a directory" : kind_of(mode)) + ", not a regular file";
+    const std::string kind = kind_of(problem);
+    return "is " + (kind == "a folder" ? std::string("a directory") : kind) + ", not a regular file";
 }
 
 std::string failed(const char* what, int error)
@@ -103,22 +102,23 @@ std::string describe(std::string_view file, const LevelProblem& problem)
 }
 
 namespace {
-FileBytes bytes_of(RegularFile file)
+FileBytes bytes_of(Result<std::string> file)
 {
     FileBytes result;
-    switch (file.fault) {
-    case RegularFile::Fault::none:
+    if (file.ok()) {
         result.opened = true;
-        result.bytes = std::move(file.bytes);
+        result.bytes = std::move(file).value();
+        return result;
+    }
+    const Problem& problem = file.problem();
+    switch (problem.kind) {
+    case Problem::Kind::not_regular: result.error = not_regular(problem); break;
+    case Problem::Kind::cannot_read: result.error = failed("cannot read", problem.error); break;
+    case Problem::Kind::too_slow: result.error = std::string("cannot read: ") + no_answer; break;
+    default:
+        result.missing = problem.kind == Problem::Kind::missing;
+        result.error = failed("cannot open", problem.error);
         break;
-    case RegularFile::Fault::missing:
-        result.missing = !file.dangling_link;
-        result.error = failed("cannot open", file.error);
-        break;
-    case RegularFile::Fault::not_regular: result.error = not_regular(file.mode); break;
-    case RegularFile::Fault::cannot_open: result.error = failed("cannot open", file.error); break;
-    case RegularFile::Fault::cannot_read: result.error = failed("cannot read", file.error); break;
-    case RegularFile::Fault::too_slow: result.error = std::string("cannot read: ") + no_answer; break;
     }
     return result;
 }
@@ -137,7 +137,7 @@ FileBytes read_regular_file(const std::string& path, std::size_t cap)
 std::vector<FileBytes> read_regular_files(const std::vector<std::string>& paths, std::size_t cap)
 {
     std::vector<FileBytes> files;
-    for (RegularFile& file : read_timed(paths, cap))
+    for (Result<std::string>& file : read_timed(paths, cap))
         files.push_back(bytes_of(std::move(file)));
     return files;
 }

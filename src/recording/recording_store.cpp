@@ -52,8 +52,8 @@ std::vector<IndexLine> parse_index(const std::string& bytes)
 
 std::string read_small(const QString& path)
 {
-    const RegularFile file = read_timed(QFile::encodeName(path).toStdString(), index_cap);
-    return file.fault == RegularFile::Fault::none ? file.bytes : std::string();
+    Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), index_cap);
+    return file.ok() ? std::move(file).value() : std::string();
 }
 
 }  // namespace

@@ -32,16 +32,16 @@ int rename_no_replace(const QByteArray& from, const QByteArray& to)
 FileRead read_file(const QString& path)
 {
     // One byte past the limit is enough to tell an over-long file.
-    RegularFile file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
+    Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
     FileRead result;
-    if (file.fault == RegularFile::Fault::missing)
+    if (!file.ok() && file.problem().no_file())
         return result;
-    if (file.fault != RegularFile::Fault::none) {
+    if (!file.ok()) {
         result.status = FileRead::Status::unreadable;
-        result.reason = QString::fromLocal8Bit(fault_text(file).c_str());
+        result.reason = QString::fromLocal8Bit(file.problem().text.c_str());
         return result;
     }
-    result.bytes = std::move(file.bytes);
+    result.bytes = std::move(file).value();
     if (const auto problem = format_problem(result.bytes)) {
         result.status = FileRead::Status::damaged;
         result.reason = QString::fromStdString(*problem);

@@ -101,11 +101,11 @@ QStringList ScoreStore::merge_waiting_into(Table& text)
     constexpr std::size_t cap = 8 * 1024;  // a hundred entries and the first line
     QStringList merged;
     for (const QString& path : waiting_files(save_target(file))) {
-        const RegularFile read = read_timed(QFile::encodeName(path).toStdString(), cap + 1);
-        if (read.fault == RegularFile::Fault::missing)
+        const Result<std::string> read = read_timed(QFile::encodeName(path).toStdString(), cap + 1);
+        if (!read.ok() && read.problem().no_file())
             continue;
-        const auto entries = read.fault == RegularFile::Fault::none && read.bytes.size() <= cap
-            ? parse_waiting(read.bytes)
+        const auto entries = read.ok() && read.value().size() <= cap
+            ? parse_waiting(read.value())
             : std::nullopt;
         if (!entries) {
             // Never merged half, never tried again at every save.

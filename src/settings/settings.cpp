@@ -97,20 +97,20 @@ bool read_values(Values& values, QString& problem)
     problem = unusable(path, true);
     if (!problem.isEmpty())
         return false;
-    const RegularFile file = read_timed(native(path).toStdString(), size_cap + 1);
-    if (file.fault == RegularFile::Fault::missing) {
+    const Result<std::string> file = read_timed(native(path).toStdString(), size_cap + 1);
+    if (!file.ok() && file.problem().no_file()) {
         values.clear();
         return true;
     }
-    if (file.fault != RegularFile::Fault::none) {
-        problem = refused_read(path, file);
+    if (!file.ok()) {
+        problem = refused_read(path, file.problem());
         return false;
     }
-    if (file.bytes.size() > static_cast<std::size_t>(size_cap)) {
+    if (file.value().size() > static_cast<std::size_t>(size_cap)) {
         problem = QStringLiteral("%1: too big for a settings file; left as it is").arg(path);
         return false;
     }
-    values = parse_ini(QByteArray::fromStdString(file.bytes));
+    values = parse_ini(QByteArray::fromStdString(file.value()));
     return true;
 }
 

@@ -87,7 +87,7 @@ public:
         if (!missing.isEmpty())
             say(missing.join(QStringLiteral(", ")) + QStringLiteral(": sound effect not found; playing without it"));
         // All at once: effects on a stalled mount hold the sound thread a second, not a second each.
-        const std::vector<RegularFile> files = read_timed(paths, max_effect_bytes + 1);
+        const std::vector<Result<std::string>> files = read_timed(paths, max_effect_bytes + 1);
         int usable = 0;
         for (std::size_t k = 0; k < found.size(); ++k)
             if (take(found[k], files[k]))
@@ -132,23 +132,23 @@ public:
 
 private:
     // Takes the effect only if it is a regular file holding a sound the server can play.
-    bool take(int i, const RegularFile& file)
+    bool take(int i, const Result<std::string>& file)
     {
         const QString name = QString::fromLatin1(effect_files[i]);
         QString problem;
-        if (file.fault != RegularFile::Fault::none)
-            problem = (file.fault == RegularFile::Fault::not_regular ? QString() : QStringLiteral("cannot read: "))
-                + QString::fromLocal8Bit(fault_text(file).c_str());
+        if (!file.ok())
+            problem = (file.problem().kind == Problem::Kind::not_regular ? QString() : QStringLiteral("cannot read: "))
+                + QString::fromLocal8Bit(file.problem().text.c_str());
         Sample& sample = samples[i];
         if (problem.isEmpty()) {
-            sample.check = check_wav(file.bytes);
+            sample.check = check_wav(file.value());
             problem = QString::fromStdString(sample.check.problem);
         }
         if (!problem.isEmpty()) {
             say(name + QStringLiteral(": ") + problem + QStringLiteral("; playing without this sound effect"));
             return false;
         }
-        sample.bytes = file.bytes;
+        sample.bytes = file.value();
         sample.name = "whiskerdash-" + std::to_string(::getpid()) + "-" + std::to_string(i);
         return true;
     }

@@ -19,18 +19,18 @@ enum class Read { fine, missing, damaged, unreadable };
 
 Read read_counts(const QString& path, Statistics& counts, QString& problem)
 {
-    const RegularFile file = read_timed(QFile::encodeName(path).toStdString(), size_cap + 1);
-    if (file.fault == RegularFile::Fault::missing)
+    const Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), size_cap + 1);
+    if (!file.ok() && file.problem().no_file())
         return Read::missing;
-    if (file.fault != RegularFile::Fault::none) {
-        problem = refused_read(path, file);
+    if (!file.ok()) {
+        problem = refused_read(path, file.problem());
         return Read::unreadable;
     }
-    if (file.bytes.size() > size_cap) {
+    if (file.value().size() > size_cap) {
         problem = QStringLiteral("%1: too big for a statistics file").arg(path);
         return Read::damaged;
     }
-    const ParsedStatistics parsed = parse_statistics(file.bytes);
+    const ParsedStatistics parsed = parse_statistics(file.value());
     if (!parsed.error.empty()) {
         problem = QStringLiteral("%1: %2").arg(path, QString::fromStdString(parsed.error));
         return Read::damaged;
