@@ -172,15 +172,16 @@ int main(int argc, char** argv)
 
     int faulty = 0;
     for (; i < argc; ++i) {
-        const wd::FileBytes file = wd::read_level_file(argv[i]);
-        if (!file.opened) {
-            std::fprintf(stderr, "whiskerdash-bot: %s: %s\n", argv[i], file.error.c_str());
+        const wd::Result<std::string> read = wd::read_level_file(argv[i]);
+        if (!read.ok()) {
+            std::fprintf(stderr, "whiskerdash-bot: %s: %s\n", argv[i], read.problem().text.c_str());
             ++faulty;
             continue;
         }
+        const std::string& bytes = read.value();
         wd::Board probe;
         probe.trace = [](const std::string&) {};
-        if (const wd::LoadResult loaded = probe.load_bytes(file.bytes, argv[i]); !loaded.ok()) {
+        if (const wd::LoadResult loaded = probe.load_bytes(bytes, argv[i]); !loaded.ok()) {
             std::fprintf(stderr, "whiskerdash-bot: %s\n", loaded.message.c_str());
             ++faulty;
             continue;
@@ -192,7 +193,7 @@ int main(int argc, char** argv)
         long ticks = 0;
         std::array<long, wd::bot::catch_kinds> catches{};
         for (int run = 0; run < runs && !(until_won && won > 0); ++run) {
-            const Game game = play(file.bytes, argv[i], first_seed + static_cast<std::uint64_t>(run), kind,
+            const Game game = play(bytes, argv[i], first_seed + static_cast<std::uint64_t>(run), kind,
                                    moves_per_tick, max_ticks, watch);
             ++played;
             caught += game.caught;

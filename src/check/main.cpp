@@ -62,13 +62,13 @@ int main(int argc, char** argv)
 
     int faulty = 0;
     for (int i = optind; i < argc; ++i) {
-        const wd::FileBytes file = wd::read_level_file(argv[i]);
-        if (!file.opened) {
-            std::printf("%s\n", wd::describe(argv[i], {0, 0, file.error}).c_str());
+        const wd::Result<std::string> file = wd::read_level_file(argv[i]);
+        if (!file.ok()) {
+            std::printf("%s\n", wd::describe(argv[i], {0, 0, file.problem().text}).c_str());
             ++faulty;
             continue;
         }
-        const std::vector<wd::LevelProblem> problems = wd::level_problems(file.bytes);
+        const std::vector<wd::LevelProblem> problems = wd::level_problems(file.value());
         for (const wd::LevelProblem& problem : problems)
             std::printf("%s\n", wd::describe(argv[i], problem).c_str());
         faulty += !problems.empty();

@@ -66,13 +66,13 @@ LoadResult Board::load_numbered_level(int number)
 
 LoadResult Board::load_level(const std::string& path)
 {
-    const FileBytes file = read_level_file(path);
-    if (!file.opened) {
+    const Result<std::string> file = read_level_file(path);
+    if (!file.ok()) {
         apply_lines({});
-        return {file.missing ? LoadResult::Status::missing : LoadResult::Status::no_rows,
-                describe(path, {0, 0, file.error})};
+        return {file.problem().kind == Problem::Kind::missing ? LoadResult::Status::missing : LoadResult::Status::no_rows,
+                describe(path, {0, 0, file.problem().text})};
     }
-    return load_bytes(file.bytes, path);
+    return load_bytes(file.value(), path);
 }
 
 LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)

@@ -102,43 +102,37 @@ std::string describe(std::string_view file, const LevelProblem& problem)
 }
 
 namespace {
-FileBytes bytes_of(Result<std::string> file)
+// The read's problem in the words every level message has used.
+Result<std::string> in_level_words(Result<std::string> file)
 {
-    FileBytes result;
-    if (file.ok()) {
-        result.opened = true;
-        result.bytes = std::move(file).value();
-        return result;
-    }
-    const Problem& problem = file.problem();
+    if (file.ok())
+        return file;
+    Problem problem = file.problem();
     switch (problem.kind) {
-    case Problem::Kind::not_regular: result.error = not_regular(problem); break;
-    case Problem::Kind::cannot_read: result.error = failed("cannot read", problem.error); break;
-    case Problem::Kind::too_slow: result.error = std::string("cannot read: ") + no_answer; break;
-    default:
-        result.missing = problem.kind == Problem::Kind::missing;
-        result.error = failed("cannot open", problem.error);
-        break;
+    case Problem::Kind::not_regular: problem.text = not_regular(problem); break;
+    case Problem::Kind::cannot_read: problem.text = failed("cannot read", problem.error); break;
+    case Problem::Kind::too_slow: problem.text = std::string("cannot read: ") + no_answer; break;
+    default: problem.text = failed("cannot open", problem.error); break;
     }
-    return result;
+    return problem;
 }
 }  // namespace
 
-FileBytes read_level_file(const std::string& path)
+Result<std::string> read_level_file(const std::string& path)
 {
-    return bytes_of(read_timed(path, read_cap));
+    return in_level_words(read_timed(path, read_cap));
 }
 
-FileBytes read_regular_file(const std::string& path, std::size_t cap)
+Result<std::string> read_regular_file(const std::string& path, std::size_t cap)
 {
-    return bytes_of(read_timed(path, cap));
+    return in_level_words(read_timed(path, cap));
 }
 
-std::vector<FileBytes> read_regular_files(const std::vector<std::string>& paths, std::size_t cap)
+std::vector<Result<std::string>> read_regular_files(const std::vector<std::string>& paths, std::size_t cap)
 {
-    std::vector<FileBytes> files;
+    std::vector<Result<std::string>> files;
     for (Result<std::string>& file : read_timed(paths, cap))
-        files.push_back(bytes_of(std::move(file)));
+        files.push_back(in_level_words(std::move(file)));
     return files;
 }
 

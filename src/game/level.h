@@ -2,6 +2,8 @@
 // Level files: splitting a file's bytes into board rows and finding what makes a
 // file unplayable. Shared by the game's loader and the level checker.
 
+#include "files/problem.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -48,17 +50,13 @@ std::string describe(std::string_view file, const LevelProblem& problem);
 // (or links to one) are read, and nothing here can block: a FIFO, socket or
 // device is refused before it is opened, and a read that takes more than a
 // second (a stalled mount) is given up.
-struct FileBytes {
-    bool opened = false;
-    bool missing = false;  // no file of that name at all, not even a dangling link
-    std::string bytes;
-    std::string error;  // set when !opened
-};
-FileBytes read_level_file(const std::string& path);
+// The problem's text is the level's wording ("cannot open: ...", "is a FIFO,
+// not a regular file"), without the file's name.
+Result<std::string> read_level_file(const std::string& path);
 // The same for any data file, reading at most `cap` bytes.
-FileBytes read_regular_file(const std::string& path, std::size_t cap);
+Result<std::string> read_regular_file(const std::string& path, std::size_t cap);
 // Several at once, all within the same second.
-std::vector<FileBytes> read_regular_files(const std::vector<std::string>& paths, std::size_t cap);
+std::vector<Result<std::string>> read_regular_files(const std::vector<std::string>& paths, std::size_t cap);
 
 // Everything wrong with a level for play, in file order: the faults the game
 // refuses, then rows of unequal length, a broken ring of 'H', a level without

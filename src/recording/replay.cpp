@@ -29,16 +29,16 @@ std::optional<ReplayResult> play_steps(Board& board, const Recording& recording,
             if (step.begin == Recording::Begin::restart
                 && (step.file != board.level_source || step.score != entry_score || outcome == Outcome::caught))
                 return differs("a level starts over that was not in play: " + step.file);
-            const FileBytes file = read(step.file);
-            if (!file.opened) {
-                result.reason = step.file + ": " + file.error;
+            const Result<std::string> file = read(step.file);
+            if (!file.ok()) {
+                result.reason = step.file + ": " + file.problem().text;
                 return result;
             }
-            if (fnv1a(file.bytes) != step.hash) {
+            if (fnv1a(file.value()) != step.hash) {
                 result.reason = step.file + ": not the level this game was played on (its bytes changed)";
                 return result;
             }
-            if (const LoadResult loaded = board.load_bytes(file.bytes, step.file); !loaded.ok()) {
+            if (const LoadResult loaded = board.load_bytes(file.value(), step.file); !loaded.ok()) {
                 result.reason = loaded.message;
                 return result;
             }

@@ -12,7 +12,7 @@
 namespace wd {
 
 // A level file's bytes by the name the recording gives it.
-using ReadLevel = std::function<FileBytes(const std::string& file)>;
+using ReadLevel = std::function<Result<std::string>(const std::string& file)>;
 
 struct ReplayResult {
     enum class Verdict { reproduced, differs, refused };

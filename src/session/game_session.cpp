@@ -54,12 +54,12 @@ bool GameSession::start(const QString& level_argument, QString& message)
 {
     reload_table();
     const QString index_path = locate(QStringLiteral("levels.txt"));
-    const FileBytes pack = read_regular_file(QFile::encodeName(index_path).toStdString(), index_cap);
-    if (pack.opened)
-        index = LevelIndex::parse(pack.bytes);
-    else if (!pack.missing)  // a pack without an index is fine; one that cannot be read is told
+    const Result<std::string> pack = read_regular_file(QFile::encodeName(index_path).toStdString(), index_cap);
+    if (pack.ok())
+        index = LevelIndex::parse(pack.value());
+    else if (pack.problem().kind != Problem::Kind::missing)  // a pack without an index is fine; one that cannot be read is told
         player_notices::tell(QStringLiteral("%1: %2; the levels go without their names")
-                         .arg(index_path, QString::fromStdString(pack.error)));
+                         .arg(index_path, QString::fromStdString(pack.problem().text)));
 
     LoadResult result = state_board.load_numbered_level(0);
     if (result.ok() && !level_argument.isEmpty()) {

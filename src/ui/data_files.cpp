@@ -61,9 +61,9 @@ QString prepare(const QString& folder, const QString& installed)
     const QString start = QFileInfo(older).isFile() ? older : QDir(installed).filePath(table_name);
     // Read as every data file is, never for more than a second. NewOnly never
     // replaces a file: a game started at the same moment keeps its table.
-    const FileBytes bytes = read_regular_file(QFile::encodeName(start).toStdString(), hsc::max_text + 1);
-    if (QFile copy(table); bytes.opened && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        copy.write(bytes.bytes.data(), static_cast<qint64>(bytes.bytes.size()));
+    const Result<std::string> bytes = read_regular_file(QFile::encodeName(start).toStdString(), hsc::max_text + 1);
+    if (QFile copy(table); bytes.ok() && copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        copy.write(bytes.value().data(), static_cast<qint64>(bytes.value().size()));
     return QString();
 }
 

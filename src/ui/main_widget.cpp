@@ -164,11 +164,11 @@ bool MainWidget::ask_to_abandon(const QString& title, const QString& question, c
 
 bool MainWidget::watch(const QString& file, bool then_quit)
 {
-    const wd::FileBytes read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
-    QString problem = QString::fromStdString(read.error);
+    const wd::Result<std::string> read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
+    QString problem = read.ok() ? QString() : QString::fromStdString(read.problem().text);
     std::unique_ptr<wd::ReplayViewer> opened;
-    if (read.opened) {
-        const wd::ParsedRecording parsed = wd::parse_recording(read.bytes);
+    if (read.ok()) {
+        const wd::ParsedRecording parsed = wd::parse_recording(read.value());
         if (parsed.recording)
             opened = wd::ReplayViewer::open(*parsed.recording, problem, this);
         else
@@ -195,10 +195,11 @@ bool MainWidget::watch(const QString& file, bool then_quit)
 // A ranked game left in play by the last run waits on the first card.
 void MainWidget::offer_to_continue()
 {
-    const wd::FileBytes kept = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), 64 << 20);
-    if (!kept.opened)
+    const wd::Result<std::string> kept
+        = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), 64 << 20);
+    if (!kept.ok())
         return;
-    wd::ParsedRecording parsed = wd::parse_recording(kept.bytes);
+    wd::ParsedRecording parsed = wd::parse_recording(kept.value());
     if (parsed.recording && parsed.recording->last_level() && parsed.recording->mode == wd::Recording::Mode::ranked)
         to_continue = std::move(parsed.recording);
     else

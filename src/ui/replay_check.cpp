@@ -31,10 +31,10 @@ const auto locate_level = [](const std::string& name) {
 
 bool check_recording_quietly(const QString& file)
 {
-    const FileBytes read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
-    if (!read.opened || read.bytes.size() > recording_cap)
+    const Result<std::string> read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
+    if (!read.ok() || read.value().size() > recording_cap)
         return false;
-    const ParsedRecording parsed = parse_recording(read.bytes);
+    const ParsedRecording parsed = parse_recording(read.value());
     return parsed.recording
         && replay(*parsed.recording, locate_level, [](const std::string&) {}).verdict
                == ReplayResult::Verdict::reproduced;
@@ -42,12 +42,12 @@ bool check_recording_quietly(const QString& file)
 
 int check_recording(const QString& file)
 {
-    const FileBytes read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
-    if (!read.opened)
-        return refuse(file, read.error, 2);
-    if (read.bytes.size() > recording_cap)
+    const Result<std::string> read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
+    if (!read.ok())
+        return refuse(file, read.problem().text, 2);
+    if (read.value().size() > recording_cap)
         return refuse(file, "too big for a recording", 2);
-    const ParsedRecording parsed = parse_recording(read.bytes);
+    const ParsedRecording parsed = parse_recording(read.value());
     if (!parsed.recording)
         return refuse(file, "cannot play it: " + parsed.error, 2);
     const ReplayResult result = replay(*parsed.recording, locate_level, [](const std::string& line) {

@@ -21,18 +21,18 @@ std::unique_ptr<ReplayViewer> ReplayViewer::open(const Recording& recording, QSt
     for (const Recording::Step& step : recording.steps) {
         if (step.kind != Recording::Step::Kind::level)
             continue;
-        const FileBytes file = read_level_file(QFileInfo(QString::fromStdString(step.file)).isAbsolute()
-                                                   ? step.file
-                                                   : data_files::locate(step.file));
-        if (!file.opened) {
-            problem = QString::fromStdString(step.file + ": " + file.error);
+        Result<std::string> file = read_level_file(QFileInfo(QString::fromStdString(step.file)).isAbsolute()
+                                                       ? step.file
+                                                       : data_files::locate(step.file));
+        if (!file.ok()) {
+            problem = QString::fromStdString(step.file + ": " + file.problem().text);
             return nullptr;
         }
-        if (fnv1a(file.bytes) != step.hash) {
+        if (fnv1a(file.value()) != step.hash) {
             problem = QString::fromStdString(step.file + ": not the level this game was played on (its bytes changed)");
             return nullptr;
         }
-        levels.push_back(file.bytes);
+        levels.push_back(std::move(file).value());
     }
     return std::unique_ptr<ReplayViewer>(new ReplayViewer(recording, std::move(levels), parent));
 }

@@ -38,12 +38,14 @@ Sprites Sprites::load()
     std::vector<std::string> paths;
     for (const auto& sprite : sprites)
         paths.push_back(QFile::encodeName(data_files::locate(QString::fromLatin1(sprite.file))).toStdString());
-    const std::vector<FileBytes> files = read_regular_files(paths, sprite_cap);
+    const std::vector<Result<std::string>> files = read_regular_files(paths, sprite_cap);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const QString path = QFile::decodeName(paths[i].c_str());
-        if (!files[i].opened)
-            tell_stderr(QStringLiteral("%1: %2; its cells stay blank").arg(path, QString::fromStdString(files[i].error)).toStdString());
-        else if (!decode(*sprites[i].pixmap, files[i].bytes))
+        if (!files[i].ok())
+            tell_stderr(QStringLiteral("%1: %2; its cells stay blank")
+                            .arg(path, QString::fromStdString(files[i].problem().text))
+                            .toStdString());
+        else if (!decode(*sprites[i].pixmap, files[i].value()))
             tell_stderr(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path).toStdString());
     }
     return loaded;
