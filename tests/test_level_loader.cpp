@@ -12,7 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-using wd::LoadResult;
+using wd::Problem;
 using wd::testing::QuietBoard;
 using wd::testing::level_text;
 
@@ -164,19 +164,22 @@ void TestLevelLoader::missing_or_empty_file_leaves_no_rows_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
-    QTest::addColumn<int>("status");
-    const int missing = static_cast<int>(LoadResult::Status::missing);
-    const int no_rows = static_cast<int>(LoadResult::Status::no_rows);
-    QTest::newRow("missing") << "absent.lvx" << QByteArray() << "cannot open: No such file" << missing;
-    QTest::newRow("dangling link") << "dangling.lvx" << QByteArray() << "cannot open: No such file" << no_rows;
-    QTest::newRow("empty") << "empty.lvx" << QByteArray("") << "file is empty" << no_rows;
-    QTest::newRow("a folder") << "folder.lvx" << QByteArray() << "is a directory, not a regular file" << no_rows;
+    QTest::addColumn<int>("kind");
+    // Only a missing file ends a pack as won: a dangling link is a fault to tell.
+    const auto kind = [](Problem::Kind kind) { return static_cast<int>(kind); };
+    const int not_regular = kind(Problem::Kind::not_regular);
+    QTest::newRow("missing") << "absent.lvx" << QByteArray() << "cannot open: No such file" << kind(Problem::Kind::missing);
+    QTest::newRow("dangling link") << "dangling.lvx" << QByteArray() << "cannot open: No such file"
+                                   << kind(Problem::Kind::dangling_link);
+    QTest::newRow("empty") << "empty.lvx" << QByteArray("") << "file is empty" << kind(Problem::Kind::empty);
+    QTest::newRow("a folder") << "folder.lvx" << QByteArray() << "is a directory, not a regular file" << not_regular;
     // Opening these could block for ever or act on a device: refused before opening.
-    QTest::newRow("a FIFO") << "fifo.lvx" << QByteArray() << "is a FIFO, not a regular file" << no_rows;
-    QTest::newRow("a socket") << "socket.lvx" << QByteArray() << "is a socket, not a regular file" << no_rows;
+    QTest::newRow("a FIFO") << "fifo.lvx" << QByteArray() << "is a FIFO, not a regular file" << not_regular;
+    QTest::newRow("a socket") << "socket.lvx" << QByteArray() << "is a socket, not a regular file" << not_regular;
     if (::geteuid() == 0)  // only root makes a device node; CI runs as root
-        QTest::newRow("a device") << "device.lvx" << QByteArray() << "is a device, not a regular file" << no_rows;
-    QTest::newRow("unreadable") << "locked.lvx" << QByteArray("HMH\n") << "cannot open: Permission denied" << no_rows;
+        QTest::newRow("a device") << "device.lvx" << QByteArray() << "is a device, not a regular file" << not_regular;
+    QTest::newRow("unreadable") << "locked.lvx" << QByteArray("HMH\n") << "cannot open: Permission denied"
+                                << kind(Problem::Kind::cannot_open);
 }
 
 void TestLevelLoader::missing_or_empty_file_leaves_no_rows()
@@ -184,7 +187,7 @@ void TestLevelLoader::missing_or_empty_file_leaves_no_rows()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
-    QFETCH(int, status);
+    QFETCH(int, kind);
     QTemporaryDir dir;
     const QString path = name.startsWith('/') ? name : dir.filePath(name);
     const QByteArray native = QFile::encodeName(path);
@@ -218,11 +221,13 @@ void TestLevelLoader::missing_or_empty_file_leaves_no_rows()
 
     QuietBoard b;
     QVERIFY(b.load({"HHHHHH", "H.MC.H", "HHHHHH"}).ok());
-    const LoadResult result = b.load_level(path.toStdString());
+    const wd::Result<void> result = b.load_level(path.toStdString());
     if (socket_fd >= 0)
         ::close(socket_fd);
-    QCOMPARE(static_cast<int>(result.status), status);
-    QVERIFY2(QString::fromStdString(result.message).startsWith(path + ": " + reason), result.message.c_str());
+    QVERIFY(!result.ok());
+    QCOMPARE(static_cast<int>(result.problem().kind), kind);
+    const std::string& message = result.problem().text;
+    QVERIFY2(QString::fromStdString(message).startsWith(path + ": " + reason), message.c_str());
     QCOMPARE(b.board_height, 0);
     QCOMPARE(b.cat_count, 0);
     QCOMPARE(b.board_width, 6);
@@ -270,9 +275,10 @@ void TestLevelLoader::refused_file_changes_nothing()
     QVERIFY(b.load({"HHHHH", "HM.CH", "HHHHH"}).ok());
     b.score = 30;
     const Snapshot before(b);
-    const LoadResult result = b.load_bytes(file, "bad.lvx");
-    QCOMPARE(result.status, LoadResult::Status::refused);
-    QCOMPARE(QString::fromStdString(result.message), message);
+    const wd::Result<void> result = b.load_bytes(file, "bad.lvx");
+    QVERIFY(!result.ok());
+    QCOMPARE(result.problem().kind, Problem::Kind::refused);
+    QCOMPARE(QString::fromStdString(result.problem().text), message);
     QVERIFY(Snapshot(b) == before);
     QCOMPARE(b.cat_count, 1);
 }
@@ -280,7 +286,9 @@ void TestLevelLoader::refused_file_changes_nothing()
 void TestLevelLoader::refused_file_prints_no_trace()
 {
     QuietBoard b;
-    QCOMPARE(b.load({"HHH", "HCH", "HHH"}).status, LoadResult::Status::refused);
+    const wd::Result<void> result = b.load({"HHH", "HCH", "HHH"});
+    QVERIFY(!result.ok());
+    QCOMPARE(result.problem().kind, Problem::Kind::refused);
     QVERIFY(b.traced.empty());
 }
 
@@ -306,7 +314,9 @@ void TestLevelLoader::next_level_counts_up()
     QVERIFY(b.load_next_level().ok());
     QCOMPARE(b.level_number, 1);
     QCOMPARE(b.board_width, 5);
-    QCOMPARE(b.load_next_level().status, LoadResult::Status::missing);
+    const wd::Result<void> gone = b.load_next_level();
+    QVERIFY(!gone.ok());
+    QCOMPARE(gone.problem().kind, Problem::Kind::missing);
     QCOMPARE(b.level_number, 2);
 }
 
@@ -330,9 +340,10 @@ void TestLevelLoader::numbered_levels_are_located()
     QCOMPARE(b.level_number, 0);
     QCOMPARE(b.board_width, 4);
     QVERIFY(b.load_next_level().ok());
-    const LoadResult gone = b.load_next_level();
-    QCOMPARE(gone.status, LoadResult::Status::missing);
-    QCOMPARE(gone.message, std::string("installed/level002.lvx: cannot open: No such file or directory"));
+    const wd::Result<void> gone = b.load_next_level();
+    QVERIFY(!gone.ok());
+    QCOMPARE(gone.problem().kind, Problem::Kind::missing);
+    QCOMPARE(gone.problem().text, std::string("installed/level002.lvx: cannot open: No such file or directory"));
     QCOMPARE(asked, (std::vector<std::string>{"level000.lvx", "level001.lvx", "level000.lvx", "level001.lvx",
                                               "level002.lvx"}));
 }

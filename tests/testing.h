@@ -40,7 +40,7 @@ struct QuietBoard : Board {
             ++game_overs;
         return outcome;
     }
-    LoadResult load(std::initializer_list<std::string> rows) { return load_bytes(level_text(rows), "test.lvx"); }
+    Result<void> load(std::initializer_list<std::string> rows) { return load_bytes(level_text(rows), "test.lvx"); }
     std::string row(int y) const { return std::string(board[y]); }
 };
 

@@ -45,8 +45,8 @@ FAULTS = [
     ("rules", "src/game/board.cpp", "a cat's meeting not reported",
      "return met ? Outcome::caught : Outcome::playing;", "return Outcome::playing;"),
     ("rules", "src/game/board.cpp", "a missing next level taken for a broken one",
-     "} else if (result.load.status == LoadResult::Status::missing) {",
-     "} else if (result.load.status == LoadResult::Status::no_rows) {"),
+     "} else if (result.load.problem().kind == Problem::Kind::missing) {",
+     "} else if (result.load.problem().kind != Problem::Kind::missing) {"),
     ("rules", "src/game/level.cpp", "one more cat than the list holds",
      "max_cats", "max_cats + 1"),
     # The flow of play.

@@ -181,8 +181,8 @@ int main(int argc, char** argv)
         const std::string& bytes = read.value();
         wd::Board probe;
         probe.trace = [](const std::string&) {};
-        if (const wd::LoadResult loaded = probe.load_bytes(bytes, argv[i]); !loaded.ok()) {
-            std::fprintf(stderr, "whiskerdash-bot: %s\n", loaded.message.c_str());
+        if (const wd::Result<void> loaded = probe.load_bytes(bytes, argv[i]); !loaded.ok()) {
+            std::fprintf(stderr, "whiskerdash-bot: %s\n", loaded.problem().text.c_str());
             ++faulty;
             continue;
         }

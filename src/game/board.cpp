@@ -36,7 +36,7 @@ std::string Board::level_file_name(int number)
     return name;
 }
 
-LoadResult Board::load_next_level()
+Result<void> Board::load_next_level()
 {
     return load_numbered_level(level_number + 1);
 }
@@ -46,7 +46,7 @@ AdvanceResult Board::advance_level()
     AdvanceResult result{Advance::next_level, load_next_level()};
     if (result.load.ok()) {
         ++events.levels_loaded;
-    } else if (result.load.status == LoadResult::Status::missing) {
+    } else if (result.load.problem().kind == Problem::Kind::missing) {
         // Only a next level that is not there at all means every level is
         // cleared; one that is there but cannot be played is the file's fault.
         result.kind = Advance::all_cleared;
@@ -58,34 +58,34 @@ AdvanceResult Board::advance_level()
     return result;
 }
 
-LoadResult Board::load_numbered_level(int number)
+Result<void> Board::load_numbered_level(int number)
 {
     level_number = number;
     return load_level(locate(level_file_name(number)));
 }
 
-LoadResult Board::load_level(const std::string& path)
+Result<void> Board::load_level(const std::string& path)
 {
     const Result<std::string> file = read_level_file(path);
     if (!file.ok()) {
         apply_lines({});
-        return {file.problem().kind == Problem::Kind::missing ? LoadResult::Status::missing : LoadResult::Status::no_rows,
-                describe(path, {0, 0, file.problem().text})};
+        // The read's kind stays: a missing file is told apart from the rest.
+        return Problem{file.problem().kind, file.problem().error, describe(path, {0, 0, file.problem().text})};
     }
     return load_bytes(file.value(), path);
 }
 
-LoadResult Board::load_bytes(std::string_view bytes, const std::string& name)
+Result<void> Board::load_bytes(std::string_view bytes, const std::string& name)
 {
     const std::vector<LevelLine> lines = split_level_lines(bytes);
     if (const auto problem = hard_limit_problem(lines))
-        return {LoadResult::Status::refused, describe(name, *problem)};
+        return Problem{Problem::Kind::refused, 0, describe(name, *problem)};
     apply_lines(lines);
     if (lines.empty())
-        return {LoadResult::Status::no_rows, describe(name, {0, 0, "file is empty"})};
+        return Problem{Problem::Kind::empty, 0, describe(name, {0, 0, "file is empty"})};
     level_source = name;
     level_hash = fnv1a(bytes);
-    return {LoadResult::Status::loaded, {}};
+    return {};
 }
 
 // Lays the lines over the grid as a line-by-line read would: each row gets its

@@ -14,18 +14,6 @@
 
 namespace wd {
 
-struct LoadResult {
-    enum class Status {
-        loaded,   // at least one row read
-        missing,  // no such file: zero rows in play
-        no_rows,  // there but not readable, not a regular file, or empty: zero rows in play
-        refused,  // beyond the format's limits: nothing changed
-    };
-    Status status = Status::missing;
-    std::string message;  // names the file; empty when loaded
-    bool ok() const { return status == Status::loaded; }
-};
-
 struct Cell {
     int x = 0;
     int y = 0;
@@ -92,7 +80,7 @@ enum class Advance {
 
 struct AdvanceResult {
     Advance kind = Advance::next_level;
-    LoadResult load;
+    Result<void> load;
 };
 
 class Board {
@@ -144,12 +132,16 @@ public:
     // Writes outside the grid are dropped.
     void setscene(int x, int y, char c);
 
-    LoadResult load_level(const std::string& path);
+    // Done once at least one row is read. The problem's text names the file.
+    // Kind::missing (no such file) and the kinds of a file there but not
+    // readable, not a regular one, or empty leave zero rows in play;
+    // Kind::refused (beyond the format's limits) changes nothing.
+    Result<void> load_level(const std::string& path);
     // The same load from bytes already in memory; `name` is used in messages.
-    LoadResult load_bytes(std::string_view bytes, const std::string& name);
-    LoadResult load_next_level();
+    Result<void> load_bytes(std::string_view bytes, const std::string& name);
+    Result<void> load_next_level();
     // Sets the level number and loads that numbered level, as Play Again does with 0.
-    LoadResult load_numbered_level(int number);
+    Result<void> load_numbered_level(int number);
     static std::string level_file_name(int number);
     // The rules as they are: a recording made under other rules is not played.
     static constexpr int rules_version = 1;

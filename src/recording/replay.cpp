@@ -38,8 +38,8 @@ std::optional<ReplayResult> play_steps(Board& board, const Recording& recording,
                 result.reason = step.file + ": not the level this game was played on (its bytes changed)";
                 return result;
             }
-            if (const LoadResult loaded = board.load_bytes(file.value(), step.file); !loaded.ok()) {
-                result.reason = loaded.message;
+            if (const Result<void> loaded = board.load_bytes(file.value(), step.file); !loaded.ok()) {
+                result.reason = loaded.problem().text;
                 return result;
             }
             board.level_number = step.number;

@@ -61,13 +61,13 @@ bool GameSession::start(const QString& level_argument, QString& message)
         player_notices::tell(QStringLiteral("%1: %2; the levels go without their names")
                          .arg(index_path, QString::fromStdString(pack.problem().text)));
 
-    LoadResult result = state_board.load_numbered_level(0);
+    Result<void> result = state_board.load_numbered_level(0);
     if (result.ok() && !level_argument.isEmpty()) {
         result = state_board.load_level(QFile::encodeName(level_argument).toStdString());
         numbered = false;
     }
     if (!result.ok()) {
-        message = QString::fromStdString(result.message);
+        message = QString::fromStdString(result.problem().text);
         return false;
     }
     begin_recording(Recording::Mode::ranked);
@@ -77,8 +77,8 @@ bool GameSession::start(const QString& level_argument, QString& message)
 
 bool GameSession::drive_level(const Recording::Step& level, const std::string& bytes, QString& message)
 {
-    if (const LoadResult result = state_board.load_bytes(bytes, level.file); !result.ok()) {
-        message = QString::fromStdString(result.message);
+    if (const Result<void> result = state_board.load_bytes(bytes, level.file); !result.ok()) {
+        message = QString::fromStdString(result.problem().text);
         return false;
     }
     state_board.level_number = level.number;
@@ -272,7 +272,7 @@ void GameSession::end_moment()
     // The cleared board stays in view behind the box.
     state_board = cleared;
     if (next.kind == Advance::next_level_failed)
-        warn(QString::fromStdString(next.load.message));
+        warn(QString::fromStdString(next.load.problem().text));
     emit stepped(events);
     end_game(next.kind == Advance::all_cleared ? Ending::all_cleared : Ending::next_level_failed);
 }
@@ -326,9 +326,9 @@ bool GameSession::start_practice(int level, QString& message)
     if (!in_play())
         return false;
     const Board before = state_board;
-    if (const LoadResult result = state_board.load_numbered_level(level); !result.ok()) {
+    if (const Result<void> result = state_board.load_numbered_level(level); !result.ok()) {
         state_board = before;
-        message = QString::fromStdString(result.message);
+        message = QString::fromStdString(result.problem().text);
         return false;
     }
     state_board.score = 0;
@@ -449,14 +449,14 @@ void GameSession::resume_after_box()
 
 // Plays a level from its start with this score. A level that can no longer be
 // loaded ends the program with its message, the ended board still drawn.
-bool GameSession::start_over(int score, bool pack_level, const std::function<LoadResult()>& load)
+bool GameSession::start_over(int score, bool pack_level, const std::function<Result<void>()>& load)
 {
     const Board before = state_board;
     state_board.score = score;
-    if (const LoadResult result = load(); !result.ok()) {
+    if (const Result<void> result = load(); !result.ok()) {
         state_board = before;
         set_state(State::game_over);  // nothing moves until the program ends
-        emit cannotContinue(QString::fromStdString(result.message));
+        emit cannotContinue(QString::fromStdString(result.problem().text));
         return false;
     }
     numbered = pack_level;

@@ -183,7 +183,7 @@ private:
     void begin_level();
     void end_moment();
     void end_game(Ending ending);
-    bool start_over(int score, bool pack_level, const std::function<LoadResult()>& load);
+    bool start_over(int score, bool pack_level, const std::function<Result<void>()>& load);
     void begin_recording(Recording::Mode mode);
     void finish_recording(Recording::Ending ending);
     // What this run counts, or nothing for a driven session or none kept.

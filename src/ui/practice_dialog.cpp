@@ -81,14 +81,14 @@ protected:
         board->trace = [](const std::string&) {};  // a preview is no play: no trace lines
         board->locate = locate;
         for (int number = 0; number <= Board::last_level_number && !stopping; ++number) {
-            const LoadResult result = board->load_numbered_level(number);
+            const Result<void> result = board->load_numbered_level(number);
             if (result.ok()) {
                 emit readable(number, level_preview(*board, preview_cell), board->level_hash);
-            } else if (result.status == LoadResult::Status::missing) {
+            } else if (result.problem().kind == Problem::Kind::missing) {
                 emit packEnds(number);
                 return;
             } else {
-                emit unreadable(number, QString::fromStdString(result.message));
+                emit unreadable(number, QString::fromStdString(result.problem().text));
                 // Past the index, nothing says the pack goes on: a stalled
                 // mount must not be tried a thousand times.
                 if (number >= named) {
