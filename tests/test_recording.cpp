@@ -92,13 +92,13 @@ void TestRecording::every_game_checks_out()
     session.end_program(QStringLiteral("Ann"));  // a game still in play is recorded as left
 
     const std::string text = wd::render(session.recording());
-    const wd::ParsedRecording parsed = wd::parse_recording(text);
-    QVERIFY2(parsed.recording, parsed.error.c_str());
-    QCOMPARE(wd::render(*parsed.recording), text);
+    const wd::Result<wd::Recording> parsed = wd::parse_recording(text);
+    QVERIFY2(parsed.ok(), parsed.ok() ? "" : parsed.problem().text.c_str());
+    QCOMPARE(wd::render(parsed.value()), text);
     const auto read = [&folder](const std::string& file) {
         return wd::read_level_file((folder + '/').toStdString() + file);
     };
-    const wd::ReplayResult again = wd::replay(*parsed.recording, read, [](const std::string&) {});
+    const wd::ReplayResult again = wd::replay(parsed.value(), read, [](const std::string&) {});
     QVERIFY2(again.verdict == wd::ReplayResult::Verdict::reproduced, again.reason.c_str());
     QCOMPARE(again.score, session.board().score);
 
@@ -110,13 +110,13 @@ void TestRecording::every_game_checks_out()
         for (const bool cheese : {true, false}) {
             QFile kept(*store.record_path(hash, cheese));
             QVERIFY(kept.open(QIODevice::ReadOnly));
-            const wd::ParsedRecording level = wd::parse_recording(kept.readAll().toStdString());
-            QVERIFY2(level.recording, level.error.c_str());
-            const wd::ReplayResult cleared = wd::replay(*level.recording, read, [](const std::string&) {});
+            const wd::Result<wd::Recording> level = wd::parse_recording(kept.readAll().toStdString());
+            QVERIFY2(level.ok(), level.ok() ? "" : level.problem().text.c_str());
+            const wd::ReplayResult cleared = wd::replay(level.value(), read, [](const std::string&) {});
             QVERIFY2(cleared.verdict == wd::ReplayResult::Verdict::reproduced, cleared.reason.c_str());
             QCOMPARE(cleared.ending, wd::Recording::Ending::won);
             if (!cheese)
-                QCOMPARE(level.recording->ticks(), record.ticks);
+                QCOMPARE(level.value().ticks(), record.ticks);
         }
 
     // What the statistics file holds is what was played.
@@ -130,7 +130,7 @@ void TestRecording::every_game_checks_out()
     QCOMPARE(counted.played_ms, 400LL * session.recording().ticks());
 
     write(0, levels[0] + "\n");  // one byte more: not the level the game was played on
-    QCOMPARE(wd::replay(*parsed.recording, read, [](const std::string&) {}).verdict,
+    QCOMPARE(wd::replay(parsed.value(), read, [](const std::string&) {}).verdict,
              wd::ReplayResult::Verdict::refused);
 }
 
@@ -227,10 +227,10 @@ void TestRecording::two_games_keep_the_better_record()
     QCOMPARE(second.records().at(0xabcULL), (wd::LevelRecord{3, 40}));
     QFile fastest(*second.record_path(0xabcULL, false));
     QVERIFY(fastest.open(QIODevice::ReadOnly));
-    QCOMPARE(wd::parse_recording(fastest.readAll().toStdString()).recording->ticks(), 40);
+    QCOMPARE(wd::parse_recording(fastest.readAll().toStdString()).value().ticks(), 40);
     QFile most(*second.record_path(0xabcULL, true));
     QVERIFY(most.open(QIODevice::ReadOnly));
-    QCOMPARE(wd::parse_recording(most.readAll().toStdString()).recording->ticks(), 50);
+    QCOMPARE(wd::parse_recording(most.readAll().toStdString()).value().ticks(), 50);
 }
 
 QTEST_GUILESS_MAIN(TestRecording)

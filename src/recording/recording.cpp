@@ -124,15 +124,13 @@ std::string render(const Recording& r)
     return text;
 }
 
-ParsedRecording parse_recording(std::string_view bytes)
+Result<Recording> parse_recording(std::string_view bytes)
 {
-    ParsedRecording parsed;
     Recording r;
     int line_number = 0;
     bool ended = false;
-    const auto fail = [&](const std::string& what) {
-        parsed.error = line_number > 0 ? "line " + std::to_string(line_number) + ": " + what : what;
-        return parsed;
+    const auto fail = [&](const std::string& what, Problem::Kind kind = Problem::Kind::damaged) {
+        return Problem{kind, 0, line_number > 0 ? "line " + std::to_string(line_number) + ": " + what : what};
     };
     if (!bytes.empty() && bytes.back() != '\n')
         return fail("the last line is cut off");
@@ -145,7 +143,8 @@ ParsedRecording parse_recording(std::string_view bytes)
                 return fail("not a Whiskerdash recording");
             if (format != Recording::format)
                 return fail("a recording of format " + std::to_string(format) + ", this game plays format "
-                            + std::to_string(Recording::format));
+                                + std::to_string(Recording::format),
+                            Problem::Kind::refused);
             continue;
         }
         if (line_number == 2) {
@@ -154,7 +153,8 @@ ParsedRecording parse_recording(std::string_view bytes)
                 return fail("no rules version");
             if (rules != Board::rules_version)
                 return fail("played under rules version " + std::to_string(rules) + ", this game's rules are version "
-                            + std::to_string(Board::rules_version));
+                                + std::to_string(Board::rules_version),
+                            Problem::Kind::refused);
             continue;
         }
         if (key == "table" && ended) {
@@ -164,7 +164,7 @@ ParsedRecording parse_recording(std::string_view bytes)
         if (ended)
             return fail("something after the end");
         if (r.steps.size() >= max_steps)
-            return fail("too long for a recording");
+            return fail("too long for a recording", Problem::Kind::refused);
         if (key == "mode") {
             if (rest != "ranked" && rest != "practice")
                 return fail("unknown mode");
@@ -231,8 +231,7 @@ ParsedRecording parse_recording(std::string_view bytes)
         return fail("no end line: the recording is cut off");
     if (r.steps.empty() || r.steps.front().kind != Recording::Step::Kind::level)
         return fail("no level to begin with");
-    parsed.recording = std::move(r);
-    return parsed;
+    return r;
 }
 
 }  // namespace wd

@@ -18,10 +18,11 @@
 //     end ENDING SCORE                caught, won, failed, or left (not finished)
 //     table TEXT                      each line of the table the game was ranked against
 
+#include "files/problem.h"
+
 #include "game/random.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,12 +72,9 @@ struct Recording {
 std::string render(const Recording& recording);
 
 // The recording, or why these bytes are not one this game can play: another
-// format or rules version (named), or damage (the line and what is wrong).
-struct ParsedRecording {
-    std::optional<Recording> recording;
-    std::string error;
-};
-ParsedRecording parse_recording(std::string_view bytes);
+// format or rules version named, or too long (Kind::refused), or damage, the
+// line and what is wrong (Kind::damaged).
+Result<Recording> parse_recording(std::string_view bytes);
 
 const char* ending_name(Recording::Ending ending);
 

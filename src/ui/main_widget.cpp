@@ -168,11 +168,11 @@ bool MainWidget::watch(const QString& file, bool then_quit)
     QString problem = read.ok() ? QString() : QString::fromStdString(read.problem().text);
     std::unique_ptr<wd::ReplayViewer> opened;
     if (read.ok()) {
-        const wd::ParsedRecording parsed = wd::parse_recording(read.value());
-        if (parsed.recording)
-            opened = wd::ReplayViewer::open(*parsed.recording, problem, this);
+        const wd::Result<wd::Recording> parsed = wd::parse_recording(read.value());
+        if (parsed.ok())
+            opened = wd::ReplayViewer::open(parsed.value(), problem, this);
         else
-            problem = QString::fromStdString(parsed.error);
+            problem = QString::fromStdString(parsed.problem().text);
     }
     if (!opened) {
         const QString text = tr("%1: cannot play this recording: %2").arg(file, problem);
@@ -199,12 +199,13 @@ void MainWidget::offer_to_continue()
         = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), 64 << 20);
     if (!kept.ok())
         return;
-    wd::ParsedRecording parsed = wd::parse_recording(kept.value());
-    if (parsed.recording && parsed.recording->last_level() && parsed.recording->mode == wd::Recording::Mode::ranked)
-        to_continue = std::move(parsed.recording);
-    else
+    wd::Result<wd::Recording> parsed = wd::parse_recording(kept.value());
+    if (parsed.ok() && parsed.value().last_level() && parsed.value().mode == wd::Recording::Mode::ranked)
+        to_continue = std::move(parsed).value();
+    else  // one that parsed but cannot go on has no problem to name
         warn(tr("%1: not a game that can be continued: %2")
-                 .arg(recordings.continue_path(), QString::fromStdString(parsed.error)));
+                 .arg(recordings.continue_path(),
+                      parsed.ok() ? QString() : QString::fromStdString(parsed.problem().text)));
 }
 
 void MainWidget::continue_left_game()

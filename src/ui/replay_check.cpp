@@ -34,9 +34,9 @@ bool check_recording_quietly(const QString& file)
     const Result<std::string> read = read_regular_file(QFile::encodeName(file).toStdString(), recording_cap + 1);
     if (!read.ok() || read.value().size() > recording_cap)
         return false;
-    const ParsedRecording parsed = parse_recording(read.value());
-    return parsed.recording
-        && replay(*parsed.recording, locate_level, [](const std::string&) {}).verdict
+    const Result<Recording> parsed = parse_recording(read.value());
+    return parsed.ok()
+        && replay(parsed.value(), locate_level, [](const std::string&) {}).verdict
                == ReplayResult::Verdict::reproduced;
 }
 
@@ -47,10 +47,10 @@ int check_recording(const QString& file)
         return refuse(file, read.problem().text, 2);
     if (read.value().size() > recording_cap)
         return refuse(file, "too big for a recording", 2);
-    const ParsedRecording parsed = parse_recording(read.value());
-    if (!parsed.recording)
-        return refuse(file, "cannot play it: " + parsed.error, 2);
-    const ReplayResult result = replay(*parsed.recording, locate_level, [](const std::string& line) {
+    const Result<Recording> parsed = parse_recording(read.value());
+    if (!parsed.ok())
+        return refuse(file, "cannot play it: " + parsed.problem().text, 2);
+    const ReplayResult result = replay(parsed.value(), locate_level, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });
     switch (result.verdict) {
