@@ -56,15 +56,13 @@ std::string render_statistics(const Statistics& statistics)
     return text;
 }
 
-ParsedStatistics parse_statistics(std::string_view bytes)
+Result<Statistics> parse_statistics(std::string_view bytes)
 {
-    ParsedStatistics parsed;
+    Statistics statistics;
     int line_number = 0;
     for (std::string_view line : lines_of(bytes)) {
-        const auto wrong = [&parsed, &line_number](const std::string& what) {
-            parsed = {};
-            parsed.error = "line " + std::to_string(line_number) + ": " + what;
-            return parsed;
+        const auto wrong = [&line_number](const std::string& what) {
+            return Problem{Problem::Kind::damaged, 0, "line " + std::to_string(line_number) + ": " + what};
         };
         if (++line_number == 1) {
             if (line != heading)
@@ -77,7 +75,7 @@ ParsedStatistics parse_statistics(std::string_view bytes)
         bool known = false;
         for (const Counter& counter : counters)
             if (key == counter.key) {
-                if (!count(rest, parsed.statistics.*counter.field) || !rest.empty())
+                if (!count(rest, statistics.*counter.field) || !rest.empty())
                     return wrong("not a count");
                 known = true;
             }
@@ -86,15 +84,15 @@ ParsedStatistics parse_statistics(std::string_view bytes)
             Statistics::Level level;
             if (!count(rest, number) || !count(rest, level.attempts) || !count(rest, level.clears) || !rest.empty())
                 return wrong("not a level's counts");
-            parsed.statistics.levels[number] = level;
+            statistics.levels[number] = level;
             known = true;
         }
         if (!known)
             return wrong("unknown line");
     }
     if (line_number == 0)
-        parsed.error = "empty";
-    return parsed;
+        return Problem{Problem::Kind::empty, 0, "empty"};
+    return statistics;
 }
 
 }  // namespace wd

@@ -11,6 +11,8 @@
 //     level NUMBER ATTEMPTS CLEARS
 //                               a pack level (0 is the first): begun and moved in, cleared
 
+#include "files/problem.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -36,11 +38,7 @@ struct Statistics {
 };
 
 std::string render_statistics(const Statistics& statistics);
-// The counts, or an error naming the line that is wrong.
-struct ParsedStatistics {
-    Statistics statistics;
-    std::string error;
-};
-ParsedStatistics parse_statistics(std::string_view bytes);
+// The counts, or the problem: Kind::empty, or Kind::damaged naming the line that is wrong.
+Result<Statistics> parse_statistics(std::string_view bytes);
 
 }  // namespace wd

@@ -30,12 +30,12 @@ Read read_counts(const QString& path, Statistics& counts, QString& problem)
         problem = QStringLiteral("%1: too big for a statistics file").arg(path);
         return Read::damaged;
     }
-    const ParsedStatistics parsed = parse_statistics(file.value());
-    if (!parsed.error.empty()) {
-        problem = QStringLiteral("%1: %2").arg(path, QString::fromStdString(parsed.error));
+    Result<Statistics> parsed = parse_statistics(file.value());
+    if (!parsed.ok()) {
+        problem = QStringLiteral("%1: %2").arg(path, QString::fromStdString(parsed.problem().text));
         return Read::damaged;
     }
-    counts = parsed.statistics;
+    counts = std::move(parsed).value();
     return Read::fine;
 }
 
