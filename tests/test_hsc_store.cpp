@@ -589,8 +589,8 @@ void TestHscStore::two_processes_at_once_lose_nothing()
     while (a.process.state() != QProcess::NotRunning || b.process.state() != QProcess::NotRunning) {
         a.process.waitForFinished(1);
         b.process.waitForFinished(1);
-        if (const hsc::FileRead read = hsc::read_file(path); read.status != hsc::FileRead::Status::missing) {
-            QVERIFY2(read.status == hsc::FileRead::Status::read, qPrintable(read.reason));
+        if (const wd::Result<std::string> read = hsc::read_file(path); read.ok() || !read.problem().no_file()) {
+            QVERIFY2(read.ok(), read.ok() ? "" : read.problem().text.c_str());
             ++reads;
         }
     }

@@ -29,26 +29,15 @@ int rename_no_replace(const QByteArray& from, const QByteArray& to)
 
 }  // namespace
 
-FileRead read_file(const QString& path)
+Result<std::string> read_file(const QString& path)
 {
     // One byte past the limit is enough to tell an over-long file.
     Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
-    FileRead result;
-    if (!file.ok() && file.problem().no_file())
-        return result;
-    if (!file.ok()) {
-        result.status = FileRead::Status::unreadable;
-        result.reason = QString::fromLocal8Bit(file.problem().text.c_str());
-        return result;
-    }
-    result.bytes = std::move(file).value();
-    if (const auto problem = format_problem(result.bytes)) {
-        result.status = FileRead::Status::damaged;
-        result.reason = QString::fromStdString(*problem);
-    } else {
-        result.status = FileRead::Status::read;
-    }
-    return result;
+    if (!file.ok())
+        return file;
+    if (const auto problem = format_problem(file.value()))
+        return Problem{Problem::Kind::damaged, 0, *problem};
+    return file;
 }
 
 std::optional<QString> write_table(const QString& path, std::string_view text)

@@ -4,6 +4,8 @@
 
 #include "hsc_table.h"
 
+#include "files/problem.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,23 +13,13 @@
 
 namespace wd::hsc {
 
-// What is at the table's path.
-struct FileRead {
-    enum class Status {
-        read,        // a table in the format
-        missing,     // no file there
-        damaged,     // a regular file, but out of format
-        unreadable,  // not a regular file, or it could not be opened or read
-    };
-    Status status = Status::missing;
-    std::string bytes;  // what was read, when read or damaged
-    QString reason;     // what is wrong, when damaged or unreadable
-};
-
-// Reads the file, refusing anything but a regular file (or a link to one)
-// without ever blocking on a FIFO or a device, nor for more than a second on a
-// stalled mount.
-FileRead read_file(const QString& path);
+// Reads the table's file, refusing anything but a regular file (or a link to
+// one) without ever blocking on a FIFO or a device, nor for more than a second
+// on a stalled mount. The bytes of a table in the format, or the problem: no
+// file there (Problem::no_file()), a regular file out of format
+// (Kind::damaged), or one not regular or that could not be opened or read
+// (any other kind). The text says what is wrong, without the file's name.
+Result<std::string> read_file(const QString& path);
 
 // Replaces the file with the text's bytes in one step (replace_file(), links
 // followed). Any failure leaves the old file whole and returns the reason. A

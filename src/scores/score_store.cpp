@@ -49,42 +49,42 @@ void ScoreStore::tell(const QString& text) const
 
 bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
 {
-    FileRead read = read_file(file);
+    Result<std::string> read = read_file(file);
+    const auto damaged = [&read] { return !read.ok() && read.problem().kind == Problem::Kind::damaged; };
     std::optional<FileLock> lock;
-    if (read.status == FileRead::Status::damaged && !locked) {
+    if (damaged() && !locked) {
         // Moved aside only under the lock: another game may be replacing it.
         // Not waited for: a game's next save, which waits, moves it then.
         lock.emplace(table_lock(file, 0));
         if (!lock->held()) {
-            failure = QStringLiteral("%1; %2, so it is left as it is").arg(read.reason, lock_problem(*lock));
+            failure = QStringLiteral("%1; %2, so it is left as it is")
+                          .arg(QString::fromStdString(read.problem().text), lock_problem(*lock));
             return false;
         }
         read = read_file(file);
     }
-    switch (read.status) {
-    case FileRead::Status::read:
-        base = read.bytes;
+    if (read.ok()) {
+        base = std::move(read).value();
         return true;
-    case FileRead::Status::missing:
+    }
+    if (read.problem().no_file()) {
         base = default_table();
         return true;
-    case FileRead::Status::damaged:
+    }
+    const QString reason = QString::fromStdString(read.problem().text);
+    if (damaged()) {
         // Through links, the damaged file itself moves: the link stays and
         // the fresh table is saved where it points.
         if (const MovedAside moved = move_aside(save_target(file)); moved.error.isEmpty()) {
-            tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place")
-                     .arg(file, read.reason, moved.path));
+            tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place").arg(file, reason, moved.path));
             base = default_table();
             return true;
         } else {
-            failure = QStringLiteral("%1; cannot move it aside (%2), so it is left as it is")
-                          .arg(read.reason, moved.error);
+            failure = QStringLiteral("%1; cannot move it aside (%2), so it is left as it is").arg(reason, moved.error);
             return false;
         }
-    case FileRead::Status::unreadable:
-        failure = QStringLiteral("cannot read: %1; the file is left as it is").arg(read.reason);
-        return false;
     }
+    failure = QStringLiteral("cannot read: %1; the file is left as it is").arg(reason);
     return false;
 }
 
