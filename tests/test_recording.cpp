@@ -98,9 +98,12 @@ void TestRecording::every_game_checks_out()
     const auto read = [&folder](const std::string& file) {
         return wd::read_level_file((folder + '/').toStdString() + file);
     };
-    const wd::ReplayResult again = wd::replay(parsed.value(), read, [](const std::string&) {});
-    QVERIFY2(again.verdict == wd::ReplayResult::Verdict::reproduced, again.reason.c_str());
-    QCOMPARE(again.score, session.board().score);
+    const auto why = [](const wd::Result<wd::Replayed>& replayed) {
+        return replayed.ok() ? replayed.value().difference : replayed.problem().text;
+    };
+    const wd::Result<wd::Replayed> again = wd::replay(parsed.value(), read, [](const std::string&) {});
+    QVERIFY2(again.ok() && again.value().reproduced(), why(again).c_str());
+    QCOMPARE(again.value().score, session.board().score);
 
     // Each level's records play again to a clear in the ticks they claim.
     QVERIFY(store.wait());
@@ -112,9 +115,9 @@ void TestRecording::every_game_checks_out()
             QVERIFY(kept.open(QIODevice::ReadOnly));
             const wd::Result<wd::Recording> level = wd::parse_recording(kept.readAll().toStdString());
             QVERIFY2(level.ok(), level.ok() ? "" : level.problem().text.c_str());
-            const wd::ReplayResult cleared = wd::replay(level.value(), read, [](const std::string&) {});
-            QVERIFY2(cleared.verdict == wd::ReplayResult::Verdict::reproduced, cleared.reason.c_str());
-            QCOMPARE(cleared.ending, wd::Recording::Ending::won);
+            const wd::Result<wd::Replayed> cleared = wd::replay(level.value(), read, [](const std::string&) {});
+            QVERIFY2(cleared.ok() && cleared.value().reproduced(), why(cleared).c_str());
+            QCOMPARE(cleared.value().ending, wd::Recording::Ending::won);
             if (!cheese)
                 QCOMPARE(level.value().ticks(), record.ticks);
         }
@@ -130,8 +133,9 @@ void TestRecording::every_game_checks_out()
     QCOMPARE(counted.played_ms, 400LL * session.recording().ticks());
 
     write(0, levels[0] + "\n");  // one byte more: not the level the game was played on
-    QCOMPARE(wd::replay(parsed.value(), read, [](const std::string&) {}).verdict,
-             wd::ReplayResult::Verdict::refused);
+    const wd::Result<wd::Replayed> changed = wd::replay(parsed.value(), read, [](const std::string&) {});
+    QVERIFY(!changed.ok());
+    QCOMPARE(changed.problem().kind, wd::Problem::Kind::refused);
 }
 
 void TestRecording::rewind_goes_back_two_seconds_in_practice_only()

@@ -4,18 +4,12 @@
 
 namespace wd {
 
-std::optional<ReplayResult> play_steps(Board& board, const Recording& recording, const ReadLevel& read,
-                                       Outcome& outcome)
+Result<void> play_steps(Board& board, const Recording& recording, const ReadLevel& read, Outcome& outcome)
 {
-    ReplayResult result;
     board.own_random()->restore(recording.random);
     outcome = Outcome::playing;
     int entry_score = 0;
-    const auto differs = [&result](const std::string& how) {
-        result.verdict = ReplayResult::Verdict::differs;
-        result.reason = how;
-        return result;
-    };
+    const auto differs = [](const std::string& how) { return Problem{Problem::Kind::damaged, 0, how}; };
     for (const Recording::Step& step : recording.steps) {
         switch (step.kind) {
         case Recording::Step::Kind::level: {
@@ -31,17 +25,15 @@ std::optional<ReplayResult> play_steps(Board& board, const Recording& recording,
                 return differs("a level starts over that was not in play: " + step.file);
             const Result<std::string> file = read(step.file);
             if (!file.ok()) {
-                result.reason = step.file + ": " + file.problem().text;
-                return result;
+                Problem problem = file.problem();
+                problem.text = step.file + ": " + problem.text;
+                return problem;
             }
-            if (fnv1a(file.value()) != step.hash) {
-                result.reason = step.file + ": not the level this game was played on (its bytes changed)";
-                return result;
-            }
-            if (const Result<void> loaded = board.load_bytes(file.value(), step.file); !loaded.ok()) {
-                result.reason = loaded.problem().text;
-                return result;
-            }
+            if (fnv1a(file.value()) != step.hash)
+                return Problem{Problem::Kind::refused, 0,
+                               step.file + ": not the level this game was played on (its bytes changed)"};
+            if (Result<void> loaded = board.load_bytes(file.value(), step.file); !loaded.ok())
+                return loaded;
             board.level_number = step.number;
             board.score = step.score;
             entry_score = step.score;
@@ -59,17 +51,22 @@ std::optional<ReplayResult> play_steps(Board& board, const Recording& recording,
             break;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
-ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace)
+Result<Replayed> replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace)
 {
     Board board;
     board.trace = trace;
     Outcome outcome = Outcome::playing;
-    if (auto stopped = play_steps(board, recording, read, outcome))
-        return *stopped;
-    ReplayResult result;
+    Replayed result;
+    if (const Result<void> played = play_steps(board, recording, read, outcome); !played.ok()) {
+        if (played.problem().kind != Problem::Kind::damaged)
+            return played.problem();
+        // Steps the live game would not have taken: played, but not as recorded.
+        result.difference = played.problem().text;
+        return result;
+    }
     result.score = board.score;
     // A cleared level ends the way the live game found: no next level (won),
     // one it could not play (failed), or a game left on the cleared card.
@@ -83,11 +80,8 @@ ReplayResult replay(const Recording& recording, const ReadLevel& read, const Boa
     if (ended && recording.mode == Recording::Mode::ranked && !recording.table.empty()) {
         hsc::Table(recording.table).rank(result.score, trace);
     }
-    result.verdict = result.ending == recording.ending && result.score == recording.score
-        ? ReplayResult::Verdict::reproduced
-        : ReplayResult::Verdict::differs;
-    if (result.verdict == ReplayResult::Verdict::differs)
-        result.reason = std::string("recorded ") + ending_name(recording.ending) + " with "
+    if (result.ending != recording.ending || result.score != recording.score)
+        result.difference = std::string("recorded ") + ending_name(recording.ending) + " with "
             + std::to_string(recording.score) + " points, played again " + ending_name(result.ending) + " with "
             + std::to_string(result.score);
     return result;

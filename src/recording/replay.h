@@ -6,7 +6,6 @@
 #include "game/board.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace wd {
@@ -14,23 +13,26 @@ namespace wd {
 // A level file's bytes by the name the recording gives it.
 using ReadLevel = std::function<Result<std::string>(const std::string& file)>;
 
-struct ReplayResult {
-    enum class Verdict { reproduced, differs, refused };
-    Verdict verdict = Verdict::refused;
-    Recording::Ending ending = Recording::Ending::left;  // what the replay came to
+// What a recording played again came to. A game that comes out otherwise
+// than recorded is an answer, not a failure: the check tells it apart (exit 1)
+// from a recording it cannot play at all (exit 2).
+struct Replayed {
+    Recording::Ending ending = Recording::Ending::left;
     int score = 0;
-    std::string reason;  // why it was refused or how it differs
+    std::string difference;  // how it came out otherwise; empty when as recorded
+    bool reproduced() const { return difference.empty(); }
 };
 
 // Plays every step; the levels' traces and, for a ranked game that ended, the
-// ranking's go to `trace` as the live game printed them. Refused when a level
-// cannot be read or its bytes are not the recorded ones.
-ReplayResult replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace);
+// ranking's go to `trace` as the live game printed them. The problem when a
+// level cannot be read or loaded, or its bytes are not the recorded ones.
+Result<Replayed> replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace);
 
 // Plays every step onto `board` (its own random source set where the game
-// began) and leaves it where the game stood, with the last step's outcome;
-// the result when the steps could not all be played.
-std::optional<ReplayResult> play_steps(Board& board, const Recording& recording, const ReadLevel& read,
-                                       Outcome& outcome);
+// began) and leaves it where the game stood, with the last step's outcome.
+// The problem when the steps could not all be played: Kind::damaged for a
+// step the live game never lets through, the level's own problem otherwise
+// (Kind::refused for bytes that are not the recorded ones).
+Result<void> play_steps(Board& board, const Recording& recording, const ReadLevel& read, Outcome& outcome);
 
 }  // namespace wd

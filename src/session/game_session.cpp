@@ -378,7 +378,7 @@ bool GameSession::rewind()
                                    ? file
                                    : QFile::encodeName(locate(QString::fromStdString(file))).toStdString());
     };
-    if (play_steps(again, back, read, outcome) || outcome != Outcome::playing)
+    if (!play_steps(again, back, read, outcome).ok() || outcome != Outcome::playing)
         return false;
     again.trace = state_board.trace;
     const int eaten_before = level_eaten;
@@ -410,10 +410,10 @@ bool GameSession::continue_game(const Recording& left, QString& message)
             ? file
             : QFile::encodeName(locate(QString::fromStdString(file))).toStdString();
     };
-    if (const auto stopped = play_steps(again, left, [&path](const std::string& file) {
+    if (const Result<void> played = play_steps(again, left, [&path](const std::string& file) {
             return read_level_file(path(file));
-        }, outcome)) {
-        message = QString::fromStdString(stopped->reason);
+        }, outcome); !played.ok()) {
+        message = QString::fromStdString(played.problem().text);
         return false;
     }
     if (outcome == Outcome::caught) {

@@ -35,9 +35,10 @@ bool check_recording_quietly(const QString& file)
     if (!read.ok() || read.value().size() > recording_cap)
         return false;
     const Result<Recording> parsed = parse_recording(read.value());
-    return parsed.ok()
-        && replay(parsed.value(), locate_level, [](const std::string&) {}).verdict
-               == ReplayResult::Verdict::reproduced;
+    if (!parsed.ok())
+        return false;
+    const Result<Replayed> again = replay(parsed.value(), locate_level, [](const std::string&) {});
+    return again.ok() && again.value().reproduced();
 }
 
 int check_recording(const QString& file)
@@ -50,15 +51,14 @@ int check_recording(const QString& file)
     const Result<Recording> parsed = parse_recording(read.value());
     if (!parsed.ok())
         return refuse(file, "cannot play it: " + parsed.problem().text, 2);
-    const ReplayResult result = replay(parsed.value(), locate_level, [](const std::string& line) {
+    const Result<Replayed> again = replay(parsed.value(), locate_level, [](const std::string& line) {
         std::fputs(line.c_str(), stdout);
     });
-    switch (result.verdict) {
-    case ReplayResult::Verdict::reproduced: return 0;
-    case ReplayResult::Verdict::differs: return refuse(file, "does not come out as recorded: " + result.reason, 1);
-    case ReplayResult::Verdict::refused: return refuse(file, "cannot play it again: " + result.reason, 2);
-    }
-    return 2;
+    if (!again.ok())
+        return refuse(file, "cannot play it again: " + again.problem().text, 2);
+    if (!again.value().reproduced())
+        return refuse(file, "does not come out as recorded: " + again.value().difference, 1);
+    return 0;
 }
 
 }  // namespace wd
