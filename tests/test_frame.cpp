@@ -250,8 +250,7 @@ void TestFrame::practice_capture_is_never_ranked()
     QCOMPARE(reached.count(), 1);
     QCOMPARE(wd::settings::highest_level(), 1);
 
-    QString message;
-    QVERIFY(widget->session().start_practice(1, message));
+    QVERIFY(widget->session().start_practice(1).ok());
     QVERIFY(widget->session().in_practice());
     QCOMPARE(widget->game().score, 0);
     widget->game().score = 2500;  // would take the first place

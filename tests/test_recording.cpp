@@ -68,8 +68,8 @@ void TestRecording::every_game_checks_out()
     session.board().trace = [](const std::string&) {};
     session.set_timing({400, 0, 0});
     session.set_wait_for_player(false);
-    QString message;
-    QVERIFY2(session.start({}, message), qPrintable(message));
+    const wd::Result<void> started = session.start({});
+    QVERIFY2(started.ok(), started.ok() ? "" : started.problem().text.c_str());
 
     // A player of random keys: moves, ticks and now and then a restart.
     std::mt19937 pick(static_cast<unsigned>(seed));
@@ -152,11 +152,11 @@ void TestRecording::rewind_goes_back_two_seconds_in_practice_only()
     session.keep_statistics_in(&statistics);
     session.board().trace = [](const std::string&) {};
     session.set_wait_for_player(false);
-    QString message;
-    QVERIFY2(session.start({}, message), qPrintable(message));
+    const wd::Result<void> started = session.start({});
+    QVERIFY2(started.ok(), started.ok() ? "" : started.problem().text.c_str());
     session.timer_proc();
     QVERIFY(!session.rewind());  // a ranked game stays one honest run
-    QVERIFY(session.start_practice(0, message));
+    QVERIFY(session.start_practice(0).ok());
 
     // Each tick's board, then two seconds more of moves and ticks.
     const auto cells = [&session] { return QByteArray(&session.board().board[0][0], sizeof session.board().board); };

@@ -38,8 +38,8 @@ struct Game {
         session->set_timing({400, 0, 0});
         QObject::connect(session.get(), &wd::GameSession::gameOver, session.get(),
                          [this](const wd::GameSession::GameOver& over) { overs << over; });
-        QString message;
-        QVERIFY2(session->start({}, message), qPrintable(message));
+        const wd::Result<void> started = session->start({});
+        QVERIFY2(started.ok(), started.ok() ? "" : started.problem().text.c_str());
         // The cats hold still.
         session->board().random = [step = 0]() mutable { return step++ % 3 == 2 ? 0 : 0x666666; };
     }

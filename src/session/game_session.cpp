@@ -50,7 +50,7 @@ GameSession::GameSession(const QString& table_path, Locate locate_file, QObject*
     connect(&moment, &QTimer::timeout, this, &GameSession::end_moment);
 }
 
-bool GameSession::start(const QString& level_argument, QString& message)
+Result<void> GameSession::start(const QString& level_argument)
 {
     reload_table();
     const QString index_path = locate(QStringLiteral("levels.txt"));
@@ -66,27 +66,23 @@ bool GameSession::start(const QString& level_argument, QString& message)
         result = state_board.load_level(QFile::encodeName(level_argument).toStdString());
         numbered = false;
     }
-    if (!result.ok()) {
-        message = QString::fromStdString(result.problem().text);
-        return false;
-    }
+    if (!result.ok())
+        return result;
     begin_recording(Recording::Mode::ranked);
     begin_level();
-    return true;
+    return {};
 }
 
-bool GameSession::drive_level(const Recording::Step& level, const std::string& bytes, QString& message)
+Result<void> GameSession::drive_level(const Recording::Step& level, const std::string& bytes)
 {
-    if (const Result<void> result = state_board.load_bytes(bytes, level.file); !result.ok()) {
-        message = QString::fromStdString(result.problem().text);
-        return false;
-    }
+    if (Result<void> result = state_board.load_bytes(bytes, level.file); !result.ok())
+        return result;
     state_board.level_number = level.number;
     state_board.score = level.score;
     numbered = level.number >= 0;
     wait_for_player = false;
     begin_level();
-    return true;
+    return {};
 }
 
 void GameSession::begin_recording(Recording::Mode mode)
@@ -321,15 +317,14 @@ void GameSession::new_game()
     }
 }
 
-bool GameSession::start_practice(int level, QString& message)
+Result<void> GameSession::start_practice(int level)
 {
     if (!in_play())
-        return false;
+        return Problem{Problem::Kind::refused, 0, {}};  // the selector is offered only in play
     const Board before = state_board;
-    if (const Result<void> result = state_board.load_numbered_level(level); !result.ok()) {
+    if (Result<void> result = state_board.load_numbered_level(level); !result.ok()) {
         state_board = before;
-        message = QString::fromStdString(result.problem().text);
-        return false;
+        return result;
     }
     state_board.score = 0;
     practice_from = level;
@@ -337,7 +332,7 @@ bool GameSession::start_practice(int level, QString& message)
     begin_recording(Recording::Mode::practice);
     paused_by_box = false;  // the selector's box: the new level waits on its card
     begin_level();
-    return true;
+    return {};
 }
 
 void GameSession::restart_level()
@@ -397,11 +392,12 @@ bool GameSession::rewind()
     return true;
 }
 
-bool GameSession::continue_game(const Recording& left, QString& message)
+Result<void> GameSession::continue_game(const Recording& left)
 {
     const Recording::Step* level = left.last_level();
+    // Offered only for a ranked game with a level, on a fresh game's card.
     if (!fresh() || left.mode != Recording::Mode::ranked || !level || !state_board.own_random())
-        return false;
+        return Problem{Problem::Kind::refused, 0, {}};
     Board again = state_board;
     again.trace = [](const std::string&) {};
     Outcome outcome = Outcome::playing;
@@ -412,14 +408,10 @@ bool GameSession::continue_game(const Recording& left, QString& message)
     };
     if (const Result<void> played = play_steps(again, left, [&path](const std::string& file) {
             return read_level_file(path(file));
-        }, outcome); !played.ok()) {
-        message = QString::fromStdString(played.problem().text);
-        return false;
-    }
-    if (outcome == Outcome::caught) {
-        message = tr("that game had ended");
-        return false;
-    }
+        }, outcome); !played.ok())
+        return played;
+    if (outcome == Outcome::caught)
+        return Problem{Problem::Kind::refused, 0, tr("that game had ended").toStdString()};
     again.trace = state_board.trace;
     again.level_source = path(level->file);  // where this run finds it
     state_board = again;
@@ -430,7 +422,7 @@ bool GameSession::continue_game(const Recording& left, QString& message)
     practice_from = -1;
     game_moved = true;  // counted as a game when it was first played
     restart_level();
-    return true;
+    return {};
 }
 
 void GameSession::play_again()

@@ -70,8 +70,8 @@ public:
     void set_wait_for_player(bool wait) { wait_for_player = wait; }
 
     // Loads the table and level 1, then the level named on the command line.
-    // False, with the loader's message, when one cannot be played.
-    bool start(const QString& level_argument, QString& message);
+    // The loader's problem when one cannot be played.
+    Result<void> start(const QString& level_argument);
 
     // What the player reads about the level in play.
     QString level_title() const;  // "Level 3 · Cheese fence" or a file's name
@@ -109,14 +109,14 @@ public:
     // A ranked game left in play at an earlier quit goes on from the start of
     // the level it was left on, with the score it began that level with, as
     // F5 would restart it; its recording goes on. Only on the first level's
-    // card of a fresh game. False, with why, when it cannot be played again.
-    bool continue_game(const Recording& left, QString& message);
+    // card of a fresh game. The problem, saying why, when it cannot be played again.
+    Result<void> continue_game(const Recording& left);
     bool fresh() const { return flow == State::ready && record.steps.size() == 1 && !in_practice(); }
     static constexpr int rewind_ticks = 5;
     // A practice game from this pack level (0 is the first) with a score of
-    // 0, never ranked. False, with the loader's message, when it cannot load;
-    // the game in play then goes on.
-    bool start_practice(int level, QString& message);
+    // 0, never ranked. The loader's problem when it cannot load; the game in
+    // play then goes on.
+    Result<void> start_practice(int level);
     bool in_practice() const { return practice_from >= 0; }
     // The pack's names and hints.
     const LevelIndex& level_index() const { return index; }
@@ -126,7 +126,7 @@ public:
     // nothing. Each recorded level begins with drive_level(); the recorded
     // moves and ticks are move() and timer_proc().
     void set_driven() { driven = true; }
-    bool drive_level(const Recording::Step& level, const std::string& bytes, QString& message);
+    Result<void> drive_level(const Recording::Step& level, const std::string& bytes);
 
     // Every game is recorded as it is played; with a store, each one that ends
     // is kept as the last game, and one that makes the table with its entry.

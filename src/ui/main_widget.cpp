@@ -83,10 +83,9 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
         printscene();
     });
 
-    QString message;
-    if (!play.start(level_file, message)) {
-        startup_message = message;
-        warn(message);
+    if (const wd::Result<void> started = play.start(level_file); !started.ok()) {
+        startup_message = QString::fromStdString(started.problem().text);
+        warn(startup_message);
         return;
     }
 
@@ -212,9 +211,9 @@ void MainWidget::continue_left_game()
 {
     if (!to_continue || !play.fresh())
         return;
-    QString message;
-    if (!play.continue_game(*to_continue, message)) {
-        const QString text = tr("%1: the game left last time cannot go on: %2").arg(recordings.continue_path(), message);
+    if (const wd::Result<void> continued = play.continue_game(*to_continue); !continued.ok()) {
+        const QString text = tr("%1: the game left last time cannot go on: %2")
+                                 .arg(recordings.continue_path(), QString::fromStdString(continued.problem().text));
         wd::player_notices::tell(text);
     }
     to_continue.reset();
@@ -370,8 +369,8 @@ void MainWidget::choose_practice()
                                .arg(*chosen.level + 1),
                            tr("&Practise"), QStringLiteral("confirm_practice")))
         return;
-    if (QString message; !play.start_practice(*chosen.level, message)) {
-        wd::player_notices::tell(message);
+    if (const wd::Result<void> started = play.start_practice(*chosen.level); !started.ok()) {
+        wd::player_notices::tell(QString::fromStdString(started.problem().text));
     }
 }
 

@@ -88,8 +88,7 @@ bool ReplayViewer::play_one()
     const Recording::Step& step = steps[next++];
     switch (step.kind) {
     case Recording::Step::Kind::level: {
-        QString problem;
-        shown.drive_level(step, level_bytes[next_level++], problem);  // checked when opened
+        shown.drive_level(step, level_bytes[next_level++]);  // checked when opened
         return false;
     }
     case Recording::Step::Kind::move: shown.move(step.dx, step.dy); return false;
