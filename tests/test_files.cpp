@@ -4,12 +4,14 @@
 
 #include "files/file_lock.h"
 #include "files/lines.h"
+#include "files/problem.h"
 #include "files/replace.h"
 #include "file_testing.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -30,6 +32,8 @@ private slots:
     void a_save_keeps_what_it_must();
     void a_lock_is_taken_over_only_when_stale_data();
     void a_lock_is_taken_over_only_when_stale();
+    void a_result_holds_one_side_only_data();
+    void a_result_holds_one_side_only();
 };
 
 void TestFiles::lines_are_cut_at_line_feeds_data()
@@ -163,6 +167,46 @@ void TestFiles::a_lock_is_taken_over_only_when_stale()
     QCOMPARE(lock.held(), taken);
     QCOMPARE(lock.fault(), taken ? wd::FileLock::Fault::none : wd::FileLock::Fault::busy);
     QCOMPARE(lock.problem(), taken ? QString() : "another game kept " + path + " locked");
+}
+
+Q_DECLARE_METATYPE(wd::Problem::Kind)
+
+void TestFiles::a_result_holds_one_side_only_data()
+{
+    using Kind = wd::Problem::Kind;
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<bool>("no_file");  // a caller starts afresh
+    QTest::newRow("bytes") << true << Kind::damaged << false;
+    QTest::newRow("missing") << false << Kind::missing << true;
+    QTest::newRow("link to nothing") << false << Kind::dangling_link << true;
+    QTest::newRow("a FIFO") << false << Kind::not_regular << false;
+    QTest::newRow("cannot read") << false << Kind::cannot_read << false;
+    QTest::newRow("too slow") << false << Kind::too_slow << false;
+}
+
+// A problem never passes for an empty value: asking it for one fails loudly.
+void TestFiles::a_result_holds_one_side_only()
+{
+    QFETCH(bool, ok);
+    QFETCH(wd::Problem::Kind, kind);
+    QFETCH(bool, no_file);
+    const wd::Problem problem{kind, EIO, "hsc.dat: cannot read"};
+    const wd::Result<std::string> read = ok ? wd::Result<std::string>(std::string("x\n")) : problem;
+    const wd::Result<void> done = ok ? wd::Result<void>() : problem;
+    QCOMPARE(read.ok(), ok);
+    QCOMPARE(done.ok(), ok);
+    if (ok) {
+        QCOMPARE(read.value(), std::string("x\n"));
+        QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, read.problem());
+        QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, done.problem());
+        return;
+    }
+    QVERIFY_THROWS_EXCEPTION(std::bad_variant_access, read.value());
+    QCOMPARE(read.problem().kind, kind);
+    QCOMPARE(read.problem().error, EIO);
+    QCOMPARE(done.problem().text, problem.text);
+    QCOMPARE(read.problem().no_file(), no_file);
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
