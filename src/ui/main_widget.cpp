@@ -163,25 +163,25 @@ bool MainWidget::ask_to_abandon(const QString& title, const QString& question, c
 
 bool MainWidget::watch(const QString& file, bool then_quit)
 {
-    const wd::Result<std::string> read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
-    QString problem = read.ok() ? QString() : QString::fromStdString(read.problem().text);
-    std::unique_ptr<wd::ReplayViewer> opened;
-    if (read.ok()) {
+    auto opened = [this, &file]() -> wd::Result<std::unique_ptr<wd::ReplayViewer>> {
+        const wd::Result<std::string> read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
+        if (!read.ok())
+            return read.problem();
         const wd::Result<wd::Recording> parsed = wd::parse_recording(read.value());
-        if (parsed.ok())
-            opened = wd::ReplayViewer::open(parsed.value(), problem, this);
-        else
-            problem = QString::fromStdString(parsed.problem().text);
-    }
-    if (!opened) {
-        const QString text = tr("%1: cannot play this recording: %2").arg(file, problem);
+        if (!parsed.ok())
+            return parsed.problem();
+        return wd::ReplayViewer::open(parsed.value(), this);
+    }();
+    if (!opened.ok()) {
+        const QString text
+            = tr("%1: cannot play this recording: %2").arg(file, QString::fromStdString(opened.problem().text));
         warn(text);
         with_play_paused([this, &text] { QMessageBox::warning(this, tr("Watch"), text); });
         return false;
     }
     if (!viewer)
         play.box_opened();  // the game in play waits, and comes back on its card
-    viewer = std::move(opened);
+    viewer = std::move(opened).value();
     quit_after_watching = then_quit;
     connect(viewer.get(), &wd::ReplayViewer::changed, this, &MainWidget::printscene);
     connect(&viewer->session(), &wd::GameSession::stepped, this, &MainWidget::after_step);

@@ -15,7 +15,7 @@ constexpr int speeds[][2] = {{1, 4}, {1, 2}, {1, 1}, {2, 1}, {4, 1}, {8, 1}};  /
 constexpr int speed_count = 6;
 }  // namespace
 
-std::unique_ptr<ReplayViewer> ReplayViewer::open(const Recording& recording, QString& problem, QObject* parent)
+Result<std::unique_ptr<ReplayViewer>> ReplayViewer::open(const Recording& recording, QObject* parent)
 {
     std::vector<std::string> levels;
     for (const Recording::Step& step : recording.steps) {
@@ -25,13 +25,13 @@ std::unique_ptr<ReplayViewer> ReplayViewer::open(const Recording& recording, QSt
                                                        ? step.file
                                                        : data_files::locate(step.file));
         if (!file.ok()) {
-            problem = QString::fromStdString(step.file + ": " + file.problem().text);
-            return nullptr;
+            Problem problem = file.problem();
+            problem.text = step.file + ": " + problem.text;
+            return problem;
         }
-        if (fnv1a(file.value()) != step.hash) {
-            problem = QString::fromStdString(step.file + ": not the level this game was played on (its bytes changed)");
-            return nullptr;
-        }
+        if (fnv1a(file.value()) != step.hash)
+            return Problem{Problem::Kind::refused, 0,
+                           step.file + ": not the level this game was played on (its bytes changed)"};
         levels.push_back(std::move(file).value());
     }
     return std::unique_ptr<ReplayViewer>(new ReplayViewer(recording, std::move(levels), parent));

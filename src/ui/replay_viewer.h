@@ -18,9 +18,10 @@ class ReplayViewer : public QObject {
     Q_OBJECT
 
 public:
-    // The recording's levels are checked first: false, with the reason, when
-    // one cannot be read or is not the level the game was played on.
-    static std::unique_ptr<ReplayViewer> open(const Recording& recording, QString& problem, QObject* parent = nullptr);
+    // The recording's levels are checked first: the problem when one cannot
+    // be read (the read's kind) or is not the level the game was played on
+    // (Kind::refused).
+    static Result<std::unique_ptr<ReplayViewer>> open(const Recording& recording, QObject* parent = nullptr);
 
     GameSession& session() { return shown; }
     const GameSession& session() const { return shown; }
