@@ -47,45 +47,40 @@ void ScoreStore::tell(const QString& text) const
         notice(text);
 }
 
-bool ScoreStore::read_base(std::string& base, bool locked, QString& failure)
+Result<std::string> ScoreStore::read_base(bool locked)
 {
     Result<std::string> read = read_file(file);
     const auto damaged = [&read] { return !read.ok() && read.problem().kind == Problem::Kind::damaged; };
+    // The same kind, with the sentence the caller puts after the file's name.
+    const auto failed = [&read](const QString& text) {
+        return Problem{read.problem().kind, read.problem().error, text.toStdString()};
+    };
     std::optional<FileLock> lock;
     if (damaged() && !locked) {
         // Moved aside only under the lock: another game may be replacing it.
         // Not waited for: a game's next save, which waits, moves it then.
         lock.emplace(table_lock(file, 0));
-        if (!lock->held()) {
-            failure = QStringLiteral("%1; %2, so it is left as it is")
-                          .arg(QString::fromStdString(read.problem().text), lock_problem(*lock));
-            return false;
-        }
+        if (!lock->held())
+            return failed(QStringLiteral("%1; %2, so it is left as it is")
+                              .arg(QString::fromStdString(read.problem().text), lock_problem(*lock)));
         read = read_file(file);
     }
-    if (read.ok()) {
-        base = std::move(read).value();
-        return true;
-    }
-    if (read.problem().no_file()) {
-        base = default_table();
-        return true;
-    }
+    if (read.ok())
+        return read;
+    if (read.problem().no_file())
+        return std::string(default_table());
     const QString reason = QString::fromStdString(read.problem().text);
     if (damaged()) {
         // Through links, the damaged file itself moves: the link stays and
         // the fresh table is saved where it points.
         if (const MovedAside moved = move_aside(save_target(file)); moved.error.isEmpty()) {
             tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place").arg(file, reason, moved.path));
-            base = default_table();
-            return true;
+            return std::string(default_table());
         } else {
-            failure = QStringLiteral("%1; cannot move it aside (%2), so it is left as it is").arg(reason, moved.error);
-            return false;
+            return failed(QStringLiteral("%1; cannot move it aside (%2), so it is left as it is").arg(reason, moved.error));
         }
     }
-    failure = QStringLiteral("cannot read: %1; the file is left as it is").arg(reason);
-    return false;
+    return failed(QStringLiteral("cannot read: %1; the file is left as it is").arg(reason));
 }
 
 void ScoreStore::rank_unsaved_into(Table& text) const
@@ -127,13 +122,12 @@ void ScoreStore::load(Table& text)
 {
     if (format_problem(text.bytes()))
         text = Table(default_table());  // nothing to show yet
-    std::string base;
-    QString failure;
-    if (!read_base(base, false, failure)) {
-        tell(file + QStringLiteral(": ") + failure);
+    const Result<std::string> base = read_base(false);
+    if (!base.ok()) {
+        tell(file + QStringLiteral(": ") + QString::fromStdString(base.problem().text));
         return;
     }
-    text = Table(base);
+    text = Table(base.value());
     rank_unsaved_into(text);
     // Entries other games left at their end go in before anything else is
     // shown; a lock held now leaves them for the next save.
@@ -170,13 +164,12 @@ ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_bu
         return lock.fault() == FileLock::Fault::busy ? Saved::lock_busy : Saved::failed;
     }
     remove_dead_saves(save_target(file));
-    QString problem;
-    std::string base;
-    if (!read_base(base, true, problem)) {
-        tell(failed + problem);
+    const Result<std::string> base = read_base(true);
+    if (!base.ok()) {
+        tell(failed + QString::fromStdString(base.problem().text));
         return Saved::failed;
     }
-    Table merged(base);
+    Table merged(base.value());
     const QStringList waiting = merge_waiting_into(merged);
     rank_unsaved_into(merged);
     // What the player sees is the table on disk with this game's entries in it.

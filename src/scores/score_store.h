@@ -6,6 +6,8 @@
 
 #include "hsc_table.h"
 
+#include "files/problem.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -64,9 +66,10 @@ private:
         int score = 0;
     };
 
-    // The table on disk, or why there is none to build on. A damaged table is
-    // moved aside only while holding the lock.
-    bool read_base(std::string& base, bool locked, QString& failure);
+    // The table on disk, or why there is none to build on (the read's kind;
+    // Kind::damaged for a damaged table that could not be moved aside). A
+    // damaged table is moved aside only while holding the lock.
+    Result<std::string> read_base(bool locked);
     void rank_unsaved_into(Table& text) const;
     QStringList merge_waiting_into(Table& text);
     void tell(const QString& text) const;
