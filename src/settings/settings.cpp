@@ -76,42 +76,49 @@ void keep_in_memory(const QString& why)
 // something the player made on purpose: left as it is, never written through.
 constexpr Links links = Links::refuse;
 
-// Why the file (or its lock) must not be touched, or empty when it may be:
-// only a regular file of one name, of a settings file's size, or nothing.
-QString unusable(const QString& path, bool check_size)
+Problem problem(Problem::Kind kind, const QString& text)
+{
+    return {kind, 0, text.toStdString()};
+}
+
+QString text_of(const Problem& problem)
+{
+    return QString::fromStdString(problem.text);
+}
+
+// Whether the file (or its lock) may be touched: only a regular file of one
+// name, of a settings file's size, or nothing.
+Result<void> usable(const QString& path, bool check_size)
 {
     const Refusal refused = refusal(path, links);
-    if (refused.kind == Refusal::Kind::system)
-        return QStringLiteral("%1: %2").arg(path, refused.reason);
-    if (refused.kind != Refusal::Kind::none)
-        return QStringLiteral("%1: %2, left as it is").arg(path, refused.reason);
+    switch (refused.kind) {
+    case Refusal::Kind::none: break;
+    case Refusal::Kind::system: return problem(Problem::Kind::cannot_open, QStringLiteral("%1: %2").arg(path, refused.reason));
+    case Refusal::Kind::not_regular:
+        return problem(Problem::Kind::not_regular, QStringLiteral("%1: %2, left as it is").arg(path, refused.reason));
+    case Refusal::Kind::other_names:
+        return problem(Problem::Kind::refused, QStringLiteral("%1: %2, left as it is").arg(path, refused.reason));
+    }
     if (check_size && refused.size > size_cap)
-        return QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(refused.size);
+        return problem(Problem::Kind::refused,
+                       QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(refused.size));
     return {};
 }
 
-// The file's values, or false (and the reason) when it cannot be read.
-bool read_values(Values& values, QString& problem)
+// The file's values (none when there is no file), or why it cannot be read.
+Result<Values> read_values()
 {
     const QString path = file_path();
-    problem = unusable(path, true);
-    if (!problem.isEmpty())
-        return false;
+    if (const Result<void> use = usable(path, true); !use.ok())
+        return use.problem();
     const Result<std::string> file = read_timed(native(path).toStdString(), size_cap + 1);
-    if (!file.ok() && file.problem().no_file()) {
-        values.clear();
-        return true;
-    }
-    if (!file.ok()) {
-        problem = refused_read(path, file.problem());
-        return false;
-    }
-    if (file.value().size() > static_cast<std::size_t>(size_cap)) {
-        problem = QStringLiteral("%1: too big for a settings file; left as it is").arg(path);
-        return false;
-    }
-    values = parse_ini(QByteArray::fromStdString(file.value()));
-    return true;
+    if (!file.ok() && file.problem().no_file())
+        return Values();
+    if (!file.ok())
+        return Problem{file.problem().kind, file.problem().error, refused_read(path, file.problem()).toStdString()};
+    if (file.value().size() > static_cast<std::size_t>(size_cap))
+        return problem(Problem::Kind::refused, QStringLiteral("%1: too big for a settings file; left as it is").arg(path));
+    return parse_ini(QByteArray::fromStdString(file.value()));
 }
 
 Store& loaded()
@@ -120,11 +127,14 @@ Store& loaded()
     if (store.loaded)
         return store;
     store.loaded = true;
-    QString problem;
-    if (!read_values(store.values, problem))
-        keep_in_memory(problem);
-    else if (const QString lock = unusable(file_path() + QStringLiteral(".lock"), false); !lock.isEmpty())
-        keep_in_memory(lock);
+    Result<Values> read = read_values();
+    if (!read.ok()) {
+        keep_in_memory(text_of(read.problem()));
+        return store;
+    }
+    store.values = std::move(read).value();
+    if (const Result<void> lock = usable(file_path() + QStringLiteral(".lock"), false); !lock.ok())
+        keep_in_memory(text_of(lock.problem()));
     return store;
 }
 
@@ -154,8 +164,8 @@ void write_now(int wait_ms)
         return;
     }
     const QString lock_path = path + QStringLiteral(".lock");
-    if (const QString problem = unusable(lock_path, false); !problem.isEmpty()) {
-        keep_in_memory(problem);
+    if (const Result<void> use = usable(lock_path, false); !use.ok()) {
+        keep_in_memory(text_of(use.problem()));
         return;
     }
     const FileLock lock(lock_path, stale_lock_ms, wait_ms);
@@ -168,12 +178,12 @@ void write_now(int wait_ms)
         return;
     }
     remove_dead_saves(path);
-    Values merged;
-    QString problem;
-    if (!read_values(merged, problem)) {
-        keep_in_memory(problem);
+    Result<Values> read = read_values();
+    if (!read.ok()) {
+        keep_in_memory(text_of(read.problem()));
         return;
     }
+    Values merged = std::move(read).value();
     // Progress never goes back: another game may have gone further since this one read the file.
     if (store.changed.contains(level_key))
         store.values.insert(level_key, QString::number(std::max(level_in(merged), level_in(store.values))));
