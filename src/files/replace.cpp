@@ -86,21 +86,25 @@ int write_in_place(const QByteArray& target, std::string_view bytes)
 }
 
 // refusal(), with what is there (when `exists`) for the save to keep.
-Refusal look(const QByteArray& path, Links links, struct stat& info, bool& exists)
+Result<qint64> look(const QByteArray& path, Links links, struct stat& info, bool& exists)
 {
     exists = (links == Links::follow ? ::stat(path.constData(), &info) : ::lstat(path.constData(), &info)) == 0;
-    if (!exists)
-        return errno == ENOENT ? Refusal{} : Refusal{Refusal::Kind::system, system_error(errno)};
+    if (!exists) {
+        const int error = errno;
+        if (error == ENOENT)
+            return qint64(-1);
+        return Problem{Problem::Kind::cannot_open, error, system_error(error).toStdString()};
+    }
     if (!S_ISREG(info.st_mode))
-        return {Refusal::Kind::not_regular, QString::fromLatin1(not_regular_text(info.st_mode).c_str())};
+        return Problem{Problem::Kind::not_regular, 0, not_regular_text(info.st_mode)};
     if (links == Links::refuse && info.st_nlink > 1)
-        return {Refusal::Kind::other_names, QStringLiteral("has other names (hard links)")};
-    return {Refusal::Kind::none, {}, static_cast<qint64>(info.st_size)};
+        return Problem{Problem::Kind::refused, 0, "has other names (hard links)"};
+    return static_cast<qint64>(info.st_size);
 }
 
 }  // namespace
 
-Refusal refusal(const QString& path, Links links)
+Result<qint64> refusal(const QString& path, Links links)
 {
     struct stat info {};
     bool exists = false;
@@ -137,8 +141,8 @@ std::optional<QString> replace_file(const QString& path, std::string_view bytes,
 
     struct stat old {};
     bool exists = false;
-    if (const Refusal refused = look(target, links, old, exists); refused.kind != Refusal::Kind::none)
-        return refused.reason;
+    if (const Result<qint64> there = look(target, links, old, exists); !there.ok())
+        return QString::fromStdString(there.problem().text);
     if (exists && ::access(target.constData(), W_OK) != 0)
         return system_error(errno);
 

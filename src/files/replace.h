@@ -18,15 +18,11 @@ enum class Links {
     refuse,  // leaves either as it is: only a regular file of one name is replaced
 };
 
-// Why a save must leave the file at `path` as it is; Kind::none when it may go
-// ahead, also when nothing is there.
-struct Refusal {
-    enum class Kind { none, system, not_regular, other_names };
-    Kind kind = Kind::none;
-    QString reason;  // "not a regular file (a FIFO)", "has other names (hard links)", or the system's reason
-    qint64 size = -1;  // of the file, when one may be replaced
-};
-Refusal refusal(const QString& path, Links links);
+// The size of the file at `path` when a save may replace it (-1 when nothing
+// is there), or why the save must leave it as it is: Kind::not_regular ("not
+// a regular file (a FIFO)"), Kind::refused ("has other names (hard links)"),
+// or Kind::cannot_open with the system's reason.
+Result<qint64> refusal(const QString& path, Links links);
 
 // "PATH: not a regular file (a FIFO), left as it is" or "PATH: cannot read:
 // REASON", for a file read whole before it is replaced.

@@ -90,18 +90,19 @@ QString text_of(const Problem& problem)
 // name, of a settings file's size, or nothing.
 Result<void> usable(const QString& path, bool check_size)
 {
-    const Refusal refused = refusal(path, links);
-    switch (refused.kind) {
-    case Refusal::Kind::none: break;
-    case Refusal::Kind::system: return problem(Problem::Kind::cannot_open, QStringLiteral("%1: %2").arg(path, refused.reason));
-    case Refusal::Kind::not_regular:
-        return problem(Problem::Kind::not_regular, QStringLiteral("%1: %2, left as it is").arg(path, refused.reason));
-    case Refusal::Kind::other_names:
-        return problem(Problem::Kind::refused, QStringLiteral("%1: %2, left as it is").arg(path, refused.reason));
+    const Result<qint64> there = refusal(path, links);
+    if (!there.ok()) {
+        Problem refused = there.problem();
+        // The system's reason alone; a file refused for what it is stays as it is.
+        refused.text = (refused.kind == Problem::Kind::cannot_open ? QStringLiteral("%1: %2")
+                                                                     : QStringLiteral("%1: %2, left as it is"))
+                           .arg(path, text_of(refused))
+                           .toStdString();
+        return refused;
     }
-    if (check_size && refused.size > size_cap)
+    if (check_size && there.value() > size_cap)
         return problem(Problem::Kind::refused,
-                       QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(refused.size));
+                       QStringLiteral("%1: %2 bytes, too big for a settings file; left as it is").arg(path).arg(there.value()));
     return {};
 }
 
