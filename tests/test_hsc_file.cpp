@@ -307,9 +307,9 @@ void TestHscFile::damaged_file_moves_aside_without_replacing()
     const QString path = own.filePath("hsc.dat");
     for (int n = 0; n < 3; ++n) {
         write(path, "damaged " + QByteArray::number(n));
-        const hsc::MovedAside moved = hsc::move_aside(path);
-        QCOMPARE(moved.error, QString());
-        QCOMPARE(moved.path, path + ".damaged" + (n ? "." + QString::number(n) : QString()));
+        const wd::Result<QString> moved = hsc::move_aside(path);
+        QVERIFY2(moved.ok(), moved.ok() ? "" : moved.problem().text.c_str());
+        QCOMPARE(moved.value(), path + ".damaged" + (n ? "." + QString::number(n) : QString()));
         QVERIFY(!QFile::exists(path));
     }
     QCOMPARE(contents(path + ".damaged"), QByteArray("damaged 0"));

@@ -16,6 +16,7 @@ struct Problem {
         not_regular,    // a folder, FIFO, socket or device
         cannot_open,    // `error` says why
         cannot_read,    // `error` says why
+        cannot_write,   // `error` says why
         too_slow,       // no answer within the time given (a stalled mount)
         empty,          // there, but nothing in it
         damaged,        // out of format

@@ -49,17 +49,18 @@ std::optional<QString> write_table(const QString& path, std::string_view text)
     return std::nullopt;
 }
 
-MovedAside move_aside(const QString& path)
+Result<QString> move_aside(const QString& path)
 {
     const QByteArray from = QFile::encodeName(path);
     for (int n = 0; n < 1000; ++n) {
         const QString to = path + QStringLiteral(".damaged") + (n == 0 ? QString() : QStringLiteral(".%1").arg(n));
         if (rename_no_replace(from, QFile::encodeName(to)) == 0)
-            return {to, {}};
-        if (errno != EEXIST)
-            return {{}, QString::fromLocal8Bit(std::strerror(errno))};
+            return to;
+        if (const int error = errno; error != EEXIST)
+            return Problem{Problem::Kind::cannot_write, error, std::strerror(error)};
     }
-    return {{}, QStringLiteral("every name up to %1.damaged.999 is taken").arg(path)};
+    return Problem{Problem::Kind::refused, 0,
+                   QStringLiteral("every name up to %1.damaged.999 is taken").arg(path).toStdString()};
 }
 
 }  // namespace wd::hsc

@@ -27,11 +27,8 @@ Result<std::string> read_file(const QString& path);
 std::optional<QString> write_table(const QString& path, std::string_view text);
 
 // Renames a damaged table to path.damaged, or path.damaged.N when that is
-// taken, never replacing a file. Returns the new path, or the reason it failed.
-struct MovedAside {
-    QString path;
-    QString error;
-};
-MovedAside move_aside(const QString& path);
+// taken, never replacing a file. Returns the new path, or why it failed
+// (Kind::cannot_write, or Kind::refused when every name is taken).
+Result<QString> move_aside(const QString& path);
 
 }  // namespace wd::hsc

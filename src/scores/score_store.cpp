@@ -73,12 +73,12 @@ Result<std::string> ScoreStore::read_base(bool locked)
     if (damaged()) {
         // Through links, the damaged file itself moves: the link stays and
         // the fresh table is saved where it points.
-        if (const MovedAside moved = move_aside(save_target(file)); moved.error.isEmpty()) {
-            tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place").arg(file, reason, moved.path));
-            return std::string(default_table());
-        } else {
-            return failed(QStringLiteral("%1; cannot move it aside (%2), so it is left as it is").arg(reason, moved.error));
-        }
+        const Result<QString> moved = move_aside(save_target(file));
+        if (!moved.ok())
+            return failed(QStringLiteral("%1; cannot move it aside (%2), so it is left as it is")
+                              .arg(reason, QString::fromStdString(moved.problem().text)));
+        tell(QStringLiteral("%1: %2; moved aside to %3, a fresh table takes its place").arg(file, reason, moved.value()));
+        return std::string(default_table());
     }
     return failed(QStringLiteral("cannot read: %1; the file is left as it is").arg(reason));
 }
@@ -104,11 +104,11 @@ QStringList ScoreStore::merge_waiting_into(Table& text)
             : std::nullopt;
         if (!entries) {
             // Never merged half, never tried again at every save.
-            const MovedAside moved = move_aside(path);
-            tell(moved.error.isEmpty()
-                     ? QStringLiteral("%1: not a list of waiting entries; moved aside to %2").arg(path, moved.path)
+            const Result<QString> moved = move_aside(path);
+            tell(moved.ok()
+                     ? QStringLiteral("%1: not a list of waiting entries; moved aside to %2").arg(path, moved.value())
                      : QStringLiteral("%1: not a list of waiting entries, and cannot move it aside (%2)")
-                           .arg(path, moved.error));
+                           .arg(path, QString::fromStdString(moved.problem().text)));
             continue;
         }
         for (const WaitingEntry& entry : *entries)
