@@ -109,6 +109,7 @@ private slots:
     void waits_on_a_trap_for_a_cat_to_walk_in();
     void plans_come_true_under_the_rules_data();
     void plans_come_true_under_the_rules();
+    void plans_were_tried_on_most_levels();
     void builds_a_trap_in_a_lane();
     void digs_towards_a_penned_cat();
     void pushes_a_row_down_a_walled_pen_data();
@@ -258,6 +259,11 @@ void TestBot::plans_come_true_under_the_rules_data()
 // game's own moves: it pushes as often as planned, and only its last push
 // catches a cat. A walk that bumps into a crate, a path read backwards or a
 // wrong push count shows here.
+// Levels whose walk met a plan, of those walked: on open boards a random walk
+// may never meet a cat where a plan can catch it, but on most it must.
+static int levels_walked = 0;
+static int levels_with_plans = 0;
+
 void TestBot::plans_come_true_under_the_rules()
 {
     QFETCH(QString, path);
@@ -308,7 +314,16 @@ void TestBot::plans_come_true_under_the_rules()
             b.level_number = 999999;
         }
     }
-    QVERIFY2(plans > 0, "no cat came within a plan's reach in this walk");
+    ++levels_walked;
+    levels_with_plans += plans > 0;
+}
+
+void TestBot::plans_were_tried_on_most_levels()
+{
+    if (levels_walked == 0)
+        QSKIP("run with plans_come_true_under_the_rules");
+    QVERIFY2(levels_with_plans * 4 >= levels_walked * 3,
+             qPrintable(QString("plans met on %1 of %2 levels").arg(levels_with_plans).arg(levels_walked)));
 }
 
 // A cat in a lane between thick bands: two crates pushed in beside it, then
