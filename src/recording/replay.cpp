@@ -4,6 +4,19 @@
 
 namespace wd {
 
+Result<std::string> recorded_level(const Recording::Step& step, Result<std::string> read)
+{
+    if (!read.ok()) {
+        Problem problem = read.problem();
+        problem.text = step.file + ": " + problem.text;
+        return problem;
+    }
+    if (fnv1a(read.value()) != step.hash)
+        return Problem{Problem::Kind::refused, 0,
+                       step.file + ": not the level this game was played on (its bytes changed)"};
+    return read;
+}
+
 Result<void> play_steps(Board& board, const Recording& recording, const ReadLevel& read, Outcome& outcome)
 {
     board.own_random()->restore(recording.random);
@@ -23,15 +36,9 @@ Result<void> play_steps(Board& board, const Recording& recording, const ReadLeve
             if (step.begin == Recording::Begin::restart
                 && (step.file != board.level_source || step.score != entry_score || outcome == Outcome::caught))
                 return differs("a level starts over that was not in play: " + step.file);
-            const Result<std::string> file = read(step.file);
-            if (!file.ok()) {
-                Problem problem = file.problem();
-                problem.text = step.file + ": " + problem.text;
-                return problem;
-            }
-            if (fnv1a(file.value()) != step.hash)
-                return Problem{Problem::Kind::refused, 0,
-                               step.file + ": not the level this game was played on (its bytes changed)"};
+            const Result<std::string> file = recorded_level(step, read(step.file));
+            if (!file.ok())
+                return file.problem();
             if (Result<void> loaded = board.load_bytes(file.value(), step.file); !loaded.ok())
                 return loaded;
             board.level_number = step.number;

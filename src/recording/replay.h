@@ -26,6 +26,10 @@ struct Replayed {
 // Plays every step; the levels' traces and, for a ranked game that ended, the
 // ranking's go to `trace` as the live game printed them. The problem when a
 // level cannot be read or loaded, or its bytes are not the recorded ones.
+// A recorded level's bytes as read now: the read's problem named with the file,
+// or bytes other than those the game was played on refused.
+Result<std::string> recorded_level(const Recording::Step& step, Result<std::string> read);
+
 Result<Replayed> replay(const Recording& recording, const ReadLevel& read, const Board::TraceSink& trace);
 
 // Plays every step onto `board` (its own random source set where the game

@@ -1,6 +1,7 @@
 #include "replay_viewer.h"
 
 #include "data_files.h"
+#include "recording/replay.h"
 #include "game/level.h"
 
 #include <QFileInfo>
@@ -21,17 +22,12 @@ Result<std::unique_ptr<ReplayViewer>> ReplayViewer::open(const Recording& record
     for (const Recording::Step& step : recording.steps) {
         if (step.kind != Recording::Step::Kind::level)
             continue;
-        Result<std::string> file = read_level_file(QFileInfo(QString::fromStdString(step.file)).isAbsolute()
-                                                       ? step.file
-                                                       : data_files::locate(step.file));
-        if (!file.ok()) {
-            Problem problem = file.problem();
-            problem.text = step.file + ": " + problem.text;
-            return problem;
-        }
-        if (fnv1a(file.value()) != step.hash)
-            return Problem{Problem::Kind::refused, 0,
-                           step.file + ": not the level this game was played on (its bytes changed)"};
+        Result<std::string> file = recorded_level(
+            step, read_level_file(QFileInfo(QString::fromStdString(step.file)).isAbsolute()
+                                      ? step.file
+                                      : data_files::locate(step.file)));
+        if (!file.ok())
+            return file.problem();
         levels.push_back(std::move(file).value());
     }
     return std::unique_ptr<ReplayViewer>(new ReplayViewer(recording, std::move(levels), parent));
