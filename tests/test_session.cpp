@@ -105,6 +105,8 @@ private slots:
     void every_shipped_level_has_a_card();
     void level_cards_read_the_pack_index_data();
     void level_cards_read_the_pack_index();
+    void a_test_play_ends_at_its_clear();
+    void another_pack_plays_unranked_with_its_own_cards();
 };
 
 void TestSession::flow_data()
@@ -297,6 +299,53 @@ void TestSession::level_cards_read_the_pack_index()
     QCOMPARE(game.session->level_title(), title);
     QCOMPARE(game.session->level_hint(), hint);
     QCOMPARE(game.session->level_label(), QStringLiteral("1"));
+}
+
+// A test-play's clear wins at once: no next level is read, and the level's
+// recording is the win that proves it.
+void TestSession::a_test_play_ends_at_its_clear()
+{
+    Game game({open, open});
+    game.write(QStringLiteral("drawn.lvx"), trap);
+    const wd::Result<void> started = game.session->start_trial(game.dir.filePath(QStringLiteral("drawn.lvx")));
+    QVERIFY(started.ok());
+    game.session->move(1, 0);
+    QCOMPARE(game.session->state(), State::cleared);
+    game.settle();
+    QCOMPARE(game.overs.size(), 1);
+    QCOMPARE(game.overs[0].ending, Ending::all_cleared);
+    QVERIFY(game.overs[0].practice);
+    QCOMPARE(game.board().board_height, 3);  // still the drawn level, not level 1
+    const wd::Recording won = game.session->level_recording();
+    QCOMPARE(won.ending, wd::Recording::Ending::won);
+    QCOMPARE(won.steps.size(), std::size_t(2));
+    QCOMPARE(won.steps[0].hash, wd::fnv1a(trap.toStdString()));
+}
+
+void TestSession::another_pack_plays_unranked_with_its_own_cards()
+{
+    Game game({open}, "level000.lvx\tShipped\n");
+    QTemporaryDir own;
+    QFile index(own.filePath(QStringLiteral("levels.txt"))), level(own.filePath(QStringLiteral("level000.lvx")));
+    QVERIFY(index.open(QIODevice::WriteOnly) && level.open(QIODevice::WriteOnly));
+    index.write("level000.lvx\tMine\n");
+    level.write(trap);
+    index.close();
+    level.close();
+    const QString folder = own.path();
+    QVERIFY(game.session->play_pack([folder](const QString& name) { return folder + '/' + name; }).ok());
+    QCOMPARE(game.session->level_title(), QStringLiteral("Level 1 · Mine"));
+    game.board().score = 500;
+    game.session->new_game();  // F2 starts the pack over, still unranked
+    QVERIFY(game.session->in_practice());
+    game.session->move(1, 0);
+    game.settle();
+    QCOMPARE(game.overs.value(0).ending, Ending::all_cleared);
+    QVERIFY(game.overs.value(0).practice);
+    game.session->play_again();
+    QVERIFY(game.session->play_pack({}).ok());
+    QCOMPARE(game.session->level_title(), QStringLiteral("Level 1 · Shipped"));
+    QVERIFY(!game.session->in_practice());
 }
 
 QTEST_GUILESS_MAIN(TestSession)

@@ -39,6 +39,7 @@ int count_cheese(const Board& b)
 GameSession::GameSession(const QString& table_path, Locate locate_file, QObject* parent)
     : QObject(parent)
     , locate(locate_file ? std::move(locate_file) : [](const QString& name) { return name; })
+    , shipped_locate(locate)
     , scores(table_path, [](const QString& text) { player_notices::tell(text); })
 {
     state_board.locate = [this](const std::string& name) {
@@ -53,14 +54,7 @@ GameSession::GameSession(const QString& table_path, Locate locate_file, QObject*
 Result<void> GameSession::start(const QString& level_argument)
 {
     reload_table();
-    const QString index_path = locate(QStringLiteral("levels.txt"));
-    const Result<std::string> pack = read_regular_file(QFile::encodeName(index_path).toStdString(), index_cap);
-    if (pack.ok())
-        index = LevelIndex::parse(pack.value());
-    else if (pack.problem().kind != Problem::Kind::missing)  // a pack without an index is fine; one that cannot be read is told
-        player_notices::tell(QStringLiteral("%1: %2; the levels go without their names")
-                         .arg(index_path, QString::fromStdString(pack.problem().text)));
-
+    read_index();
     Result<void> result = state_board.load_numbered_level(0);
     if (result.ok() && !level_argument.isEmpty()) {
         result = state_board.load_level(QFile::encodeName(level_argument).toStdString());
@@ -69,6 +63,52 @@ Result<void> GameSession::start(const QString& level_argument)
     if (!result.ok())
         return result;
     begin_recording(Recording::Mode::ranked);
+    begin_level();
+    return {};
+}
+
+void GameSession::read_index()
+{
+    index = {};
+    const QString index_path = locate(QStringLiteral("levels.txt"));
+    const Result<std::string> pack = read_regular_file(QFile::encodeName(index_path).toStdString(), index_cap);
+    if (pack.ok())
+        index = LevelIndex::parse(pack.value());
+    else if (pack.problem().kind != Problem::Kind::missing)  // a pack without an index is fine; one that cannot be read is told
+        player_notices::tell(QStringLiteral("%1: %2; the levels go without their names")
+                         .arg(index_path, QString::fromStdString(pack.problem().text)));
+}
+
+Result<void> GameSession::play_pack(Locate where)
+{
+    if (!in_play())
+        return Problem{Problem::Kind::refused, 0, {}};
+    const Locate before = locate;
+    const bool own_before = playing_own_pack;
+    playing_own_pack = static_cast<bool>(where);
+    locate = playing_own_pack ? std::move(where) : shipped_locate;
+    read_index();
+    const Result<void> started = playing_own_pack ? start_practice(0) : [this]() -> Result<void> {
+        new_game();
+        return {};
+    }();
+    if (!started.ok()) {
+        locate = before;
+        playing_own_pack = own_before;
+        read_index();
+    }
+    return started;
+}
+
+Result<void> GameSession::start_trial(const QString& level_file)
+{
+    if (Result<void> result = state_board.load_level(QFile::encodeName(level_file).toStdString()); !result.ok())
+        return result;
+    state_board.score = 0;
+    single_level = true;
+    practice_from = 0;
+    numbered = false;
+    begin_recording(Recording::Mode::practice);
     begin_level();
     return {};
 }
@@ -190,15 +230,24 @@ void GameSession::count_clear()
     }
     if (!recordings || driven || !numbered || level_step >= record.steps.size())
         return;
+    news = recordings->offer_record(level_recording(), level_eaten);
+}
+
+Recording GameSession::level_recording() const
+{
     Recording level;
+    if (level_step >= record.steps.size())
+        return level;
     level.mode = Recording::Mode::practice;
     level.random = level_random;
     level.steps.assign(record.steps.begin() + std::ptrdiff_t(level_step), record.steps.end());
     level.steps.front().begin = Recording::Begin::start;
     level.steps.front().score = 0;
-    level.ending = Recording::Ending::won;
+    level.ending = flow == State::cleared || (flow == State::game_over && game_won) ? Recording::Ending::won
+                   : flow == State::caught || flow == State::game_over           ? Recording::Ending::caught
+                                                                                  : Recording::Ending::left;
     level.score = state_board.score - level_entry_score;
-    news = recordings->offer_record(level, level_eaten);
+    return level;
 }
 
 void GameSession::move(int dx, int dy)
@@ -256,6 +305,10 @@ void GameSession::end_moment()
     }
     if (flow != State::cleared)
         return;
+    if (single_level) {
+        end_game(Ending::all_cleared);
+        return;
+    }
     const Board cleared = state_board;
     const AdvanceResult next = state_board.advance_level();
     const Events events = state_board.take_events();
@@ -310,6 +363,10 @@ void GameSession::box_closed()
 
 void GameSession::new_game()
 {
+    if (playing_own_pack) {
+        (void)start_practice(0);  // another pack's games are never ranked; its first level was played before
+        return;
+    }
     if (in_play()) {
         practice_from = -1;
         begin_recording(Recording::Mode::ranked);
@@ -484,6 +541,8 @@ std::optional<GameSession::Ending> GameSession::ending_after_cleared() const
 {
     if (flow != State::cleared)
         return std::nullopt;
+    if (single_level)
+        return Ending::all_cleared;
     Board next = state_board;
     next.trace = [](const std::string&) {};  // a look ahead, not a level load
     switch (next.advance_level().kind) {

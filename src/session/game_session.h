@@ -120,6 +120,21 @@ public:
     bool in_practice() const { return practice_from >= 0; }
     // The pack's names and hints.
     const LevelIndex& level_index() const { return index; }
+    // Where this session reads a level or the index of this name from.
+    QString locate_file(const QString& name) const { return locate(name); }
+    // Plays another pack: its levels and index found by `where`, from its
+    // first level, in practice games, so the table and the counts stay the
+    // shipped pack's. An empty `where` is the shipped pack again, in a fresh
+    // ranked game. The loader's problem when its first level cannot be
+    // played; the game in play then goes on.
+    Result<void> play_pack(Locate where);
+    bool own_pack() const { return playing_own_pack; }
+    // Test-play: a practice game of this one level file, ended (won) by its
+    // clearing, with no next level.
+    Result<void> start_trial(const QString& level_file);
+    // The level in play from its last start as a recording of its own: the
+    // record a clear offers, and a won test-play's proof.
+    Recording level_recording() const;
 
     // A session driven by a recording instead of the clock and the player: it
     // never runs a clock or a moment of its own, keeps no table and records
@@ -179,6 +194,7 @@ signals:
 
 private:
     void set_state(State next);
+    void read_index();
     void after_step(const Board::Step& step);
     void begin_level();
     void end_moment();
@@ -186,8 +202,12 @@ private:
     bool start_over(int score, bool pack_level, const std::function<Result<void>()>& load);
     void begin_recording(Recording::Mode mode);
     void finish_recording(Recording::Ending ending);
-    // What this run counts, or nothing for a driven session or none kept.
-    Statistics* counts() { return statistics && !driven ? &statistics->unsaved() : nullptr; }
+    // What this run counts, or nothing for a driven session, another pack's
+    // game or a test-play (their level numbers are not the shipped ones) or none kept.
+    Statistics* counts()
+    {
+        return statistics && !driven && !playing_own_pack && !single_level ? &statistics->unsaved() : nullptr;
+    }
     void count_move();
     void count_clear();
     // How the game ends once the cleared moment is over, if it does.
@@ -200,6 +220,9 @@ private:
     QTimer clock;
     QTimer moment;
     Locate locate;
+    Locate shipped_locate;  // the pack the game ranks
+    bool playing_own_pack = false;
+    bool single_level = false;  // test-play: a clear wins
     LevelIndex index;
 
     bool numbered = true;  // the level is a pack level, not a named file

@@ -71,7 +71,10 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     connect(&play, &wd::GameSession::gameOver, game_over, &wd::GameOverFlow::mousedead, Qt::QueuedConnection);
     connect(&play, &wd::GameSession::levelBegun, this, &MainWidget::level_begun);
     connect(&play, &wd::GameSession::cannotContinue, this, &MainWidget::end_after_failed_restart);
-    connect(&play, &wd::GameSession::levelReached, this, [](int level) { wd::settings::note_level_reached(level); });
+    connect(&play, &wd::GameSession::levelReached, this, [this](int level) {
+        if (!play.own_pack())  // the level reached counts in the shipped pack only
+            wd::settings::note_level_reached(level);
+    });
     connect(commands, &wd::GameActions::triggered, this, &MainWidget::perform);
     setAccessibleName(tr("Game board"));
     flash_clock.setInterval(wd::flash_frame_ms);
@@ -170,7 +173,8 @@ bool MainWidget::watch(const QString& file, bool then_quit)
         const wd::Result<wd::Recording> parsed = wd::parse_recording(read.value());
         if (!parsed.ok())
             return parsed.problem();
-        return wd::ReplayViewer::open(parsed.value(), this);
+        return wd::ReplayViewer::open(
+            parsed.value(), [this](const QString& name) { return play.locate_file(name); }, this);
     }();
     if (!opened.ok()) {
         const QString text
@@ -349,10 +353,14 @@ void MainWidget::choose_practice()
 {
     wd::PracticeChoice chosen;
     with_play_paused([this, &chosen] {
-        chosen = wd::choose_practice_level(this, play.level_index(), wd::settings::highest_level(),
-                                           play.pack_level() ? play.board().level_number : 0,
-                                           [](const std::string& file) { return wd::data_files::locate(file); },
-                                           recordings.records());
+        // A pack of the player's own is open to its last level: its maker has seen them all.
+        chosen = wd::choose_practice_level(
+            this, play.level_index(), play.own_pack() ? wd::Board::last_level_number : wd::settings::highest_level(),
+            play.pack_level() ? play.board().level_number : 0,
+            [this](const std::string& file) {
+                return QFile::encodeName(play.locate_file(QString::fromStdString(file))).toStdString();
+            },
+            recordings.records());
     });
     if (chosen.watch) {
         const std::optional<QString> file = recordings.record_path(chosen.watch->hash, chosen.watch->cheese);

@@ -1,9 +1,9 @@
 #include "replay_viewer.h"
 
-#include "data_files.h"
 #include "recording/replay.h"
 #include "game/level.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace wd {
@@ -16,7 +16,9 @@ constexpr int speeds[][2] = {{1, 4}, {1, 2}, {1, 1}, {2, 1}, {4, 1}, {8, 1}};  /
 constexpr int speed_count = 6;
 }  // namespace
 
-Result<std::unique_ptr<ReplayViewer>> ReplayViewer::open(const Recording& recording, QObject* parent)
+Result<std::unique_ptr<ReplayViewer>> ReplayViewer::open(const Recording& recording,
+                                                         const std::function<QString(const QString&)>& locate,
+                                                         QObject* parent)
 {
     std::vector<std::string> levels;
     for (const Recording::Step& step : recording.steps) {
@@ -25,7 +27,7 @@ Result<std::unique_ptr<ReplayViewer>> ReplayViewer::open(const Recording& record
         Result<std::string> file = recorded_level(
             step, read_level_file(QFileInfo(QString::fromStdString(step.file)).isAbsolute()
                                       ? step.file
-                                      : data_files::locate(step.file)));
+                                      : QFile::encodeName(locate(QString::fromStdString(step.file))).toStdString()));
         if (!file.ok())
             return file.problem();
         levels.push_back(std::move(file).value());

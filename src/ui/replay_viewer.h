@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace wd {
@@ -21,7 +22,11 @@ public:
     // The recording's levels are checked first: the problem when one cannot
     // be read (the read's kind) or is not the level the game was played on
     // (Kind::refused).
-    static Result<std::unique_ptr<ReplayViewer>> open(const Recording& recording, QObject* parent = nullptr);
+    // A level named without a folder is found by `locate` (the pack the game
+    // was played in).
+    static Result<std::unique_ptr<ReplayViewer>> open(const Recording& recording,
+                                                      const std::function<QString(const QString&)>& locate,
+                                                      QObject* parent = nullptr);
 
     GameSession& session() { return shown; }
     const GameSession& session() const { return shown; }
