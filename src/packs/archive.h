@@ -50,6 +50,7 @@ std::string clean_name(std::string_view name);
 struct ArchiveLevel {
     std::string bytes;
     std::optional<std::string> proof;  // the proof file's bytes, when the level has one
+    bool operator==(const ArchiveLevel&) const = default;
 };
 
 struct PackContents {
