@@ -30,8 +30,9 @@ struct ProofRun {
 
 // Plays `seeds` games (seeds 1, 2, ...) on the level's bytes, loaded as pack
 // level `number` from `file`. `go_on`, when set, hears after each game how many
-// were tried and cleared; false stops the run there (cancelled). Bytes the
-// game cannot load try no game.
+// were tried and cleared; false stops the run there (cancelled). It is called
+// on the thread running the proof: a worker's, for a window that must answer.
+// Bytes the game cannot load try no game.
 ProofRun prove(const std::string& bytes, const std::string& file, int number, int seeds = proof_seeds,
                const std::function<bool(int tried, int cleared)>& go_on = {},
                int max_ticks = proof_max_ticks);
