@@ -151,7 +151,7 @@ std::vector<PackSummary> list_packs(const QString& data_folder)
 {
     std::vector<PackSummary> packs;
     const QDir dir(packs_folder(data_folder));
-    for (const QString& folder : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    for (const QString& folder : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
         const QString path = dir.filePath(folder);
         const Result<std::optional<std::string>> index = read_optional(in(path, std::string(index_file)), max_index_bytes);
         if (index.ok() && index.value())

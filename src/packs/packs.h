@@ -33,7 +33,7 @@ struct PackLevel {
     std::string hint;
     std::string bytes;
     std::optional<Recording> proof;  // only a proof that holds
-    std::string unproved;            // why it is not proved; empty when it is
+    std::string unproved;            // "not proved yet", or why after a file's name; empty when proved
     bool proved() const { return proof.has_value(); }
 };
 
@@ -44,7 +44,8 @@ struct Pack {
 
 // <data folder>/packs
 QString packs_folder(const QString& data_folder);
-// The packs there, by name; folders without a levels.txt are not packs.
+// The packs there, by folder; folders without a levels.txt are not packs, and
+// a link to a folder elsewhere is not followed.
 std::vector<PackSummary> list_packs(const QString& data_folder);
 // A new empty pack under a folder named after it ("My pack" in my-pack, or
 // my-pack-2 when that is taken).
