@@ -81,7 +81,9 @@ EditorView::EditorView(CellPictures pictures, QWidget* parent)
 
 EditorView::~EditorView()
 {
-    // The commands point back here: let them go while the view still stands.
+    // The commands point back here: let them go while the view still stands,
+    // telling no one, as the page's actions may be gone already.
+    undo_.blockSignals(true);
     undo_.clear();
 }
 
@@ -93,7 +95,13 @@ void EditorView::set_drawing(const LevelDrawing& drawing)
     mark_.reset();
     undo_.clear();
     replace(drawing);
-    set_cursor(drawing_.contains(cursor_) ? cursor_ : Cell{1, 1});
+    // Start where the player's eye goes first: at the mouse.
+    Cell start{1, 1};
+    for (int y = 0; y < drawing_.height(); ++y)
+        for (int x = 0; x < drawing_.width(); ++x)
+            if (drawing_.at({x, y}) == 'M')
+                start = {x, y};
+    set_cursor(start);
 }
 
 void EditorView::resize_drawing(int width, int height)

@@ -230,6 +230,7 @@ Result<void> LevelEditor::set_level(const QByteArray& bytes, const QString& name
     view_->set_drawing(drawing.value());
     name_->setText(name);
     hint_->setText(hint);
+    hint_->setCursorPosition(0);  // a long hint shows its start
     return {};
 }
 
