@@ -96,6 +96,8 @@ private slots:
     void undo_and_redo_restore_bytes_exactly();
     void problems_keep_a_level_from_play_and_save_data();
     void problems_keep_a_level_from_play_and_save();
+    void verdict_names_the_cats_that_cannot_be_caught_data();
+    void verdict_names_the_cats_that_cannot_be_caught();
     void fill_covers_its_corners_and_no_more_data();
     void fill_covers_its_corners_and_no_more();
     void files_the_editor_can_draw_data();
@@ -222,6 +224,35 @@ void TestEditor::problems_keep_a_level_from_play_and_save()
     QCOMPARE(QPoint(first.x, first.y), cell);
     QVERIFY2(editor.problem_list()->item(0)->text().startsWith(text),
              qPrintable(editor.problem_list()->item(0)->text()));
+}
+
+void TestEditor::verdict_names_the_cats_that_cannot_be_caught_data()
+{
+    QTest::addColumn<QStringList>("level");
+    QTest::addColumn<bool>("erase_mouse");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("a crate for the cat") << QStringList{"HHHHHHH", "HM....H", "H.B...H", "H....CH", "HHHHHHH"}
+                                         << false << "Every cat can still be caught.";
+    // The first cat can be caught: only the one walled in after it is named.
+    QTest::newRow("one walled in") << QStringList{"HHHHHHHH", "HMBC.HHH", "H....HCH", "H....HHH", "HHHHHHHH"}
+                                   << false << "The cat at line 3, column 7 can never be caught from the start.";
+    QTest::newRow("no crate at all") << QStringList{"HHHHHH", "HMC..H", "H...CH", "HHHHHH"}
+                                     << false << "2 cats can never be caught from the start: line 2, column 3; line 3, "
+                                        "column 5.";
+    QTest::newRow("mouse erased") << QStringList{"HHHH", "HMCH", "HB.H", "HHHH"}
+                                  << true << "Judged once the game could load the level.";
+}
+
+void TestEditor::verdict_names_the_cats_that_cannot_be_caught()
+{
+    QFETCH(QStringList, level);
+    QFETCH(bool, erase_mouse);
+    QFETCH(QString, verdict);
+    LevelEditor editor(game_pictures());
+    QVERIFY(editor.set_level(rows(level), {}, {}).ok());
+    if (erase_mouse)
+        editor.view()->fill({1, 1, 1, 1}, '.');
+    QCOMPARE(editor.verdict(), verdict);
 }
 
 void TestEditor::fill_covers_its_corners_and_no_more_data()

@@ -18,6 +18,7 @@ namespace {
 const QColor grid_colour(0, 0, 0, 38);
 const QColor cursor_colour(0x1c, 0x4f, 0xc4);
 const QColor problem_colour(0xd0, 0x10, 0x10);
+const QColor stuck_colour(0xe0, 0x80, 0x00);
 const QColor rectangle_fill(0x1c, 0x4f, 0xc4, 50);
 
 char kind_of_key(int key)
@@ -251,6 +252,7 @@ void EditorView::replace(const LevelDrawing& drawing)
 void EditorView::changed()
 {
     problems_ = drawing_.problems();
+    uncatchable_ = drawing_.uncatchable_cats();
     update();
     emit drawing_changed();
 }
@@ -292,6 +294,9 @@ bool EditorView::event(QEvent* event)
                 if ((problem.at_cell() && problem.x == cell->x && problem.y == cell->y)
                     || (!problem.at_cell() && problem.y == cell->y))
                     texts << problem_text(problem);
+        if (const auto cell = cell_at(help->pos()); cell && uncatchable_
+            && std::find(uncatchable_->begin(), uncatchable_->end(), *cell) != uncatchable_->end())
+            texts << tr("This cat can never be caught from the start.");
         if (texts.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
@@ -340,6 +345,13 @@ void EditorView::paintEvent(QPaintEvent* event)
         else if (problem.y >= 0)
             painter.drawRect(inner(cell_rect({0, problem.y}).united(cell_rect({drawing_.width() - 1, problem.y})))
                                  .adjusted(0, 0, -frame + 1, -frame + 1));
+    }
+
+    // Not a fault of the file, so told apart from the problems' solid red.
+    if (uncatchable_) {
+        painter.setPen(QPen(stuck_colour, frame, Qt::DotLine, Qt::SquareCap, Qt::MiterJoin));
+        for (const Cell cat : *uncatchable_)
+            painter.drawRect(inner(cell_rect(cat)).adjusted(0, 0, -frame + 1, -frame + 1));
     }
 
     std::optional<CellRect> rectangle;

@@ -56,6 +56,8 @@ public:
 
     // The drawing's problems, kept up to date with it.
     const std::vector<CellProblem>& problems() const { return problems_; }
+    // The cats the dead-end check gives up on; nothing while the game would refuse the level.
+    const std::optional<std::vector<Cell>>& uncatchable() const { return uncatchable_; }
     QRect cell_rect(Cell cell) const;
     QString problem_text(const CellProblem& problem) const;
 
@@ -98,6 +100,7 @@ private:
     std::map<char, QPixmap> tiles_;  // each kind over the floor at the zoom
     LevelDrawing drawing_;
     std::vector<CellProblem> problems_;
+    std::optional<std::vector<Cell>> uncatchable_;
     QUndoStack undo_;
     char kind_ = 'H';
     int zoom_ = 2;

@@ -132,6 +132,8 @@ std::optional<std::vector<Cell>> LevelDrawing::uncatchable_cats() const
     board->trace = [](const std::string&) {};
     if (!board->load_bytes(bytes(), "drawing").ok())
         return std::nullopt;
+    if (can_still_clear(*board))
+        return std::vector<Cell>{};
     // The analysis takes each cat alone (cats block nothing in it), so asking
     // cat by cat names the ones that fail.
     const int cats = board->cat_count;

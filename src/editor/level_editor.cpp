@@ -293,7 +293,7 @@ void LevelEditor::drawing_changed()
     for (QAction* action : {test_play_, save_, prove_})
         action->setEnabled(problems.empty());
 
-    const auto stuck = drawing.uncatchable_cats();
+    const auto& stuck = view_->uncatchable();
     if (!stuck)
         verdict_->setText(tr("Judged once the game could load the level."));
     else if (drawing.count('C') == 0)
