@@ -115,10 +115,12 @@ LevelEditor::LevelEditor(CellPictures pictures, QWidget* parent) : QWidget(paren
     connect(zoom_in, &QAction::triggered, this, [this, zoom_states] {
         view_->set_zoom(view_->zoom() + 1);
         zoom_states();
+        show_cursor();
     });
     connect(zoom_out, &QAction::triggered, this, [this, zoom_states] {
         view_->set_zoom(view_->zoom() - 1);
         zoom_states();
+        show_cursor();
     });
     zoom_states();
     bar->addSeparator();
@@ -213,11 +215,7 @@ LevelEditor::LevelEditor(CellPictures pictures, QWidget* parent) : QWidget(paren
     layout->addLayout(body, 1);
 
     connect(view_, &EditorView::drawing_changed, this, &LevelEditor::drawing_changed);
-    connect(view_, &EditorView::cursor_moved, this,
-            [this] { scroll_->ensureVisible(view_->cell_rect(view_->cursor()).center().x(),
-                                            view_->cell_rect(view_->cursor()).center().y(),
-                                            view_->cell_rect(view_->cursor()).width(),
-                                            view_->cell_rect(view_->cursor()).height()); });
+    connect(view_, &EditorView::cursor_moved, this, &LevelEditor::show_cursor);
     setFocusProxy(view_);
     new_level(shipped_width, shipped_height);
 }
@@ -276,6 +274,12 @@ void LevelEditor::request(void (LevelEditor::*signal)(const QByteArray&, const Q
     view_->finish_stroke();
     if (view_->problems().empty())
         emit(this->*signal)(bytes(), name(), hint());
+}
+
+void LevelEditor::show_cursor()
+{
+    const QRect cell = view_->cell_rect(view_->cursor());
+    scroll_->ensureVisible(cell.center().x(), cell.center().y(), cell.width(), cell.height());
 }
 
 void LevelEditor::drawing_changed()

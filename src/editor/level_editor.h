@@ -63,6 +63,7 @@ signals:
 
 private:
     void drawing_changed();
+    void show_cursor();
     void request(void (LevelEditor::*signal)(const QByteArray&, const QString&, const QString&));
 
     EditorView* view_ = nullptr;
