@@ -54,8 +54,8 @@ QPoint centre(wd::EditorView* view, Cell cell)
 }
 
 // Runs a script of words: "left", "right", "up", "down", "del", "R" (mark or
-// fill), "key:X" for a kind key, "drag:x,y-x,y" with the left button,
-// "erase:x,y-x,y" with the right one, "shift:x,y-x,y" for a rectangle.
+// fill), "key:X" for a kind key, "drag:x,y>x,y" with the left button through
+// each point, "erase:x,y>x,y" with the right one, "shift:x,y>x,y" for a rectangle.
 void run(LevelEditor& editor, const QString& script)
 {
     wd::EditorView* view = editor.view();
@@ -68,18 +68,21 @@ void run(LevelEditor& editor, const QString& script)
         } else if (word.startsWith(QLatin1String("key:"))) {
             QTest::keyClick(view, word.at(4).toLatin1());
         } else {
-            const QStringList parts = word.split(QRegularExpression(QStringLiteral("[:,-]")));
-            const Cell from{parts[1].toInt(), parts[2].toInt()};
-            const Cell to{parts[3].toInt(), parts[4].toInt()};
-            const Qt::MouseButton button = parts[0] == QLatin1String("erase") ? Qt::RightButton : Qt::LeftButton;
-            const Qt::KeyboardModifiers modifiers =
-                parts[0] == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier;
-            QTest::mousePress(view, button, modifiers, centre(view, from));
-            // One move straight to the far end: the cells between must still be drawn.
-            QMouseEvent move(QEvent::MouseMove, centre(view, to), view->mapToGlobal(centre(view, to)), Qt::NoButton,
-                             button, modifiers);
-            QCoreApplication::sendEvent(view, &move);
-            QTest::mouseRelease(view, button, modifiers, centre(view, to));
+            const QString how = word.section(QLatin1Char(':'), 0, 0);
+            std::vector<Cell> path;
+            for (const QString& point : word.section(QLatin1Char(':'), 1).split(QLatin1Char('>')))
+                path.push_back({point.section(QLatin1Char(','), 0, 0).toInt(),
+                                point.section(QLatin1Char(','), 1).toInt()});
+            const Qt::MouseButton button = how == QLatin1String("erase") ? Qt::RightButton : Qt::LeftButton;
+            const Qt::KeyboardModifiers modifiers = how == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::mousePress(view, button, modifiers, centre(view, path.front()));
+            // One move straight to each point: the cells between must still be drawn.
+            for (std::size_t i = 1; i < path.size(); ++i) {
+                const QPoint to = centre(view, path[i]);
+                QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, button, modifiers);
+                QCoreApplication::sendEvent(view, &move);
+            }
+            QTest::mouseRelease(view, button, modifiers, centre(view, path.back()));
         }
     }
 }
@@ -117,11 +120,13 @@ void TestEditor::drawing_gives_file_bytes_data()
         << "left left left up up key:. del right key:K"
         << QStringList{".KHHHH", "HM...H", "H....H", "H...CH", "HHHHHH"};
     QTest::newRow("a fast drag draws every cell between")
-        << "key:B drag:1,2-4,2" << QStringList{"HHHHHH", "HB...H", "HBBBBH", "H...CH", "HHHHHH"};
+        << "key:B drag:1,2>4,2" << QStringList{"HHHHHH", "HB...H", "HBBBBH", "H...CH", "HHHHHH"};
     QTest::newRow("right button erases to floor")
-        << "erase:0,1-0,3" << QStringList{"HHHHHH", ".M...H", ".....H", "....CH", "HHHHHH"};
+        << "erase:0,1>0,3" << QStringList{"HHHHHH", ".M...H", ".....H", "....CH", "HHHHHH"};
+    QTest::newRow("a drag beyond the edge draws nothing there")
+        << "erase:3,1>-2,1>-2,3" << QStringList{"HHHHHH", ".....H", "H....H", "H...CH", "HHHHHH"};
     QTest::newRow("shift drag fills a rectangle")
-        << "key:K shift:4,3-2,2" << QStringList{"HHHHHH", "HK...H", "H.KKKH", "H.KKKH", "HHHHHH"};
+        << "key:K shift:4,3>2,2" << QStringList{"HHHHHH", "HK...H", "H.KKKH", "H.KKKH", "HHHHHH"};
     QTest::newRow("R marks, R again fills to the cursor")
         << "key:B R down right right R" << QStringList{"HHHHHH", "HBBB.H", "HBBB.H", "H...CH", "HHHHHH"};
     QTest::newRow("escape forgets the mark")
@@ -145,8 +150,8 @@ void TestEditor::undo_and_redo_restore_bytes_exactly_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QSize>("resize_to");
     QTest::addColumn<int>("commands");
-    QTest::newRow("a drag is one step") << "key:B drag:1,2-4,3" << QSize() << 2;
-    QTest::newRow("a rectangle is one step") << "shift:1,1-4,3" << QSize() << 1;
+    QTest::newRow("a drag is one step") << "key:B drag:1,2>4,3" << QSize() << 2;
+    QTest::newRow("a rectangle is one step") << "shift:1,1>4,3" << QSize() << 1;
     QTest::newRow("keys one step each") << "key:C right key:C right key:K del" << QSize() << 4;
     QTest::newRow("shrinking drops cells that come back") << "key:K" << QSize(3, 3) << 2;
     QTest::newRow("growing adds floor that goes again") << "" << QSize(9, 7) << 1;
@@ -192,7 +197,7 @@ void TestEditor::problems_keep_a_level_from_play_and_save_data()
     QTest::newRow("ring broken on the last column") << "right right right right key:." << QPoint(5, 1)
                                                     << "Line 2, column 6: ring of 'H' broken";
     QTest::newRow("cat on the ring") << "up key:C" << QPoint(1, 0) << "Line 1, column 2: cat outside the ring";
-    QTest::newRow("last cat erased") << "erase:4,3-4,3" << QPoint(-1, -1) << "no cats";
+    QTest::newRow("last cat erased") << "erase:4,3>4,3" << QPoint(-1, -1) << "no cats";
 }
 
 void TestEditor::problems_keep_a_level_from_play_and_save()

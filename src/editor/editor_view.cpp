@@ -117,6 +117,8 @@ void EditorView::resize_drawing(int width, int height)
 void EditorView::fill(const CellRect& rect, char kind)
 {
     finish_stroke();
+    if (LevelDrawing::kinds.find(kind) == std::string_view::npos)
+        return;
     std::vector<CellChange> changes;
     for (int y = std::max(rect.top, 0); y <= std::min(rect.bottom, drawing_.height() - 1); ++y)
         for (int x = std::max(rect.left, 0); x <= std::min(rect.right, drawing_.width() - 1); ++x)
@@ -434,14 +436,17 @@ void EditorView::mouseMoveEvent(QMouseEvent* event)
 {
     if (drag_button_ == Qt::NoButton)
         return;
+    // Floor division: a drag leaving by the top or left is beyond the edge, not on it.
     const QPoint point = event->position().toPoint();
-    const Cell cell = clamped({point.x() < 0 ? -1 : point.x() / pixels(), point.y() < 0 ? -1 : point.y() / pixels()});
+    const auto cell_of = [this](int pixel) { return pixel < 0 ? (pixel + 1) / pixels() - 1 : pixel / pixels(); };
+    const Cell cell{cell_of(point.x()), cell_of(point.y())};
     if (anchor_) {
-        if (cell != drag_last_) {
-            drag_last_ = cell;
+        if (clamped(cell) != drag_last_) {
+            drag_last_ = clamped(cell);
             update();
         }
     } else {
+        // Beyond the edges nothing is drawn, so a stroke cannot break the ring by leaving.
         stroke_to(cell);
     }
 }
