@@ -229,6 +229,7 @@ Result<void> LevelEditor::set_level(const QByteArray& bytes, const QString& name
     name_->setText(name);
     hint_->setText(hint);
     hint_->setCursorPosition(0);  // a long hint shows its start
+    mark_saved();
     return {};
 }
 
@@ -237,6 +238,7 @@ void LevelEditor::new_level(int width, int height)
     view_->set_drawing(LevelDrawing::blank(width, height));
     name_->clear();
     hint_->clear();
+    mark_saved();
 }
 
 QByteArray LevelEditor::bytes() const
@@ -256,12 +258,14 @@ QString LevelEditor::hint() const
 
 bool LevelEditor::modified() const
 {
-    return !view_->undo_stack()->isClean();
+    return !view_->undo_stack()->isClean() || name() != saved_name_ || hint() != saved_hint_;
 }
 
 void LevelEditor::mark_saved()
 {
     view_->undo_stack()->setClean();
+    saved_name_ = name();
+    saved_hint_ = hint();
 }
 
 QString LevelEditor::verdict() const

@@ -40,7 +40,7 @@ public:
     // Tabs and line breaks cannot stand in the pack's index: they read as spaces.
     QString name() const;
     QString hint() const;
-    // Drawn since loaded or since the window last said it saved.
+    // Drawn on, named or hinted anew since loaded or since the window last said it saved.
     bool modified() const;
     void mark_saved();
 
@@ -81,6 +81,7 @@ private:
     QSpinBox* height_ = nullptr;
     QListWidget* problem_list_ = nullptr;
     QLabel* verdict_ = nullptr;
+    QString saved_name_, saved_hint_;
 };
 
 }  // namespace wd
