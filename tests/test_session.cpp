@@ -307,8 +307,9 @@ void TestSession::a_test_play_ends_at_its_clear()
 {
     Game game({open, open});
     game.write(QStringLiteral("drawn.lvx"), trap);
-    const wd::Result<void> started = game.session->start_trial(game.dir.filePath(QStringLiteral("drawn.lvx")));
+    const wd::Result<void> started = game.session->start_trial(game.dir.filePath(QStringLiteral("drawn.lvx")), "Drawn", "Push");
     QVERIFY(started.ok());
+    QCOMPARE(game.session->level_title(), QStringLiteral("Drawn"));
     game.session->move(1, 0);
     QCOMPARE(game.session->state(), State::cleared);
     game.settle();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -322,6 +323,14 @@ void LevelEditor::drawing_changed()
     }
     width_->setValue(drawing.width());
     height_->setValue(drawing.height());
+}
+
+QSize LevelEditor::sizeHint() const
+{
+    const QSize panel = QWidget::sizeHint();
+    const int frame = 2 * scroll_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return panel.expandedTo(QSize(view_->width() + frame + 300 + 3 * layout()->spacing() + 24,
+                                  view_->height() + frame + panel.height() - scroll_->sizeHint().height()));
 }
 
 }  // namespace wd

@@ -54,6 +54,9 @@ public:
     QAction* back_action() const { return back_; }
     QListWidget* problem_list() const { return problem_list_; }
     QString verdict() const;
+    // Room for the whole drawing at its zoom beside the panel: the window
+    // takes this much when the screen has it.
+    QSize sizeHint() const override;
 
 signals:
     void test_play_requested(const QByteArray& bytes, const QString& name, const QString& hint);

@@ -100,8 +100,10 @@ Result<void> GameSession::play_pack(Locate where)
     return started;
 }
 
-Result<void> GameSession::start_trial(const QString& level_file)
+Result<void> GameSession::start_trial(const QString& level_file, const QString& name, const QString& hint)
 {
+    trial_name = name;
+    trial_hint = hint;
     if (Result<void> result = state_board.load_level(QFile::encodeName(level_file).toStdString()); !result.ok())
         return result;
     state_board.score = 0;
@@ -161,6 +163,8 @@ QString GameSession::level_label() const
 
 QString GameSession::level_title() const
 {
+    if (single_level && !trial_name.isEmpty())
+        return trial_name;
     if (!numbered)
         return level_label();
     const LevelInfo* info = index.find(Board::level_file_name(state_board.level_number));
@@ -171,6 +175,8 @@ QString GameSession::level_title() const
 
 QString GameSession::level_hint() const
 {
+    if (single_level)
+        return trial_hint;
     const LevelInfo* info = numbered ? index.find(Board::level_file_name(state_board.level_number)) : nullptr;
     return info ? QCoreApplication::translate("Levels", info->hint.c_str()) : QString();
 }
@@ -486,7 +492,10 @@ void GameSession::play_again()
 {
     if (flow == State::game_over) {
         begin_recording(in_practice() ? Recording::Mode::practice : Recording::Mode::ranked);
-        start_over(0, true, [this, level = std::max(practice_from, 0)] { return state_board.load_numbered_level(level); });
+        if (single_level)
+            start_over(0, false, [this] { return state_board.load_level(state_board.level_source); });
+        else
+            start_over(0, true, [this, level = std::max(practice_from, 0)] { return state_board.load_numbered_level(level); });
     }
 }
 

@@ -131,7 +131,7 @@ public:
     bool own_pack() const { return playing_own_pack; }
     // Test-play: a practice game of this one level file, ended (won) by its
     // clearing, with no next level.
-    Result<void> start_trial(const QString& level_file);
+    Result<void> start_trial(const QString& level_file, const QString& name, const QString& hint);
     // The level in play from its last start as a recording of its own: the
     // record a clear offers, and a won test-play's proof.
     Recording level_recording() const;
@@ -223,6 +223,7 @@ private:
     Locate shipped_locate;  // the pack the game ranks
     bool playing_own_pack = false;
     bool single_level = false;  // test-play: a clear wins
+    QString trial_name, trial_hint;  // its card's, as the editor has them
     LevelIndex index;
 
     bool numbered = true;  // the level is a pack level, not a named file

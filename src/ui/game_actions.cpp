@@ -45,6 +45,25 @@ void GameActions::show_checked(Action which, bool on)
     toggle->setChecked(on);
 }
 
+void GameActions::set_editing(bool editing)
+{
+    for (const auto& [which, action] : actions) {
+        const bool window_own = which == Action::quit || which == Action::full_screen
+            || which == Action::toggle_menu_bar || which == Action::show_help || which == Action::show_keys
+            || which == Action::about;
+        if (window_own)
+            continue;
+        if (editing) {
+            if (action->isEnabled())
+                disabled_for_editing.push_back(action);
+            action->setEnabled(false);
+        }
+    }
+    if (!editing)
+        for (QAction* action : std::exchange(disabled_for_editing, {}))
+            action->setEnabled(true);
+}
+
 QList<GameActions::KeyLine> GameActions::key_lines(bool every)
 {
     QList<KeyLine> lines;

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <map>
+#include <vector>
 
 class QAction;
 class QWidget;
@@ -26,6 +27,9 @@ public:
     QList<QAction*> in_menu(Menu menu) const;
     // Sets a toggle's tick without triggering it.
     void show_checked(Action which, bool on);
+    // While the editor shows, only the window's own commands work: the
+    // board's would act on a game nobody sees, and its letters draw.
+    void set_editing(bool editing);
 
     // Each command that has keys, its name as the menus show it (without
     // the mnemonic) and its keys as the menus name them; with `every`, the
@@ -43,6 +47,7 @@ signals:
 
 private:
     std::map<Action, QAction*> actions;
+    std::vector<QAction*> disabled_for_editing;
 };
 
 }  // namespace wd

@@ -1,6 +1,7 @@
 #include "game_window.h"
 
 #include "../settings/settings.h"
+#include "editor_room.h"
 #include "main_widget.h"
 #include "window_placement.h"
 
@@ -11,6 +12,7 @@
 #include <QEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStackedWidget>
 
 namespace wd {
 
@@ -19,7 +21,9 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     setObjectName(QStringLiteral("GameWindow"));
     setWindowTitle(board->windowTitle());
     const QSize board_size = board->size();
-    setCentralWidget(board);
+    pages = new QStackedWidget(this);
+    pages->addWidget(board);
+    setCentralWidget(pages);
     board->setFocus();  // keys go to the board, never to the bar
     for (const Menu entry : menus) {
         QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menu", menu_title(entry)));
@@ -36,7 +40,10 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
     connect(&board->actions_of(), &GameActions::triggered, this, [this](Action action) {
         if (action == Action::toggle_menu_bar)
             set_menu_bar_shown(!menu_wanted);
+        if (action == Action::play_pack || action == Action::edit_levels)
+            room->open_packs(action == Action::edit_levels);
     });
+    room = new EditorRoom(*this, *board);
     menu_wanted = settings::menu_bar_shown();
     show_menu_bar_as_chosen();
     // The board at its start-up size, the bar above it.
@@ -57,6 +64,39 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
         }));
     // A quit signal closes no window: the place is kept as the program ends.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &GameWindow::save_placement);
+}
+
+void GameWindow::add_page(QWidget* page)
+{
+    pages->addWidget(page);
+}
+
+QWidget* GameWindow::page() const
+{
+    return pages->currentWidget();
+}
+
+void GameWindow::show_page(QWidget* page)
+{
+    if (pages->currentWidget() == game)
+        board_size = game->size();
+    pages->setCurrentWidget(page);
+    if (!isFullScreen() && !isMaximized()) {
+        QSize wanted = page->sizeHint().expandedTo(board_size);
+        if (const QScreen* on = screen())
+            wanted = wanted.boundedTo(on->availableGeometry().size() * 9 / 10);
+        fit_around(wanted);
+    }
+}
+
+void GameWindow::show_board()
+{
+    if (pages->currentWidget() == game)
+        return;
+    pages->setCurrentWidget(game);
+    game->setFocus();
+    if (!isFullScreen() && !isMaximized() && board_size.isValid())
+        fit_around(board_size);
 }
 
 void GameWindow::restore_placement()

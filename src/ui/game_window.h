@@ -5,10 +5,14 @@
 // the player hides it.
 
 #include <QMainWindow>
+#include <QSize>
 
+
+class QStackedWidget;
 
 namespace wd {
 
+class EditorRoom;
 class MainWidget;
 
 class GameWindow : public QMainWindow {
@@ -19,6 +23,13 @@ public:
     explicit GameWindow(MainWidget* board);
 
     MainWidget* board() const { return game; }
+    // The board, or a page in its place (the editor): the window keeps the
+    // board's size for the board and the page's own for a page.
+    void add_page(QWidget* page);
+    void show_page(QWidget* page);
+    void show_board();
+    QWidget* page() const;
+    EditorRoom* editor_room() const { return room; }
     void set_menu_bar_shown(bool shown);
     // The size, place and state the window had when it last closed, if any.
     void restore_placement();
@@ -34,6 +45,9 @@ private:
     void fit_around(QSize board_size);
 
     MainWidget* game;
+    QStackedWidget* pages;
+    EditorRoom* room;
+    QSize board_size;  // the board's, while a page stands in its place
     bool menu_wanted = true;
 };
 

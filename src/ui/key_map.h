@@ -34,6 +34,8 @@ enum class Action {
     watch_last,
     rewind,         // practice only
     continue_game,  // the game left in play last time, from a fresh game's card
+    play_pack,      // the window's: the shipped pack or one of the player's
+    edit_levels,    // the window's: the editor in place of the board
 };
 
 enum class Menu { game, view, settings, help };

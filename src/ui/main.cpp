@@ -1,3 +1,4 @@
+#include "editor_room.h"
 #include "game_window.h"
 #include "main_widget.h"
 #include "files/tell.h"
@@ -101,7 +102,9 @@ int main(int argc, char** argv)
     wd::data_files::choose(line.play_here);
     // Before the window: a quit signal ends the program by that signal once the window has saved.
     wd::QuitSignals quit_signals(wd::QuitSignals::end_all_loops);
-    auto widget = std::make_unique<wd::MainWidget>(line.has_level ? line.level : QString(), options);
+    // A pack file (opened from the file manager) is offered for import; a level is played first.
+    const bool pack_file = line.has_level && line.level.endsWith(QLatin1String(".wdpack"), Qt::CaseInsensitive);
+    auto widget = std::make_unique<wd::MainWidget>(line.has_level && !pack_file ? line.level : QString(), options);
     if (!widget->started()) {
         // Standard error has told it already; a player at the desktop sees none.
         if (line.from_desktop)
@@ -123,6 +126,10 @@ int main(int argc, char** argv)
         // sound module's set-up) as the game's own pages: give it back once play runs.
         QTimer::singleShot(3000, window, [] { malloc_trim(0); });
     });
+    if (pack_file)
+        QTimer::singleShot(0, window.get(), [window = window.get(), path = line.level] {
+            window->editor_room()->import_file(path);
+        });
     const int status = app.exec();
     window.reset();  // the board saves the table
     // A sound thread still inside the module (loading it, or in a hung

@@ -195,6 +195,53 @@ bool MainWidget::watch(const QString& file, bool then_quit)
     return true;
 }
 
+wd::Result<void> MainWidget::test_play(const std::string& bytes, const QString& name, const QString& hint)
+{
+    wd::Result<std::unique_ptr<wd::TestPlay>> opened = wd::TestPlay::open(bytes, name, hint, true, this);
+    if (!opened.ok())
+        return opened.problem();
+    if (!trial)
+        play.box_opened();  // the game in play waits, and comes back on its card
+    trial = std::move(opened).value();
+    wd::GameSession& session = trial->session();
+    connect(&session, &wd::GameSession::stepped, this, &MainWidget::after_step);
+    connect(&session, &wd::GameSession::stateChanged, this, &MainWidget::printscene);
+    connect(&session, &wd::GameSession::levelBegun, this, &MainWidget::level_begun);
+    connect(trial.get(), &wd::TestPlay::cleared, this, &MainWidget::stop_test_play);
+    connect(trial.get(), &wd::TestPlay::left, this, &MainWidget::stop_test_play);
+    session.set_timing({400, 1000, 700});
+    level_begun();
+    fit_scene_to_board();
+    printscene();
+    return {};
+}
+
+wd::Result<void> MainWidget::play_pack(const Locate& where)
+{
+    if (!play.in_practice() && play.quit_loses_points()
+        && !ask_to_abandon(tr("Play a pack"), tr("Abandon this game with %n points?", nullptr, play.board().score),
+                           tr("&Leave it"), QStringLiteral("confirm_pack")))
+        return wd::Problem{wd::Problem::Kind::refused, 0, {}};
+    const wd::Result<void> started = play.play_pack(where);
+    fit_scene_to_board();
+    printscene();
+    return started;
+}
+
+void MainWidget::stop_test_play()
+{
+    if (!trial)
+        return;
+    const std::optional<wd::Recording> won = trial->proof();
+    trial->session().blockSignals(true);
+    trial.release()->deleteLater();  // this may run inside its own signal
+    flashes.clear();
+    play.box_closed();
+    fit_scene_to_board();
+    printscene();
+    emit testPlayEnded(won);
+}
+
 // A ranked game left in play by the last run waits on the first card.
 void MainWidget::offer_to_continue()
 {
@@ -265,6 +312,11 @@ void MainWidget::keyPressEvent(QKeyEvent* e)
         viewer_key(e);
         return;
     }
+    if (trial) {
+        if (!trial->key(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right}))
+            e->ignore();
+        return;
+    }
     const wd::Action move = wd::move_for(e->key(), e->modifiers(), {key_up, key_down, key_left, key_right});
     if (move == wd::Action::none) {
         e->ignore();
@@ -287,9 +339,9 @@ void MainWidget::keyReleaseEvent(QKeyEvent* e)
 void MainWidget::perform(wd::Action action)
 {
     using wd::Action;
-    if (play.state() == wd::GameSession::State::game_over || (play.box_open() && !viewer))
+    if (play.state() == wd::GameSession::State::game_over || (play.box_open() && !viewer && !trial))
         return;
-    if (viewer && action != Action::quit && action != Action::zoom_in && action != Action::zoom_out
+    if ((viewer || trial) && action != Action::quit && action != Action::zoom_in && action != Action::zoom_out
         && action != Action::zoom_reset && action != Action::full_screen && action != Action::toggle_sound)
         return;
     switch (action) {
@@ -331,6 +383,8 @@ void MainWidget::perform(wd::Action action)
     case Action::rewind: play.rewind(); return;
     case Action::continue_game: continue_left_game(); return;
     case Action::toggle_menu_bar:  // the window's
+    case Action::play_pack:
+    case Action::edit_levels:
     case Action::none: return;
     }
 }
@@ -435,7 +489,7 @@ void MainWidget::state_changed()
 bool MainWidget::event(QEvent* e)
 {
     // While watching, plain keys are the viewer's, not the menus' shortcuts.
-    if (viewer && e->type() == QEvent::ShortcutOverride
+    if ((viewer || trial) && e->type() == QEvent::ShortcutOverride
         && !(static_cast<QKeyEvent*>(e)->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         e->accept();
         return true;
@@ -446,6 +500,8 @@ bool MainWidget::event(QEvent* e)
         shown_anew = false;
     if (e->type() == QEvent::WindowDeactivate && startup_ok && !play.box_open() && !shown_anew && !viewer)
         play.lose_focus();
+    if (e->type() == QEvent::WindowDeactivate && trial && !shown_anew)
+        trial->session().lose_focus();
     return QWidget::event(e);
 }
 
@@ -504,7 +560,9 @@ wd::StripState MainWidget::strip_state() const
         strip.file = seen().level_label();
     strip.won = seen().won();
     strip.ready = seen().state() == State::ready;
-    strip.practice = seen().in_practice();
+    strip.practice = seen().in_practice() && !trial;
+    if (trial)
+        strip.file = tr("Test-play, Esc returns");
     if (viewer)
         strip.replay = viewer->finished() ? tr("ended, Esc leaves", "the replay at its end")
             : viewer->paused()            ? tr("%1, paused", "the replay's speed").arg(viewer->speed_text())

@@ -11,6 +11,7 @@
 #include "announcer.h"
 #include "overlay_now.h"
 #include "replay_viewer.h"
+#include "test_play.h"
 #include "scene_renderer.h"
 #include "status_strip.h"
 #include "view_geometry.h"
@@ -43,6 +44,12 @@ public:
     const QString& startup_error() const { return startup_message; }
 
     wd::GameSession& session() { return play; }
+    const wd::Sprites& sprite_set() const { return sprites; }
+    // Another pack to play, or the shipped one again (no `where`): with points
+    // at stake the player is asked first. The problem, with no text when the
+    // player kept the game.
+    using Locate = wd::GameSession::Locate;
+    Result<void> play_pack(const Locate& where);
     // A menu of the window's is open: play waits as it does for a box, and
     // the keys come back to the board when the last menu closes.
     void menu_opened();
@@ -85,12 +92,20 @@ public:
     // ends the program (whiskerdash --replay FILE).
     bool watch(const QString& file, bool then_quit = false);
     bool watching() const { return viewer != nullptr; }
+    // Plays a level being drawn in this window until the player leaves it with
+    // Escape or clears it; the game in play waits on its card meanwhile. The
+    // problem when the drawing cannot be played.
+    Result<void> test_play(const std::string& bytes, const QString& name, const QString& hint);
+    bool test_playing() const { return trial != nullptr; }
+    wd::TestPlay* test_play_session() { return trial.get(); }
     wd::ReplayViewer* replay_viewer() { return viewer.get(); }
     // For a screen reader: the level, the score, the cats left, paused or not.
     QString accessible_state() const;
 
 signals:
     void watchingEnded();
+    // Test-play is over: the won game when the level was cleared.
+    void testPlayEnded(const std::optional<wd::Recording>& won);
 
 protected:
     bool event(QEvent* e) override;
@@ -100,9 +115,13 @@ protected:
 
 private:
     // The session the window shows: the game in play, or a recorded one.
-    const wd::GameSession& seen() const { return viewer ? viewer->session() : play; }
+    const wd::GameSession& seen() const
+    {
+        return viewer ? viewer->session() : trial ? trial->session() : play;
+    }
     void viewer_key(QKeyEvent* e);
     void stop_watching();
+    void stop_test_play();
     // Ranks a game that has ended and saves, whatever ends the program.
     void before_exit();
     void end_after_failed_restart(const QString& message);
@@ -144,6 +163,7 @@ private:
     bool card_faded = false;
 
     std::unique_ptr<wd::ReplayViewer> viewer;
+    std::unique_ptr<wd::TestPlay> trial;
     std::optional<wd::Recording> to_continue;  // a ranked game left in play last time
     void offer_to_continue();
     void continue_left_game();

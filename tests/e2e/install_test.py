@@ -43,11 +43,13 @@ def check_installed_files(prefix, data_dir):
         shown = run("man", "--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z",
                     os.path.join(share, "man", "man6", page + ".6.gz"), env=dict(os.environ, LC_ALL="C.UTF-8"))
         check(shown.stderr == "", f"{page}.6: {shown.stderr}")
-    # The file type: a database built from the installed definition maps *.lvx to it.
+    # The file types: a database built from the installed definition maps *.lvx and *.wdpack to them.
     mime = os.path.join(tempfile.mkdtemp(prefix="whiskerdash-mime-"), "mime")
     shutil.copytree(os.path.join(share, "mime"), mime)
     run("update-mime-database", mime)
-    check("application/x-whiskerdash-level:*.lvx" in open(os.path.join(mime, "globs")).read(), "no *.lvx glob")
+    globs = open(os.path.join(mime, "globs")).read()
+    for glob in ("application/x-whiskerdash-level:*.lvx", "application/x-whiskerdash-pack:*.wdpack"):
+        check(glob in globs, f"no {glob} glob")
     run(os.path.join(prefix, "bin", "whiskerdash-check"),
         *[os.path.join(data_dir, f"level{n:03d}.lvx") for n in range(33)])
 
