@@ -186,7 +186,7 @@ void EditorRoom::leave_editor()
 
 void EditorRoom::test_play(const QByteArray& bytes, const QString& name, const QString& hint)
 {
-    window.show_board();
+    window.show_board(true);
     if (const Result<void> started = board.test_play(bytes.toStdString(), name.isEmpty() ? tr("Test-play") : name, hint);
         !started.ok()) {
         window.show_page(page);

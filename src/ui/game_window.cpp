@@ -78,8 +78,9 @@ QWidget* GameWindow::page() const
 
 void GameWindow::show_page(QWidget* page)
 {
-    if (pages->currentWidget() == game)
+    if (pages->currentWidget() == game && !board_borrowed)
         board_size = game->size();
+    page->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pages->setCurrentWidget(page);
     if (!isFullScreen() && !isMaximized()) {
         QSize wanted = page->sizeHint().expandedTo(board_size);
@@ -89,13 +90,16 @@ void GameWindow::show_page(QWidget* page)
     }
 }
 
-void GameWindow::show_board()
+void GameWindow::show_board(bool borrowed)
 {
+    board_borrowed = borrowed;
     if (pages->currentWidget() == game)
         return;
+    // A page out of sight must not hold the window at its own minimum size.
+    pages->currentWidget()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     pages->setCurrentWidget(game);
     game->setFocus();
-    if (!isFullScreen() && !isMaximized() && board_size.isValid())
+    if (!borrowed && !isFullScreen() && !isMaximized() && board_size.isValid())
         fit_around(board_size);
 }
 

@@ -27,7 +27,8 @@ public:
     // board's size for the board and the page's own for a page.
     void add_page(QWidget* page);
     void show_page(QWidget* page);
-    void show_board();
+    // `borrowed`: the board shows a page's test-play, at the page's size.
+    void show_board(bool borrowed = false);
     QWidget* page() const;
     EditorRoom* editor_room() const { return room; }
     void set_menu_bar_shown(bool shown);
@@ -48,6 +49,7 @@ private:
     QStackedWidget* pages;
     EditorRoom* room;
     QSize board_size;  // the board's, while a page stands in its place
+    bool board_borrowed = false;
     bool menu_wanted = true;
 };
 
