@@ -706,6 +706,14 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <source>P pause, + and - speed, → a tick, Esc leave</source>
         <translation>P pause, + et - vitesse, → un pas, Échap quitter</translation>
     </message>
+    <message>
+        <source>Play a p&amp;ack…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit levels…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NameDialog</name>
@@ -943,6 +951,143 @@ Entrez votre nom :</translation>
     </message>
 </context>
 <context>
+    <name>wd::EditorRoom</name>
+    <message>
+        <source>easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>very hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not cleared by the bot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to this level?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared: your game proves this level. Save keeps the proof with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new pack…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save into the pack:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pack&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of its pack, proved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The bot plays the level over %n games…</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared %1 of %2 — %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot&apos;s win proves the level; Save keeps it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No proof yet: clear it yourself in test-play (F5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>wd::EditorView</name>
+    <message>
+        <source>Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This cat can never be caught from the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>wd::GameSession</name>
     <message>
         <source>Level %1 · %2</source>
@@ -957,6 +1102,158 @@ Entrez votre nom :</translation>
     <message>
         <source>that game had ended</source>
         <translation>cette partie était terminée</translation>
+    </message>
+</context>
+<context>
+    <name>wd::LevelEditor</name>
+    <message>
+        <source>Level editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test-play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The level&apos;s name on its card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A hint for the player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cats:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrows move the cursor; Space . H B K C M choose a kind and draw it there; Delete erases; R marks a corner and R again fills to the cursor.
+The left button draws, the right button erases, Shift with a drag fills a rectangle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: the level can be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Judged once the game could load the level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cats yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every cat can still be caught.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cat at %1 can never be caught from the start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cats can never be caught from the start: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1367,151 @@ Entrez votre nom :</translation>
         <source>ended, Esc leaves</source>
         <comment>the replay at its end</comment>
         <translation>terminé, Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>Play a pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Abandon this game with %n points?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Leave it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test-play, Esc returns</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>wd::PacksDialog</name>
+    <message>
+        <source>proved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not proved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play a pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play this pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New pac&amp;k…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n levels)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s own levels can be opened in the editor and saved into a pack of yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This pack has no levels yet: New level draws one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pack&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not proved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whiskerdash packs (*.wdpack)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export a pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not exported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete level %1 of this pack? The levels after it move up.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
