@@ -172,8 +172,8 @@ void TestTranslations::texts_data()
     row("--help usage", "Usage: whiskerdash [options] [LEVEL.lvx]", "Aufruf: whiskerdash [Optionen] [LEVEL.lvx]");
     row("--help Qt's heading", "Options:", "Optionen:");
     row("menu titles", "&Game|&View|&Settings|&Help", "&Spiel|&Ansicht|&Einstellungen|&Hilfe");
-    row("Game menu", "&New game|&Continue the game left last time|&Restart level|Re&wind two seconds|&Pause|Practice a &level…|&Watch last game|&High scores|&Statistics|&Quit",
-        "&Neues Spiel|Zuletzt verlassenes Spiel &fortsetzen|Level neu &starten|&Zwei Sekunden zurück|&Pause|&Level üben …|Letztes Spiel &ansehen|Beste&nliste|Statis&tik|&Beenden");
+    row("Game menu", "&New game|&Continue the game left last time|&Restart level|Re&wind two seconds|&Pause|Practice a &level…|&Watch last game|Play a p&ack…|&Edit levels…|&High scores|&Statistics|&Quit",
+        "&Neues Spiel|Zuletzt verlassenes Spiel &fortsetzen|Level neu &starten|&Zwei Sekunden zurück|&Pause|&Level üben …|Letztes Spiel &ansehen|Pa&ket spielen …|Level b&earbeiten …|Beste&nliste|Statis&tik|&Beenden");
     row("card title", "Level 1 · First steps", "Level 1 · Erste Schritte");
     row("card hint", "A whole row moves when the mouse pushes its end.",
         "Eine ganze Reihe bewegt sich, wenn die Maus gegen ihr Ende schiebt.");

@@ -708,11 +708,11 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     </message>
     <message>
         <source>Play a p&amp;ack…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ket spielen …</translation>
     </message>
     <message>
         <source>&amp;Edit levels…</source>
-        <translation type="unfinished"></translation>
+        <translation>Level b&amp;earbeiten …</translation>
     </message>
 </context>
 <context>
@@ -954,137 +954,137 @@ Dein Name:</translation>
     <name>wd::EditorRoom</name>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>leicht</translation>
     </message>
     <message>
         <source>fair</source>
-        <translation type="unfinished"></translation>
+        <translation>mittel</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>schwer</translation>
     </message>
     <message>
         <source>very hard</source>
-        <translation type="unfinished"></translation>
+        <translation>sehr schwer</translation>
     </message>
     <message>
         <source>not cleared by the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Bot nicht geschafft</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paket spielen</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Level bearbeiten</translation>
     </message>
     <message>
         <source>Save the changes to this level?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an diesem Level speichern?</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Probespielen</translation>
     </message>
     <message>
         <source>Cleared: your game proves this level. Save keeps the proof with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschafft: Dein Spiel beweist dieses Level. „Speichern“ speichert den Beweis mit.</translation>
     </message>
     <message>
         <source>A new pack…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Paket …</translation>
     </message>
     <message>
         <source>Save level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level speichern</translation>
     </message>
     <message>
         <source>Save into the pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>In das Paket speichern:</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Paket</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Pakets:</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Level</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, proved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Level %1 seines Pakets gespeichert, bewiesen.</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Level %1 seines Pakets gespeichert, nicht bewiesen: %2. Schaff es im Probespiel (F5) oder lass es den Bot beweisen.</translation>
     </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Bot spielt das Level in %n Spiel …</numerusform>
+            <numerusform>Der Bot spielt das Level in %n Spielen …</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Beweisen</translation>
     </message>
     <message>
         <source>Cleared %1 of %2 — %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 von %2 Spielen geschafft – %3.</translation>
     </message>
     <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sieg des Bots beweist das Level; „Speichern“ speichert den Beweis mit.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Beweis: Schaff es selbst im Probespiel (F5).</translation>
     </message>
 </context>
 <context>
     <name>wd::EditorView</name>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe ändern</translation>
     </message>
     <message>
         <source>Level drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Level-Zeichnung</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnen</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>This cat can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Katze kann vom Start aus nie gefangen werden.</translation>
     </message>
 </context>
 <context>
@@ -1108,152 +1108,153 @@ Dein Name:</translation>
     <name>wd::LevelEditor</name>
     <message>
         <source>Level editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Level-Editor</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Boden</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauer</translation>
     </message>
     <message>
         <source>Crate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiste</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Käse</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleiner</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Größer</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Probespielen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Beweisen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>The level&apos;s name on its card</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Levels auf seiner Titelkarte</translation>
     </message>
     <message>
         <source>A hint for the player</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Tipp für den Spieler</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>H&amp;int:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp:</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>&amp;Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe ändern</translation>
     </message>
     <message>
         <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder, die nicht mehr passen, fallen weg; neue werden Boden. „Rückgängig“ holt sie zurück.</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme:</translation>
     </message>
     <message>
         <source>Cats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Katzen:</translation>
     </message>
     <message>
         <source>Arrows move the cursor; Space . H B K C M choose a kind and draw it there; Delete erases; R marks a corner and R again fills to the cursor.
 The left button draws, the right button erases, Shift with a drag fills a rectangle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten bewegen den Cursor; Leertaste . H B K C M wählen eine Feldart und zeichnen sie dort; Entf löscht; R markiert eine Ecke, ein zweites R füllt bis zum Cursor.
+Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein Rechteck.</translation>
     </message>
     <message>
         <source>None: the level can be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Das Level ist spielbar.</translation>
     </message>
     <message>
         <source>Judged once the game could load the level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird beurteilt, sobald das Spiel das Level laden kann.</translation>
     </message>
     <message>
         <source>No cats yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Katzen.</translation>
     </message>
     <message>
         <source>Every cat can still be caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Katzen lassen sich noch fangen.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>The cat at %1 can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Katze in %1 kann vom Start aus nie gefangen werden.</translation>
     </message>
     <message>
         <source>%1 cats can never be caught from the start: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Katzen können vom Start aus nie gefangen werden: %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -1370,148 +1371,148 @@ The left button draws, the right button erases, Shift with a drag fills a rectan
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paket spielen</translation>
     </message>
     <message numerus="yes">
         <source>Abandon this game with %n points?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dieses Spiel mit %n Punkt aufgeben?</numerusform>
+            <numerusform>Dieses Spiel mit %n Punkten aufgeben?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Leave it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufgeben</translation>
     </message>
     <message>
         <source>Test-play, Esc returns</source>
-        <translation type="unfinished"></translation>
+        <translation>Probespiel, Esc kehrt zurück</translation>
     </message>
 </context>
 <context>
     <name>wd::PacksDialog</name>
     <message>
         <source>proved</source>
-        <translation type="unfinished"></translation>
+        <translation>bewiesen</translation>
     </message>
     <message>
         <source>not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht bewiesen: %1</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Level bearbeiten</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paket spielen</translation>
     </message>
     <message>
         <source>&amp;Play this pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Paket &amp;spielen</translation>
     </message>
     <message>
         <source>&amp;Edit level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level &amp;bearbeiten</translation>
     </message>
     <message>
         <source>New &amp;level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Level</translation>
     </message>
     <message>
         <source>New pac&amp;k…</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Pa&amp;ket …</translation>
     </message>
     <message>
         <source>&amp;Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren …</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren …</translation>
     </message>
     <message>
         <source>The game&apos;s own levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Level des Spiels</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n levels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Level)</numerusform>
+            <numerusform>%1 (%n Level)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>The game&apos;s own levels can be opened in the editor and saved into a pack of yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Level des Spiels lassen sich im Editor öffnen und in einem eigenen Paket speichern.</translation>
     </message>
     <message>
         <source>This pack has no levels yet: New level draws one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Paket hat noch keine Level: „Neues Level“ zeichnet eins.</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Paket</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Pakets:</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Level</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>%1: not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht importiert: %2</translation>
     </message>
     <message>
         <source>Imported “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ importiert.</translation>
     </message>
     <message>
         <source>Not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bewiesen: %1</translation>
     </message>
     <message>
         <source>Import a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paket importieren</translation>
     </message>
     <message>
         <source>Whiskerdash packs (*.wdpack)</source>
-        <translation type="unfinished"></translation>
+        <translation>Whiskerdash-Pakete (*.wdpack)</translation>
     </message>
     <message>
         <source>Export a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paket exportieren</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 exportiert.</translation>
     </message>
     <message>
         <source>%1: not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht exportiert: %2</translation>
     </message>
     <message>
         <source>Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level löschen</translation>
     </message>
     <message>
         <source>Delete level %1 of this pack? The levels after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Level %1 aus diesem Paket löschen? Die folgenden Level rücken nach.</translation>
     </message>
 </context>
 <context>

@@ -708,11 +708,11 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     </message>
     <message>
         <source>Play a p&amp;ack…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar un paquete…</translation>
     </message>
     <message>
         <source>&amp;Edit levels…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar niveles…</translation>
     </message>
 </context>
 <context>
@@ -954,137 +954,137 @@ Escribe tu nombre:</translation>
     <name>wd::EditorRoom</name>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>fácil</translation>
     </message>
     <message>
         <source>fair</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>difícil</translation>
     </message>
     <message>
         <source>very hard</source>
-        <translation type="unfinished"></translation>
+        <translation>muy difícil</translation>
     </message>
     <message>
         <source>not cleared by the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>no superado por el bot</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar un paquete</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar niveles</translation>
     </message>
     <message>
         <source>Save the changes to this level?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de este nivel?</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>Cleared: your game proves this level. Save keeps the proof with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Superado: tu partida demuestra este nivel. «Guardar» conserva la demostración con él.</translation>
     </message>
     <message>
         <source>A new pack…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un paquete nuevo…</translation>
     </message>
     <message>
         <source>Save level</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar nivel</translation>
     </message>
     <message>
         <source>Save into the pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el paquete:</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo paquete</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del paquete:</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis niveles</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, proved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como nivel %1 de su paquete, demostrado.</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como nivel %1 de su paquete, sin demostrar: %2. Supéralo en una partida de prueba (F5) o deja que el bot lo demuestre.</translation>
     </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El bot juega el nivel en %n partida…</numerusform>
+            <numerusform>El bot juega el nivel en %n partidas…</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostrar</translation>
     </message>
     <message>
         <source>Cleared %1 of %2 — %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Superado en %1 de %2 partidas — %3.</translation>
     </message>
     <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La victoria del bot demuestra el nivel; «Guardar» conserva la demostración.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay demostración: supéralo tú en una partida de prueba (F5).</translation>
     </message>
 </context>
 <context>
     <name>wd::EditorView</name>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tamaño</translation>
     </message>
     <message>
         <source>Level drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo del nivel</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>This cat can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este gato no se puede atrapar nunca desde el inicio.</translation>
     </message>
 </context>
 <context>
@@ -1108,152 +1108,153 @@ Escribe tu nombre:</translation>
     <name>wd::LevelEditor</name>
     <message>
         <source>Level editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de niveles</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelo</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Muro</translation>
     </message>
     <message>
         <source>Crate</source>
-        <translation type="unfinished"></translation>
+        <translation>Caja</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Queso</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Gato</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Más pequeño</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Más grande</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Demostrar</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>The level&apos;s name on its card</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del nivel en su pantalla de título</translation>
     </message>
     <message>
         <source>A hint for the player</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pista para el jugador</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>H&amp;int:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista:</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>&amp;Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;tamaño</translation>
     </message>
     <message>
         <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las casillas que ya no caben se descartan; las nuevas son suelo. «Deshacer» las recupera.</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas:</translation>
     </message>
     <message>
         <source>Cats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gatos:</translation>
     </message>
     <message>
         <source>Arrows move the cursor; Space . H B K C M choose a kind and draw it there; Delete erases; R marks a corner and R again fills to the cursor.
 The left button draws, the right button erases, Shift with a drag fills a rectangle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas mueven el cursor; Espacio . H B K C M eligen un tipo de casilla y lo dibujan ahí; Supr borra; R marca una esquina y otra R rellena hasta el cursor.
+El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un rectángulo.</translation>
     </message>
     <message>
         <source>None: the level can be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno: el nivel se puede jugar.</translation>
     </message>
     <message>
         <source>Judged once the game could load the level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se evaluará cuando el juego pueda cargar el nivel.</translation>
     </message>
     <message>
         <source>No cats yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay gatos.</translation>
     </message>
     <message>
         <source>Every cat can still be caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los gatos se pueden atrapar todavía.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>The cat at %1 can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El gato en %1 no se puede atrapar nunca desde el inicio.</translation>
     </message>
     <message>
         <source>%1 cats can never be caught from the start: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gatos no se pueden atrapar nunca desde el inicio: %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -1370,148 +1371,148 @@ The left button draws, the right button erases, Shift with a drag fills a rectan
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar un paquete</translation>
     </message>
     <message numerus="yes">
         <source>Abandon this game with %n points?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Abandonar esta partida con %n punto?</numerusform>
+            <numerusform>¿Abandonar esta partida con %n puntos?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Leave it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonar</translation>
     </message>
     <message>
         <source>Test-play, Esc returns</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida de prueba, Esc para volver</translation>
     </message>
 </context>
 <context>
     <name>wd::PacksDialog</name>
     <message>
         <source>proved</source>
-        <translation type="unfinished"></translation>
+        <translation>demostrado</translation>
     </message>
     <message>
         <source>not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sin demostrar: %1</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar niveles</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar un paquete</translation>
     </message>
     <message>
         <source>&amp;Play this pack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar este paquete</translation>
     </message>
     <message>
         <source>&amp;Edit level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar nivel</translation>
     </message>
     <message>
         <source>New &amp;level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo &amp;nivel</translation>
     </message>
     <message>
         <source>New pac&amp;k…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo pa&amp;quete…</translation>
     </message>
     <message>
         <source>&amp;Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar nivel</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar…</translation>
     </message>
     <message>
         <source>The game&apos;s own levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Los niveles del juego</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n levels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n nivel)</numerusform>
+            <numerusform>%1 (%n niveles)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>The game&apos;s own levels can be opened in the editor and saved into a pack of yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los niveles del juego se pueden abrir en el editor y guardar en un paquete tuyo.</translation>
     </message>
     <message>
         <source>This pack has no levels yet: New level draws one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este paquete aún no tiene niveles: «Nuevo nivel» dibuja uno.</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo paquete</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del paquete:</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis niveles</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>%1: not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no importado: %2</translation>
     </message>
     <message>
         <source>Imported “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha importado «%1».</translation>
     </message>
     <message>
         <source>Not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin demostrar: %1</translation>
     </message>
     <message>
         <source>Import a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un paquete</translation>
     </message>
     <message>
         <source>Whiskerdash packs (*.wdpack)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquetes de Whiskerdash (*.wdpack)</translation>
     </message>
     <message>
         <source>Export a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar un paquete</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1.</translation>
     </message>
     <message>
         <source>%1: not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no exportado: %2</translation>
     </message>
     <message>
         <source>Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar nivel</translation>
     </message>
     <message>
         <source>Delete level %1 of this pack? The levels after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el nivel %1 de este paquete? Los niveles siguientes suben un puesto.</translation>
     </message>
 </context>
 <context>

@@ -708,11 +708,11 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     </message>
     <message>
         <source>Play a p&amp;ack…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer un pack…</translation>
     </message>
     <message>
         <source>&amp;Edit levels…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo&amp;difier des niveaux…</translation>
     </message>
 </context>
 <context>
@@ -954,137 +954,137 @@ Entrez votre nom :</translation>
     <name>wd::EditorRoom</name>
     <message>
         <source>easy</source>
-        <translation type="unfinished"></translation>
+        <translation>facile</translation>
     </message>
     <message>
         <source>fair</source>
-        <translation type="unfinished"></translation>
+        <translation>moyen</translation>
     </message>
     <message>
         <source>hard</source>
-        <translation type="unfinished"></translation>
+        <translation>difficile</translation>
     </message>
     <message>
         <source>very hard</source>
-        <translation type="unfinished"></translation>
+        <translation>très difficile</translation>
     </message>
     <message>
         <source>not cleared by the bot</source>
-        <translation type="unfinished"></translation>
+        <translation>non réussi par le bot</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un pack</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier des niveaux</translation>
     </message>
     <message>
         <source>Save the changes to this level?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de ce niveau ?</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <source>Cleared: your game proves this level. Save keeps the proof with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi : votre partie prouve ce niveau. « Enregistrer » garde la preuve avec lui.</translation>
     </message>
     <message>
         <source>A new pack…</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau pack…</translation>
     </message>
     <message>
         <source>Save level</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le niveau</translation>
     </message>
     <message>
         <source>Save into the pack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans le pack :</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau pack</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du pack :</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes niveaux</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, proved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré comme niveau %1 de son pack, prouvé.</translation>
     </message>
     <message>
         <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré comme niveau %1 de son pack, non prouvé : %2. Réussissez-le en partie de test (F5) ou laissez le bot le prouver.</translation>
     </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le bot joue le niveau sur %n partie…</numerusform>
+            <numerusform>Le bot joue le niveau sur %n parties…</numerusform>
         </translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Prouver</translation>
     </message>
     <message>
         <source>Cleared %1 of %2 — %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi %1 fois sur %2 — %3.</translation>
     </message>
     <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La victoire du bot prouve le niveau ; « Enregistrer » garde la preuve.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de preuve : réussissez-le vous-même en partie de test (F5).</translation>
     </message>
 </context>
 <context>
     <name>wd::EditorView</name>
     <message>
         <source>Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Redimensionner</translation>
     </message>
     <message>
         <source>Level drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin du niveau</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir</translation>
     </message>
     <message>
         <source>Erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner</translation>
     </message>
     <message>
         <source>Line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2 : %3</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
     <message>
         <source>This cat can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce chat ne peut jamais être attrapé depuis le départ.</translation>
     </message>
 </context>
 <context>
@@ -1108,152 +1108,153 @@ Entrez votre nom :</translation>
     <name>wd::LevelEditor</name>
     <message>
         <source>Level editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de niveaux</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Floor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Wall</source>
-        <translation type="unfinished"></translation>
+        <translation>Mur</translation>
     </message>
     <message>
         <source>Crate</source>
-        <translation type="unfinished"></translation>
+        <translation>Caisse</translation>
     </message>
     <message>
         <source>Cheese</source>
-        <translation type="unfinished"></translation>
+        <translation>Fromage</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit</translation>
     </message>
     <message>
         <source>Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand</translation>
     </message>
     <message>
         <source>Test-play</source>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Prove</source>
-        <translation type="unfinished"></translation>
+        <translation>Prouver</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>The level&apos;s name on its card</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du niveau sur son écran de titre</translation>
     </message>
     <message>
         <source>A hint for the player</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indice pour le joueur</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>H&amp;int:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice :</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>&amp;Resize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redimensionner</translation>
     </message>
     <message>
         <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cases qui ne tiennent plus sont supprimées ; les nouvelles sont du sol. « Annuler » les rétablit.</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Problems:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes :</translation>
     </message>
     <message>
         <source>Cats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chats :</translation>
     </message>
     <message>
         <source>Arrows move the cursor; Space . H B K C M choose a kind and draw it there; Delete erases; R marks a corner and R again fills to the cursor.
 The left button draws, the right button erases, Shift with a drag fills a rectangle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches déplacent le curseur ; Espace . H B K C M choisissent un type de case et le dessinent là ; Suppr efface ; R marque un coin et un second R remplit jusqu’au curseur.
+Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un rectangle.</translation>
     </message>
     <message>
         <source>None: the level can be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun : le niveau peut être joué.</translation>
     </message>
     <message>
         <source>Judged once the game could load the level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Évalué dès que le jeu pourra charger le niveau.</translation>
     </message>
     <message>
         <source>No cats yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de chat.</translation>
     </message>
     <message>
         <source>Every cat can still be caught.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les chats peuvent encore être attrapés.</translation>
     </message>
     <message>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>The cat at %1 can never be caught from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chat en %1 ne peut jamais être attrapé depuis le départ.</translation>
     </message>
     <message>
         <source>%1 cats can never be caught from the start: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chats ne peuvent jamais être attrapés depuis le départ : %2.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation> ; </translation>
     </message>
 </context>
 <context>
@@ -1370,148 +1371,148 @@ The left button draws, the right button erases, Shift with a drag fills a rectan
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un pack</translation>
     </message>
     <message numerus="yes">
         <source>Abandon this game with %n points?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Abandonner cette partie à %n point ?</numerusform>
+            <numerusform>Abandonner cette partie à %n points ?</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Leave it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner</translation>
     </message>
     <message>
         <source>Test-play, Esc returns</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie de test, Échap pour revenir</translation>
     </message>
 </context>
 <context>
     <name>wd::PacksDialog</name>
     <message>
         <source>proved</source>
-        <translation type="unfinished"></translation>
+        <translation>prouvé</translation>
     </message>
     <message>
         <source>not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non prouvé : %1</translation>
     </message>
     <message>
         <source>Edit levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier des niveaux</translation>
     </message>
     <message>
         <source>Play a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un pack</translation>
     </message>
     <message>
         <source>&amp;Play this pack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer ce pack</translation>
     </message>
     <message>
         <source>&amp;Edit level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le niveau</translation>
     </message>
     <message>
         <source>New &amp;level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;niveau</translation>
     </message>
     <message>
         <source>New pac&amp;k…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau pac&amp;k…</translation>
     </message>
     <message>
         <source>&amp;Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le niveau</translation>
     </message>
     <message>
         <source>&amp;Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer…</translation>
     </message>
     <message>
         <source>E&amp;xport…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>The game&apos;s own levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Les niveaux du jeu</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n levels)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n niveau)</numerusform>
+            <numerusform>%1 (%n niveaux)</numerusform>
         </translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>The game&apos;s own levels can be opened in the editor and saved into a pack of yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les niveaux du jeu peuvent être ouverts dans l’éditeur et enregistrés dans un de vos packs.</translation>
     </message>
     <message>
         <source>This pack has no levels yet: New level draws one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce pack n’a encore aucun niveau : « Nouveau niveau » en dessine un.</translation>
     </message>
     <message>
         <source>New pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau pack</translation>
     </message>
     <message>
         <source>The pack&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du pack :</translation>
     </message>
     <message>
         <source>My levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes niveaux</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>%1: not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non importé : %2</translation>
     </message>
     <message>
         <source>Imported “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » importé.</translation>
     </message>
     <message>
         <source>Not proved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non prouvé : %1</translation>
     </message>
     <message>
         <source>Import a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un pack</translation>
     </message>
     <message>
         <source>Whiskerdash packs (*.wdpack)</source>
-        <translation type="unfinished"></translation>
+        <translation>Packs Whiskerdash (*.wdpack)</translation>
     </message>
     <message>
         <source>Export a pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un pack</translation>
     </message>
     <message>
         <source>Exported to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1.</translation>
     </message>
     <message>
         <source>%1: not exported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : non exporté : %2</translation>
     </message>
     <message>
         <source>Delete level</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le niveau</translation>
     </message>
     <message>
         <source>Delete level %1 of this pack? The levels after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le niveau %1 de ce pack ? Les niveaux suivants remontent d’un rang.</translation>
     </message>
 </context>
 <context>

@@ -236,7 +236,9 @@ void GameSession::count_clear()
     }
     if (!recordings || driven || !numbered || level_step >= record.steps.size())
         return;
-    news = recordings->offer_record(level_recording(), level_eaten);
+    Recording level = level_recording();
+    level.ending = Recording::Ending::won;  // cleared by the step being handled, before the state says so
+    news = recordings->offer_record(level, level_eaten);
 }
 
 Recording GameSession::level_recording() const
