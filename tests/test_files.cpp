@@ -109,14 +109,15 @@ void TestFiles::a_save_keeps_what_it_must()
             const rlimit size{10, 10};
             ::setrlimit(RLIMIT_FSIZE, &size);
             std::signal(SIGXFSZ, SIG_IGN);
-            const auto reason = wd::replace_file(path, bytes, links);
-            ::_exit(reason && *reason == "File too large" ? 1 : 0);
+            const wd::Result<void> saved = wd::replace_file(path, bytes, links);
+            ::_exit(!saved.ok() && saved.problem().text == "File too large" ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         said = WIFEXITED(status) && WEXITSTATUS(status) == 1 ? "File too large" : "saved or failed otherwise";
     } else {
-        said = wd::replace_file(path, bytes, links).value_or(QString());
+        const wd::Result<void> saved = wd::replace_file(path, bytes, links);
+        said = saved.ok() ? QString() : QString::fromStdString(saved.problem().text);
     }
     QCOMPARE(said, failure);
 

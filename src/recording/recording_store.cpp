@@ -90,8 +90,10 @@ void write_file(const QString& folder, const QString& path, const std::string& b
 {
     QDir().mkpath(folder);
     // Beside the table, and kept as the table is: through a link, and in place for a second name.
-    if (const auto failure = replace_file(path, bytes, Links::follow))
-        tell_stderr(QStringLiteral("%1: cannot keep the recording: %2").arg(path, *failure).toStdString());
+    if (const Result<void> saved = replace_file(path, bytes, Links::follow); !saved.ok())
+        tell_stderr(QStringLiteral("%1: cannot keep the recording: %2")
+                        .arg(path, QString::fromStdString(saved.problem().text))
+                        .toStdString());
 }
 }  // namespace
 

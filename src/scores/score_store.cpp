@@ -174,8 +174,8 @@ ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_bu
     rank_unsaved_into(merged);
     // What the player sees is the table on disk with this game's entries in it.
     text = merged;
-    if (const auto error = write_table(file, merged.bytes())) {
-        tell(*error);
+    if (const Result<void> saved = write_table(file, merged.bytes()); !saved.ok()) {
+        tell(QString::fromStdString(saved.problem().text));
         return Saved::failed;
     }
     unsaved.clear();
@@ -193,9 +193,9 @@ bool ScoreStore::keep_waiting()
     for (const Entry& entry : unsaved)
         entries.push_back({entry.name, entry.score});
     const QString path = new_waiting_file(save_target(file));
-    if (const auto error = write_table(path, waiting_text(entries))) {
+    if (const Result<void> saved = write_table(path, waiting_text(entries)); !saved.ok()) {
         tell(QStringLiteral("%1: another game kept the table locked, and the entry cannot wait beside it either: %2")
-                 .arg(file, *error));
+                 .arg(file, QString::fromStdString(saved.problem().text)));
         return false;
     }
     unsaved.clear();

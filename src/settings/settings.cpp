@@ -191,8 +191,9 @@ void write_now(int wait_ms)
     for (const QString& key : std::as_const(store.changed))
         merged.insert(key, store.values.value(key));
     const QByteArray text = write_ini(merged);
-    if (const auto failure = replace_file(path, std::string_view(text.constData(), std::size_t(text.size())), links)) {
-        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, *failure));
+    const std::string_view bytes(text.constData(), std::size_t(text.size()));
+    if (const Result<void> saved = replace_file(path, bytes, links); !saved.ok()) {
+        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, text_of(saved.problem())));
         return;
     }
     store.unsaved.clear();

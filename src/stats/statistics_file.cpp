@@ -91,8 +91,9 @@ bool StatisticsFile::save(int wait_ms)
     }
     counts.add(tally);
     // Beside the table, and kept as the table is: through a link, and in place for a second name.
-    if (const auto failure = replace_file(where, render_statistics(counts), Links::follow)) {
-        tell(QStringLiteral("%1: cannot save the statistics: %2").arg(where, *failure));
+    if (const Result<void> saved = replace_file(where, render_statistics(counts), Links::follow); !saved.ok()) {
+        tell(QStringLiteral("%1: cannot save the statistics: %2")
+                 .arg(where, QString::fromStdString(saved.problem().text)));
         return false;
     }
     tally = {};
