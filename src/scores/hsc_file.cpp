@@ -35,8 +35,8 @@ Result<std::string> read_file(const QString& path)
     Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
     if (!file.ok())
         return file;
-    if (const auto problem = format_problem(file.value()))
-        return Problem{Problem::Kind::damaged, 0, *problem};
+    if (Result<void> format = check_format(file.value()); !format.ok())
+        return format.problem();
     return file;
 }
 

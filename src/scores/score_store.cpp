@@ -120,7 +120,7 @@ QStringList ScoreStore::merge_waiting_into(Table& text)
 
 void ScoreStore::load(Table& text)
 {
-    if (format_problem(text.bytes()))
+    if (!check_format(text.bytes()).ok())
         text = Table(default_table());  // nothing to show yet
     const Result<std::string> base = read_base(false);
     if (!base.ok()) {
