@@ -707,7 +707,8 @@ void TestGameOver::settings_that_cannot_be_kept_are_told()
     wd::data_files::choose(false, {});
     const QString problem = "settings cannot be kept: " + folder.dir.filePath("blocked/config/whiskerdash")
         + " cannot be written";
-    QCOMPARE(wd::data_files::storage_problem(), problem);
+    QVERIFY(!wd::data_files::storage().ok());
+    QCOMPARE(QString::fromStdString(wd::data_files::storage().problem().text), problem);
 
     auto widget = start_widget();
     QLabel* banner = widget->findChild<QLabel*>();

@@ -164,7 +164,8 @@ void TestStartupFiles::installed_or_play_folder()
     QVERIFY(QDir::setCurrent(play));
 
     wd::data_files::choose(play_here, shipped);
-    const QString problem = wd::data_files::storage_problem();
+    const wd::Result<void> storage = wd::data_files::storage();
+    const QString problem = storage.ok() ? QString() : QString::fromStdString(storage.problem().text);
     if (level_here || play_here) {
         QVERIFY(wd::data_files::in_play_folder());
         QCOMPARE(wd::data_files::table_path(), QString("hsc.dat"));
