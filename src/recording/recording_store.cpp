@@ -194,7 +194,7 @@ RecordNews RecordingStore::offer_record(const Recording& level, int cheese)
         // one a second old is a game that hung or died, taken over within the wait.
         const FileLock lock(where + QStringLiteral("/records.lock"), 1000, 2000);
         if (!lock.held()) {
-            tell_stderr(lock.problem().toStdString() + "; a level's record is not kept");
+            tell_stderr(lock.problem().text + "; a level's record is not kept");
             return;
         }
         const QString index = where + QLatin1Char('/') + records_name;

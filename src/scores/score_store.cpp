@@ -29,8 +29,8 @@ FileLock table_lock(const QString& table, int wait_ms)
 
 QString lock_problem(const FileLock& lock)
 {
-    const bool odd = lock.fault() == FileLock::Fault::not_regular;
-    return lock.problem() + (odd ? QStringLiteral("; remove it to save") : QString());
+    const bool odd = lock.problem().kind == Problem::Kind::not_regular;
+    return QString::fromStdString(lock.problem().text) + (odd ? QStringLiteral("; remove it to save") : QString());
 }
 
 }  // namespace
@@ -156,12 +156,12 @@ ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_bu
     const FileLock lock = table_lock(file, wait_ms);
     if (!lock.held()) {
         // A lock that is not a file stays so: told once, not at every try.
-        const bool odd = lock.fault() == FileLock::Fault::not_regular;
+        const bool odd = lock.problem().kind == Problem::Kind::not_regular;
         const bool again = odd && told_lock_fault;
         told_lock_fault = told_lock_fault || odd;
-        if ((lock.fault() != FileLock::Fault::busy || tell_busy) && !again)
+        if ((!lock.busy() || tell_busy) && !again)
             tell(failed + lock_problem(lock));
-        return lock.fault() == FileLock::Fault::busy ? Saved::lock_busy : Saved::failed;
+        return lock.busy() ? Saved::lock_busy : Saved::failed;
     }
     remove_dead_saves(save_target(file));
     const Result<std::string> base = read_base(true);

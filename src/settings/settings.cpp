@@ -170,12 +170,12 @@ void write_now(int wait_ms)
         return;
     }
     const FileLock lock(lock_path, stale_lock_ms, wait_ms);
-    if (lock.fault() == FileLock::Fault::busy) {
+    if (lock.busy()) {
         schedule_retry();  // another game is writing: later, never waiting here
         return;
     }
     if (!lock.held()) {
-        keep_in_memory(lock.problem());
+        keep_in_memory(text_of(lock.problem()));
         return;
     }
     remove_dead_saves(path);

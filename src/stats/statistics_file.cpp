@@ -65,8 +65,8 @@ bool StatisticsFile::save(int wait_ms)
     // out are saved at the next end: a second is a game that hung or died.
     const FileLock lock(where + QStringLiteral(".lock"), 1000, wait_ms);
     if (!lock.held()) {
-        if (lock.fault() != FileLock::Fault::busy || wait_ms > 0)
-            tell(lock.problem() + QStringLiteral("; this run's statistics are not saved"));
+        if (!lock.busy() || wait_ms > 0)
+            tell(QString::fromStdString(lock.problem().text) + QStringLiteral("; this run's statistics are not saved"));
         return false;
     }
     remove_dead_saves(save_target(where));
