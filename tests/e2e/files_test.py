@@ -301,7 +301,9 @@ def quit_signal_keeps_the_name_being_typed(exe, check_exe, shim, data):
         os.makedirs(os.path.join(config, "whiskerdash"))
         with open(os.path.join(config, "whiskerdash", "whiskerdash.conf"), "w") as settings:
             settings.write("[player]\nname=Half\n")
-        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config)
+        # SIGHUP is blocked by the starter, as a mask inherited from a launcher may be.
+        blocked = (lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {number})) if number == signal.SIGHUP else None
+        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config, preexec=blocked)
         try:
             game.keys("Right")
             name_dialog(game)
