@@ -32,6 +32,7 @@ private slots:
     void a_save_keeps_what_it_must();
     void a_lock_is_taken_over_only_when_stale_data();
     void a_lock_is_taken_over_only_when_stale();
+    void a_lock_that_cannot_be_taken_says_why();
     void a_result_holds_one_side_only_data();
     void a_result_holds_one_side_only();
 };
@@ -109,14 +110,15 @@ void TestFiles::a_save_keeps_what_it_must()
             const rlimit size{10, 10};
             ::setrlimit(RLIMIT_FSIZE, &size);
             std::signal(SIGXFSZ, SIG_IGN);
-            const auto reason = wd::replace_file(path, bytes, links);
-            ::_exit(reason && *reason == "File too large" ? 1 : 0);
+            const wd::Result<void> saved = wd::replace_file(path, bytes, links);
+            ::_exit(!saved.ok() && saved.problem().text == "File too large" ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         said = WIFEXITED(status) && WEXITSTATUS(status) == 1 ? "File too large" : "saved or failed otherwise";
     } else {
-        said = wd::replace_file(path, bytes, links).value_or(QString());
+        const wd::Result<void> saved = wd::replace_file(path, bytes, links);
+        said = saved.ok() ? QString() : QString::fromStdString(saved.problem().text);
     }
     QCOMPARE(said, failure);
 
@@ -165,8 +167,21 @@ void TestFiles::a_lock_is_taken_over_only_when_stale()
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     QCOMPARE(lock.held(), taken);
-    QCOMPARE(lock.fault(), taken ? wd::FileLock::Fault::none : wd::FileLock::Fault::busy);
-    QCOMPARE(lock.problem(), taken ? QString() : "another game kept " + path + " locked");
+    QCOMPARE(lock.busy(), !taken);
+    if (!taken)
+        QCOMPARE(QString::fromStdString(lock.problem().text), "another game kept " + path + " locked");
+}
+
+// Callers retry a busy lock only: a FIFO must not pass for another game's lock.
+void TestFiles::a_lock_that_cannot_be_taken_says_why()
+{
+    QTemporaryDir dir;
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo.lock")).constData(), 0600), 0);
+    QCOMPARE(wd::FileLock(dir.filePath("fifo.lock"), 1000, 0).problem().kind, wd::Problem::Kind::not_regular);
+    write(dir.filePath("file"), "not a folder");
+    const wd::FileLock inside(dir.filePath("file/x.lock"), 1000, 0);
+    QCOMPARE(inside.problem().kind, wd::Problem::Kind::cannot_write);
+    QCOMPARE(inside.problem().error, ENOTDIR);
 }
 
 Q_DECLARE_METATYPE(wd::Problem::Kind)

@@ -325,7 +325,7 @@ void TestGameOver::odd_names_keep_the_table_in_format()
     press(*widget, Qt::Key_Right);
     QCOMPARE(line(widget->table_text(), 2), entry);
     QCOMPARE(folder.read("hsc.dat").size(), table(100).size());
-    QVERIFY(!wd::hsc::format_problem(widget->table_text()));
+    QVERIFY(wd::hsc::check_format(widget->table_text()).ok());
     // The box lines names up by characters; the file's bytes stay as they are.
     const QStringList shown = seen.box_text.split('\n');
     QCOMPARE(shown.size(), 13);
@@ -429,7 +429,7 @@ void TestGameOver::damaged_score_file_moves_aside_and_is_told()
     // A fresh table with the entry, saved at once.
     QCOMPARE(folder.read("hsc.dat"), QByteArray(widget->table_text()));
     QVERIFY(QString(widget->table_text()).contains("Ann"));
-    QVERIFY(!wd::hsc::format_problem(widget->table_text()));
+    QVERIFY(wd::hsc::check_format(widget->table_text()).ok());
 }
 
 void TestGameOver::unsaved_score_is_told_in_the_box()
@@ -490,7 +490,7 @@ void TestGameOver::unsaved_entry_is_saved_on_the_way_out()
     QVERIFY(!widget->isVisible());
     widget.reset();
     QCOMPARE(line(folder.read("hsc.dat"), 2).left(4), QStringLiteral("Ann."));
-    QVERIFY(!wd::hsc::format_problem(folder.read("hsc.dat").toStdString()));
+    QVERIFY(wd::hsc::check_format(folder.read("hsc.dat").toStdString()).ok());
 }
 
 void TestGameOver::two_games_in_one_folder_keep_both_entries()
@@ -707,7 +707,8 @@ void TestGameOver::settings_that_cannot_be_kept_are_told()
     wd::data_files::choose(false, {});
     const QString problem = "settings cannot be kept: " + folder.dir.filePath("blocked/config/whiskerdash")
         + " cannot be written";
-    QCOMPARE(wd::data_files::storage_problem(), problem);
+    QVERIFY(!wd::data_files::storage().ok());
+    QCOMPARE(QString::fromStdString(wd::data_files::storage().problem().text), problem);
 
     auto widget = start_widget();
     QLabel* banner = widget->findChild<QLabel*>();

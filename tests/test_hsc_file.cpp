@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/sysmacros.h>
@@ -47,10 +48,10 @@ std::pair<int, QString> save_with_size_limit(const QString& path, rlim_t limit, 
         const rlimit size{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &size);
         wd::let_size_limit_fail_writes();
-        const auto failure = hsc::write_table(path, std::string_view(text.constData(), text.size()));
-        const QByteArray said = failure ? failure->toUtf8() : QByteArray();
-        [[maybe_unused]] const ssize_t sent = ::write(channel[1], said.constData(), said.size());
-        ::_exit(failure ? 1 : 0);
+        const wd::Result<void> saved = hsc::write_table(path, std::string_view(text.constData(), text.size()));
+        const std::string said = saved.ok() ? std::string() : saved.problem().text;
+        [[maybe_unused]] const ssize_t sent = ::write(channel[1], said.data(), said.size());
+        ::_exit(saved.ok() ? 0 : 1);
     }
     ::close(channel[1]);
     QByteArray said;
@@ -106,7 +107,7 @@ void TestHscFile::round_trip_byte_for_byte()
     const wd::Result<std::string> read = hsc::read_file(path);
     QVERIFY(read.ok());
     QCOMPARE(QByteArray::fromStdString(read.value()), bytes);
-    QVERIFY(!hsc::write_table(path, read.value()));
+    QVERIFY(hsc::write_table(path, read.value()).ok());
     QCOMPARE(contents(path), bytes);
 }
 
@@ -116,7 +117,7 @@ void TestHscFile::missing_file_reads_as_missing()
     const wd::Result<std::string> read = hsc::read_file(path);
     QVERIFY(!read.ok());
     QCOMPARE(read.problem().kind, Kind::missing);
-    QVERIFY(!hsc::write_table(path, hsc::default_table()));
+    QVERIFY(hsc::write_table(path, hsc::default_table()).ok());
     QCOMPARE(contents(path), QByteArray(hsc::default_table().data()));
 }
 
@@ -195,9 +196,10 @@ void TestHscFile::only_regular_files_are_read()
     // Neither started afresh nor moved aside: left as it is.
     QVERIFY(!read.problem().no_file() && read.problem().kind != Kind::damaged);
     QCOMPARE(QString::fromStdString(read.problem().text), reason);
-    const auto failure = hsc::write_table(path, hsc::default_table());
-    QVERIFY(failure);
-    QVERIFY2(failure->startsWith(path + ": cannot save the high scores: "), qPrintable(*failure));
+    const wd::Result<void> failure = hsc::write_table(path, hsc::default_table());
+    QVERIFY(!failure.ok());
+    const QString said = QString::fromStdString(failure.problem().text);
+    QVERIFY2(said.startsWith(path + ": cannot save the high scores: "), qPrintable(said));
     if (kind == "fifo" || kind == "socket" || kind == "device") {
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -209,9 +211,9 @@ void TestHscFile::failed_save_is_reported()
 {
     write(dir.filePath("not-a-folder"), "x");
     const QString path = dir.filePath("not-a-folder/hsc.dat");
-    const auto failure = hsc::write_table(path, hsc::default_table());
-    QVERIFY(failure);
-    QVERIFY(failure->startsWith(path + ": cannot save the high scores: "));
+    const wd::Result<void> failure = hsc::write_table(path, hsc::default_table());
+    QVERIFY(!failure.ok());
+    QVERIFY(QString::fromStdString(failure.problem().text).startsWith(path + ": cannot save the high scores: "));
 }
 
 void TestHscFile::full_disk_keeps_the_old_file_data()
@@ -249,9 +251,10 @@ void TestHscFile::read_only_table_is_not_replaced()
     const QByteArray old = table_of_size(500);
     write(path, old);
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-    const auto failure = hsc::write_table(path, hsc::default_table());
-    QVERIFY(failure);
-    QCOMPARE(*failure, path + ": cannot save the high scores: Permission denied");
+    const wd::Result<void> failure = hsc::write_table(path, hsc::default_table());
+    QVERIFY(!failure.ok());
+    QCOMPARE(QString::fromStdString(failure.problem().text), path + ": cannot save the high scores: Permission denied");
+    QCOMPARE(failure.problem().error, EACCES);
     QCOMPARE(contents(path), old);
 }
 
@@ -283,7 +286,7 @@ void TestHscFile::save_through_a_link_keeps_the_link()
     struct stat before {};
     QCOMPARE(::stat(QFile::encodeName(real).constData(), &before), 0);
 
-    QVERIFY(!hsc::write_table(path, hsc::default_table()));
+    QVERIFY(hsc::write_table(path, hsc::default_table()).ok());
     QCOMPARE(QFileInfo(path).isSymLink(), kind != "hard");
     if (kind == "chain")
         QVERIFY(QFileInfo(own.filePath("scores/link2")).isSymLink());

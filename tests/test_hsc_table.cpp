@@ -59,12 +59,12 @@ private slots:
 
 void TestHscTable::shipped_and_builtin_tables_are_in_format()
 {
-    QVERIFY(!hsc::format_problem(hsc::default_table()));
+    QVERIFY(hsc::check_format(hsc::default_table()).ok());
     QFile shipped(QStringLiteral(WHISKERDASH_DATA_DIR "/hsc.dat"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     const QByteArray bytes = shipped.readAll();
-    const auto problem = hsc::format_problem(std::string_view(bytes.constData(), bytes.size()));
-    QVERIFY2(!problem, problem ? problem->c_str() : "");
+    const wd::Result<void> format = hsc::check_format(std::string_view(bytes.constData(), bytes.size()));
+    QVERIFY2(format.ok(), format.ok() ? "" : format.problem().text.c_str());
 }
 
 void TestHscTable::format_problems_data()
@@ -102,8 +102,8 @@ void TestHscTable::format_problems()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
-    const auto found = hsc::format_problem(std::string_view(bytes.constData(), bytes.size()));
-    QCOMPARE(found ? QString::fromStdString(*found) : QString(), problem);
+    const wd::Result<void> found = hsc::check_format(std::string_view(bytes.constData(), bytes.size()));
+    QCOMPARE(found.ok() ? QString() : QString::fromStdString(found.problem().text), problem);
 }
 
 void TestHscTable::rank_data()
@@ -184,7 +184,7 @@ void TestHscTable::insert_keeps_every_line_width()
     Table t(small_table());
     QVERIFY(hsc::insert_entry(t.text, *t.rank(score), hsc::clean_name(name.toStdString()), score));
     QCOMPARE(t.lines()[2], line);
-    QVERIFY(!hsc::format_problem(t.text));
+    QVERIFY(hsc::check_format(t.text).ok());
     QCOMPARE(std::strlen(t.text), small_table().size());
 }
 
@@ -243,7 +243,7 @@ void TestHscTable::score_too_wide_leaves_table_alone()
         QCOMPARE(std::string(t.text), narrow);
     } else {
         QCOMPARE(t.lines()[2], line);
-        QVERIFY(!hsc::format_problem(t.text));
+        QVERIFY(hsc::check_format(t.text).ok());
     }
 }
 

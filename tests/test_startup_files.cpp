@@ -3,9 +3,11 @@
 
 #include <QtTest>
 
+#include <optional>
+
 using wd::CommandLine;
 
-Q_DECLARE_METATYPE(CommandLine::Action)
+Q_DECLARE_METATYPE(std::optional<CommandLine::Action>)
 
 class TestStartupFiles : public QObject {
     Q_OBJECT
@@ -22,51 +24,59 @@ private slots:
 void TestStartupFiles::command_line_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<CommandLine::Action>("action");
+    QTest::addColumn<std::optional<CommandLine::Action>>("action");  // none for an error
     QTest::addColumn<QString>("level");  // "-" for none
     QTest::addColumn<bool>("mute");
     QTest::addColumn<QString>("first_line");
 
-    using A = CommandLine::Action;
+    using A = std::optional<CommandLine::Action>;
+    const A play = CommandLine::Action::play, help = CommandLine::Action::help, version = CommandLine::Action::version,
+            error;
     const QString usage = "Usage: whiskerdash [options] [LEVEL.lvx]";
-    QTest::newRow("nothing") << QStringList{} << A::play << "-" << false << "";
-    QTest::newRow("a level") << QStringList{"my.lvx"} << A::play << "my.lvx" << false << "";
-    QTest::newRow("mute and a level") << QStringList{"a.lvx", "--mute"} << A::play << "a.lvx" << true << "";
-    QTest::newRow("-- before a dashed name") << QStringList{"--", "-x.lvx"} << A::play << "-x.lvx" << false << "";
-    QTest::newRow("--help") << QStringList{"--help"} << A::help << "-" << false << usage;
-    QTest::newRow("-h beside a level") << QStringList{"a.lvx", "-h"} << A::help << "-" << false << usage;
-    QTest::newRow("--version") << QStringList{"--version"} << A::version << "-" << false << "whiskerdash 1.1";
-    QTest::newRow("-v") << QStringList{"-v"} << A::version << "-" << false << "whiskerdash 1.1";
-    QTest::newRow("help wins over an unknown option") << QStringList{"--bogus", "--help"} << A::help << "-" << false
+    QTest::newRow("nothing") << QStringList{} << play << "-" << false << "";
+    QTest::newRow("a level") << QStringList{"my.lvx"} << play << "my.lvx" << false << "";
+    QTest::newRow("mute and a level") << QStringList{"a.lvx", "--mute"} << play << "a.lvx" << true << "";
+    QTest::newRow("-- before a dashed name") << QStringList{"--", "-x.lvx"} << play << "-x.lvx" << false << "";
+    QTest::newRow("--help") << QStringList{"--help"} << help << "-" << false << usage;
+    QTest::newRow("-h beside a level") << QStringList{"a.lvx", "-h"} << help << "-" << false << usage;
+    QTest::newRow("--version") << QStringList{"--version"} << version << "-" << false << "whiskerdash 1.1";
+    QTest::newRow("-v") << QStringList{"-v"} << version << "-" << false << "whiskerdash 1.1";
+    QTest::newRow("help wins over an unknown option") << QStringList{"--bogus", "--help"} << help << "-" << false
                                                       << usage;
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << A::usage_error << "-" << false
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << error << "-" << false
                                     << "whiskerdash: Unknown option 'bogus'.";
-    QTest::newRow("a dashed name without --") << QStringList{"-x.lvx"} << A::usage_error << "-" << false
+    QTest::newRow("a dashed name without --") << QStringList{"-x.lvx"} << error << "-" << false
                                               << "whiskerdash: Unknown option 'x.lvx'.";
     QTest::newRow("desktop options before --") << QStringList{"--from-desktop", "--play-here", "--", "-a.lvx"}
-                                               << A::play << "-a.lvx" << false << "";
-    QTest::newRow("two levels") << QStringList{"a.lvx", "b.lvx"} << A::usage_error << "-" << false
+                                               << play << "-a.lvx" << false << "";
+    QTest::newRow("two levels") << QStringList{"a.lvx", "b.lvx"} << error << "-" << false
                                 << "whiskerdash: only one level file can be given, not 2";
 }
 
 void TestStartupFiles::command_line()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(CommandLine::Action, action);
+    QFETCH(std::optional<CommandLine::Action>, action);
     QFETCH(QString, level);
     QFETCH(bool, mute);
     QFETCH(QString, first_line);
-    const CommandLine line = wd::parse_command_line(QStringList{"/usr/games/whiskerdash"} + arguments);
-    QCOMPARE(line.action, action);
+    const wd::Result<CommandLine> parsed = wd::parse_command_line(QStringList{"/usr/games/whiskerdash"} + arguments);
+    QCOMPARE(parsed.ok(), action.has_value());
+    if (!parsed.ok()) {
+        // An error is one line and where to look, never the whole help.
+        const QString text = QString::fromStdString(parsed.problem().text);
+        QCOMPARE(text.section('\n', 0, 0), first_line);
+        QCOMPARE(text.section('\n', 1), QString("Try 'whiskerdash --help' for more information.\n"));
+        return;
+    }
+    const CommandLine& line = parsed.value();
+    QCOMPARE(line.action, *action);
     QCOMPARE(line.has_level, level != "-");
     QCOMPARE(line.level, level == "-" ? QString() : level);
     QCOMPARE(line.mute, mute);
     QCOMPARE(line.from_desktop, arguments.contains("--from-desktop"));
     QCOMPARE(line.play_here, arguments.contains("--play-here"));
     QCOMPARE(line.text.section('\n', 0, 0), first_line);
-    // An error is one line and where to look, never the whole help.
-    if (action == CommandLine::Action::usage_error)
-        QCOMPARE(line.text.section('\n', 1), QString("Try 'whiskerdash --help' for more information.\n"));
 }
 
 void TestStartupFiles::locate_data()
@@ -164,7 +174,8 @@ void TestStartupFiles::installed_or_play_folder()
     QVERIFY(QDir::setCurrent(play));
 
     wd::data_files::choose(play_here, shipped);
-    const QString problem = wd::data_files::storage_problem();
+    const wd::Result<void> storage = wd::data_files::storage();
+    const QString problem = storage.ok() ? QString() : QString::fromStdString(storage.problem().text);
     if (level_here || play_here) {
         QVERIFY(wd::data_files::in_play_folder());
         QCOMPARE(wd::data_files::table_path(), QString("hsc.dat"));

@@ -114,7 +114,7 @@ void read_strip_and_command_line()
     shown["strip, one cat"] = wd::strip_status_text(state, font, 10000);
     state.paused = true;
     shown["strip, paused"] = wd::strip_status_text(state, font, 10000);
-    const QString help = wd::parse_command_line({QStringLiteral("whiskerdash"), QStringLiteral("--help")}).text;
+    const QString help = wd::parse_command_line({QStringLiteral("whiskerdash"), QStringLiteral("--help")}).value().text;
     shown["--help usage"] = first_line(help);
     shown["--help Qt's heading"] = help.section(QLatin1Char('\n'), 3, 3);
     shown["system error"] = QString::fromLocal8Bit(std::strerror(ENOENT));

@@ -114,9 +114,10 @@ void TestWavCheck::check()
 {
     QFETCH(std::string, bytes);
     QFETCH(QString, problem);
-    const wd::WavCheck result = wd::check_wav(bytes);
-    QCOMPARE(QString::fromStdString(result.problem), problem);
-    if (result.ok()) {
+    const wd::Result<wd::WavLayout> checked = wd::check_wav(bytes);
+    QCOMPARE(checked.ok() ? QString() : QString::fromStdString(checked.problem().text), problem);
+    if (checked.ok()) {
+        const wd::WavLayout& result = checked.value();
         // What the server is given lies inside the file.
         QCOMPARE(result.channels, 1);
         QCOMPARE(result.rate, 22050);

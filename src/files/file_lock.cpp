@@ -16,8 +16,10 @@ FileLock::FileLock(const QString& path, int stale_ms, int wait_ms)
     // The lock class would wait its whole time on anything but a file of its
     // own, and block on a FIFO: such a lock is told at once.
     if (struct stat info {}; ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        why = Fault::not_regular;
-        text = QStringLiteral("the lock %1 is %2").arg(path, QString::fromLatin1(not_regular_text(info.st_mode).c_str()));
+        taken = Problem{Problem::Kind::not_regular, 0,
+                        QStringLiteral("the lock %1 is %2")
+                            .arg(path, QString::fromLatin1(not_regular_text(info.st_mode).c_str()))
+                            .toStdString()};
         return;
     }
     lock = std::make_unique<QLockFile>(path);
@@ -25,18 +27,18 @@ FileLock::FileLock(const QString& path, int stale_ms, int wait_ms)
     if (lock->tryLock(wait_ms))
         return;
     if (lock->error() == QLockFile::LockFailedError) {
-        why = Fault::busy;
-        text = QStringLiteral("another game kept %1 locked").arg(path);
+        taken = Problem{Problem::Kind::busy, 0, QStringLiteral("another game kept %1 locked").arg(path).toStdString()};
         return;
     }
     // The lock class keeps no reason of its own: a file made the same way tells it.
-    why = Fault::cannot_create;
     const std::string folder = QFile::encodeName(QFileInfo(path).absolutePath()).toStdString();
     const std::string probe = QFile::encodeName(QFileInfo(path).fileName()).toStdString() + ".probe-"
         + std::to_string(::getpid());
     const int error = likely_create_error(folder, probe);
-    text = QStringLiteral("cannot create the lock %1: %2")
-               .arg(path, QString::fromLocal8Bit(write_error_text(error, folder).c_str()));
+    taken = Problem{Problem::Kind::cannot_write, error,
+                    QStringLiteral("cannot create the lock %1: %2")
+                        .arg(path, QString::fromLocal8Bit(write_error_text(error, folder).c_str()))
+                        .toStdString()};
 }
 
 }  // namespace wd

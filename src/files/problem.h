@@ -18,6 +18,7 @@ struct Problem {
         cannot_read,    // `error` says why
         cannot_write,   // `error` says why
         too_slow,       // no answer within the time given (a stalled mount)
+        busy,           // another game holds its lock: worth another try later
         empty,          // there, but nothing in it
         damaged,        // out of format
         refused,        // well formed, but beyond the limits this game plays

@@ -20,11 +20,6 @@ namespace {
 
 constexpr const char* save_infix = ".save-";
 
-QString system_error(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Closes a descriptor when the scope ends, unless it was closed by hand.
 struct Descriptor {
     int fd = -1;
@@ -93,7 +88,7 @@ Result<qint64> look(const QByteArray& path, Links links, struct stat& info, bool
         const int error = errno;
         if (error == ENOENT)
             return qint64(-1);
-        return Problem{Problem::Kind::cannot_open, error, system_error(error).toStdString()};
+        return Problem{Problem::Kind::cannot_open, error, std::strerror(error)};
     }
     if (!S_ISREG(info.st_mode))
         return Problem{Problem::Kind::not_regular, 0, not_regular_text(info.st_mode)};
@@ -131,20 +126,21 @@ QString save_target(const QString& path)
     return target;  // a loop: the save then fails on it with the system's reason
 }
 
-std::optional<QString> replace_file(const QString& path, std::string_view bytes, Links links)
+Result<void> replace_file(const QString& path, std::string_view bytes, Links links)
 {
     const QByteArray target = QFile::encodeName(links == Links::follow ? save_target(path) : path);
     const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     const auto disk_error = [&folder](int error) {
-        return QString::fromLocal8Bit(write_error_text(error, folder.toStdString()).c_str());
+        return Problem{Problem::Kind::cannot_write, error, write_error_text(error, folder.toStdString())};
     };
+    const auto refused = [](int error) { return Problem{Problem::Kind::cannot_write, error, std::strerror(error)}; };
 
     struct stat old {};
     bool exists = false;
     if (const Result<qint64> there = look(target, links, old, exists); !there.ok())
-        return QString::fromStdString(there.problem().text);
+        return there.problem();
     if (exists && ::access(target.constData(), W_OK) != 0)
-        return system_error(errno);
+        return refused(errno);
 
     // A name of this process's own in the same folder, so the rename is atomic.
     static std::atomic<int> serial{0};
@@ -157,7 +153,7 @@ std::optional<QString> replace_file(const QString& path, std::string_view bytes,
             return disk_error(errno);
     }
     if (file.fd < 0)
-        return system_error(EEXIST);
+        return refused(EEXIST);
 
     int error = 0;
     if (exists && ::fchmod(file.fd, old.st_mode & 07777) != 0)
@@ -185,7 +181,7 @@ std::optional<QString> replace_file(const QString& path, std::string_view bytes,
     // place whatever this says, so it cannot fail the save.
     if (Descriptor dir{::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)}; dir.fd >= 0)
         ::fsync(dir.fd);
-    return std::nullopt;
+    return {};
 }
 
 void remove_dead_saves(const QString& target)

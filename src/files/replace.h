@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <string_view>
 
 namespace wd {
@@ -36,8 +35,9 @@ QString save_target(const QString& path);
 // (<file>.save-<pid>-<n>) is written with the old file's mode, synced and
 // renamed over it, then the folder is synced. A read-only file is not
 // replaced. Any failure leaves the old file whole and no temporary behind,
-// and returns the reason.
-std::optional<QString> replace_file(const QString& path, std::string_view bytes, Links links);
+// and returns why: a refusal() problem, or Kind::cannot_write with the errno
+// and the system's reason ("File too large", "Permission denied").
+Result<void> replace_file(const QString& path, std::string_view bytes, Links links);
 
 // Removes the temporaries of saves of `target` (a save_target()) whose
 // process is gone. Call only while holding the file's lock.

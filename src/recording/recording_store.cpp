@@ -90,8 +90,10 @@ void write_file(const QString& folder, const QString& path, const std::string& b
 {
     QDir().mkpath(folder);
     // Beside the table, and kept as the table is: through a link, and in place for a second name.
-    if (const auto failure = replace_file(path, bytes, Links::follow))
-        tell_stderr(QStringLiteral("%1: cannot keep the recording: %2").arg(path, *failure).toStdString());
+    if (const Result<void> saved = replace_file(path, bytes, Links::follow); !saved.ok())
+        tell_stderr(QStringLiteral("%1: cannot keep the recording: %2")
+                        .arg(path, QString::fromStdString(saved.problem().text))
+                        .toStdString());
 }
 }  // namespace
 
@@ -192,7 +194,7 @@ RecordNews RecordingStore::offer_record(const Recording& level, int cheese)
         // one a second old is a game that hung or died, taken over within the wait.
         const FileLock lock(where + QStringLiteral("/records.lock"), 1000, 2000);
         if (!lock.held()) {
-            tell_stderr(lock.problem().toStdString() + "; a level's record is not kept");
+            tell_stderr(lock.problem().text + "; a level's record is not kept");
             return;
         }
         const QString index = where + QLatin1Char('/') + records_name;

@@ -35,18 +35,21 @@ Result<std::string> read_file(const QString& path)
     Result<std::string> file = read_timed(QFile::encodeName(path).toStdString(), max_text + 1);
     if (!file.ok())
         return file;
-    if (const auto problem = format_problem(file.value()))
-        return Problem{Problem::Kind::damaged, 0, *problem};
+    if (Result<void> format = check_format(file.value()); !format.ok())
+        return format.problem();
     return file;
 }
 
-std::optional<QString> write_table(const QString& path, std::string_view text)
+Result<void> write_table(const QString& path, std::string_view text)
 {
     // The player may keep the table elsewhere behind a link, or share it under
     // a second name: the save goes to that file and keeps every name on it.
-    if (const auto failure = replace_file(path, text, Links::follow))
-        return path + QStringLiteral(": cannot save the high scores: ") + *failure;
-    return std::nullopt;
+    Result<void> saved = replace_file(path, text, Links::follow);
+    if (saved.ok())
+        return saved;
+    Problem failure = saved.problem();
+    failure.text = (path + QStringLiteral(": cannot save the high scores: ")).toStdString() + failure.text;
+    return failure;
 }
 
 Result<QString> move_aside(const QString& path)

@@ -8,7 +8,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <string>
 
 namespace wd::hsc {
@@ -22,9 +21,10 @@ namespace wd::hsc {
 Result<std::string> read_file(const QString& path);
 
 // Replaces the file with the text's bytes in one step (replace_file(), links
-// followed). Any failure leaves the old file whole and returns the reason. A
-// read-only table is not replaced.
-std::optional<QString> write_table(const QString& path, std::string_view text);
+// followed). Any failure leaves the old file whole and returns replace_file()'s
+// problem, its text the whole sentence: "PATH: cannot save the high scores:
+// REASON". A read-only table is not replaced.
+Result<void> write_table(const QString& path, std::string_view text);
 
 // Renames a damaged table to path.damaged, or path.damaged.N when that is
 // taken, never replacing a file. Returns the new path, or why it failed

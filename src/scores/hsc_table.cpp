@@ -96,42 +96,43 @@ std::string_view default_table()
     return builtin;
 }
 
-std::optional<std::string> format_problem(std::string_view bytes)
+Result<void> check_format(std::string_view bytes)
 {
+    const auto damaged = [](std::string text) { return Problem{Problem::Kind::damaged, 0, std::move(text)}; };
     if (bytes.size() > max_text)
-        return "longer than 999 bytes";
+        return damaged("longer than 999 bytes");
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte == 0 || byte == 0xFF || byte == '\r') {
             char what[64];
             std::snprintf(what, sizeof what, "byte 0x%02X at offset %zu", byte, i);
-            return std::string(what);
+            return damaged(what);
         }
     }
     if (bytes.empty())
-        return "file is empty";
+        return damaged("file is empty");
     if (bytes.back() != '\n')
-        return "last line has no line feed";
+        return damaged("last line has no line feed");
     const std::vector<std::string_view> lines = lines_of(bytes);
     if (lines.size() != 2 + entry_count)
-        return "has " + std::to_string(lines.size() < 2 ? 0 : static_cast<int>(lines.size()) - 2)
-            + " entry lines, not 10";
+        return damaged("has " + std::to_string(lines.size() < 2 ? 0 : static_cast<int>(lines.size()) - 2)
+                       + " entry lines, not 10");
     for (std::size_t i = 2; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         const std::string where = "line " + std::to_string(i + 1) + ": ";
         if (line.size() != lines[2].size())
-            return where + "entry is " + std::to_string(line.size() + 1) + " bytes wide, line 3 is "
-                + std::to_string(lines[2].size() + 1);
+            return damaged(where + "entry is " + std::to_string(line.size() + 1) + " bytes wide, line 3 is "
+                           + std::to_string(lines[2].size() + 1));
         const std::size_t dot = line.find('.');
         if (dot == std::string_view::npos)
-            return where + "no '.' between name and score";
+            return damaged(where + "no '.' between name and score");
         if (dot > max_field)
-            return where + "name longer than 19 bytes";
+            return damaged(where + "name longer than 19 bytes");
         const std::size_t digits = line.find_first_not_of('.', dot);
         if (!field_value(line.substr(digits == std::string_view::npos ? line.size() : digits)))
-            return where + "score is not a decimal number";
+            return damaged(where + "score is not a decimal number");
     }
-    return std::nullopt;
+    return {};
 }
 
 void set_text(char (&text)[text_capacity], std::string_view bytes)

@@ -3,6 +3,8 @@
 // width, best first, each a name, a run of '.', the score and a line feed.
 // Everything here works on the text alone, without files or widgets.
 
+#include "files/problem.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -21,8 +23,10 @@ inline constexpr int entry_count = 10;
 // The table played with when hsc.dat is missing or cannot be trusted.
 std::string_view default_table();
 
-// What keeps these bytes from being a table in the format; nothing if they are one.
-std::optional<std::string> format_problem(std::string_view bytes);
+// Whether these bytes are a table in the format, or what keeps them from being
+// one (Kind::damaged, the text without the file's name: "file is empty",
+// "line 5: no '.' between name and score").
+Result<void> check_format(std::string_view bytes);
 
 // Copies bytes into a zero-terminated table buffer, cut to what it holds.
 void set_text(char (&text)[text_capacity], std::string_view bytes);

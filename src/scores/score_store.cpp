@@ -29,8 +29,8 @@ FileLock table_lock(const QString& table, int wait_ms)
 
 QString lock_problem(const FileLock& lock)
 {
-    const bool odd = lock.fault() == FileLock::Fault::not_regular;
-    return lock.problem() + (odd ? QStringLiteral("; remove it to save") : QString());
+    const bool odd = lock.problem().kind == Problem::Kind::not_regular;
+    return QString::fromStdString(lock.problem().text) + (odd ? QStringLiteral("; remove it to save") : QString());
 }
 
 }  // namespace
@@ -120,7 +120,7 @@ QStringList ScoreStore::merge_waiting_into(Table& text)
 
 void ScoreStore::load(Table& text)
 {
-    if (format_problem(text.bytes()))
+    if (!check_format(text.bytes()).ok())
         text = Table(default_table());  // nothing to show yet
     const Result<std::string> base = read_base(false);
     if (!base.ok()) {
@@ -156,12 +156,12 @@ ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_bu
     const FileLock lock = table_lock(file, wait_ms);
     if (!lock.held()) {
         // A lock that is not a file stays so: told once, not at every try.
-        const bool odd = lock.fault() == FileLock::Fault::not_regular;
+        const bool odd = lock.problem().kind == Problem::Kind::not_regular;
         const bool again = odd && told_lock_fault;
         told_lock_fault = told_lock_fault || odd;
-        if ((lock.fault() != FileLock::Fault::busy || tell_busy) && !again)
+        if ((!lock.busy() || tell_busy) && !again)
             tell(failed + lock_problem(lock));
-        return lock.fault() == FileLock::Fault::busy ? Saved::lock_busy : Saved::failed;
+        return lock.busy() ? Saved::lock_busy : Saved::failed;
     }
     remove_dead_saves(save_target(file));
     const Result<std::string> base = read_base(true);
@@ -174,8 +174,8 @@ ScoreStore::Saved ScoreStore::save_within(Table& text, int wait_ms, bool tell_bu
     rank_unsaved_into(merged);
     // What the player sees is the table on disk with this game's entries in it.
     text = merged;
-    if (const auto error = write_table(file, merged.bytes())) {
-        tell(*error);
+    if (const Result<void> saved = write_table(file, merged.bytes()); !saved.ok()) {
+        tell(QString::fromStdString(saved.problem().text));
         return Saved::failed;
     }
     unsaved.clear();
@@ -193,9 +193,9 @@ bool ScoreStore::keep_waiting()
     for (const Entry& entry : unsaved)
         entries.push_back({entry.name, entry.score});
     const QString path = new_waiting_file(save_target(file));
-    if (const auto error = write_table(path, waiting_text(entries))) {
+    if (const Result<void> saved = write_table(path, waiting_text(entries)); !saved.ok()) {
         tell(QStringLiteral("%1: another game kept the table locked, and the entry cannot wait beside it either: %2")
-                 .arg(file, *error));
+                 .arg(file, QString::fromStdString(saved.problem().text)));
         return false;
     }
     unsaved.clear();

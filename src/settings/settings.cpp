@@ -170,12 +170,12 @@ void write_now(int wait_ms)
         return;
     }
     const FileLock lock(lock_path, stale_lock_ms, wait_ms);
-    if (lock.fault() == FileLock::Fault::busy) {
+    if (lock.busy()) {
         schedule_retry();  // another game is writing: later, never waiting here
         return;
     }
     if (!lock.held()) {
-        keep_in_memory(lock.problem());
+        keep_in_memory(text_of(lock.problem()));
         return;
     }
     remove_dead_saves(path);
@@ -191,8 +191,9 @@ void write_now(int wait_ms)
     for (const QString& key : std::as_const(store.changed))
         merged.insert(key, store.values.value(key));
     const QByteArray text = write_ini(merged);
-    if (const auto failure = replace_file(path, std::string_view(text.constData(), std::size_t(text.size())), links)) {
-        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, *failure));
+    const std::string_view bytes(text.constData(), std::size_t(text.size()));
+    if (const Result<void> saved = replace_file(path, bytes, links); !saved.ok()) {
+        keep_in_memory(QStringLiteral("%1: cannot save the settings: %2").arg(path, text_of(saved.problem())));
         return;
     }
     store.unsaved.clear();

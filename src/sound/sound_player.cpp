@@ -34,8 +34,8 @@ constexpr int retry_ms = 3000;    // how often a server that is not there is loo
 constexpr int connect_ms = 2000;  // a server that does not answer by then counts as gone
 
 struct Sample {
-    std::string bytes;  // the whole file; the sound is at check.data_offset
-    WavCheck check;
+    std::string bytes;  // the whole file; the sound is at wav.data_offset
+    WavLayout wav;
     std::string name;   // in the server's cache, unique to this process
     std::atomic<bool> uploaded{false};
 };
@@ -141,8 +141,10 @@ private:
                 + QString::fromLocal8Bit(file.problem().text.c_str());
         Sample& sample = samples[i];
         if (problem.isEmpty()) {
-            sample.check = check_wav(file.value());
-            problem = QString::fromStdString(sample.check.problem);
+            if (const Result<WavLayout> wav = check_wav(file.value()); wav.ok())
+                sample.wav = wav.value();
+            else
+                problem = QString::fromStdString(wav.problem().text);
         }
         if (!problem.isEmpty()) {
             say(name + QStringLiteral(": ") + problem + QStringLiteral("; playing without this sound effect"));
@@ -277,15 +279,15 @@ private:
         if (sample.bytes.empty())
             return;
         pa_sample_spec layout{};
-        layout.format = sample.check.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        layout.rate = static_cast<std::uint32_t>(sample.check.rate);
-        layout.channels = static_cast<std::uint8_t>(sample.check.channels);
+        layout.format = sample.wav.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        layout.rate = static_cast<std::uint32_t>(sample.wav.rate);
+        layout.channels = static_cast<std::uint8_t>(sample.wav.channels);
         pa_stream* stream = pa_stream_new(on, sample.name.c_str(), &layout, nullptr);
         if (!stream)
             return;
         uploads[i] = {this, i, stream};
         pa_stream_set_state_callback(stream, &SoundPlayer::upload_changed, &uploads[i]);
-        if (pa_stream_connect_upload(stream, sample.check.data_size) < 0) {
+        if (pa_stream_connect_upload(stream, sample.wav.data_size) < 0) {
             pa_stream_set_state_callback(stream, nullptr, nullptr);
             pa_stream_unref(stream);
             uploads[i].stream = nullptr;
@@ -299,7 +301,7 @@ private:
         Sample& sample = upload->self->samples[upload->index];
         switch (pa_stream_get_state(stream)) {
         case PA_STREAM_READY:
-            pa_stream_write(stream, sample.bytes.data() + sample.check.data_offset, sample.check.data_size, nullptr,
+            pa_stream_write(stream, sample.bytes.data() + sample.wav.data_offset, sample.wav.data_size, nullptr,
                             0, PA_SEEK_RELATIVE);
             pa_stream_finish_upload(stream);
             break;

@@ -65,8 +65,8 @@ bool StatisticsFile::save(int wait_ms)
     // out are saved at the next end: a second is a game that hung or died.
     const FileLock lock(where + QStringLiteral(".lock"), 1000, wait_ms);
     if (!lock.held()) {
-        if (lock.fault() != FileLock::Fault::busy || wait_ms > 0)
-            tell(lock.problem() + QStringLiteral("; this run's statistics are not saved"));
+        if (!lock.busy() || wait_ms > 0)
+            tell(QString::fromStdString(lock.problem().text) + QStringLiteral("; this run's statistics are not saved"));
         return false;
     }
     remove_dead_saves(save_target(where));
@@ -91,8 +91,9 @@ bool StatisticsFile::save(int wait_ms)
     }
     counts.add(tally);
     // Beside the table, and kept as the table is: through a link, and in place for a second name.
-    if (const auto failure = replace_file(where, render_statistics(counts), Links::follow)) {
-        tell(QStringLiteral("%1: cannot save the statistics: %2").arg(where, *failure));
+    if (const Result<void> saved = replace_file(where, render_statistics(counts), Links::follow); !saved.ok()) {
+        tell(QStringLiteral("%1: cannot save the statistics: %2")
+                 .arg(where, QString::fromStdString(saved.problem().text)));
         return false;
     }
     tally = {};

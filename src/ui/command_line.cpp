@@ -11,7 +11,7 @@ struct CommandLineText {
 };
 }  // namespace
 
-CommandLine parse_command_line(const QStringList& arguments)
+Result<CommandLine> parse_command_line(const QStringList& arguments)
 {
     QCommandLineParser parser;
     // Single-dash words stay whole: "-display" is not "-d -i -s ...".
@@ -80,12 +80,11 @@ CommandLine parse_command_line(const QStringList& arguments)
         error = CommandLineText::tr("--check goes with --replay FILE");
     else if (parser.isSet(replay) && !positional.isEmpty())
         error = CommandLineText::tr("a recording plays its own levels: no level file goes with --replay");
-    if (!error.isEmpty()) {
-        line.action = CommandLine::Action::usage_error;
-        line.text = QStringLiteral("whiskerdash: %1\n%2\n")
-                        .arg(error, CommandLineText::tr("Try 'whiskerdash --help' for more information."));
-        return line;
-    }
+    if (!error.isEmpty())
+        return Problem{Problem::Kind::refused, 0,
+                       QStringLiteral("whiskerdash: %1\n%2\n")
+                           .arg(error, CommandLineText::tr("Try 'whiskerdash --help' for more information."))
+                           .toStdString()};
     line.mute = parser.isSet(mute);
     line.no_wait = parser.isSet(no_wait);
     line.play_here = parser.isSet(play_here);

@@ -2,13 +2,15 @@
 // The game's command line: `whiskerdash [OPTIONS] [LEVEL.lvx]`. Parsed on its
 // own, before any window exists, so --help and --version need no display.
 
+#include "files/problem.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace wd {
 
 struct CommandLine {
-    enum class Action { play, help, version, usage_error };
+    enum class Action { play, help, version };
     Action action = Action::play;
     bool mute = false;        // sound off for this run only
     bool no_wait = false;     // levels start at once, without their card: for scripted runs
@@ -18,11 +20,14 @@ struct CommandLine {
     QString replay;           // a recording to play instead of a game
     bool check = false;       // with replay: no window, only whether it reproduces
     QString level;
-    QString text;  // the help, the version line, or the error and where to find help
+    QString text;  // the help or the version line
 };
 
-// `arguments` as the program received them, the program's name first.
-CommandLine parse_command_line(const QStringList& arguments);
+// `arguments` as the program received them, the program's name first. What
+// they ask for, or Kind::refused with the whole text for standard error: the
+// error and where to find help, "whiskerdash: ERROR\nTry 'whiskerdash
+// --help' for more information.\n".
+Result<CommandLine> parse_command_line(const QStringList& arguments);
 
 // Whether any argument before "--" is one of the toolkit's own options
 // (-platform, -display, -style, ...), which only the application object knows.

@@ -22,7 +22,7 @@ struct Choice {
     bool play_folder = true;  // until choose() says otherwise: tests play where they stand
     QString installed;        // the installed data folder, if any
     QString data_folder;      // the player's, when installed
-    QString problem;
+    Result<void> storage;
 };
 
 Choice& chosen()
@@ -103,8 +103,10 @@ void choose(bool play_here, const QString& installed)
     const QString what = !settings_kept && unwritable.size() > 1 ? QStringLiteral("scores and settings")
         : settings_kept                                          ? QStringLiteral("scores")
                                                                  : QStringLiteral("settings");
-    choice.problem = QStringLiteral("%1 cannot be kept: %2 cannot be written")
-                         .arg(what, unwritable.join(QStringLiteral(" or ")));
+    choice.storage = Problem{Problem::Kind::cannot_write, 0,
+                             QStringLiteral("%1 cannot be kept: %2 cannot be written")
+                                 .arg(what, unwritable.join(QStringLiteral(" or ")))
+                                 .toStdString()};
 }
 
 bool in_play_folder() { return chosen().play_folder; }
@@ -114,7 +116,7 @@ QString table_path()
     return in_play_folder() ? table_name : QDir(chosen().data_folder).filePath(table_name);
 }
 
-QString storage_problem() { return chosen().problem; }
+Result<void> storage() { return chosen().storage; }
 
 QString locate_in(const QString& name, const QString& folder)
 {

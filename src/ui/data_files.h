@@ -9,6 +9,8 @@
 //   run; levels, sprites and sounds from that folder first, then the
 //   installed one, so a player's own or edited files always win.
 
+#include "files/problem.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +32,9 @@ bool in_play_folder();
 // The high-score table of this run.
 QString table_path();
 
-// Why scores and settings cannot be kept, naming the folder; empty when they can.
-QString storage_problem();
+// Whether scores and settings can be kept, or why not: Kind::cannot_write,
+// naming the folder ("settings cannot be kept: FOLDER cannot be written").
+Result<void> storage();
 
 // Where a level, sprite or sound is read from: the first folder that has it,
 // or the name in the first folder, for the message, when none has.

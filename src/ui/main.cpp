@@ -57,29 +57,29 @@ int main(int argc, char** argv)
     wd::let_size_limit_fail_writes();
 
     // --help and --version before anything needs a display.
-    const wd::CommandLine early = wd::parse_command_line(arguments_of(argc, argv));
-    if (early.action == wd::CommandLine::Action::help || early.action == wd::CommandLine::Action::version) {
+    const wd::Result<wd::CommandLine> early = wd::parse_command_line(arguments_of(argc, argv));
+    if (early.ok() && early.value().action != wd::CommandLine::Action::play) {
         const QCoreApplication no_display(argc, argv);
         wd::install_translations();
-        std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).text), stdout);
+        std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).value().text), stdout);
         return 0;
     }
     // An unknown option is told at once, display or none, unless it may be
     // one of the toolkit's, which only the application object can take.
-    if (early.action == wd::CommandLine::Action::usage_error && !wd::has_toolkit_option(arguments_of(argc, argv))) {
+    if (!early.ok() && !wd::has_toolkit_option(arguments_of(argc, argv))) {
         const QCoreApplication no_display(argc, argv);
         wd::install_translations();
-        std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).text), stderr);
+        std::fputs(wd::parse_command_line(arguments_of(argc, argv)).problem().text.c_str(), stderr);
         return 2;
     }
 
     // The class part of WM_CLASS and the Wayland app id must both name the desktop file.
     QCoreApplication::setApplicationName(app_id);
     // A recording checked needs no display, and finds its levels as the game does.
-    if (early.action == wd::CommandLine::Action::play && early.check) {
+    if (early.ok() && early.value().check) {
         const QCoreApplication no_display(argc, argv);
-        wd::data_files::choose(early.play_here);
-        return wd::check_recording(early.replay);
+        wd::data_files::choose(early.value().play_here);
+        return wd::check_recording(early.value().replay);
     }
     QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
@@ -87,10 +87,15 @@ int main(int argc, char** argv)
     wd::install_translations();
 
     // Again without the options the toolkit took for itself.
-    const wd::CommandLine line = wd::parse_command_line(QCoreApplication::arguments());
+    const wd::Result<wd::CommandLine> parsed = wd::parse_command_line(QCoreApplication::arguments());
+    if (!parsed.ok()) {
+        std::fputs(parsed.problem().text.c_str(), stderr);
+        return 2;
+    }
+    const wd::CommandLine& line = parsed.value();
     if (line.action != wd::CommandLine::Action::play) {
-        std::fputs(qPrintable(line.text), line.action == wd::CommandLine::Action::usage_error ? stderr : stdout);
-        return line.action == wd::CommandLine::Action::usage_error ? 2 : 0;
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
     }
 
     // Started from the desktop, the trace lines would fill the session's log.

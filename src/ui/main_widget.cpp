@@ -111,7 +111,8 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     sound.set_enabled(wd::settings::sound_on());
     commands->show_checked(wd::Action::toggle_sound, sound.enabled());
     sound.load_when_allowed(wd::data_files::search_folders());
-    if (const QString problem = wd::data_files::storage_problem(); !problem.isEmpty()) {
+    if (const wd::Result<void> storage = wd::data_files::storage(); !storage.ok()) {
+        const QString problem = QString::fromStdString(storage.problem().text);
         wd::player_notices::tell(problem);
         wd::show_banner(this, problem);
     }

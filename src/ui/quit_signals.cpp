@@ -41,13 +41,19 @@ QuitSignals::QuitSignals(std::function<void()> end, QObject* parent)
     action.sa_handler = on_quit_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    sigset_t caught;
+    sigemptyset(&caught);
     for (const int number : quit_signals) {
         // One ignored from the start (nohup) stays ignored.
         struct sigaction old {};
         if (::sigaction(number, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
             continue;
         ::sigaction(number, &action, nullptr);
+        sigaddset(&caught, number);
     }
+    // A mask inherited from whatever started the game may block them in every
+    // thread, and they would wait for ever: this thread takes them.
+    ::pthread_sigmask(SIG_UNBLOCK, &caught, nullptr);
 }
 
 QuitSignals::~QuitSignals()

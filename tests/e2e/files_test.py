@@ -280,6 +280,17 @@ def ten_games_saving_at_once_lose_nothing(exe, check_exe, shim, data):
     folder.remove()
 
 
+def signal_masks(pid):
+    """The process's signal masks (SigBlk, SigIgn, SigCgt: blocked in its main
+    thread, ignored, caught), as its status in /proc gives them; none once it is gone."""
+    try:
+        with open(f"/proc/{pid}/status") as status:
+            return {line.split(":")[0]: int(line.split()[1], 16) for line in status
+                    if line.startswith(("SigBlk:", "SigIgn:", "SigCgt:"))}
+    except FileNotFoundError:
+        return {}
+
+
 def quit_signal_keeps_the_name_being_typed(exe, check_exe, shim, data):
     """SIGTERM, SIGHUP or SIGINT with the name dialog open: the name as it
     stands in the dialog (here the remembered one) is saved, then the program
@@ -290,14 +301,29 @@ def quit_signal_keeps_the_name_being_typed(exe, check_exe, shim, data):
         os.makedirs(os.path.join(config, "whiskerdash"))
         with open(os.path.join(config, "whiskerdash", "whiskerdash.conf"), "w") as settings:
             settings.write("[player]\nname=Half\n")
-        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config)
+        # SIGHUP is blocked by the starter, as a mask inherited from a launcher may be.
+        blocked = (lambda: signal.pthread_sigmask(signal.SIG_BLOCK, {number})) if number == signal.SIGHUP else None
+        game = Game(exe, folder, ["--mute", "--no-wait"], config_home=config, preexec=blocked)
         try:
             game.keys("Right")
             name_dialog(game)
+            name = signal.Signals(number).name
+            # Told apart from a slow exit: a signal without a handler (one ignored
+            # since the start stays so) is never acted on.
+            masks = signal_masks(game.process.pid)
+            said = ", ".join(f"{key} {value:x}" for key, value in masks.items())
+            check(masks.get("SigCgt", 0) >> (number - 1) & 1,
+                  f"{name}: the program has no handler for it ({said or 'gone'}, exit status "
+                  f"{game.process.poll()}); stderr: {game.stderr_text()}")
             game.process.send_signal(number)
-            code = game.wait_exit()
-            check(code == -number, f"{signal.Signals(number).name}: exit status {code}; {game.stderr_text()}")
-            check(("Half", "10") in entries(folder), f"{signal.Signals(number).name}: {entries(folder)}")
+            try:
+                code = game.wait_exit()
+            except Failure as failure:
+                raise Failure(f"{name} sent with the name dialog open ({said}), the program's end by it "
+                              f"awaited: {failure}")
+            check(code == -number, f"{name}: exit status {code}, not {-number} (ended by it); stderr: {game.stderr_text()}")
+            check(("Half", "10") in entries(folder),
+                  f"{name}: the name in the dialog is not in the table {entries(folder)}; stderr: {game.stderr_text()}")
         finally:
             game.stop()
         folder.remove()
