@@ -41,8 +41,12 @@ Result<std::optional<std::string>> read_optional(const QString& path, std::size_
 
 Result<void> write(const QString& path, std::string_view bytes)
 {
-    if (const std::optional<QString> failed = replace_file(path, bytes, Links::refuse))
-        return problem(Problem::Kind::cannot_write, QFileInfo(path).fileName().toStdString() + ": " + failed->toStdString());
+    Result<void> written = replace_file(path, bytes, Links::refuse);
+    if (!written.ok()) {
+        Problem failed = written.problem();
+        failed.text = QFileInfo(path).fileName().toStdString() + ": " + failed.text;
+        return failed;
+    }
     return {};
 }
 
@@ -318,8 +322,12 @@ Result<void> export_pack_file(const QString& pack_path, const QString& archive_p
     const Result<std::string> archive = export_pack(pack_path);
     if (!archive.ok())
         return archive.problem();
-    if (const std::optional<QString> failed = replace_file(archive_path, archive.value(), Links::follow))
-        return problem(Problem::Kind::cannot_write, local(archive_path) + ": " + failed->toStdString());
+    Result<void> written = replace_file(archive_path, archive.value(), Links::follow);
+    if (!written.ok()) {
+        Problem failed = written.problem();
+        failed.text = local(archive_path) + ": " + failed.text;
+        return failed;
+    }
     return {};
 }
 
