@@ -1514,6 +1514,14 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
         <source>Delete level %1 of this pack? The levels after it move up.</source>
         <translation>Level %1 aus diesem Paket löschen? Die folgenden Level rücken nach.</translation>
     </message>
+    <message>
+        <source>&amp;Watch proof</source>
+        <translation>Beweis &amp;ansehen</translation>
+    </message>
+    <message>
+        <source>%1 (one level)</source>
+        <translation>%1 (ein Level)</translation>
+    </message>
 </context>
 <context>
     <name>wd::PracticeDialog</name>

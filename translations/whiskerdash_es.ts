@@ -1514,6 +1514,14 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
         <source>Delete level %1 of this pack? The levels after it move up.</source>
         <translation>¿Eliminar el nivel %1 de este paquete? Los niveles siguientes suben un puesto.</translation>
     </message>
+    <message>
+        <source>&amp;Watch proof</source>
+        <translation>&amp;Ver la demostración</translation>
+    </message>
+    <message>
+        <source>%1 (one level)</source>
+        <translation>%1 (un nivel)</translation>
+    </message>
 </context>
 <context>
     <name>wd::PracticeDialog</name>

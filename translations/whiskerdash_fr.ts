@@ -1514,6 +1514,14 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
         <source>Delete level %1 of this pack? The levels after it move up.</source>
         <translation>Supprimer le niveau %1 de ce pack ? Les niveaux suivants remontent d’un rang.</translation>
     </message>
+    <message>
+        <source>&amp;Watch proof</source>
+        <translation>&amp;Voir la preuve</translation>
+    </message>
+    <message>
+        <source>%1 (one level)</source>
+        <translation>%1 (un niveau)</translation>
+    </message>
 </context>
 <context>
     <name>wd::PracticeDialog</name>

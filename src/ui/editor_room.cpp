@@ -91,6 +91,10 @@ void EditorRoom::open_packs(bool editing_levels)
     case PacksDialog::Choice::What::play: play_pack(choice->pack); return;
     case PacksDialog::Choice::What::edit: edit(choice->pack, choice->level); return;
     case PacksDialog::Choice::What::new_level: edit(choice->pack, -1); return;
+    case PacksDialog::Choice::What::watch_proof:
+        board.watch_in(choice->pack + QLatin1Char('/') + QString::fromStdString(packs::proof_file(choice->level)),
+                       choice->pack);
+        return;
     }
 }
 

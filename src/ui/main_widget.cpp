@@ -167,15 +167,24 @@ bool MainWidget::ask_to_abandon(const QString& title, const QString& question, c
 
 bool MainWidget::watch(const QString& file, bool then_quit)
 {
-    auto opened = [this, &file]() -> wd::Result<std::unique_ptr<wd::ReplayViewer>> {
+    return open_viewer(file, then_quit, [this](const QString& name) { return play.locate_file(name); });
+}
+
+bool MainWidget::watch_in(const QString& file, const QString& folder)
+{
+    return open_viewer(file, false, [folder](const QString& name) { return folder + QLatin1Char('/') + name; });
+}
+
+bool MainWidget::open_viewer(const QString& file, bool then_quit, const Locate& locate)
+{
+    auto opened = [this, &file, &locate]() -> wd::Result<std::unique_ptr<wd::ReplayViewer>> {
         const wd::Result<std::string> read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
         if (!read.ok())
             return read.problem();
         const wd::Result<wd::Recording> parsed = wd::parse_recording(read.value());
         if (!parsed.ok())
             return parsed.problem();
-        return wd::ReplayViewer::open(
-            parsed.value(), [this](const QString& name) { return play.locate_file(name); }, this);
+        return wd::ReplayViewer::open(parsed.value(), locate, this);
     }();
     if (!opened.ok()) {
         const QString text

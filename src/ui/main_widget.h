@@ -91,6 +91,8 @@ public:
     // box, when the recording cannot be played. With `then_quit`, leaving
     // ends the program (whiskerdash --replay FILE).
     bool watch(const QString& file, bool then_quit = false);
+    // A recording whose levels lie in this folder (a pack's proof).
+    bool watch_in(const QString& file, const QString& folder);
     bool watching() const { return viewer != nullptr; }
     // Plays a level being drawn in this window until the player leaves it with
     // Escape or clears it; the game in play waits on its card meanwhile. The
@@ -121,6 +123,7 @@ private:
     }
     void viewer_key(QKeyEvent* e);
     void stop_watching();
+    bool open_viewer(const QString& file, bool then_quit, const Locate& locate);
     void stop_test_play();
     // Ranks a game that has ended and saves, whatever ends the program.
     void before_exit();

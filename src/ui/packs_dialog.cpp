@@ -33,6 +33,7 @@ struct ListedLevel {
     QString name;
     QString hint;
     QString proof;  // "proved", why not, or empty for the shipped pack
+    bool proved = false;
 };
 
 QString text(const std::string& bytes)
@@ -72,7 +73,8 @@ Result<std::vector<ListedLevel>> levels_of(const QString& pack)
     for (const packs::PackLevel& level : read.value().levels)
         levels.push_back({level.bytes, text(level.name), text(level.hint),
                           level.proved() ? PacksDialog::tr("proved")
-                                         : PacksDialog::tr("not proved: %1").arg(text(level.unproved))});
+                                         : PacksDialog::tr("not proved: %1").arg(text(level.unproved)),
+                          level.proved()});
     return levels;
 }
 
@@ -130,11 +132,13 @@ PacksDialog::PacksDialog(const QString& data_folder, bool editing, QWidget* pare
     remove = buttons->addButton(tr("&Delete level"), QDialogButtonBox::ActionRole);
     auto* importing = buttons->addButton(tr("&Import\u2026"), QDialogButtonBox::ActionRole);
     exporting = buttons->addButton(tr("E&xport\u2026"), QDialogButtonBox::ActionRole);
+    watching = buttons->addButton(tr("&Watch proof"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     (editing ? edit : play)->setDefault(true);
     connect(play, &QPushButton::clicked, this, [this] { choose(Choice::What::play); });
     connect(edit, &QPushButton::clicked, this, [this] { choose(Choice::What::edit); });
     connect(add, &QPushButton::clicked, this, [this] { choose(Choice::What::new_level); });
+    connect(watching, &QPushButton::clicked, this, [this] { choose(Choice::What::watch_proof); });
     connect(make, &QPushButton::clicked, this, &PacksDialog::new_pack);
     connect(remove, &QPushButton::clicked, this, &PacksDialog::delete_level);
     connect(importing, &QPushButton::clicked, this, &PacksDialog::import_pack);
@@ -144,6 +148,7 @@ PacksDialog::PacksDialog(const QString& data_folder, bool editing, QWidget* pare
     connect(levels, &QListWidget::currentRowChanged, this, [this](int row) {
         edit->setEnabled(row >= 0);
         remove->setEnabled(row >= 0 && !selected_pack().isEmpty());
+        watching->setEnabled(levels->item(row) && levels->item(row)->data(Qt::UserRole).toBool());
         if (QListWidgetItem* item = levels->item(row))
             state->setText(item->toolTip());
     });
@@ -173,7 +178,9 @@ void PacksDialog::fill_packs(const QString& select)
     shipped->setData(Qt::UserRole, QString());
     int row = 0;
     for (const packs::PackSummary& pack : packs::list_packs(data)) {
-        auto* item = new QListWidgetItem(tr("%1 (%n levels)", nullptr, pack.levels).arg(text(pack.name)), packs);
+        // Spelt out for one: the English text has no plural forms of its own.
+        const QString count = pack.levels == 1 ? tr("%1 (one level)") : tr("%1 (%n levels)", nullptr, pack.levels);
+        auto* item = new QListWidgetItem(count.arg(text(pack.name)), packs);
         item->setData(Qt::UserRole, pack.path);
         if (pack.path == select)
             row = packs->count() - 1;
@@ -198,6 +205,7 @@ void PacksDialog::show_pack()
             if (!level.proof.isEmpty())
                 tip << level.proof;
             item->setToolTip(tip.join(QLatin1Char('\n')));
+            item->setData(Qt::UserRole, level.proved);
         }
         state->setText(pack.isEmpty() ? tr("The game's own levels can be opened in the editor and saved into a pack of yours.")
                        : listed.value().empty() ? tr("This pack has no levels yet: New level draws one.")
@@ -207,12 +215,13 @@ void PacksDialog::show_pack()
     exporting->setEnabled(!pack.isEmpty() && listed.ok() && !listed.value().empty());
     edit->setEnabled(false);
     remove->setEnabled(false);
+    watching->setEnabled(false);
 }
 
 void PacksDialog::choose(Choice::What what)
 {
     const int level = levels->currentRow();
-    if (what == Choice::What::edit && level < 0)
+    if ((what == Choice::What::edit || what == Choice::What::watch_proof) && level < 0)
         return;
     chosen = Choice{what, selected_pack(), level};
     accept();

@@ -20,7 +20,7 @@ class PacksDialog : public QDialog {
 
 public:
     struct Choice {
-        enum class What { play, edit, new_level } what = What::play;
+        enum class What { play, edit, new_level, watch_proof } what = What::play;
         QString pack;    // the pack's folder; empty for the shipped pack
         int level = -1;  // the level to edit
     };
@@ -51,6 +51,7 @@ private:
     QPushButton* add;
     QPushButton* remove;
     QPushButton* exporting;
+    QPushButton* watching;
     std::optional<Choice> chosen;
 };
 
