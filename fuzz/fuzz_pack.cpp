@@ -5,20 +5,12 @@
 #include "packs/archive.h"
 #include "game/level.h"
 
+#include "require.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

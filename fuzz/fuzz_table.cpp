@@ -4,21 +4,13 @@
 
 #include "scores/hsc_table.h"
 
+#include "require.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-namespace {
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -32,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view file(reinterpret_cast<const char*>(data) + 5 + name_length, size - 5 - name_length);
 
     namespace hsc = wd::hsc;
-    const bool in_format = !hsc::format_problem(file);
+    const bool in_format = hsc::check_format(file).ok();
     char text[hsc::text_capacity];
     hsc::set_text(text, file);
     const std::string before(text);
@@ -49,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!inserted)
             require(before == text, "a refused entry changed the text");
         if (in_format && inserted)
-            require(!hsc::format_problem(text), "an entry took the table out of its format");
+            require(hsc::check_format(text).ok(), "an entry took the table out of its format");
     }
     // What a save writes: the text's bytes, nothing after them.
     const std::string saved(text, strnlen(text, hsc::text_capacity));
