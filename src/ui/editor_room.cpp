@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -133,6 +134,8 @@ void EditorRoom::edit(const QString& from, int level)
         connect(page, &LevelEditor::prove_requested, this, [this](const QByteArray& bytes) { prove(bytes); });
         connect(page, &LevelEditor::back_requested, this, &EditorRoom::leave_editor);
         window.add_page(page);
+        // The sprites as large as the board shows them now.
+        page->view()->set_zoom(std::clamp(int(board.view().scale()), 1, EditorView::max_zoom));
     }
     if (level < 0) {
         page->new_level(LevelEditor::shipped_width, LevelEditor::shipped_height);
