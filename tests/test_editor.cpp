@@ -237,7 +237,7 @@ void TestEditor::verdict_names_the_cats_that_cannot_be_caught_data()
     QTest::addColumn<bool>("erase_mouse");
     QTest::addColumn<QString>("verdict");
     QTest::newRow("a crate for the cat") << QStringList{"HHHHHHH", "HM....H", "H.B...H", "H....CH", "HHHHHHH"}
-                                         << false << "Every cat can still be caught.";
+                                         << false << "The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.";
     // The first cat can be caught: only the one walled in after it is named.
     QTest::newRow("one walled in") << QStringList{"HHHHHHHH", "HMBC.HHH", "H....HCH", "H....HHH", "HHHHHHHH"}
                                    << false << "The cat at line 3, column 7 can never be caught from the start.";

@@ -267,6 +267,14 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
+    <message>
+        <source>Your own levels</source>
+        <translation>Eigene Level</translation>
+    </message>
+    <message>
+        <source>Game &gt; Edit levels draws levels of your own: choose a kind with its key (Space or . floor, H wall, B crate, K cheese, C cat, M mouse, the letters of the level files) and draw with the arrow keys or the mouse. F5 test-plays the level and Escape comes back to the drawing. A level is proved when a game that clears it is kept with it: clear it yourself in test-play, or let the bot prove it (Ctrl+P), which also says in how many of its games the bot cleared it. Ctrl+S saves it into a pack of yours; Game &gt; Play a pack plays packs, and exports and imports them as one file.</source>
+        <translation>Spiel &gt; Level bearbeiten zeichnet eigene Level: Wähle eine Feldart mit ihrer Taste (Leertaste oder . Boden, H Mauer, B Kiste, K Käse, C Katze, M Maus, die Buchstaben der Level-Dateien) und zeichne mit den Pfeiltasten oder der Maus. F5 spielt das Level zur Probe, Esc kehrt zur Zeichnung zurück. Ein Level ist bewiesen, wenn ein Spiel, das es schafft, mit ihm aufbewahrt wird: Schaffe es selbst im Probespiel oder lass den Bot es beweisen (Strg+P); er sagt auch, in wie vielen seiner Spiele er es geschafft hat. Strg+S speichert es in ein eigenes Paket; Spiel &gt; Paket spielen spielt Pakete und exportiert und importiert sie als eine Datei.</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -1016,14 +1024,6 @@ Dein Name:</translation>
         <source>My levels</source>
         <translation>Meine Level</translation>
     </message>
-    <message>
-        <source>Saved as level %1 of its pack, proved.</source>
-        <translation>Als Level %1 seines Pakets gespeichert, bewiesen.</translation>
-    </message>
-    <message>
-        <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation>Als Level %1 seines Pakets gespeichert, nicht bewiesen: %2. Schaff es im Probespiel (F5) oder lass es den Bot beweisen.</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>
@@ -1040,16 +1040,24 @@ Dein Name:</translation>
         <translation>Beweisen</translation>
     </message>
     <message>
-        <source>Cleared %1 of %2 — %3.</source>
-        <translation>In %1 von %2 Spielen geschafft – %3.</translation>
-    </message>
-    <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
         <translation>Der Sieg des Bots beweist das Level; „Speichern“ speichert den Beweis mit.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
         <translation>Noch kein Beweis: Schaff es selbst im Probespiel (F5).</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, proved.</source>
+        <translation>Als Level %1 von „%2“ gespeichert, bewiesen.</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, not proved yet: clear it in test-play (F5), or let the bot prove it (Ctrl+P).</source>
+        <translation>Als Level %1 von „%2“ gespeichert, noch nicht bewiesen: Schaffe es im Probespiel (F5) oder lass den Bot es beweisen (Strg+P).</translation>
+    </message>
+    <message>
+        <source>The bot cleared the level in %1 of %2 games — %3.</source>
+        <translation>Der Bot hat das Level in %1 von %2 Spielen geschafft – %3.</translation>
     </message>
 </context>
 <context>
@@ -1233,10 +1241,6 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
         <translation>Noch keine Katzen.</translation>
     </message>
     <message>
-        <source>Every cat can still be caught.</source>
-        <translation>Alle Katzen lassen sich noch fangen.</translation>
-    </message>
-    <message>
         <source>line %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
@@ -1255,6 +1259,10 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
+        <translation>Die schnelle Prüfung findet keine Katze, die sich nie fangen lässt; Sicherheit geben Beweisen oder ein Probespiel.</translation>
     </message>
 </context>
 <context>

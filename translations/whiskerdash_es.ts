@@ -267,6 +267,14 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
+    <message>
+        <source>Your own levels</source>
+        <translation>Tus propios niveles</translation>
+    </message>
+    <message>
+        <source>Game &gt; Edit levels draws levels of your own: choose a kind with its key (Space or . floor, H wall, B crate, K cheese, C cat, M mouse, the letters of the level files) and draw with the arrow keys or the mouse. F5 test-plays the level and Escape comes back to the drawing. A level is proved when a game that clears it is kept with it: clear it yourself in test-play, or let the bot prove it (Ctrl+P), which also says in how many of its games the bot cleared it. Ctrl+S saves it into a pack of yours; Game &gt; Play a pack plays packs, and exports and imports them as one file.</source>
+        <translation>Juego &gt; Editar niveles dibuja niveles propios: elige un tipo de casilla con su tecla (Espacio o . suelo, H muro, B caja, K queso, C gato, M ratón, las letras de los archivos de nivel) y dibuja con las flechas o el ratón. F5 juega una partida de prueba y Esc vuelve al dibujo. Un nivel está demostrado cuando se guarda con él una partida que lo supera: supéralo tú en la prueba, o deja que el bot lo demuestre (Ctrl+P), que también dice en cuántas de sus partidas lo superó. Ctrl+S lo guarda en un paquete tuyo; Juego &gt; Jugar un paquete juega paquetes, y los exporta e importa como un solo archivo.</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -1016,14 +1024,6 @@ Escribe tu nombre:</translation>
         <source>My levels</source>
         <translation>Mis niveles</translation>
     </message>
-    <message>
-        <source>Saved as level %1 of its pack, proved.</source>
-        <translation>Guardado como nivel %1 de su paquete, demostrado.</translation>
-    </message>
-    <message>
-        <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation>Guardado como nivel %1 de su paquete, sin demostrar: %2. Supéralo en una partida de prueba (F5) o deja que el bot lo demuestre.</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>
@@ -1040,16 +1040,24 @@ Escribe tu nombre:</translation>
         <translation>Demostrar</translation>
     </message>
     <message>
-        <source>Cleared %1 of %2 — %3.</source>
-        <translation>Superado en %1 de %2 partidas — %3.</translation>
-    </message>
-    <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
         <translation>La victoria del bot demuestra el nivel; «Guardar» conserva la demostración.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
         <translation>Aún no hay demostración: supéralo tú en una partida de prueba (F5).</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, proved.</source>
+        <translation>Guardado como nivel %1 de «%2», demostrado.</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, not proved yet: clear it in test-play (F5), or let the bot prove it (Ctrl+P).</source>
+        <translation>Guardado como nivel %1 de «%2», aún sin demostrar: supéralo en la partida de prueba (F5) o deja que el bot lo demuestre (Ctrl+P).</translation>
+    </message>
+    <message>
+        <source>The bot cleared the level in %1 of %2 games — %3.</source>
+        <translation>El bot superó el nivel en %1 de %2 partidas — %3.</translation>
     </message>
 </context>
 <context>
@@ -1233,10 +1241,6 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
         <translation>Aún no hay gatos.</translation>
     </message>
     <message>
-        <source>Every cat can still be caught.</source>
-        <translation>Todos los gatos se pueden atrapar todavía.</translation>
-    </message>
-    <message>
         <source>line %1, column %2</source>
         <translation>línea %1, columna %2</translation>
     </message>
@@ -1255,6 +1259,10 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
+        <translation>La comprobación rápida no encuentra ningún gato imposible de atrapar; Demostrar o una partida de prueba lo dicen con seguridad.</translation>
     </message>
 </context>
 <context>

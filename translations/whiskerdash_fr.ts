@@ -267,6 +267,14 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
+    <message>
+        <source>Your own levels</source>
+        <translation>Vos propres niveaux</translation>
+    </message>
+    <message>
+        <source>Game &gt; Edit levels draws levels of your own: choose a kind with its key (Space or . floor, H wall, B crate, K cheese, C cat, M mouse, the letters of the level files) and draw with the arrow keys or the mouse. F5 test-plays the level and Escape comes back to the drawing. A level is proved when a game that clears it is kept with it: clear it yourself in test-play, or let the bot prove it (Ctrl+P), which also says in how many of its games the bot cleared it. Ctrl+S saves it into a pack of yours; Game &gt; Play a pack plays packs, and exports and imports them as one file.</source>
+        <translation>Jeu &gt; Modifier des niveaux dessine vos propres niveaux : choisissez un type de case avec sa touche (Espace ou . sol, H mur, B caisse, K fromage, C chat, M souris, les lettres des fichiers de niveau) et dessinez avec les flèches ou la souris. F5 lance une partie de test et Échap revient au dessin. Un niveau est prouvé quand une partie qui le réussit est gardée avec lui : réussissez-le vous-même en test, ou laissez le bot le prouver (Ctrl+P), qui dit aussi dans combien de ses parties il l&apos;a réussi. Ctrl+S l&apos;enregistre dans un de vos packs ; Jeu &gt; Jouer un pack joue les packs, et les exporte et importe en un seul fichier.</translation>
+    </message>
 </context>
 <context>
     <name>Levels</name>
@@ -1016,14 +1024,6 @@ Entrez votre nom :</translation>
         <source>My levels</source>
         <translation>Mes niveaux</translation>
     </message>
-    <message>
-        <source>Saved as level %1 of its pack, proved.</source>
-        <translation>Enregistré comme niveau %1 de son pack, prouvé.</translation>
-    </message>
-    <message>
-        <source>Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.</source>
-        <translation>Enregistré comme niveau %1 de son pack, non prouvé : %2. Réussissez-le en partie de test (F5) ou laissez le bot le prouver.</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>
@@ -1040,16 +1040,24 @@ Entrez votre nom :</translation>
         <translation>Prouver</translation>
     </message>
     <message>
-        <source>Cleared %1 of %2 — %3.</source>
-        <translation>Réussi %1 fois sur %2 — %3.</translation>
-    </message>
-    <message>
         <source>The bot&apos;s win proves the level; Save keeps it.</source>
         <translation>La victoire du bot prouve le niveau ; « Enregistrer » garde la preuve.</translation>
     </message>
     <message>
         <source>No proof yet: clear it yourself in test-play (F5).</source>
         <translation>Pas encore de preuve : réussissez-le vous-même en partie de test (F5).</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, proved.</source>
+        <translation>Enregistré comme niveau %1 de « %2 », prouvé.</translation>
+    </message>
+    <message>
+        <source>Saved as level %1 of “%2”, not proved yet: clear it in test-play (F5), or let the bot prove it (Ctrl+P).</source>
+        <translation>Enregistré comme niveau %1 de « %2 », pas encore prouvé : réussissez-le en test (F5), ou laissez le bot le prouver (Ctrl+P).</translation>
+    </message>
+    <message>
+        <source>The bot cleared the level in %1 of %2 games — %3.</source>
+        <translation>Le bot a réussi le niveau dans %1 parties sur %2 — %3.</translation>
     </message>
 </context>
 <context>
@@ -1233,10 +1241,6 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
         <translation>Pas encore de chat.</translation>
     </message>
     <message>
-        <source>Every cat can still be caught.</source>
-        <translation>Tous les chats peuvent encore être attrapés.</translation>
-    </message>
-    <message>
         <source>line %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
@@ -1255,6 +1259,10 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
     <message>
         <source>; </source>
         <translation> ; </translation>
+    </message>
+    <message>
+        <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
+        <translation>La vérification rapide ne trouve aucun chat impossible à attraper ; Prouver ou une partie de test le disent à coup sûr.</translation>
     </message>
 </context>
 <context>

@@ -308,7 +308,8 @@ void LevelEditor::drawing_changed()
     else if (drawing.count('C') == 0)
         verdict_->setText(tr("No cats yet."));
     else if (stuck->empty())
-        verdict_->setText(tr("Every cat can still be caught."));
+        // The check errs one way: it finds cats that can never be caught, not proof that all can.
+        verdict_->setText(tr("The quick check finds no cat that can never be caught; Prove or a test-play tells for sure."));
     else {
         QStringList where;
         for (std::size_t i = 0; i < stuck->size() && i < most_cats_named; ++i)

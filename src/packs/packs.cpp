@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace wd::packs {
 
 namespace {
@@ -164,9 +166,23 @@ std::vector<PackSummary> list_packs(const QString& data_folder)
     return packs;
 }
 
+// The name itself, or with " (2)", " (3)"... when a pack there has it: the
+// player picks packs by name.
+std::string unused_name(const QString& data_folder, const std::string& name)
+{
+    const std::vector<PackSummary> packs = list_packs(data_folder);
+    const auto taken = [&packs](const std::string& candidate) {
+        return std::any_of(packs.begin(), packs.end(), [&](const PackSummary& p) { return p.name == candidate; });
+    };
+    std::string candidate = name;
+    for (int n = 2; taken(candidate); ++n)
+        candidate = clean_name(name + " (" + std::to_string(n) + ")");
+    return candidate;
+}
+
 Result<PackSummary> create_pack(const QString& data_folder, const std::string& name)
 {
-    const std::string clean = clean_name(name);
+    const std::string clean = unused_name(data_folder, clean_name(name));
     if (clean.empty())
         return problem(Problem::Kind::refused, "a pack needs a name");
     const Result<QString> folder = new_folder(data_folder, clean);
@@ -336,8 +352,16 @@ Result<Imported> import_pack(const QString& data_folder, std::string_view archiv
     Result<PackContents> parsed = parse_archive(archive);
     if (!parsed.ok())
         return parsed.problem();
-    const PackContents& contents = parsed.value();
-    const std::string name = pack_name(contents.index).value_or("Imported pack");
+    PackContents& contents = parsed.value();
+    const std::string given = pack_name(contents.index).value_or("Imported pack");
+    const std::string name = unused_name(data_folder, given);
+    if (name != given) {
+        // The index's first line names the pack: a second copy gets a name of its own.
+        const std::size_t end = contents.index.find('\n');
+        const bool named = pack_name(contents.index).has_value();
+        contents.index = render_index(name, {})
+            + (named && end != std::string::npos ? contents.index.substr(end + 1) : contents.index);
+    }
     const Result<QString> folder = new_folder(data_folder, name);
     if (!folder.ok())
         return folder.problem();

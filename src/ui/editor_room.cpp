@@ -13,6 +13,7 @@
 
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QThread>
@@ -78,12 +79,15 @@ bool EditorRoom::editing() const
 
 void EditorRoom::open_packs(bool editing_levels)
 {
+    board.end_watching();
     std::optional<PacksDialog::Choice> choice;
     board.session().box_opened();
     {
-        PacksDialog dialog(data_folder(), editing_levels, &window);
+        PacksDialog dialog(data_folder(), editing_levels, last_pack, &window);
         dialog.exec();
         choice = dialog.choice();
+        if (const QListWidgetItem* shown = dialog.pack_list()->currentItem())
+            last_pack = shown->data(Qt::UserRole).toString();
     }
     board.session().box_closed();
     if (!choice)
@@ -103,7 +107,7 @@ void EditorRoom::import_file(const QString& path)
 {
     board.session().box_opened();
     {
-        PacksDialog dialog(data_folder(), false, &window);
+        PacksDialog dialog(data_folder(), false, {}, &window);
         if (dialog.import_file(path)) {
             dialog.exec();
             if (dialog.choice() && dialog.choice()->what == PacksDialog::Choice::What::play) {
@@ -193,6 +197,7 @@ void EditorRoom::leave_editor()
 
 void EditorRoom::test_play(const QByteArray& bytes, const QString& name, const QString& hint)
 {
+    board.end_watching();
     window.show_board(true);
     if (const Result<void> started = board.test_play(bytes.toStdString(), name.isEmpty() ? tr("Test-play") : name, hint);
         !started.ok()) {
@@ -260,11 +265,16 @@ void EditorRoom::save(const QByteArray& bytes, const QString& name, const QStrin
     }
     number = saved.value().number;
     page->mark_saved();
+    QString pack_name;
+    for (const packs::PackSummary& summary : packs::list_packs(data_folder()))
+        if (summary.path == pack)
+            pack_name = text(summary.name);
     say(saved.value().unproved.empty()
-            ? tr("Saved as level %1 of its pack, proved.").arg(number + 1)
-            : tr("Saved as level %1 of its pack, not proved: %2. Clear it in test-play (F5) or let the bot prove it.")
+            ? tr("Saved as level %1 of \u201c%2\u201d, proved.").arg(number + 1).arg(pack_name)
+            : tr("Saved as level %1 of \u201c%2\u201d, not proved yet: clear it in test-play (F5), or let the bot "
+                 "prove it (Ctrl+P).")
                   .arg(number + 1)
-                  .arg(text(saved.value().unproved)));
+                  .arg(pack_name));
 }
 
 void EditorRoom::prove(const QByteArray& bytes)
@@ -295,7 +305,7 @@ void EditorRoom::prove(const QByteArray& bytes)
         const bot::ProofRun& run = shared->run;
         if (run.cancelled)
             return;
-        QString said = tr("Cleared %1 of %2 \u2014 %3.")
+        QString said = tr("The bot cleared the level in %1 of %2 games \u2014 %3.")
                            .arg(run.cleared)
                            .arg(run.tried)
                            .arg(difficulty_text(bot::difficulty(run.cleared, run.tried)));

@@ -52,6 +52,7 @@ private:
     LevelEditor* page = nullptr;
     QString pack;     // the player's pack the level is saved into; empty: asked at the first save
     int number = -1;  // its place there; -1 until saved
+    QString last_pack;  // shown first when the packs open again
     std::optional<Recording> proof;
     std::uint64_t proof_hash = 0;
     QPointer<QThread> proving;           // the bot at work, if it is

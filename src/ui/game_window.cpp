@@ -83,7 +83,7 @@ void GameWindow::show_page(QWidget* page)
     page->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pages->setCurrentWidget(page);
     if (!isFullScreen() && !isMaximized()) {
-        QSize wanted = page->sizeHint().expandedTo(board_size);
+        QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint()).expandedTo(board_size);
         if (const QScreen* on = screen())
             wanted = wanted.boundedTo(on->availableGeometry().size() * 9 / 10);
         fit_around(wanted);

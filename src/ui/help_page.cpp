@@ -58,7 +58,17 @@ QString help_html()
                     QCoreApplication::translate("Menu", "Arrow keys, W A S D, keypad 8 4 6 2"));
     for (const GameActions::KeyLine& line : GameActions::key_lines(true))
         html += key_row(line.name, line.keys);
-    return html + QStringLiteral("</table>");
+    html += QStringLiteral("</table><h3>%1</h3><p>%2</p>")
+                .arg(HelpBox::tr("Your own levels").toHtmlEscaped(),
+                     HelpBox::tr("Game > Edit levels draws levels of your own: choose a kind with its key (Space or . "
+                                 "floor, H wall, B crate, K cheese, C cat, M mouse, the letters of the level files) "
+                                 "and draw with the arrow keys or the mouse. F5 test-plays the level and Escape "
+                                 "comes back to the drawing. A level is proved when a game that clears it is kept "
+                                 "with it: clear it yourself in test-play, or let the bot prove it (Ctrl+P), which "
+                                 "also says in how many of its games the bot cleared it. Ctrl+S saves it into a pack "
+                                 "of yours; Game > Play a pack plays packs, and exports and imports them as one file.")
+                         .toHtmlEscaped());
+    return html;
 }
 
 void show_help(QWidget* over, const Sprites& sprites)

@@ -351,8 +351,13 @@ void MainWidget::perform(wd::Action action)
     using wd::Action;
     if (play.state() == wd::GameSession::State::game_over || (play.box_open() && !viewer && !trial))
         return;
-    if ((viewer || trial) && action != Action::quit && action != Action::zoom_in && action != Action::zoom_out
-        && action != Action::zoom_reset && action != Action::full_screen && action != Action::toggle_sound)
+    const bool view_only = action == Action::quit || action == Action::full_screen || action == Action::toggle_sound
+        || (!trial && (action == Action::zoom_in || action == Action::zoom_out || action == Action::zoom_reset));
+    if (viewer && !view_only) {
+        stop_watching();  // any command of the game's leaves the replay first: a finished one says nothing else
+        return;
+    }
+    if (trial && !view_only)
         return;
     switch (action) {
     case Action::move_right: play.move(1, 0); return;

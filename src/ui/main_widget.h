@@ -94,6 +94,11 @@ public:
     // A recording whose levels lie in this folder (a pack's proof).
     bool watch_in(const QString& file, const QString& folder);
     bool watching() const { return viewer != nullptr; }
+    void end_watching()
+    {
+        if (viewer)
+            stop_watching();
+    }
     // Plays a level being drawn in this window until the player leaves it with
     // Escape or clears it; the game in play waits on its card meanwhile. The
     // problem when the drawing cannot be played.

@@ -105,7 +105,7 @@ Result<PackLevelText> read_pack_level(const QString& pack, int level)
     return PackLevelText{QByteArray::fromStdString(chosen.bytes), chosen.name, chosen.hint};
 }
 
-PacksDialog::PacksDialog(const QString& data_folder, bool editing, QWidget* parent)
+PacksDialog::PacksDialog(const QString& data_folder, bool editing, const QString& select, QWidget* parent)
     : QDialog(parent)
     , data(data_folder)
     , packs(new QListWidget(this))
@@ -123,6 +123,7 @@ PacksDialog::PacksDialog(const QString& data_folder, bool editing, QWidget* pare
     levels->setMinimumSize(4 * (preview_size + 48) + 24, 2 * (preview_size + 40) + 8);
     packs->setMaximumWidth(260);
     state->setWordWrap(true);
+    state->setMinimumHeight(3 * state->fontMetrics().lineSpacing());  // a level's name, hint and proof: no jumping
 
     auto* buttons = new QDialogButtonBox(this);
     play = buttons->addButton(tr("&Play this pack"), QDialogButtonBox::AcceptRole);
@@ -162,7 +163,7 @@ PacksDialog::PacksDialog(const QString& data_folder, bool editing, QWidget* pare
     layout->addLayout(lists, 1);
     layout->addWidget(state);
     layout->addWidget(buttons);
-    fill_packs();
+    fill_packs(select);
 }
 
 QString PacksDialog::selected_pack() const

@@ -25,7 +25,8 @@ public:
         int level = -1;  // the level to edit
     };
     // `data_folder` holds packs/; `editing` makes opening a level the default.
-    PacksDialog(const QString& data_folder, bool editing, QWidget* parent = nullptr);
+    // `select`: the pack to show first (the one used last).
+    PacksDialog(const QString& data_folder, bool editing, const QString& select = {}, QWidget* parent = nullptr);
     const std::optional<Choice>& choice() const { return chosen; }
     QListWidget* pack_list() const { return packs; }
     QListWidget* level_list() const { return levels; }
