@@ -5,6 +5,7 @@
 #include "bot.h"
 #include "catches.h"
 #include "planner.h"
+#include "prove.h"
 #include "game/board.h"
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 namespace {
@@ -115,11 +117,14 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: whiskerdash-bot [--player steady|shallow|deep] [--runs N] [--first-seed S] [--moves-per-tick K] [--max-ticks T] [--watch]"
-                 " [--until-won] LEVEL.lvx...\n"
+                 " [--until-won] [--prove] LEVEL.lvx...\n"
                  "Prints one line per level: file, games won, games, mean moves and mean ticks of the won games,\n"
                  "the cats caught in won games in enclosures of pushed crates, in bait pockets, and in boxes\n"
                  "that were there from the start, and the games lost because a cat reached the mouse.\n"
-                 "With --until-won, a level's games stop at its first win.\n");
+                 "With --until-won, a level's games stop at its first win.\n"
+                 "With --prove, each level is proved as the editor proves it instead: one line of file, games\n"
+                 "cleared, games played, the difficulty word (or unproved) and the CPU seconds it took;\n"
+                 "the exit status is 1 when a level is not proved.\n");
     return 2;
 }
 
@@ -133,12 +138,17 @@ int main(int argc, char** argv)
     long max_ticks = 1500;
     bool watch = false;
     bool until_won = false;
+    bool proving = false;
     Kind kind = Kind::steady;
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
         const std::string option = argv[i];
         if (option == "--watch" || option == "--until-won") {
             (option == "--watch" ? watch : until_won) = true;
+            continue;
+        }
+        if (option == "--prove") {
+            proving = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -184,6 +194,17 @@ int main(int argc, char** argv)
         if (const wd::Result<void> loaded = probe.load_bytes(bytes, argv[i]); !loaded.ok()) {
             std::fprintf(stderr, "whiskerdash-bot: %s\n", loaded.problem().text.c_str());
             ++faulty;
+            continue;
+        }
+        if (proving) {
+            // As the editor proves a level: its seeds of the game's own random source, on one core.
+            const std::clock_t start = std::clock();
+            const wd::bot::ProofRun run = wd::bot::prove(bytes, argv[i], 0);
+            const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+            std::printf("%s %d %d %s %.2f\n", argv[i], run.cleared, run.tried,
+                        run.win ? wd::bot::difficulty(run.cleared, run.tried).c_str() : "unproved", seconds);
+            std::fflush(stdout);
+            faulty += !run.win;
             continue;
         }
         int won = 0;
