@@ -105,6 +105,8 @@ private slots:
     void fill_covers_its_corners_and_no_more();
     void files_the_editor_can_draw_data();
     void files_the_editor_can_draw();
+    void resizing_keeps_the_ring_data();
+    void resizing_keeps_the_ring();
 };
 
 void TestEditor::drawing_gives_file_bytes_data()
@@ -320,6 +322,30 @@ void TestEditor::files_the_editor_can_draw()
     else
         QVERIFY2(QString::fromStdString(drawing.problem().text).startsWith(reason),
                  drawing.problem().text.c_str());
+}
+
+void TestEditor::resizing_keeps_the_ring_data()
+{
+    QTest::addColumn<QStringList>("level");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("growing moves the ring out") << start << QSize(7, 6)
+        << QStringList{"HHHHHHH", "HM....H", "H.....H", "H...C.H", "H.....H", "HHHHHHH"};
+    QTest::newRow("shrinking moves it in, the inside kept from the top left") << start << QSize(4, 4)
+        << QStringList{"HHHH", "HM.H", "H..H", "HHHH"};
+    QTest::newRow("an open level is cut as it is") << QStringList{"HHH.", "HMCH", "HHHH"} << QSize(5, 3)
+        << QStringList{"HHH..", "HMCH.", "HHHH."};
+}
+
+void TestEditor::resizing_keeps_the_ring()
+{
+    QFETCH(QStringList, level);
+    QFETCH(QSize, size);
+    QFETCH(QStringList, expected);
+    wd::Result<wd::LevelDrawing> drawing = wd::LevelDrawing::from_bytes(rows(level).toStdString());
+    QVERIFY2(drawing.ok(), drawing.ok() ? "" : drawing.problem().text.c_str());
+    drawing.value().resize(size.width(), size.height());
+    QCOMPARE(QByteArray::fromStdString(drawing.value().bytes()), rows(expected));
 }
 
 QTEST_MAIN(TestEditor)

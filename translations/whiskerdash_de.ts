@@ -1207,10 +1207,6 @@ Dein Name:</translation>
         <translation>&amp;Größe ändern</translation>
     </message>
     <message>
-        <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation>Felder, die nicht mehr passen, fallen weg; neue werden Boden. „Rückgängig“ holt sie zurück.</translation>
-    </message>
-    <message>
         <source>Size:</source>
         <translation>Größe:</translation>
     </message>
@@ -1263,6 +1259,10 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
     <message>
         <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
         <translation>Die schnelle Prüfung findet keine Katze, die sich nie fangen lässt; Sicherheit geben Beweisen oder ein Probespiel.</translation>
+    </message>
+    <message>
+        <source>A ring of walls moves with the edges; inside it, cells that no longer fit are dropped and new ones are floor. Undo brings them back.</source>
+        <translation>Ein Mauerring wandert mit den Rändern; darin fallen Felder, die nicht mehr passen, weg, und neue werden Boden. „Rückgängig“ holt sie zurück.</translation>
     </message>
 </context>
 <context>

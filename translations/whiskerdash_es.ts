@@ -1207,10 +1207,6 @@ Escribe tu nombre:</translation>
         <translation>Cambiar &amp;tamaño</translation>
     </message>
     <message>
-        <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation>Las casillas que ya no caben se descartan; las nuevas son suelo. «Deshacer» las recupera.</translation>
-    </message>
-    <message>
         <source>Size:</source>
         <translation>Tamaño:</translation>
     </message>
@@ -1263,6 +1259,10 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
     <message>
         <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
         <translation>La comprobación rápida no encuentra ningún gato imposible de atrapar; Demostrar o una partida de prueba lo dicen con seguridad.</translation>
+    </message>
+    <message>
+        <source>A ring of walls moves with the edges; inside it, cells that no longer fit are dropped and new ones are floor. Undo brings them back.</source>
+        <translation>Un anillo de muros se mueve con los bordes; dentro, las casillas que ya no caben se descartan y las nuevas son suelo. «Deshacer» las recupera.</translation>
     </message>
 </context>
 <context>

@@ -1207,10 +1207,6 @@ Entrez votre nom :</translation>
         <translation>&amp;Redimensionner</translation>
     </message>
     <message>
-        <source>Cells that no longer fit are dropped; new ones are floor. Undo brings them back.</source>
-        <translation>Les cases qui ne tiennent plus sont supprimées ; les nouvelles sont du sol. « Annuler » les rétablit.</translation>
-    </message>
-    <message>
         <source>Size:</source>
         <translation>Taille :</translation>
     </message>
@@ -1263,6 +1259,10 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
     <message>
         <source>The quick check finds no cat that can never be caught; Prove or a test-play tells for sure.</source>
         <translation>La vérification rapide ne trouve aucun chat impossible à attraper ; Prouver ou une partie de test le disent à coup sûr.</translation>
+    </message>
+    <message>
+        <source>A ring of walls moves with the edges; inside it, cells that no longer fit are dropped and new ones are floor. Undo brings them back.</source>
+        <translation>Un anneau de murs suit les bords ; à l&apos;intérieur, les cases qui ne tiennent plus sont supprimées et les nouvelles sont du sol. « Annuler » les rétablit.</translation>
     </message>
 </context>
 <context>

@@ -88,9 +88,21 @@ void LevelDrawing::resize(int width, int height)
 {
     width = std::clamp(width, min_size, max_width);
     height = std::clamp(height, min_size, max_height);
+    // A level closed by its ring stays closed: the inside keeps its place and
+    // the ring moves out or in with the edges.
+    bool ringed = true;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            if ((x == 0 || y == 0 || x == width_ - 1 || y == height_ - 1) && at({x, y}) != 'H')
+                ringed = false;
+    const int keep = ringed ? 1 : 0;  // the old ring's cells are not carried inside
     std::string cells(static_cast<std::size_t>(width * height), '.');
-    for (int y = 0; y < std::min(height, height_); ++y)
-        for (int x = 0; x < std::min(width, width_); ++x)
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (ringed && (x == 0 || y == 0 || x == width - 1 || y == height - 1))
+                cells[static_cast<std::size_t>(y * width + x)] = 'H';
+    for (int y = keep; y < std::min(height, height_) - keep; ++y)
+        for (int x = keep; x < std::min(width, width_) - keep; ++x)
             cells[static_cast<std::size_t>(y * width + x)] = at({x, y});
     width_ = width;
     height_ = height;

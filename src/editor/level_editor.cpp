@@ -161,7 +161,8 @@ LevelEditor::LevelEditor(CellPictures pictures, QWidget* parent) : QWidget(paren
     height_->setRange(LevelDrawing::min_size, LevelDrawing::max_height);
     height_->setAccessibleName(tr("Height"));
     auto* resize = new QPushButton(tr("&Resize"), side);
-    resize->setToolTip(tr("Cells that no longer fit are dropped; new ones are floor. Undo brings them back."));
+    resize->setToolTip(tr("A ring of walls moves with the edges; inside it, cells that no longer fit are dropped "
+                          "and new ones are floor. Undo brings them back."));
     auto* size_row = new QHBoxLayout;
     size_row->addWidget(width_);
     size_row->addWidget(new QLabel(QStringLiteral("×"), side));
