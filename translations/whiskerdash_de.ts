@@ -1447,13 +1447,6 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
         <source>The game&apos;s own levels</source>
         <translation>Die Level des Spiels</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 (%n levels)</source>
-        <translation>
-            <numerusform>%1 (%n Level)</numerusform>
-            <numerusform>%1 (%n Level)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
@@ -1527,8 +1520,15 @@ Die linke Maustaste zeichnet, die rechte löscht, Ziehen mit Umschalt füllt ein
         <translation>Beweis &amp;ansehen</translation>
     </message>
     <message>
-        <source>%1 (one level)</source>
-        <translation>%1 (ein Level)</translation>
+        <source>%1 · one level</source>
+        <translation>%1 · ein Level</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n levels</source>
+        <translation>
+            <numerusform>%1 · %n Level</numerusform>
+            <numerusform>%1 · %n Level</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1447,13 +1447,6 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
         <source>The game&apos;s own levels</source>
         <translation>Los niveles del juego</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 (%n levels)</source>
-        <translation>
-            <numerusform>%1 (%n nivel)</numerusform>
-            <numerusform>%1 (%n niveles)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
@@ -1527,8 +1520,15 @@ El botón izquierdo dibuja, el derecho borra, arrastrar con Mayús rellena un re
         <translation>&amp;Ver la demostración</translation>
     </message>
     <message>
-        <source>%1 (one level)</source>
-        <translation>%1 (un nivel)</translation>
+        <source>%1 · one level</source>
+        <translation>%1 · un nivel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n levels</source>
+        <translation>
+            <numerusform>%1 · %n nivel</numerusform>
+            <numerusform>%1 · %n niveles</numerusform>
+        </translation>
     </message>
 </context>
 <context>

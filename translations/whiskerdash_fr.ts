@@ -1447,13 +1447,6 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
         <source>The game&apos;s own levels</source>
         <translation>Les niveaux du jeu</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 (%n levels)</source>
-        <translation>
-            <numerusform>%1 (%n niveau)</numerusform>
-            <numerusform>%1 (%n niveaux)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
@@ -1527,8 +1520,15 @@ Le bouton gauche dessine, le bouton droit efface, un glissé avec Maj remplit un
         <translation>&amp;Voir la preuve</translation>
     </message>
     <message>
-        <source>%1 (one level)</source>
-        <translation>%1 (un niveau)</translation>
+        <source>%1 · one level</source>
+        <translation>%1 · un niveau</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n levels</source>
+        <translation>
+            <numerusform>%1 · %n niveau</numerusform>
+            <numerusform>%1 · %n niveaux</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -158,6 +158,8 @@ QString GameSession::level_label() const
 {
     if (numbered)
         return QString::number(state_board.level_number + 1);
+    if (single_level && !trial_name.isEmpty())
+        return trial_name;  // the drawing's name, not the file test-play reads it from
     return QFileInfo(QFile::decodeName(state_board.level_source.c_str())).fileName();
 }
 

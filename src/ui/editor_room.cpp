@@ -264,6 +264,7 @@ void EditorRoom::save(const QByteArray& bytes, const QString& name, const QStrin
         return;
     }
     number = saved.value().number;
+    last_pack = pack;  // the packs open on it next
     page->mark_saved();
     QString pack_name;
     for (const packs::PackSummary& summary : packs::list_packs(data_folder()))

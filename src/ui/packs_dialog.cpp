@@ -9,7 +9,9 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -180,7 +182,7 @@ void PacksDialog::fill_packs(const QString& select)
     int row = 0;
     for (const packs::PackSummary& pack : packs::list_packs(data)) {
         // Spelt out for one: the English text has no plural forms of its own.
-        const QString count = pack.levels == 1 ? tr("%1 (one level)") : tr("%1 (%n levels)", nullptr, pack.levels);
+        const QString count = pack.levels == 1 ? tr("%1 \u00b7 one level") : tr("%1 \u00b7 %n levels", nullptr, pack.levels);
         auto* item = new QListWidgetItem(count.arg(text(pack.name)), packs);
         item->setData(Qt::UserRole, pack.path);
         if (pack.path == select)
@@ -271,7 +273,9 @@ void PacksDialog::export_pack()
     const QString pack = selected_pack();
     if (pack.isEmpty())
         return;
-    QString path = QFileDialog::getSaveFileName(this, tr("Export a pack"), QString(), tr("Whiskerdash packs (*.wdpack)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Export a pack"),
+                                                QDir::home().filePath(QFileInfo(pack).fileName() + QStringLiteral(".wdpack")),
+                                                tr("Whiskerdash packs (*.wdpack)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".wdpack")))
