@@ -176,20 +176,24 @@ void EditorRoom::show_editor()
     page->view()->setFocus();
 }
 
+bool EditorRoom::changes_settled()
+{
+    if (!editing() || !page->modified())
+        return true;
+    const auto answer = QMessageBox::question(&window, tr("Edit levels"), tr("Save the changes to this level?"),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                              QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Save)
+        save(page->bytes(), page->name(), page->hint());
+    return !page->modified() || answer == QMessageBox::Discard;  // not saved: the problem was said
+}
+
 void EditorRoom::leave_editor()
 {
-    if (page->modified()) {
-        const auto answer = QMessageBox::question(&window, tr("Edit levels"), tr("Save the changes to this level?"),
-                                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                                  QMessageBox::Save);
-        if (answer == QMessageBox::Cancel)
-            return;
-        if (answer == QMessageBox::Save) {
-            save(page->bytes(), page->name(), page->hint());
-            if (page->modified())
-                return;  // not saved: the problem was said
-        }
-    }
+    if (!changes_settled())
+        return;
     board.actions_of().set_editing(false);
     window.show_board();
     board.session().box_closed();

@@ -31,6 +31,9 @@ public:
     // Imports a pack file given on the command line, in the packs' dialog.
     void import_file(const QString& path);
     bool editing() const;
+    // A drawing with changes is saved or thrown away as the player says
+    // before the editor goes (Back, or the window closing); false to stay.
+    bool changes_settled();
     LevelEditor* editor() const { return page; }
     // Where this run keeps the player's packs.
     static QString data_folder();

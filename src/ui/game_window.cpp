@@ -30,6 +30,7 @@ GameWindow::GameWindow(MainWidget* board) : game(board)
         connect(menu, &QMenu::aboutToShow, board, &MainWidget::menu_opened);
         connect(menu, &QMenu::aboutToHide, board, &MainWidget::menu_closed);
         const QList<QAction*> actions = board->actions_of().in_menu(entry);
+        addActions(actions);  // their keys work with the bar hidden and a page in the board's place too
         for (QAction* action : actions) {
             // Quit and the help's own boxes after a line, as desktop games have them.
             if (action == board->actions_of().action(Action::quit) || action == board->actions_of().action(Action::about))
@@ -171,7 +172,8 @@ namespace wd {
 // Quit, Ctrl+Q and the close button all come here; a quit signal does not.
 void GameWindow::closeEvent(QCloseEvent* e)
 {
-    if (!game->may_quit()) {
+    // A logging-out desktop is never asked, as for the game.
+    if ((!qApp->isSavingSession() && !room->changes_settled()) || !game->may_quit()) {
         e->ignore();
         return;
     }

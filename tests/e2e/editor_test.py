@@ -5,7 +5,7 @@ pack. Usage: editor_test.py --exe PATH --data DIR CASE."""
 import glob
 import os
 
-from harness import run_cases, Game, PlayFolder, check, wait_until
+from harness import run_cases, Game, PlayFolder, check, visible_windows, wait_until
 
 
 def drawn_level_plays_from_its_pack(exe, data):
@@ -21,6 +21,11 @@ def drawn_level_plays_from_its_pack(exe, data):
         game.keys("Right", "b", "Right", "Right", "c")
         # Test-play and back: the drawing stays as it was.
         game.keys("F5", "Right", "Escape")
+        # Quitting with the drawing unsaved asks first; Escape keeps both.
+        game.keys("ctrl+q")
+        game.keys("Escape", window=game.wait_for_dialog("Edit levels"))
+        wait_until("the question gone", lambda: not visible_windows("^Edit levels$") or None)
+        check(game.process.poll() is None, "quitting threw the drawing away: " + game.stderr_text())
         game.keys("ctrl+s")
         game.keys("Return", window=game.wait_for_dialog("Save level"))  # into a new pack
         game.keys("ctrl+a", window=game.wait_for_dialog("New pack"))
