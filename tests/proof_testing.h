@@ -20,7 +20,7 @@ inline Recording won(int gap, Recording::Ending ending = Recording::Ending::won,
     Recording r;
     r.mode = Recording::Mode::practice;
     r.random = GlibcRandom(1).state_now();
-    r.add_level(Recording::Begin::start, -1, fnv1a(trap(gap)), 0, "/home/someone/drawing.lvx");
+    r.add_level(Recording::Begin::start, -1, fnv1a(trap(gap)), 0, "test-play.lvx");
     for (int i = 0; i < gap + 2; ++i)
         r.add_move(1, 0);
     r.ending = ending;

@@ -1012,18 +1012,6 @@ Dein Name:</translation>
         <source>Save into the pack:</source>
         <translation>In das Paket speichern:</translation>
     </message>
-    <message>
-        <source>New pack</source>
-        <translation>Neues Paket</translation>
-    </message>
-    <message>
-        <source>The pack&apos;s name:</source>
-        <translation>Name des Pakets:</translation>
-    </message>
-    <message>
-        <source>My levels</source>
-        <translation>Meine Level</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>

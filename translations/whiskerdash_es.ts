@@ -1012,18 +1012,6 @@ Escribe tu nombre:</translation>
         <source>Save into the pack:</source>
         <translation>Guardar en el paquete:</translation>
     </message>
-    <message>
-        <source>New pack</source>
-        <translation>Nuevo paquete</translation>
-    </message>
-    <message>
-        <source>The pack&apos;s name:</source>
-        <translation>Nombre del paquete:</translation>
-    </message>
-    <message>
-        <source>My levels</source>
-        <translation>Mis niveles</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>

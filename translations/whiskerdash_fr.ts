@@ -1012,18 +1012,6 @@ Entrez votre nom :</translation>
         <source>Save into the pack:</source>
         <translation>Enregistrer dans le pack :</translation>
     </message>
-    <message>
-        <source>New pack</source>
-        <translation>Nouveau pack</translation>
-    </message>
-    <message>
-        <source>The pack&apos;s name:</source>
-        <translation>Nom du pack :</translation>
-    </message>
-    <message>
-        <source>My levels</source>
-        <translation>Mes niveaux</translation>
-    </message>
     <message numerus="yes">
         <source>The bot plays the level over %n games…</source>
         <translation>

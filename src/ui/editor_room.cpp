@@ -141,6 +141,8 @@ void EditorRoom::edit(const QString& from, int level)
         // The sprites as large as the board shows them now.
         page->view()->set_zoom(std::clamp(int(board.view().scale()), 1, EditorView::max_zoom));
     }
+    std::optional<Recording> kept;
+    std::uint64_t kept_hash = 0;
     if (level < 0) {
         page->new_level(LevelEditor::shipped_width, LevelEditor::shipped_height);
     } else {
@@ -154,17 +156,14 @@ void EditorRoom::edit(const QString& from, int level)
             QMessageBox::warning(&window, tr("Edit levels"), text(shown.problem().text));
             return;
         }
+        kept = read.value().proof;
+        kept_hash = fnv1a(read.value().bytes.toStdString());
     }
     // A shipped level is edited as a copy: it is saved into a pack of the player's.
     pack = from;
     number = from.isEmpty() ? -1 : level;
-    proof.reset();
-    if (!from.isEmpty() && level >= 0)
-        if (const Result<packs::Pack> read = packs::read_pack(from);
-            read.ok() && std::size_t(level) < read.value().levels.size() && read.value().levels[std::size_t(level)].proved()) {
-            proof = read.value().levels[std::size_t(level)].proof;
-            proof_hash = fnv1a(read.value().levels[std::size_t(level)].bytes);
-        }
+    proof = kept;
+    proof_hash = kept_hash;
     show_editor();
 }
 
@@ -246,16 +245,9 @@ void EditorRoom::save(const QByteArray& bytes, const QString& name, const QStrin
         if (!ok)
             return;
         if (picked == make) {
-            const QString named = QInputDialog::getText(&window, tr("New pack"), tr("The pack's name:"),
-                                                        QLineEdit::Normal, tr("My levels"), &ok);
-            if (!ok || named.trimmed().isEmpty())
+            pack = ask_new_pack(&window, data_folder());
+            if (pack.isEmpty())
                 return;
-            const Result<packs::PackSummary> made = packs::create_pack(data_folder(), named.toStdString());
-            if (!made.ok()) {
-                QMessageBox::warning(&window, tr("Save level"), text(made.problem().text));
-                return;
-            }
-            pack = made.value().path;
         } else {
             pack = own[std::size_t(names.indexOf(picked))].path;
         }

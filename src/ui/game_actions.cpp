@@ -48,10 +48,7 @@ void GameActions::show_checked(Action which, bool on)
 void GameActions::set_editing(bool editing)
 {
     for (const auto& [which, action] : actions) {
-        const bool window_own = which == Action::quit || which == Action::full_screen
-            || which == Action::toggle_menu_bar || which == Action::show_help || which == Action::show_keys
-            || which == Action::about;
-        if (window_own)
+        if (window_command(which))
             continue;
         if (editing) {
             if (action->isEnabled())

@@ -51,6 +51,12 @@ const std::array command_table = {
 
 }  // namespace
 
+bool window_command(Action action)
+{
+    return action == Action::quit || action == Action::full_screen || action == Action::toggle_menu_bar
+        || action == Action::show_help || action == Action::show_keys || action == Action::about;
+}
+
 Action move_for(int key, Qt::KeyboardModifiers modifiers, const Arrows& arrows)
 {
     if (key == arrows.right)

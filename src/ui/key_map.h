@@ -52,6 +52,9 @@ struct Command {
     bool checkable = false;
 };
 
+// Commands of the window rather than the game (quit, full screen, the menu
+// bar, help): they work over any page and while play waits.
+bool window_command(Action action);
 // In the menus' order.
 std::span<const Command> commands();
 

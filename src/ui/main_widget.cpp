@@ -351,9 +351,8 @@ void MainWidget::perform(wd::Action action)
     using wd::Action;
     // The window's own commands work over a page in the board's place (the
     // editor keeps play waiting as a box does); a modal box takes the keys itself.
-    const bool window_own = action == Action::quit || action == Action::full_screen || action == Action::show_help
-        || action == Action::show_keys || action == Action::about;
-    if (play.state() == wd::GameSession::State::game_over || (play.box_open() && !viewer && !trial && !window_own))
+    if (play.state() == wd::GameSession::State::game_over
+        || (play.box_open() && !viewer && !trial && !wd::window_command(action)))
         return;
     const bool view_only = action == Action::quit || action == Action::full_screen || action == Action::toggle_sound
         || (!trial && (action == Action::zoom_in || action == Action::zoom_out || action == Action::zoom_reset));

@@ -35,7 +35,7 @@ struct ListedLevel {
     QString name;
     QString hint;
     QString proof;  // "proved", why not, or empty for the shipped pack
-    bool proved = false;
+    std::optional<Recording> proved;
 };
 
 QString text(const std::string& bytes)
@@ -59,7 +59,7 @@ std::vector<ListedLevel> shipped_levels()
         const LevelInfo* info = index.find(file);
         levels.push_back({read.value(),
                           info ? QCoreApplication::translate("Levels", info->name.c_str()) : text(file),
-                          info ? QCoreApplication::translate("Levels", info->hint.c_str()) : QString(), {}});
+                          info ? QCoreApplication::translate("Levels", info->hint.c_str()) : QString(), {}, {}});
     }
     return levels;
 }
@@ -76,7 +76,7 @@ Result<std::vector<ListedLevel>> levels_of(const QString& pack)
         levels.push_back({level.bytes, text(level.name), text(level.hint),
                           level.proved() ? PacksDialog::tr("proved")
                                          : PacksDialog::tr("not proved: %1").arg(text(level.unproved)),
-                          level.proved()});
+                          level.proof});
     return levels;
 }
 
@@ -104,7 +104,22 @@ Result<PackLevelText> read_pack_level(const QString& pack, int level)
     if (level < 0 || std::size_t(level) >= levels.value().size())
         return Problem{Problem::Kind::missing, 0, Board::level_file_name(level) + ": no such level"};
     const ListedLevel& chosen = levels.value()[std::size_t(level)];
-    return PackLevelText{QByteArray::fromStdString(chosen.bytes), chosen.name, chosen.hint};
+    return PackLevelText{QByteArray::fromStdString(chosen.bytes), chosen.name, chosen.hint, chosen.proved};
+}
+
+QString ask_new_pack(QWidget* over, const QString& data_folder)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(over, PacksDialog::tr("New pack"), PacksDialog::tr("The pack's name:"),
+                                               QLineEdit::Normal, PacksDialog::tr("My levels"), &ok);
+    if (!ok || name.trimmed().isEmpty())
+        return {};
+    const Result<packs::PackSummary> made = packs::create_pack(data_folder, name.toStdString());
+    if (!made.ok()) {
+        QMessageBox::warning(over, PacksDialog::tr("New pack"), text(made.problem().text));
+        return {};
+    }
+    return made.value().path;
 }
 
 PacksDialog::PacksDialog(const QString& data_folder, bool editing, const QString& select, QWidget* parent)
@@ -208,7 +223,7 @@ void PacksDialog::show_pack()
             if (!level.proof.isEmpty())
                 tip << level.proof;
             item->setToolTip(tip.join(QLatin1Char('\n')));
-            item->setData(Qt::UserRole, level.proved);
+            item->setData(Qt::UserRole, level.proved.has_value());
         }
         state->setText(pack.isEmpty() ? tr("The game's own levels can be opened in the editor and saved into a pack of yours.")
                        : listed.value().empty() ? tr("This pack has no levels yet: New level draws one.")
@@ -232,17 +247,8 @@ void PacksDialog::choose(Choice::What what)
 
 void PacksDialog::new_pack()
 {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("New pack"), tr("The pack's name:"), QLineEdit::Normal,
-                                               tr("My levels"), &ok);
-    if (!ok || name.trimmed().isEmpty())
-        return;
-    const Result<packs::PackSummary> made = packs::create_pack(data, name.toStdString());
-    if (!made.ok()) {
-        QMessageBox::warning(this, tr("New pack"), text(made.problem().text));
-        return;
-    }
-    fill_packs(made.value().path);
+    if (const QString made = ask_new_pack(this, data); !made.isEmpty())
+        fill_packs(made);
 }
 
 bool PacksDialog::import_file(const QString& path)

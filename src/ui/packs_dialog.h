@@ -4,6 +4,7 @@
 // from here a pack is played, a level opened in the editor, and packs made,
 // imported and exported.
 #include "files/problem.h"
+#include "recording/recording.h"
 #include <QByteArray>
 #include <QDialog>
 #include <QString>
@@ -62,7 +63,12 @@ struct PackLevelText {
     QByteArray bytes;
     QString name;
     QString hint;
+    std::optional<Recording> proof;  // one that holds on these bytes
 };
 Result<PackLevelText> read_pack_level(const QString& pack, int level);
+
+// Asks the player for a new pack's name and makes the pack: its folder, or
+// empty when the player gave up or it could not be made (said in a box).
+QString ask_new_pack(QWidget* over, const QString& data_folder);
 
 }  // namespace wd

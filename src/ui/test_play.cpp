@@ -1,5 +1,7 @@
 #include "test_play.h"
 
+#include "files/replace.h"
+
 #include <QFile>
 
 namespace wd {
@@ -24,11 +26,11 @@ Result<std::unique_ptr<TestPlay>> TestPlay::open(const std::string& bytes, const
     if (!trial->folder->isValid())
         return Problem{Problem::Kind::cannot_write, 0, trial->folder->errorString().toStdString()};
     const QString path = trial->folder->filePath(QStringLiteral("test-play.lvx"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.flush())
-        return Problem{Problem::Kind::cannot_write, 0, (path + QStringLiteral(": ") + file.errorString()).toStdString()};
-    file.close();
+    if (Result<void> written = replace_file(path, bytes, Links::refuse); !written.ok()) {
+        Problem problem = written.problem();
+        problem.text = QFile::encodeName(path).toStdString() + ": " + problem.text;
+        return problem;
+    }
     trial->shown.set_wait_for_player(wait_for_player);
     if (Result<void> started = trial->shown.start_trial(path, name, hint); !started.ok())
         return started.problem();
