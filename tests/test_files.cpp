@@ -5,6 +5,7 @@
 #include "files/file_lock.h"
 #include "files/lines.h"
 #include "files/problem.h"
+#include "files/regular_file.h"
 #include "files/replace.h"
 #include "file_testing.h"
 
@@ -35,6 +36,8 @@ private slots:
     void a_lock_that_cannot_be_taken_says_why();
     void a_result_holds_one_side_only_data();
     void a_result_holds_one_side_only();
+    void a_read_takes_what_the_file_holds_data();
+    void a_read_takes_what_the_file_holds();
 };
 
 void TestFiles::lines_are_cut_at_line_feeds_data()
@@ -222,6 +225,37 @@ void TestFiles::a_result_holds_one_side_only()
     QCOMPARE(read.problem().error, EIO);
     QCOMPARE(done.problem().text, problem.text);
     QCOMPARE(read.problem().no_file(), no_file);
+}
+
+void TestFiles::a_read_takes_what_the_file_holds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("cap");
+    QTest::addColumn<int>("expected");  // bytes read; the cap read means the file is too big
+    QTest::newRow("small file, large cap") << QByteArray("HHH\nHMH\nHHH\n") << (1 << 20) << 12;
+    QTest::newRow("exactly the cap") << QByteArray(64, 'x') << 64 << 64;
+    QTest::newRow("past the cap") << QByteArray(65, 'x') << 64 << 64;
+    QTest::newRow("empty") << QByteArray() << 64 << 0;
+}
+
+// Read whole up to the cap, and held in no more room than the file took: a
+// megabyte a sprite once stayed behind.
+void TestFiles::a_read_takes_what_the_file_holds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, cap);
+    QFETCH(int, expected);
+    QTemporaryDir dir;
+    write(dir.filePath("file"), bytes);
+    const wd::Result<std::string> read = wd::read_timed(dir.filePath("file").toStdString(), std::size_t(cap));
+    QVERIFY(read.ok());
+    QCOMPARE(read.value(), bytes.left(expected).toStdString());
+    QVERIFY(read.value().capacity() <= std::size_t(bytes.size()) + 64);
+
+    // A file that tells no size (as /proc's do) is read whole all the same.
+    const wd::Result<std::string> told = wd::read_timed("/proc/self/status", 1 << 20);
+    QVERIFY(told.ok());
+    QVERIFY(told.value().find("VmRSS:") != std::string::npos);
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

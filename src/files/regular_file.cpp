@@ -1,5 +1,6 @@
 #include "regular_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -50,10 +51,14 @@ Result<std::string> read_regular(const std::string& path, std::size_t cap)
         result = not_regular(info.st_mode);
     } else {
         std::string& bytes = result.value();
-        bytes.resize(cap);
+        // Room for what the file holds now and a byte to see its end, not for the
+        // cap: zeroing a megabyte a sprite cost page faults, and kept the pages.
+        bytes.resize(std::min(cap, static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1));
         std::size_t got = 0;
         while (got < cap) {
-            const ssize_t n = ::read(fd, bytes.data() + got, cap - got);
+            if (got == bytes.size())
+                bytes.resize(std::min(cap, 2 * bytes.size()));  // it grew since, or tells no size
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
