@@ -68,11 +68,18 @@ void SoundEffects::load_when_allowed(const QStringList& folders)
     folders_after_frame = folders;
 }
 
-void SoundEffects::allow_loading()
+void SoundEffects::allow_loading(int delay_ms)
 {
     first_frame_shown = true;
-    if (on)
-        load(folders_after_frame);
+    if (delay_ms <= 0) {
+        if (on)
+            load(folders_after_frame);
+        return;
+    }
+    QTimer::singleShot(delay_ms, this, [this] {
+        if (on)
+            load(folders_after_frame);
+    });
 }
 
 void SoundEffects::load(const QStringList& folders)
@@ -120,6 +127,9 @@ void SoundEffects::set_enabled(bool enabled)
 
 void SoundEffects::play(Effect effect)
 {
+    // Asked for before its delay ran out: the effect plays once loading is done.
+    if (on && !thread && first_frame_shown)
+        load(folders_after_frame);
     if (on && thread)
         QMetaObject::invokeMethod(on_thread, [side = static_cast<ThreadSide*>(on_thread), effect] {
             if (side->backend)

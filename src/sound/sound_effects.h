@@ -23,9 +23,11 @@ public:
 
     // Loads the effects from the first of `folders` that has each once
     // allow_loading() is called (the window does after its first frame),
-    // unless sound is off by then (then when it is turned on).
+    // unless sound is off by then (then when it is turned on). Loading then
+    // waits `delay_ms` more, or until the first effect is asked for, so that
+    // the game's first moments stay light.
     void load_when_allowed(const QStringList& folders = {QStringLiteral(".")});
-    void allow_loading();
+    void allow_loading(int delay_ms = 0);
     // Starts loading at once; what is missing is reported on the sound thread.
     void load(const QStringList& folders);
     bool load_started() const { return thread != nullptr; }

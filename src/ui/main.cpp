@@ -8,6 +8,7 @@
 #include "quit_signals.h"
 #include "replay_check.h"
 #include "session_log.h"
+#include "startup_steps.h"
 #include "notices.h"
 #include "translations.h"
 
@@ -50,6 +51,7 @@ QIcon game_icon()
 
 int main(int argc, char** argv)
 {
+    wd::startup_steps::mark("loader");
     // Traces must appear as they happen, also in a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // A reader that went away (whiskerdash | head) only makes trace writes fail.
@@ -64,6 +66,7 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(wd::parse_command_line(arguments_of(argc, argv)).value().text), stdout);
         return 0;
     }
+    wd::startup_steps::mark("command-line");
     // An unknown option is told at once, display or none, unless it may be
     // one of the toolkit's, which only the application object can take.
     if (!early.ok() && !wd::has_toolkit_option(arguments_of(argc, argv))) {
@@ -84,7 +87,9 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(WHISKERDASH_VERSION));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(app_id);
+    wd::startup_steps::mark("toolkit-and-display");
     wd::install_translations();
+    wd::startup_steps::mark("translations");
 
     // Again without the options the toolkit took for itself.
     const wd::Result<wd::CommandLine> parsed = wd::parse_command_line(QCoreApplication::arguments());
@@ -110,6 +115,7 @@ int main(int argc, char** argv)
     // A pack file (opened from the file manager) is offered for import; a level is played first.
     const bool pack_file = line.has_level && line.level.endsWith(QLatin1String(".wdpack"), Qt::CaseInsensitive);
     auto widget = std::make_unique<wd::MainWidget>(line.has_level && !pack_file ? line.level : QString(), options);
+    wd::startup_steps::mark("board");
     if (!widget->started()) {
         // Standard error has told it already; a player at the desktop sees none.
         if (line.from_desktop)
@@ -122,13 +128,18 @@ int main(int argc, char** argv)
         return 2;
     // The board in its window, under the menu bar.
     auto window = std::make_unique<wd::GameWindow>(widget.release());
+    wd::startup_steps::mark("menus");
     window->restore_placement();
     window->show();
+    wd::startup_steps::mark("show");
     // Decoding the icon's sizes would hold up the first frame.
     wd::after_first_frame(window->board(), [window = window.get()] {
+        wd::startup_steps::mark("frame-out");
         window->setWindowIcon(game_icon());
-        // The heap keeps what start-up freed (decoded files, the toolkit's and the
-        // sound module's set-up) as the game's own pages: give it back once play runs.
+        // The heap keeps what start-up freed (decoded files, the toolkit's set-up)
+        // as the game's own pages: give it back now, and again once the sound
+        // module has loaded.
+        malloc_trim(0);
         QTimer::singleShot(3000, window, [] { malloc_trim(0); });
     });
     if (pack_file)

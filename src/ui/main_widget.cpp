@@ -17,6 +17,7 @@
 #include "notices.h"
 #include "overlay_now.h"
 #include "replay_check.h"
+#include "startup_steps.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
     , key_left(Qt::Key_Left)
     , key_right(Qt::Key_Right)
 {
+    wd::startup_steps::mark("session-table-actions");
     setObjectName(QStringLiteral("MainWidget"));
     play.keep_recordings_in(&recordings);
     play.keep_statistics_in(&statistics);
@@ -92,6 +94,7 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
         return;
     }
 
+    wd::startup_steps::mark("index-and-level");
     offer_to_continue();
     commands->action(wd::Action::continue_game)->setEnabled(to_continue.has_value());
     // The window starts at 16 pixels a cell, as the board's own size; the
@@ -116,7 +119,9 @@ MainWidget::MainWidget(const QString& level_file, const Options& options, QWidge
         wd::player_notices::tell(problem);
         wd::show_banner(this, problem);
     }
-    wd::after_first_frame(this, [this] { sound.allow_loading(); });
+    // The sound module's libraries and its server's connection are the larger
+    // part of the game's memory: not in the first moments, unless a sound is.
+    wd::after_first_frame(this, [this] { sound.allow_loading(sound_load_delay_ms); });
     // Whatever ends the loop (Quit, the close button, a quit signal) ends it
     // here, while the window still stands.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWidget::before_exit);
@@ -678,7 +683,9 @@ void MainWidget::paintEvent(QPaintEvent* e)
     QPainter painter(this);
     const wd::ViewGeometry geometry = view();
     wd::paint_view(painter, e->region(), geometry, {&scene_pixmap, &sprites.cheese, font(), shown_strip});
+    wd::startup_steps::mark("paint-board-and-strip");
     wd::paint_overlay(painter, e->region(), geometry, shown_overlay);
+    wd::startup_steps::mark("paint-card");
 }
 
 // Level 0 cannot be played again: rather than a blank board, the program ends

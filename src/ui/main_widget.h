@@ -148,6 +148,7 @@ private:
     void toggle_full_screen();
     void animate_flashes();
 
+    static constexpr int sound_load_delay_ms = 1000;
     const wd::Sprites sprites = wd::Sprites::load();
     wd::RecordingStore recordings;  // before the session, which keeps its games there
     wd::StatisticsFile statistics;  // and counts them here

@@ -3,6 +3,7 @@
 
 #include "data_files.h"
 #include "game/level.h"
+#include "startup_steps.h"
 
 #include <QFile>
 #include <QString>
@@ -48,6 +49,7 @@ Sprites Sprites::load()
         else if (!decode(*sprites[i].pixmap, files[i].value()))
             tell_stderr(QStringLiteral("%1: cannot load the sprite; its cells stay blank").arg(path).toStdString());
     }
+    startup_steps::mark("sprites");
     return loaded;
 }
 
