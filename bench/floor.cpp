@@ -2,8 +2,12 @@
 // game's size can do. One fixed window, one window-sized image drawn in the
 // paint event, a 400 ms timer that refills the image and repaints the whole
 // window. Keys are taken and dropped.
-//   floor LEVEL.lvx        the window of the game playing that level
-//   floor WIDTH HEIGHT     a window of that many pixels
+//   floor [OPTIONS] LEVEL.lvx      the window of the game playing that level
+//   floor [OPTIONS] WIDTH HEIGHT   a window of that many pixels
+// Options:
+//   --text            also draws one line of text in the application's font, as
+//                     the least a game that shows its score must do
+//   --repaint-on-key  a key refills and repaints the whole window at once
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -25,9 +30,14 @@ namespace {
 constexpr int cell = 16;
 constexpr int strip = 20;
 
+struct Options {
+    bool text = false;
+    bool repaint_on_key = false;
+};
+
 class Floor : public QWidget {
 public:
-    explicit Floor(QSize size) : image_(size, QImage::Format_RGB32)
+    Floor(QSize size, Options options) : image_(size, QImage::Format_RGB32), options_(options)
     {
         setWindowTitle(QStringLiteral("Whiskerdash floor"));
         setFixedSize(size);
@@ -45,8 +55,18 @@ protected:
     {
         QPainter painter(this);
         painter.drawImage(e->rect().topLeft(), image_, e->rect());
+        if (options_.text)
+            painter.drawText(QRect(4, 0, width() - 8, strip), Qt::AlignVCenter,
+                             QStringLiteral("Score 0    Level 1    Lives 3"));
     }
-    void keyPressEvent(QKeyEvent* e) override { e->accept(); }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        e->accept();
+        if (options_.repaint_on_key && !e->isAutoRepeat()) {
+            refill();
+            repaint();
+        }
+    }
 
 private:
     void refill()
@@ -57,6 +77,7 @@ private:
     }
 
     QImage image_;
+    Options options_;
     QTimer clock_;
     int shade_ = 0;
 };
@@ -85,16 +106,27 @@ std::optional<QSize> level_window(const char* path)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    Options options;
+    int first = 1;
+    for (; first < argc && argv[first][0] == '-'; ++first) {
+        if (!std::strcmp(argv[first], "--text"))
+            options.text = true;
+        else if (!std::strcmp(argv[first], "--repaint-on-key"))
+            options.repaint_on_key = true;
+        else
+            break;
+    }
     std::optional<QSize> size;
-    if (argc == 2)
-        size = level_window(argv[1]);
-    else if (argc == 3)
-        size = QSize(std::atoi(argv[1]), std::atoi(argv[2]));
+    if (argc - first == 1)
+        size = level_window(argv[first]);
+    else if (argc - first == 2)
+        size = QSize(std::atoi(argv[first]), std::atoi(argv[first + 1]));
     if (!size || size->isEmpty()) {
-        std::fprintf(stderr, "usage: floor LEVEL.lvx | floor WIDTH HEIGHT (LEVEL.lvx readable, sizes above 0)\n");
+        std::fprintf(stderr, "usage: floor [--text] [--repaint-on-key] LEVEL.lvx | WIDTH HEIGHT"
+                             " (LEVEL.lvx readable, sizes above 0)\n");
         return 2;
     }
-    Floor floor(*size);
+    Floor floor(*size, options);
     floor.show();
     return app.exec();
 }

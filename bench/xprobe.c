@@ -15,8 +15,13 @@
  *   watched ms=W bursts=N damage_bytes=D changed_bytes=C   the totals of the bursts that began
  *                                                   within the --watch stretch of W ms
  *   ready                                            done; the program keeps running
- *   count damage_bytes=D rects=R                     for each line read on standard input: the bytes
+ *   count damage_bytes=D rects=R                     for each empty line read on standard input: the bytes
  *                                                   drawn into the window since "ready" or the last count
+ *   key ms=T                                         for each line "key NAME" (an X keysym name): once the
+ *                                                   window has been quiet for --quiet MS, NAME is pressed and
+ *                                                   let go through XTest (to the window with the focus), and T
+ *                                                   is the time from the press to the first damage after it;
+ *                                                   "key ms=none" when nothing was drawn within 300 ms
  * The program is stopped (SIGTERM, by its pid) when standard input closes or
  * the probe gets SIGTERM. Exit status: 0 fine, 2 usage, 3 the program ended
  * before its first frame (retry when the display refused it), 4 timed out. */
@@ -25,6 +30,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#include <X11/extensions/XTest.h>
 
 #include <errno.h>
 #include <fcntl.h>
@@ -244,6 +250,35 @@ static int bytes_per_pixel(Display* display)
     return bytes;
 }
 
+/* Presses and lets go of a key between repaints, and times the first damage
+ * on the window after the press. Damage that comes before the press is
+ * counted as usual. */
+static void time_key(Display* display, int damage_event, const struct watched* w, const char* name, int quiet_ms,
+                     long long* area, int* rects)
+{
+    const KeySym sym = XStringToKeysym(name);
+    const KeyCode code = sym == NoSymbol ? 0 : XKeysymToKeycode(display, sym);
+    if (!code) {
+        printf("key ms=none unknown=%s\n", name);
+        return;
+    }
+    /* Between two of the program's timer repaints, not inside one. */
+    XEvent event;
+    while (next_event(display, &event, quiet_ms))
+        if (!add_damage(&event, damage_event, w->id, area, rects))
+            track(display, &event);
+    const double pressed = now_ms();
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    XFlush(display);
+    while (next_event(display, &event, pressed + 300 - now_ms()))
+        if (add_damage(&event, damage_event, w->id, area, rects)) {
+            printf("key ms=%.2f\n", now_ms() - pressed);
+            return;
+        }
+    printf("key ms=none\n");
+}
+
 static void usage(void)
 {
     fprintf(stderr, "usage: xprobe [--watch MS] [--grid TOP,CELL] [--quiet MS] [--timeout S] -- PROGRAM [ARG...]\n");
@@ -414,6 +449,8 @@ int main(int argc, char** argv)
 
     long long counted_area = 0;
     int counted_rects = 0;
+    char line[256];
+    size_t line_length = 0;
     for (;;) {
         while (XPending(display)) {
             XEvent event;
@@ -431,8 +468,17 @@ int main(int argc, char** argv)
             if (got <= 0)
                 break;
             for (ssize_t c = 0; c < got; ++c) {
-                if (buffer[c] != '\n')
+                if (buffer[c] != '\n') {
+                    if (line_length < sizeof line - 1)
+                        line[line_length++] = buffer[c];
                     continue;
+                }
+                line[line_length] = '\0';
+                line_length = 0;
+                if (!strncmp(line, "key ", 4)) {
+                    time_key(display, damage_event, main_window, line + 4, quiet_ms, &counted_area, &counted_rects);
+                    continue;
+                }
                 /* A round trip, so every repaint made before the line was asked for is in. */
                 XSync(display, False);
                 while (XPending(display)) {

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -113,18 +115,34 @@ Game play(const std::string& bytes, const std::string& name, std::uint64_t seed,
     return game;
 }
 
+// The proof named after the level's path as given, so the game can check it
+// again from anywhere: `whiskerdash --replay DIR/NAME.proof --check`.
+bool keep_proof(const wd::Recording& win, const std::string& level, const std::string& folder)
+{
+    const std::string name = std::filesystem::path(level).stem().string();
+    const std::string path = folder + "/" + name + ".proof";
+    const std::string text = wd::render(wd::bot::proof_for(win, -1, level));
+    std::ofstream out(path, std::ios::binary);
+    if (!(out << text) || !(out.flush())) {
+        std::fprintf(stderr, "whiskerdash-bot: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
 int usage()
 {
     std::fprintf(stderr,
                  "usage: whiskerdash-bot [--player steady|shallow|deep] [--runs N] [--first-seed S] [--moves-per-tick K] [--max-ticks T] [--watch]"
-                 " [--until-won] [--prove] LEVEL.lvx...\n"
+                 " [--until-won] [--prove [--proofs DIR]] LEVEL.lvx...\n"
                  "Prints one line per level: file, games won, games, mean moves and mean ticks of the won games,\n"
                  "the cats caught in won games in enclosures of pushed crates, in bait pockets, and in boxes\n"
                  "that were there from the start, and the games lost because a cat reached the mouse.\n"
                  "With --until-won, a level's games stop at its first win.\n"
                  "With --prove, each level is proved as the editor proves it instead: one line of file, games\n"
                  "cleared, games played, the difficulty word (or unproved) and the CPU seconds it took;\n"
-                 "the exit status is 1 when a level is not proved.\n");
+                 "the exit status is 1 when a level is not proved. --proofs keeps each proof in DIR as\n"
+                 "NAME.proof, a recording that names the level by the path given.\n");
     return 2;
 }
 
@@ -139,6 +157,7 @@ int main(int argc, char** argv)
     bool watch = false;
     bool until_won = false;
     bool proving = false;
+    std::string proofs;
     Kind kind = Kind::steady;
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
@@ -153,6 +172,10 @@ int main(int argc, char** argv)
         }
         if (i + 1 >= argc)
             return usage();
+        if (option == "--proofs") {
+            proofs = argv[++i];
+            continue;
+        }
         if (option == "--player") {
             const std::string name = argv[++i];
             if (name == "steady")
@@ -205,6 +228,8 @@ int main(int argc, char** argv)
                         run.win ? wd::bot::difficulty(run.cleared, run.tried).c_str() : "unproved", seconds);
             std::fflush(stdout);
             faulty += !run.win;
+            if (run.win && !proofs.empty() && !keep_proof(*run.win, argv[i], proofs))
+                ++faulty;
             continue;
         }
         int won = 0;
