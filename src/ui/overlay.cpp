@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <optional>
+
 #include <utility>
 
 namespace wd {
@@ -68,7 +70,7 @@ struct Fitted {
     QRect board_rect;    // board pixels at 1x
 };
 
-Fitted fit_card(const QSize& board, const Card& card, double scale)
+Fitted fit_card_anew(const QSize& board, const Card& card, double scale)
 {
     const int width = card_width(board);
     Fitted fitted;
@@ -97,6 +99,24 @@ Fitted fit_card(const QSize& board, const Card& card, double scale)
             return fitted;
         }
     }
+}
+
+// One card is fitted for the region to repaint, for assistive technology and
+// for painting: shaping its text again each time cost milliseconds a frame.
+Fitted fit_card(const QSize& board, const Card& card, double scale)
+{
+    struct Last {
+        QSize board;
+        Card card;
+        double scale = 0;
+        QFont font;  // the application's, which the card's follow
+        Fitted fitted;
+    };
+    static std::optional<Last> last;
+    const QFont font;
+    if (!last || last->board != board || last->card != card || last->scale != scale || last->font != font)
+        last = Last{board, card, scale, font, fit_card_anew(board, card, scale)};
+    return last->fitted;
 }
 
 QSize board_image_size(const ViewGeometry& geometry)
