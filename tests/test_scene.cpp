@@ -55,6 +55,8 @@ private slots:
     void copied_tiles_match_painted_sprites();
     void missing_sprite_draws_background();
     void empty_board_paints_nothing();
+    void plain_xpm_only_as_its_header_promises_data();
+    void plain_xpm_only_as_its_header_promises();
 };
 
 void TestScene::sprites_at_their_cells_data()
@@ -208,6 +210,34 @@ void TestScene::empty_board_paints_nothing()
     QTest::failOnWarning(QRegularExpression("QPainter"));
     renderer.render_board(empty, scene);
     QVERIFY(renderer.update_board(empty, scene).isEmpty());
+}
+
+void TestScene::plain_xpm_only_as_its_header_promises_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");  // else left to the toolkit's usual reading
+    const QByteArray head = "/* XPM */\nstatic const char *x[] = {\n/* w h colours \"chars\" */\n";
+    QTest::newRow("plain") << head + "\"2 2 2 1\",\"  c None\",\"k c #1A1A1F\",\"k \",\" k\"};\n" << true;
+    QTest::newRow("a row short") << head + "\"2 2 2 1\",\"  c None\",\"k c #1A1A1F\",\"k\",\" k\"};\n" << false;
+    QTest::newRow("a row missing") << head + "\"2 3 2 1\",\"  c None\",\"k c #1A1A1F\",\"k \",\" k\"};\n" << false;
+    QTest::newRow("a colour missing") << head + "\"2 2 3 1\",\"  c None\",\"k c #1A1A1F\",\"k \",\" k\"};\n" << false;
+    QTest::newRow("huge") << head + "\"200000 2 2 1\",\"  c None\",\"k c #1A1A1F\",\"k \",\" k\"};\n" << false;
+    QTest::newRow("an escape") << head + "\"2 2 2 1\",\"  c None\",\"\\\" c #1A1A1F\",\"\\\" \",\" k\"};\n" << false;
+    QTest::newRow("unclosed") << head + "\"2 2 2 1\",\"  c None\",\"k c #1A1A1F\",\"k \",\" k};\n" << false;
+}
+
+// The toolkit's array reader trusts the header, so nothing short of it reaches that reader.
+void TestScene::plain_xpm_only_as_its_header_promises()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    const std::optional<QImage> image = wd::read_plain_xpm(bytes.toStdString());
+    QCOMPARE(image.has_value(), read);
+    if (read) {
+        QCOMPARE(image->size(), QSize(2, 2));
+        QCOMPARE(image->pixel(0, 0), qRgb(0x1A, 0x1A, 0x1F));
+        QCOMPARE(qAlpha(image->pixel(1, 0)), 0);
+    }
 }
 
 QTEST_MAIN(TestScene)

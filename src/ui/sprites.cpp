@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,15 +17,66 @@ namespace wd {
 namespace {
 constexpr std::size_t sprite_cap = 1 << 20;  // far more than a 16-pixel picture takes
 
-// Qt's own XPM reader first: detecting the format would load and ask every
-// image plugin before the first frame. Anything else still loads by detection.
+constexpr int xpm_side_cap = 1024;  // far more than a cell's picture
+constexpr int xpm_colour_cap = 4096;
+
+// Quoted strings outside comments; none at an escape or an unclosed quote.
+std::optional<std::vector<std::string>> quoted_strings(const std::string& bytes)
+{
+    std::vector<std::string> strings;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes.compare(at, 2, "/*") == 0) {
+            at = bytes.find("*/", at + 2);
+            if (at == std::string::npos)
+                return std::nullopt;
+            ++at;
+        } else if (bytes[at] == '"') {
+            const std::size_t end = bytes.find_first_of("\"\\\n", at + 1);
+            if (end == std::string::npos || bytes[end] != '"')
+                return std::nullopt;
+            strings.push_back(bytes.substr(at + 1, end - at - 1));
+            at = end;
+        }
+    }
+    return strings;
+}
+
 bool decode(QPixmap& pixmap, const std::string& bytes)
 {
+    if (const std::optional<QImage> image = read_plain_xpm(bytes))
+        return pixmap.convertFromImage(*image);
     const auto* data = reinterpret_cast<const uchar*>(bytes.data());
-    const auto size = static_cast<uint>(bytes.size());
-    return pixmap.loadFromData(data, size, "XPM") || pixmap.loadFromData(data, size);
+    return pixmap.loadFromData(data, static_cast<uint>(bytes.size()));
 }
 }  // namespace
+
+std::optional<QImage> read_plain_xpm(const std::string& bytes)
+{
+    const std::optional<std::vector<std::string>> strings = quoted_strings(bytes);
+    if (!strings || strings->empty())
+        return std::nullopt;
+    // The reader trusts the header: every colour and row it names must be there, whole.
+    int width = 0, height = 0, colours = 0, per_pixel = 0;
+    char after = 0;
+    if (std::sscanf(strings->front().c_str(), "%d %d %d %d %c", &width, &height, &colours, &per_pixel, &after) != 4
+        || width < 1 || height < 1 || width > xpm_side_cap || height > xpm_side_cap || colours < 1
+        || colours > xpm_colour_cap || per_pixel < 1 || per_pixel > 2
+        || strings->size() != std::size_t(1 + colours + height))
+        return std::nullopt;
+    for (int i = 1; i <= colours; ++i)
+        if ((*strings)[i].size() < std::size_t(per_pixel) + 4)  // "k c #RGB" at the least
+            return std::nullopt;
+    for (std::size_t i = 1 + colours; i < strings->size(); ++i)
+        if ((*strings)[i].size() != std::size_t(width * per_pixel))
+            return std::nullopt;
+    std::vector<const char*> lines;
+    for (const std::string& line : *strings)
+        lines.push_back(line.c_str());
+    const QImage image(lines.data());
+    if (image.isNull() || image.size() != QSize(width, height))
+        return std::nullopt;
+    return image;
+}
 
 Sprites Sprites::load()
 {

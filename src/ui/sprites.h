@@ -1,7 +1,11 @@
 #pragma once
 // The five 16-pixel pictures the board is drawn with, read from the data files.
 
+#include <QImage>
 #include <QPixmap>
+
+#include <optional>
+#include <string>
 
 namespace wd {
 
@@ -13,5 +17,11 @@ struct Sprites {
     // cells stay blank.
     static Sprites load();
 };
+
+// An XPM file read by the toolkit's own XPM reader, straight from its quoted
+// strings: reading by format loaded and asked every image plugin first. None
+// when the file is not plain enough to be read that way safely (its header
+// must fit its strings); the caller then reads it the toolkit's usual way.
+std::optional<QImage> read_plain_xpm(const std::string& bytes);
 
 }  // namespace wd
