@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "data_files.h"
 #include "first_frame.h"
+#include "late_icons.h"
 #include "quit_signals.h"
 #include "replay_check.h"
 #include "session_log.h"
@@ -127,6 +128,7 @@ int main(int argc, char** argv)
     if (!line.replay.isEmpty() && !widget->watch(line.replay, true))
         return 2;
     // The board in its window, under the menu bar.
+    wd::read_style_icons_late();
     auto window = std::make_unique<wd::GameWindow>(widget.release());
     wd::startup_steps::mark("menus");
     window->restore_placement();
