@@ -33,12 +33,19 @@ int card_width(const QSize& board)
 
 // Breaks `text` at spaces into lines no wider than `width`. A word wider than
 // that alone is broken between letters, and the answer is false.
-bool wrap_words(const QString& text, const QFontMetrics& metrics, int width, QStringList& out)
+bool wrap_words(const QString& text, const QFont& font, int width, QStringList& out)
 {
+    // A line's advance is its words' and spaces' (no shaping joins across a
+    // space), so each word is shaped once, not each longer line again.
+    const QFontMetrics metrics(font);
+    const QFontMetricsF exact(font);
+    const qreal space = exact.horizontalAdvance(QLatin1Char(' '));
     bool whole = true;
     QString current;
+    qreal current_width = 0;
     for (QString word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        while (metrics.horizontalAdvance(word) > width && word.size() > 1) {
+        qreal word_width = exact.horizontalAdvance(word);
+        while (qRound(word_width) > width && word.size() > 1) {
             whole = false;
             if (!current.isEmpty())
                 out << std::exchange(current, QString());
@@ -47,12 +54,18 @@ bool wrap_words(const QString& text, const QFontMetrics& metrics, int width, QSt
                 ++fits;
             out << word.left(fits);
             word.remove(0, fits);
+            word_width = exact.horizontalAdvance(word);
         }
-        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width)
+        if (current.isEmpty()) {
+            current = word;
+            current_width = word_width;
+        } else if (qRound(current_width + space + word_width) > width) {
             out << std::exchange(current, word);
-        else
-            current = longer;
+            current_width = word_width;
+        } else {
+            current += QLatin1Char(' ') + word;
+            current_width += space + word_width;
+        }
     }
     if (!current.isEmpty())
         out << current;
@@ -85,9 +98,9 @@ Fitted fit_card_anew(const QSize& board, const Card& card, double scale)
         const QFontMetrics line_metrics(fitted.line_font);
         fitted.title_lines.clear();
         fitted.lines.clear();
-        bool whole = wrap_words(card.title, title_metrics, fitted.text_width, fitted.title_lines);
+        bool whole = wrap_words(card.title, fitted.title_font, fitted.text_width, fitted.title_lines);
         for (const QString& line : card.lines)
-            whole = wrap_words(line, line_metrics, fitted.text_width, fitted.lines) && whole;
+            whole = wrap_words(line, fitted.line_font, fitted.text_width, fitted.lines) && whole;
         const int text_height = int(fitted.title_lines.size()) * title_metrics.lineSpacing()
             + int(fitted.lines.size()) * line_metrics.lineSpacing();
         const int height = qCeil((text_height + 2 * fitted.padding) / scale);
