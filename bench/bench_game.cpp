@@ -107,7 +107,11 @@ void full_screen_redraw(benchmark::State& state)
     QImage window(window_size, QImage::Format_RGB32);
     const wd::ViewGeometry geometry(window_size, scene.size(), wd::strip_height);
     const QPixmap cheese(QStringLiteral(WHISKERDASH_DATA_DIR "/cheese.xpm"));
-    const wd::ViewContent content{&scene, &cheese, QFont(), wd::StripState{1230, 4, 3, false, false}};
+    wd::StripState strip;
+    strip.score = 1230;
+    strip.level = 4;
+    strip.cats = 3;
+    const wd::ViewContent content{&scene, &cheese, QFont(), strip};
 
     const double copy_seconds = memcpy_seconds(static_cast<std::size_t>(window.sizeInBytes()), 100);
 

@@ -152,7 +152,7 @@ class Run:
         os.mkdir(runtime, 0o700)
         env = dict(os.environ, DISPLAY=bench.xvfb.display, XDG_CONFIG_HOME=os.path.join(self.home, "config"),
                    XDG_DATA_HOME=os.path.join(self.home, "data"), XDG_RUNTIME_DIR=runtime, **bench.sound_env)
-        if bench.steps and kind in ("game", "installed"):
+        if bench.steps:
             env["WHISKERDASH_STARTUP_STEPS"] = "1"
         level_path = os.path.join(play, level)
         # Start-up is measured as a player meets it, on the level's card; ticks
@@ -453,11 +453,20 @@ def measure(bench, args):
     if steps:
         print("  the game's start-up steps, level 1 in a play folder (CPU ms of the process in each step;"
               " the first is the loader's, before main)")
+        def deltas(run):
+            return {name: cpu - (run[index - 1][2] if index else 0) for index, (name, _, cpu) in enumerate(run)}
+        floor_steps = {kind: [deltas(run["steps"]) for run in startups[kind, "level000.lvx"] if run["steps"]]
+                       for kind in ("floor", "text floor")}
         names = [name for name, _, _ in steps[0]]
         for index, name in enumerate(names):
             cpu_in = [run[index][2] - (run[index - 1][2] if index else 0) for run in steps if len(run) > index]
             wall_at = [run[index][1] for run in steps if len(run) > index]
-            print(f"    {name:28s} CPU {statistics.median(cpu_in):6.2f} ms   ends at {statistics.median(wall_at):6.1f} ms")
+            line = f"    {name:28s} CPU {statistics.median(cpu_in):6.2f} ms   ends at {statistics.median(wall_at):6.1f} ms"
+            for kind, runs in floor_steps.items():
+                # The floors tell the loader's step and the toolkit's only.
+                if runs and all(name in run for run in runs):
+                    line += f"   {kind} {statistics.median(run[name] for run in runs):6.2f} ms"
+            print(line)
 
     largest = boards[1][1]
     print(f"== the largest board: {WATCH_MS / 1000:.1f} s left alone, {IDLE_SECONDS:.0f} s idle, then"

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <optional>
 
 namespace {
@@ -101,11 +102,23 @@ std::optional<QSize> level_window(const char* path)
     return QSize(cell * columns, cell * rows + strip);
 }
 
+// The game's "startup STEP WALL_MS CPU_MS" lines for the same two steps, when asked.
+void mark(const char* step)
+{
+    static const bool on = std::getenv("WHISKERDASH_STARTUP_STEPS") != nullptr;
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    if (on)
+        std::fprintf(stderr, "startup %s 0 %.2f\n", step, double(cpu.tv_sec) * 1e3 + double(cpu.tv_nsec) / 1e6);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    mark("loader");
     QApplication app(argc, argv);
+    mark("toolkit-and-display");
     Options options;
     int first = 1;
     for (; first < argc && argv[first][0] == '-'; ++first) {
