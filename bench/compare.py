@@ -29,6 +29,7 @@ CELL_BYTES = 16 * 16 * 4
 IDLE_SECONDS = 4.0
 PLAY_KEYS = ["Left", "Up", "Right", "Down"] * 12  # 48 keys, one every 100 ms
 PUSH_ROUNDS = 24  # Up pushes a column of 38 crates, Down and Right are plain moves
+PERF_HZ = 20000  # a sample every 50 us of CPU
 MEMORY_AFTER_S = 0.3  # private memory is read this long after the first full frame
 # The floors: bare, drawing one line of text, and repainting all of its window on a key.
 FLOORS = {"floor": [], "text floor": ["--text"], "key floor": ["--repaint-on-key"]}
@@ -137,7 +138,7 @@ def memory_mb(pid):
 class Run:
     """One program under the probe, in a folder of its own."""
 
-    def __init__(self, bench, kind, level, watch_ms, playing=False):
+    def __init__(self, bench, kind, level, watch_ms, playing=False, perf_out=None):
         self.bench = bench
         bench.running.append(self)
         self.home = tempfile.mkdtemp(prefix=f"whiskerdash-bench-{kind}-", dir=bench.scratch)
@@ -169,6 +170,9 @@ class Run:
             command = [bench.floor] + FLOORS[kind] + [str(width), str(height)]
         grid = f"{bench.tops.get(level, 20)},16"
         probe = [bench.probe, "--watch", str(watch_ms), "--grid", grid, "--"] + command
+        if perf_out:
+            # The probe's samples are told apart by their command name.
+            probe = ["perf", "record", "-q", "-F", str(PERF_HZ), "-o", perf_out, "--"] + probe
         for attempt in range(10):
             self.process = subprocess.Popen(probe, cwd=play, env=env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                             stderr=subprocess.PIPE, text=True)
@@ -349,6 +353,22 @@ class Bench:
         run.stop()
         return figures
 
+    def by_library(self, kind, level):
+        """CPU ms in each shared object from the fork to the first full frame (perf's samples)."""
+        out = os.path.join(self.scratch, "perf.data")
+        run = Run(self, kind, level, 0, perf_out=out)
+        run.process.send_signal(signal.SIGINT)  # the frame is in: perf stops sampling
+        run.stop()
+        report = subprocess.run(["perf", "report", "-i", out, "--stdio", "-q", "-n", "--sort", "comm,dso"],
+                                capture_output=True, text=True)
+        samples = {}
+        for line in report.stdout.splitlines():
+            words = line.split()
+            if len(words) >= 4 and words[0].endswith("%") and words[2] != "xprobe":
+                dso = os.path.basename(" ".join(words[3:]).strip("[]"))
+                samples[dso] = samples.get(dso, 0) + int(words[1]) * 1000.0 / PERF_HZ
+        return samples
+
     def keys(self, kind):
         """Key to frame on the push board: pushes and plain moves for the game, a whole
         repaint for the floor that repaints on a key."""
@@ -408,6 +428,8 @@ def main():
     parser.add_argument("data")
     parser.add_argument("--runs", type=int, default=11, help="start-up runs of each program and board")
     parser.add_argument("--load-runs", type=int, default=3, help="CPU, memory, bytes and key runs of each program")
+    parser.add_argument("--perf-runs", type=int, default=7,
+                        help="runs under perf of the game and the text floor, for their CPU by library (0: none)")
     args = parser.parse_args()
     args.build, args.prefix, args.data = map(os.path.abspath, (args.build, args.prefix, args.data))
     bench = Bench(args)
@@ -467,6 +489,23 @@ def measure(bench, args):
                 if runs and all(name in run for run in runs):
                     line += f"   {kind} {statistics.median(run[name] for run in runs):6.2f} ms"
             print(line)
+
+    if args.perf_runs and shutil.which("perf"):
+        print(f"  CPU by library until the first full frame, level 1 in a play folder (perf, {args.perf_runs} runs each,"
+              " median ms a run; all the program's threads)")
+        libraries = {"game": [], "text floor": []}
+        for run in range(args.perf_runs):
+            for kind in (("game", "text floor") if run % 2 == 0 else ("text floor", "game")):
+                libraries[kind].append(bench.by_library(kind, "level000.lvx"))
+        names = sorted({name for runs in libraries.values() for run in runs for name in run},
+                       key=lambda name: -statistics.median(run.get(name, 0) for run in libraries["game"]))
+        for name in names + ["all"]:
+            game_ms = statistics.median(sum(run.values()) if name == "all" else run.get(name, 0)
+                                        for run in libraries["game"])
+            floor_ms = statistics.median(sum(run.values()) if name == "all" else run.get(name, 0)
+                                         for run in libraries["text floor"])
+            if name == "all" or max(game_ms, floor_ms) >= 0.2:
+                print(f"    {name:32s} game {game_ms:6.2f}   text floor {floor_ms:6.2f}   {game_ms - floor_ms:+6.2f}")
 
     largest = boards[1][1]
     print(f"== the largest board: {WATCH_MS / 1000:.1f} s left alone, {IDLE_SECONDS:.0f} s idle, then"
