@@ -6,6 +6,7 @@ import atexit
 import os
 import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import threading
@@ -274,6 +275,52 @@ class Game:
         self._readers_done()
 
 
+def guard_x_server():
+    """xvfb-run stops its Xvfb when the case ends, but killed itself (by a
+    timeout) it leaves the server running. A watcher of the case's own stops
+    that server, by its pid, once the case has gone and xvfb-run has not."""
+    number = os.environ.get("DISPLAY", "").lstrip(":").split(".")[0]
+    try:
+        with open(f"/tmp/.X{number}-lock") as lock:
+            server = int(lock.read().strip())
+        with open(f"/proc/{server}/cmdline", "rb") as cmdline:
+            if os.path.basename(cmdline.read().split(b"\0")[0]) != b"Xvfb":
+                return
+        with open(f"/proc/{server}/stat") as stat:
+            fields = stat.read().rsplit(")", 1)[1].split()
+        started = fields[19]  # the same process later, not a reused pid
+        if int(fields[1]) != os.getppid():
+            return  # not started by the xvfb-run that started this case
+    except (OSError, ValueError, IndexError):
+        return  # not an Xvfb of ours to look after
+    case = os.getpid()
+    if os.fork():
+        return
+    # The watcher holds none of the case's output open, or CTest would wait for it.
+    os.setsid()
+    null = os.open(os.devnull, os.O_RDWR)
+    for fd in (0, 1, 2):
+        os.dup2(null, fd)
+
+    def alive(pid, since=None):
+        try:
+            with open(f"/proc/{pid}/stat") as stat:
+                return since is None or stat.read().rsplit(")", 1)[1].split()[19] == since
+        except OSError:
+            return False
+
+    while alive(case):
+        time.sleep(0.5)
+    for signal_number, grace in ((signal.SIGTERM, 10.0), (signal.SIGKILL, 5.0)):
+        deadline = time.monotonic() + grace
+        while alive(server, started) and time.monotonic() < deadline:
+            time.sleep(0.2)  # xvfb-run's own clean-up goes first
+        if not alive(server, started):
+            os._exit(0)
+        os.kill(server, signal_number)
+    os._exit(0)
+
+
 def run_cases(cases, extra_paths=()):
     """The command line of a script of cases: --exe PATH [--NAME PATH for each of
     extra_paths] --data DIR CASE; each case gets the paths in that order."""
@@ -287,6 +334,7 @@ def run_cases(cases, extra_paths=()):
     parser.add_argument("case", choices=sorted(cases))
     options = parser.parse_args()
     check(os.environ.get("DISPLAY"), "no DISPLAY: run under xvfb-run")
+    guard_x_server()
     paths = [options.exe, *(getattr(options, name) for name in extra_paths), options.data]
     try:
         cases[options.case](*map(os.path.abspath, paths))
@@ -299,6 +347,7 @@ def run_cases(cases, extra_paths=()):
 def exit_with(main):
     """Runs a script's main(), turning a Failure into its message and status 1."""
     import sys
+    guard_x_server()
     try:
         sys.exit(main())
     except Failure as failure:
