@@ -375,10 +375,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Offene Arena</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
-        <translation>Zwei Katzen auf freiem Boden: Bleib in Bewegung und fang jede dort, wo die Kisten dicht stehen.</translation>
-    </message>
-    <message>
         <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
         <translation>Katzen treten nie auf Käse: Der Käse an den Enden des Verschlags hält die Katze drin; schieb Kisten neben sie und friss den Zaun zuletzt.</translation>
     </message>
@@ -555,10 +551,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Alles auf einmal: der Block links, eine Tür in der Mauer, Steinpfeiler rechts und Käse, der dich hindurchlockt.</translation>
     </message>
     <message>
-        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
-        <translation>Beide Katzen beginnen in Gassen an der Mauer, hinter dem oberen und dem rechten Kistenbalken: Sperr sie dort ein, bevor sie herauskommen, dann gehört die Käsespur dir.</translation>
-    </message>
-    <message>
         <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
         <translation>Jede Ecke birgt eine L-förmige Gasse zwischen der Mauer und einem Knick aus Kisten: Schließ die Gasse von außen auf beiden Seiten der Katze, dann schieb die letzte Kiste auf sie.</translation>
     </message>
@@ -597,6 +589,14 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
         <translation>Ein Raster aus Steinpfeilern lässt einer Katze viele Auswege: Lock sie zu den Kistenbalken in den Ecken, wo Mauer und Balken eine Gasse bilden, und fang sie dort.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and eat the trail before the last catch, which ends the level.</source>
+        <translation>Beide Katzen beginnen in Gassen an der Mauer, hinter dem oberen und dem rechten Kistenbalken: Sperr sie dort ein, bevor sie herauskommen, und friss die Käsespur vor dem letzten Fang, denn der beendet die Ebene.</translation>
+    </message>
+    <message>
+        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
+        <translation>Zwei Katzen auf freiem Boden: Bleib in Bewegung und fang jede in der einfeldbreiten Gasse zwischen den unteren Kistenbalken und der Mauer.</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Arena abierta</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
-        <translation>Dos gatos en suelo libre: no dejes de moverte y atrapa a cada uno donde abunden las cajas.</translation>
-    </message>
-    <message>
         <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
         <translation>Los gatos nunca pisan el queso: el queso en los extremos del compartimento retiene dentro al gato; empuja cajas junto a él y cómete la valla al final.</translation>
     </message>
@@ -555,10 +551,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Todo a la vez: el bloque a la izquierda, una puerta en el muro, pilares de piedra a la derecha y queso que tira de ti hasta el final.</translation>
     </message>
     <message>
-        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
-        <translation>Los dos gatos empiezan en pasillos junto al muro, tras la barra de cajas de arriba y la de la derecha: enciérralos allí antes de que salgan, y el rastro de queso es tuyo.</translation>
-    </message>
-    <message>
         <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
         <translation>Cada esquina guarda un pasillo en L entre el muro y un recodo de cajas: cierra el pasillo a ambos lados del gato desde fuera y luego empuja la última caja sobre él.</translation>
     </message>
@@ -597,6 +589,14 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
         <translation>Una cuadrícula de pilares de piedra le da al gato muchas salidas: llévalo hasta las barras de cajas de las esquinas, donde el muro y la barra forman un pasillo, y atrápalo allí.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and eat the trail before the last catch, which ends the level.</source>
+        <translation>Los dos gatos empiezan en pasillos junto al muro, tras la barra de cajas de arriba y la de la derecha: enciérralos allí antes de que salgan, y cómete el rastro de queso antes de la última captura, que termina el nivel.</translation>
+    </message>
+    <message>
+        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
+        <translation>Dos gatos en suelo libre: no dejes de moverte y atrapa a cada uno en el pasillo de una casilla entre las barras de cajas de abajo y el muro.</translation>
     </message>
 </context>
 <context>

@@ -375,10 +375,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Arène ouverte</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each where crates are thick.</source>
-        <translation>Deux chats sur un espace dégagé : restez en mouvement, et attrapez chacun là où les caisses s’entassent.</translation>
-    </message>
-    <message>
         <source>Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last.</source>
         <translation>Les chats ne marchent jamais sur le fromage : le fromage aux bouts de la stalle y retient le chat ; poussez des caisses à côté de lui et mangez la clôture en dernier.</translation>
     </message>
@@ -555,10 +551,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Tout à la fois : le bloc à gauche, une porte dans le mur, des piliers de pierre à droite, et du fromage pour vous faire avancer.</translation>
     </message>
     <message>
-        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and the cheese trail is yours.</source>
-        <translation>Les deux chats partent de couloirs le long du mur, derrière la barre de caisses du haut et celle de droite : enfermez-les là avant qu’ils n’en sortent, et la piste de fromage est à vous.</translation>
-    </message>
-    <message>
         <source>Each corner holds an L-shaped lane between the wall and a bend of crates: shut the lane on both sides of the cat from outside, then push the last crate onto it.</source>
         <translation>Chaque coin cache un couloir en L entre le mur et un coude de caisses : fermez le couloir des deux côtés du chat depuis l’extérieur, puis poussez la dernière caisse sur lui.</translation>
     </message>
@@ -597,6 +589,14 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>A grid of stone posts gives a cat many ways out: lead it to the crate bars in the corners, where wall and bar make a lane, and catch it there.</source>
         <translation>Une grille de piliers de pierre offre au chat bien des sorties : attirez-le vers les barres de caisses dans les coins, où le mur et la barre forment un couloir, et attrapez-le là.</translation>
+    </message>
+    <message>
+        <source>Both cats start in wall lanes, behind the top bar and the right one: shut them in there before they come out, and eat the trail before the last catch, which ends the level.</source>
+        <translation>Les deux chats partent de couloirs le long du mur, derrière la barre de caisses du haut et celle de droite : enfermez-les là avant qu’ils n’en sortent, et mangez la piste de fromage avant la dernière capture, qui termine le niveau.</translation>
+    </message>
+    <message>
+        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
+        <translation>Deux chats sur un espace dégagé : restez en mouvement, et attrapez chacun dans le couloir d’une case entre les barres de caisses du bas et le mur.</translation>
     </message>
 </context>
 <context>
