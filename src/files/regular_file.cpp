@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -126,13 +127,22 @@ std::vector<Result<std::string>> read_timed(const std::vector<std::string>& path
     shared->left = paths.size();
     shared->results.assign(paths.size(), Problem{Problem::Kind::too_slow, 0, no_answer});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(read_limit_ms);
+    // One reader a folder, reading its files in turn: a stalled mount holds up
+    // only its own folder's files, and a thread a file cost more than the reads.
+    std::map<std::string, std::vector<std::size_t>> folders;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        auto read = [shared, i, path = paths[i], cap] {
-            Result<std::string> result = read_regular(path, cap);
-            const std::lock_guard<std::mutex> hold(shared->mutex);
-            shared->results[i] = std::move(result);
-            --shared->left;
-            shared->done.notify_all();
+        const std::size_t slash = paths[i].rfind('/');
+        folders[slash == std::string::npos ? std::string() : paths[i].substr(0, slash)].push_back(i);
+    }
+    for (auto& [folder, files] : folders) {
+        auto read = [shared, paths, files = std::move(files), cap] {
+            for (const std::size_t i : files) {
+                Result<std::string> result = read_regular(paths[i], cap);
+                const std::lock_guard<std::mutex> hold(shared->mutex);
+                shared->results[i] = std::move(result);
+                --shared->left;
+                shared->done.notify_all();
+            }
         };
         try {
             std::thread(read).detach();

@@ -30,8 +30,9 @@ std::string kind_of(const Problem& not_regular);
 // after read_limit_ms. A stalled read's thread is left to finish on its own.
 // The problem's text says why: not_regular_text(), no_answer, or the system's reason.
 Result<std::string> read_timed(const std::string& path, std::size_t cap);
-// Several files at once, each on a thread of its own, all within the one limit:
-// a folder on a stalled mount costs a second, not a second a file.
+// Several files at once, a thread a folder reading its files in turn, all within
+// the one limit: a folder on a stalled mount costs a second, not a second a
+// file, and holds up no other folder's files.
 std::vector<Result<std::string>> read_timed(const std::vector<std::string>& paths, std::size_t cap);
 
 }  // namespace wd
