@@ -54,6 +54,9 @@ def visible_windows(name, pid=None):
     return [line for line in xdotool(*args).stdout.split() if line]
 
 
+GAMES = []  # every program a case started, for a timeout to show what each said
+
+
 def wait_until(what, condition, timeout=WAIT):
     deadline = time.monotonic() + timeout
     while True:
@@ -61,7 +64,9 @@ def wait_until(what, condition, timeout=WAIT):
         if value:
             return value
         if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
+            said = "".join(f"\nstderr of the game (pid {game.process.pid}):\n{game.stderr_text()[-2000:]}"
+                           for game in GAMES)
+            raise Failure(f"timed out waiting for {what}{said}")
         time.sleep(0.02)
 
 
@@ -170,6 +175,8 @@ class Game:
         self.process = subprocess.Popen([exe, *args], cwd=self.folder.path, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, stdin=subprocess.DEVNULL, env=self.env,
                                         preexec_fn=self.preexec)
+        if self not in GAMES:
+            GAMES.append(self)
         self.readers = [threading.Thread(target=self._read, args=(self.process.stdout, self.lines), daemon=True),
                         threading.Thread(target=self._read, args=(self.process.stderr, self.errors), daemon=True)]
         for reader in self.readers:
