@@ -1,9 +1,11 @@
 #include "widget_testing.h"
 
+#include "ui/late_icons.h"
 #include "ui/scene_renderer.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 
 using wd::testing::PlayFolder;
 using wd::testing::frame;
@@ -57,6 +59,7 @@ private slots:
     void empty_board_paints_nothing();
     void plain_xpm_only_as_its_header_promises_data();
     void plain_xpm_only_as_its_header_promises();
+    void a_style_icon_read_late_is_the_styles_own();
 };
 
 void TestScene::sprites_at_their_cells_data()
@@ -237,6 +240,21 @@ void TestScene::plain_xpm_only_as_its_header_promises()
         QCOMPARE(image->size(), QSize(2, 2));
         QCOMPARE(image->pixel(0, 0), qRgb(0x1A, 0x1A, 0x1F));
         QCOMPARE(qAlpha(image->pixel(1, 0)), 0);
+    }
+}
+
+// Last: the application's style stays wrapped for the rest of the run.
+void TestScene::a_style_icon_read_late_is_the_styles_own()
+{
+    const QStyle::StandardPixmap icons[] = {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_DialogCloseButton};
+    QList<QImage> own;
+    for (const QStyle::StandardPixmap which : icons)
+        own << QApplication::style()->standardIcon(which).pixmap(16, 16).toImage();
+    wd::read_style_icons_late();
+    for (int i = 0; i < 2; ++i) {
+        const QIcon late = QApplication::style()->standardIcon(icons[i]);
+        QCOMPARE(late.actualSize(QSize(16, 16)), QSize(16, 16));
+        QCOMPARE(late.pixmap(16, 16).toImage(), own[i]);
     }
 }
 
