@@ -490,7 +490,11 @@ def measure(bench, args):
                     line += f"   {kind} {statistics.median(run[name] for run in runs):6.2f} ms"
             print(line)
 
-    if args.perf_runs and shutil.which("perf"):
+    perf_works = bool(shutil.which("perf")) and subprocess.run(
+        ["perf", "record", "-q", "-o", os.devnull, "--", "true"], capture_output=True).returncode == 0
+    if args.perf_runs and not perf_works:
+        print("  (CPU by library left out: perf is missing or not allowed to sample here)")
+    if args.perf_runs and perf_works:
         print(f"  CPU by library until the first full frame, level 1 in a play folder (perf, {args.perf_runs} runs each,"
               " median ms a run; all the program's threads)")
         libraries = {"game": [], "text floor": []}
