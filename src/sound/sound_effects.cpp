@@ -71,15 +71,14 @@ void SoundEffects::load_when_allowed(const QStringList& folders)
 void SoundEffects::allow_loading(int delay_ms)
 {
     first_frame_shown = true;
-    if (delay_ms <= 0) {
+    const auto load_if_on = [this] {
         if (on)
             load(folders_after_frame);
-        return;
-    }
-    QTimer::singleShot(delay_ms, this, [this] {
-        if (on)
-            load(folders_after_frame);
-    });
+    };
+    if (delay_ms <= 0)
+        load_if_on();
+    else
+        QTimer::singleShot(delay_ms, this, load_if_on);
 }
 
 void SoundEffects::load(const QStringList& folders)

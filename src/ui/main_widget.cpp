@@ -183,7 +183,8 @@ bool MainWidget::watch_in(const QString& file, const QString& folder)
 bool MainWidget::open_viewer(const QString& file, bool then_quit, const Locate& locate)
 {
     auto opened = [this, &file, &locate]() -> wd::Result<std::unique_ptr<wd::ReplayViewer>> {
-        const wd::Result<std::string> read = wd::read_regular_file(QFile::encodeName(file).toStdString(), 64 << 20);
+        const wd::Result<std::string> read
+            = wd::read_regular_file(QFile::encodeName(file).toStdString(), wd::recording_cap);
         if (!read.ok())
             return read.problem();
         const wd::Result<wd::Recording> parsed = wd::parse_recording(read.value());
@@ -261,7 +262,7 @@ void MainWidget::stop_test_play()
 void MainWidget::offer_to_continue()
 {
     const wd::Result<std::string> kept
-        = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), 64 << 20);
+        = wd::read_regular_file(QFile::encodeName(recordings.continue_path()).toStdString(), wd::recording_cap);
     if (!kept.ok())
         return;
     wd::Result<wd::Recording> parsed = wd::parse_recording(kept.value());

@@ -7,7 +7,6 @@
 #include <QtMath>
 
 #include <optional>
-
 #include <utility>
 
 namespace wd {

@@ -12,8 +12,6 @@
 namespace wd {
 
 namespace {
-constexpr std::size_t recording_cap = 64 << 20;  // far beyond hours of play
-
 // A pack level is looked for where the game looks; a level named on the
 // command line was recorded with its whole path.
 int refuse(const QString& file, const std::string& why, int status)

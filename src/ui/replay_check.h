@@ -4,7 +4,12 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace wd {
+
+// The most a recording file may hold: far beyond hours of play.
+inline constexpr std::size_t recording_cap = 64 << 20;
 
 // Prints the game's trace lines as the live game printed them; 0 when the
 // recorded end and score come again, 1 when not, 2 when the recording cannot
