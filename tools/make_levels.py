@@ -271,7 +271,7 @@ BBBBBBBBBBBBBBBBBBBBBBBBB.BB.B
 BBBBBBBBB.BBBBBBBBBBBBBBBBBBBB
 """)
 
-level("Open arena", "two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall", """
+level("Open arena", "one cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in", """
 ..............K...............
 ....BBBBBB......BBBBBBBBB.....
 ....BBBBBB..K...BBBBBBBBB..K..

@@ -595,8 +595,8 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Beide Katzen beginnen in Gassen an der Mauer, hinter dem oberen und dem rechten Kistenbalken: Sperr sie dort ein, bevor sie herauskommen, und friss die Käsespur vor dem letzten Fang, denn der beendet die Ebene.</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
-        <translation>Zwei Katzen auf freiem Boden: Bleib in Bewegung und fang jede in der einfeldbreiten Gasse zwischen den unteren Kistenbalken und der Mauer.</translation>
+        <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
+        <translation>Eine Katze streift über den freien Boden, die andere beginnt in der einfeldbreiten Gasse zwischen den unteren Kistenbalken und der Mauer: Fang beide in dieser Gasse und lock die streunende hinein.</translation>
     </message>
 </context>
 <context>

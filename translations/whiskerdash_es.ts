@@ -595,8 +595,8 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Los dos gatos empiezan en pasillos junto al muro, tras la barra de cajas de arriba y la de la derecha: enciérralos allí antes de que salgan, y cómete el rastro de queso antes de la última captura, que termina el nivel.</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
-        <translation>Dos gatos en suelo libre: no dejes de moverte y atrapa a cada uno en el pasillo de una casilla entre las barras de cajas de abajo y el muro.</translation>
+        <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
+        <translation>Un gato ronda por el suelo libre y el otro empieza en el pasillo de una casilla entre las barras de cajas de abajo y el muro: atrapa a los dos en ese pasillo, atrayendo hacia él al que ronda.</translation>
     </message>
 </context>
 <context>

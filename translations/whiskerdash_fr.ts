@@ -595,8 +595,8 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Les deux chats partent de couloirs le long du mur, derrière la barre de caisses du haut et celle de droite : enfermez-les là avant qu’ils n’en sortent, et mangez la piste de fromage avant la dernière capture, qui termine le niveau.</translation>
     </message>
     <message>
-        <source>Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall.</source>
-        <translation>Deux chats sur un espace dégagé : restez en mouvement, et attrapez chacun dans le couloir d’une case entre les barres de caisses du bas et le mur.</translation>
+        <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
+        <translation>Un chat rôde sur l’espace dégagé, l’autre part du couloir d’une case entre les barres de caisses du bas et le mur : attrapez-les tous deux dans ce couloir, en y attirant celui qui rôde.</translation>
     </message>
 </context>
 <context>

@@ -26,7 +26,7 @@
     QT_TRANSLATE_NOOP("Levels", "Crossroads"),
     QT_TRANSLATE_NOOP("Levels", "The rows lie flat on the left and stand upright on the right: close a standing lane by pushing crates in from the side."),
     QT_TRANSLATE_NOOP("Levels", "Open arena"),
-    QT_TRANSLATE_NOOP("Levels", "Two cats on open floor: keep moving, and catch each in the one-cell lane between the bottom bars and the wall."),
+    QT_TRANSLATE_NOOP("Levels", "One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in."),
     QT_TRANSLATE_NOOP("Levels", "Cheese fence"),
     QT_TRANSLATE_NOOP("Levels", "Cats never step on cheese: the cheese at the ends of the stall holds the cat in; push crates in beside it and eat the fence last."),
     QT_TRANSLATE_NOOP("Levels", "Into the corner"),
