@@ -124,7 +124,7 @@ BBBBBBBBBBHBBBBBBBB.B.BBBBBBB.
 ..C...........................
 """)
 
-level("Cheese bait", "cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open", """
+level("Cheese bait", "cheese waits deep in the lanes, where the cats are: push a column down to cut a cat's lane on each side of it, then close in; the cheese is worth the walk if the way back is open", """
 .................K............
 ...K......K..............K....
 ..............................
@@ -334,7 +334,7 @@ level("Into the corner", "each corner holds an L-shaped lane between the wall an
 ..........................C...
 """)
 
-level("The block", "the block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block's rows in beside it, then onto it", """
+level("The block", "the block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block's rows in beside it and onto it", """
 ..........................C...
 .BBBBBBBBBBBB.........K....BB.
 .BBBBBBBBBBBB.............KBB.
@@ -355,7 +355,7 @@ level("The block", "the block leaves one-cell lanes along the walls: a cat there
 ...........K..............K...
 """)
 
-level("Dead ends", "cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor", """
+level("Dead ends", "the cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor", """
 .................HHHHHHHHHHHHH
 ...BBBBBBBBB.....B........C...
 ...BBBBBBBBB......HHHHHHHHHHHH
@@ -419,7 +419,7 @@ CBBBBB.....BBBBBB.K....BBBBB..
 """)
 
 
-level("Bridge", "two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars' crates in from the side", """
+level("Bridge", "two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars' crates in from the side", """
 ..K...........HH...........K..
 ...........BB.HH.BB...........
 ....K......BB.HH.BB......K....

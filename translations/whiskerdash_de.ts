@@ -315,10 +315,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Käseköder</translation>
     </message>
     <message>
-        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
-        <translation>Käse wartet tief in den Gassen, wo die Katzen sind: Der Weg lohnt sich, wenn der Rückweg frei ist.</translation>
-    </message>
-    <message>
         <source>Three ways</source>
         <translation>Dreierlei</translation>
     </message>
@@ -387,10 +383,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Der Block</translation>
     </message>
     <message>
-        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
-        <translation>Katzen schlüpfen übers Eck an einer Kiste vorbei in die Sackgassen: Schieb die Kiste einer Katze hinterher, und ihr geht der Gang aus.</translation>
-    </message>
-    <message>
         <source>You are the bait</source>
         <translation>Du bist der Köder</translation>
     </message>
@@ -405,10 +397,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>Bridge</source>
         <translation>Brücke</translation>
-    </message>
-    <message>
-        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
-        <translation>Zwei Hälften, verbunden durch eine einzige Brücke: Fang die Katzen in den Gassen neben der Steinmauer, indem du die Kisten der Balken von der Seite hineinschiebst.</translation>
     </message>
     <message>
         <source>Stone keep</source>
@@ -555,10 +543,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Jede Ecke birgt eine L-förmige Gasse zwischen der Mauer und einem Knick aus Kisten: Schließ die Gasse von außen auf beiden Seiten der Katze, dann schieb die letzte Kiste auf sie.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
-        <translation>Der Block lässt an den Mauern Gassen von einem Feld Breite frei: Eine Katze dort hat auf der einen Seite Stein und auf der anderen den Block, also schieb die Reihen des Blocks neben sie, dann auf sie.</translation>
-    </message>
-    <message>
         <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
         <translation>Eine Katze, die in eine Kistennische läuft, ist fast gefangen: Schließ die Nische mit einer Kiste von der Seite, dann schieb eine von unten hinein; stell dich unter eine Nische, um die Katze dorthin zu locken.</translation>
     </message>
@@ -597,6 +581,22 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
         <translation>Eine Katze streift über den freien Boden, die andere beginnt in der einfeldbreiten Gasse zwischen den unteren Kistenbalken und der Mauer: Fang beide in dieser Gasse und lock die streunende hinein.</translation>
+    </message>
+    <message>
+        <source>Cheese waits deep in the lanes, where the cats are: push a column down to cut a cat&apos;s lane on each side of it, then close in; the cheese is worth the walk if the way back is open.</source>
+        <translation>Käse wartet tief in den Gassen, wo die Katzen sind: Schieb eine Spalte hinunter, um die Gasse einer Katze auf beiden Seiten abzuschneiden, dann rück näher; der Käse lohnt den Weg, wenn der Rückweg frei ist.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
+        <translation>Der Block lässt an den Mauern Gassen von einem Feld Breite frei, und der Käse an seinem Fuß sperrt die untere für Katzen: Lass diesen Käse liegen, lock eine Katze in eine Gasse, dann schieb die Reihen des Blocks neben sie und auf sie.</translation>
+    </message>
+    <message>
+        <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
+        <translation>Die Katze beginnt in einer Sackgasse hinter ihrer Kiste: Schieb die Kiste hinterher, und schieb weiter, bis der Katze der Gang ausgeht.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Zwei Hälften, verbunden durch eine einzige Brücke: Eine Katze beginnt in einer Gasse neben der Steinmauer, die andere kommt über die Brücke, um dich zu jagen; fang jede in so einer Gasse, indem du die Kisten der Balken von der Seite hineinschiebst.</translation>
     </message>
 </context>
 <context>

@@ -315,10 +315,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Cebo de queso</translation>
     </message>
     <message>
-        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
-        <translation>El queso espera al fondo de los pasillos, donde están los gatos: merece la pena ir, si el camino de vuelta está libre.</translation>
-    </message>
-    <message>
         <source>Three ways</source>
         <translation>De tres clases</translation>
     </message>
@@ -387,10 +383,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>El bloque</translation>
     </message>
     <message>
-        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
-        <translation>Los gatos se cuelan en diagonal junto a una caja en los corredores sin salida: empújala tras uno de ellos y al gato se le acaba el corredor.</translation>
-    </message>
-    <message>
         <source>You are the bait</source>
         <translation>Tú eres el cebo</translation>
     </message>
@@ -405,10 +397,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>Bridge</source>
         <translation>Puente</translation>
-    </message>
-    <message>
-        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
-        <translation>Dos mitades unidas por un único puente: atrapa a los gatos en los pasillos junto al muro de piedra, metiendo desde un lado las cajas de las barras.</translation>
     </message>
     <message>
         <source>Stone keep</source>
@@ -555,10 +543,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Cada esquina guarda un pasillo en L entre el muro y un recodo de cajas: cierra el pasillo a ambos lados del gato desde fuera y luego empuja la última caja sobre él.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
-        <translation>El bloque deja junto a los muros pasillos de una casilla: un gato allí tiene piedra a un lado y el bloque al otro, así que empuja las filas del bloque a su lado y luego sobre él.</translation>
-    </message>
-    <message>
         <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
         <translation>Un gato que se mete en un rincón de cajas está casi atrapado: cierra el rincón con una caja desde un lado y luego empuja una hacia dentro desde abajo; ponte debajo de un rincón para atraer al gato hacia él.</translation>
     </message>
@@ -597,6 +581,22 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
         <translation>Un gato ronda por el suelo libre y el otro empieza en el pasillo de una casilla entre las barras de cajas de abajo y el muro: atrapa a los dos en ese pasillo, atrayendo hacia él al que ronda.</translation>
+    </message>
+    <message>
+        <source>Cheese waits deep in the lanes, where the cats are: push a column down to cut a cat&apos;s lane on each side of it, then close in; the cheese is worth the walk if the way back is open.</source>
+        <translation>El queso espera al fondo de los pasillos, donde están los gatos: empuja una columna hacia abajo para cortar el pasillo de un gato a cada lado, y luego cierra el cerco; el queso merece la pena si el camino de vuelta está libre.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
+        <translation>El bloque deja junto a los muros pasillos de una casilla, y el queso a su pie cierra a los gatos el de abajo: deja ese queso, atrae a un gato a un pasillo y luego empuja las filas del bloque a su lado y sobre él.</translation>
+    </message>
+    <message>
+        <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
+        <translation>El gato empieza en un corredor sin salida detrás de su caja: empuja la caja tras él y sigue empujando hasta que al gato se le acabe el corredor.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Dos mitades unidas por un único puente: un gato empieza en un pasillo junto al muro de piedra, el otro cruza el puente para cazarte; atrapa a cada uno en un pasillo así, metiendo desde un lado las cajas de las barras.</translation>
     </message>
 </context>
 <context>

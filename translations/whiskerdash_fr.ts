@@ -315,10 +315,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Appât de fromage</translation>
     </message>
     <message>
-        <source>Cheese waits deep in the lanes, where the cats are: worth the walk, if the way back is open.</source>
-        <translation>Du fromage attend au fond des couloirs, là où sont les chats : il vaut le détour, si le chemin du retour est libre.</translation>
-    </message>
-    <message>
         <source>Three ways</source>
         <translation>De trois sortes</translation>
     </message>
@@ -387,10 +383,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Le bloc</translation>
     </message>
     <message>
-        <source>Cats slip corner-wise past a crate into the dead-end corridors: push it in after one and the cat runs out of corridor.</source>
-        <translation>Les chats se faufilent en diagonale à côté d’une caisse jusque dans les culs-de-sac : poussez-la derrière l’un d’eux, et il se retrouve à court de couloir.</translation>
-    </message>
-    <message>
         <source>You are the bait</source>
         <translation>Vous êtes l’appât</translation>
     </message>
@@ -405,10 +397,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>Bridge</source>
         <translation>Pont</translation>
-    </message>
-    <message>
-        <source>Two halves joined by one bridge: catch the cats in the lanes beside the stone wall, pushing the bars&apos; crates in from the side.</source>
-        <translation>Deux moitiés reliées par un seul pont : attrapez les chats dans les couloirs qui longent le mur de pierre, en y poussant par le côté les caisses des barres.</translation>
     </message>
     <message>
         <source>Stone keep</source>
@@ -555,10 +543,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Chaque coin cache un couloir en L entre le mur et un coude de caisses : fermez le couloir des deux côtés du chat depuis l’extérieur, puis poussez la dernière caisse sur lui.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls: a cat there has stone on one side and the block on the other, so push the block&apos;s rows in beside it, then onto it.</source>
-        <translation>Le bloc laisse le long des murs des couloirs d’une case : un chat qui s’y trouve a la pierre d’un côté et le bloc de l’autre, alors poussez les rangées du bloc à côté de lui, puis sur lui.</translation>
-    </message>
-    <message>
         <source>A cat that wanders into a pocket of crates is nearly caught: shut the pocket with a crate from the side, then push one up into it; stand below a pocket to draw the cat towards it.</source>
         <translation>Un chat qui s’aventure dans un recoin de caisses est presque pris : fermez le recoin avec une caisse par le côté, puis poussez-en une dedans par le bas ; placez-vous sous un recoin pour y attirer le chat.</translation>
     </message>
@@ -597,6 +581,22 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>One cat roams the open floor, the other starts in the one-cell lane between the bottom bars and the wall: catch both in that lane, luring the roaming one in.</source>
         <translation>Un chat rôde sur l’espace dégagé, l’autre part du couloir d’une case entre les barres de caisses du bas et le mur : attrapez-les tous deux dans ce couloir, en y attirant celui qui rôde.</translation>
+    </message>
+    <message>
+        <source>Cheese waits deep in the lanes, where the cats are: push a column down to cut a cat&apos;s lane on each side of it, then close in; the cheese is worth the walk if the way back is open.</source>
+        <translation>Du fromage attend au fond des couloirs, là où sont les chats : poussez une colonne vers le bas pour couper le couloir d’un chat de chaque côté, puis resserrez ; le fromage vaut le détour si le chemin du retour est libre.</translation>
+    </message>
+    <message>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
+        <translation>Le bloc laisse le long des murs des couloirs d’une case, et le fromage à son pied ferme celui du bas aux chats : laissez ce fromage, attirez un chat dans un couloir, puis poussez les rangées du bloc à côté de lui et sur lui.</translation>
+    </message>
+    <message>
+        <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
+        <translation>Le chat commence dans un cul-de-sac derrière sa caisse : poussez la caisse derrière lui, et continuez jusqu’à ce qu’il se retrouve à court de couloir.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Deux moitiés reliées par un seul pont : un chat commence dans un couloir le long du mur de pierre, l’autre traverse le pont pour vous chasser ; attrapez chacun dans un tel couloir, en y poussant par le côté les caisses des barres.</translation>
     </message>
 </context>
 <context>
