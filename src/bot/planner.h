@@ -15,10 +15,11 @@ struct Search {
     int max_pushes = 3;     // pushes in one plan
 };
 
-// The deep player plans enclosures of three pushes; the shallow one looks at
-// fewer ways, two pushes deep, and so more often walks about or waits on a trap.
+// Both plan enclosures of three pushes, as every catch on open floor needs;
+// the shallow player tries fewer ways, so it more often misses a trap in
+// reach and walks about or waits instead.
 inline constexpr Search deep_search{400, 3};
-inline constexpr Search shallow_search{150, 2};
+inline constexpr Search shallow_search{150, 3};
 
 struct Plan {
     std::vector<Step> steps;  // walks, then the pushes, the last of which catches
