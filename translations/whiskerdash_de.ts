@@ -423,10 +423,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Fluss</translation>
     </message>
     <message>
-        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
-        <translation>Der Kistenfluss teilt das Spielfeld: Überquere ihn an einer Furt und schieb den Fluss auf eine Katze, die am anderen Ufer den Treidelpfad entlangläuft.</translation>
-    </message>
-    <message>
         <source>Docks</source>
         <translation>Hafen</translation>
     </message>
@@ -587,16 +583,20 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Käse wartet tief in den Gassen, wo die Katzen sind: Schieb eine Spalte hinunter, um die Gasse einer Katze auf beiden Seiten abzuschneiden, dann rück näher; der Käse lohnt den Weg, wenn der Rückweg frei ist.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
-        <translation>Der Block lässt an den Mauern Gassen von einem Feld Breite frei, und der Käse an seinem Fuß sperrt die untere für Katzen: Lass diesen Käse liegen, lock eine Katze in eine Gasse, dann schieb die Reihen des Blocks neben sie und auf sie.</translation>
-    </message>
-    <message>
         <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
         <translation>Die Katze beginnt in einer Sackgasse hinter ihrer Kiste: Schieb die Kiste hinterher, und schieb weiter, bis der Katze der Gang ausgeht.</translation>
     </message>
     <message>
-        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
-        <translation>Zwei Hälften, verbunden durch eine einzige Brücke: Eine Katze beginnt in einer Gasse neben der Steinmauer, die andere kommt über die Brücke, um dich zu jagen; fang jede in so einer Gasse, indem du die Kisten der Balken von der Seite hineinschiebst.</translation>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s crates in beside it and onto it.</source>
+        <translation>Der Block lässt an den Mauern Gassen von einem Feld Breite frei, und der Käse an seinem Fuß sperrt die untere für Katzen: Lass diesen Käse liegen, lock eine Katze in eine Gasse, dann schieb die Kisten des Blocks neben sie und auf sie.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other roams the far half and can cross the bridge to you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Zwei Hälften, verbunden durch eine einzige Brücke: Eine Katze beginnt in einer Gasse neben der Steinmauer, die andere streift durch die andere Hälfte und kann über die Brücke zu dir kommen; fang jede in so einer Gasse, indem du die Kisten der Balken von der Seite hineinschiebst.</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
+        <translation>Der Kistenfluss teilt das Spielfeld: Überquere ihn an einer Furt, schieb den Fluss zu beiden Seiten einer Katze auf den Treidelpfad am anderen Ufer, dann auf sie.</translation>
     </message>
 </context>
 <context>

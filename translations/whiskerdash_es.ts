@@ -423,10 +423,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Río</translation>
     </message>
     <message>
-        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
-        <translation>El río de cajas divide el tablero: cruza por un vado y empuja el río sobre un gato que vaya por el camino de la otra orilla.</translation>
-    </message>
-    <message>
         <source>Docks</source>
         <translation>Muelles</translation>
     </message>
@@ -587,16 +583,20 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>El queso espera al fondo de los pasillos, donde están los gatos: empuja una columna hacia abajo para cortar el pasillo de un gato a cada lado, y luego cierra el cerco; el queso merece la pena si el camino de vuelta está libre.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
-        <translation>El bloque deja junto a los muros pasillos de una casilla, y el queso a su pie cierra a los gatos el de abajo: deja ese queso, atrae a un gato a un pasillo y luego empuja las filas del bloque a su lado y sobre él.</translation>
-    </message>
-    <message>
         <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
         <translation>El gato empieza en un corredor sin salida detrás de su caja: empuja la caja tras él y sigue empujando hasta que al gato se le acabe el corredor.</translation>
     </message>
     <message>
-        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
-        <translation>Dos mitades unidas por un único puente: un gato empieza en un pasillo junto al muro de piedra, el otro cruza el puente para cazarte; atrapa a cada uno en un pasillo así, metiendo desde un lado las cajas de las barras.</translation>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s crates in beside it and onto it.</source>
+        <translation>El bloque deja junto a los muros pasillos de una casilla, y el queso a su pie cierra a los gatos el de abajo: deja ese queso, atrae a un gato a un pasillo y luego empuja las cajas del bloque a su lado y sobre él.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other roams the far half and can cross the bridge to you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Dos mitades unidas por un único puente: un gato empieza en un pasillo junto al muro de piedra, el otro ronda la otra mitad y puede cruzar el puente hasta ti; atrapa a cada uno en un pasillo así, metiendo desde un lado las cajas de las barras.</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
+        <translation>El río de cajas divide el tablero: cruza por un vado, empuja el río a ambos lados de un gato que vaya por el camino de la otra orilla, y luego sobre él.</translation>
     </message>
 </context>
 <context>

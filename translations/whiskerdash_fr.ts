@@ -423,10 +423,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Rivière</translation>
     </message>
     <message>
-        <source>The river of crates splits the board: cross at a ford and push the river onto a cat walking the towpath on the far bank.</source>
-        <translation>La rivière de caisses coupe le plateau en deux : traversez à un gué et poussez la rivière sur un chat qui suit le chemin de halage sur l’autre rive.</translation>
-    </message>
-    <message>
         <source>Docks</source>
         <translation>Docks</translation>
     </message>
@@ -587,16 +583,20 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Du fromage attend au fond des couloirs, là où sont les chats : poussez une colonne vers le bas pour couper le couloir d’un chat de chaque côté, puis resserrez ; le fromage vaut le détour si le chemin du retour est libre.</translation>
     </message>
     <message>
-        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s rows in beside it and onto it.</source>
-        <translation>Le bloc laisse le long des murs des couloirs d’une case, et le fromage à son pied ferme celui du bas aux chats : laissez ce fromage, attirez un chat dans un couloir, puis poussez les rangées du bloc à côté de lui et sur lui.</translation>
-    </message>
-    <message>
         <source>The cat starts in a dead-end corridor behind its crate: push the crate in after it, and keep pushing until the cat runs out of corridor.</source>
         <translation>Le chat commence dans un cul-de-sac derrière sa caisse : poussez la caisse derrière lui, et continuez jusqu’à ce qu’il se retrouve à court de couloir.</translation>
     </message>
     <message>
-        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other crosses the bridge to hunt you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
-        <translation>Deux moitiés reliées par un seul pont : un chat commence dans un couloir le long du mur de pierre, l’autre traverse le pont pour vous chasser ; attrapez chacun dans un tel couloir, en y poussant par le côté les caisses des barres.</translation>
+        <source>The block leaves one-cell lanes along the walls, and the cheese at its foot closes the bottom one to cats: leave that cheese, draw a cat into a lane, then push the block&apos;s crates in beside it and onto it.</source>
+        <translation>Le bloc laisse le long des murs des couloirs d’une case, et le fromage à son pied ferme celui du bas aux chats : laissez ce fromage, attirez un chat dans un couloir, puis poussez les caisses du bloc à côté de lui et sur lui.</translation>
+    </message>
+    <message>
+        <source>Two halves joined by one bridge: one cat starts in a lane beside the stone wall, the other roams the far half and can cross the bridge to you; catch each in such a lane, pushing the bars&apos; crates in from the side.</source>
+        <translation>Deux moitiés reliées par un seul pont : un chat commence dans un couloir le long du mur de pierre, l’autre rôde dans l’autre moitié et peut traverser le pont jusqu’à vous ; attrapez chacun dans un tel couloir, en y poussant par le côté les caisses des barres.</translation>
+    </message>
+    <message>
+        <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
+        <translation>La rivière de caisses coupe le plateau en deux : traversez à un gué, poussez la rivière de part et d’autre d’un chat qui suit le chemin de halage sur l’autre rive, puis sur lui.</translation>
     </message>
 </context>
 <context>
