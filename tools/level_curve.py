@@ -46,32 +46,53 @@ def names():
         return []
 
 
-class Run:
-    """One model at one speed over the pack: per level (rate, wins, catches by kind)."""
+class Job:
+    """One model at one speed on one level: a bot process of its own."""
 
-    def __init__(self, bot, player, speed, options):
+    def __init__(self, bot, player, speed, level, options):
         self.player, self.speed = player, speed
         self.process = subprocess.Popen(
             [bot, "--player", player, "--runs", str(options.runs), "--first-seed", str(options.first_seed),
              "--moves-per-tick", str(speed), "--max-ticks", str(options.max_ticks)]
-            + (["--until-won"] if options.each_won else []) + options.levels,
+            + (["--until-won"] if options.each_won else []) + [level],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
 
-    def collect(self, count):
+    def collect(self):
+        """(rate, wins, catches by kind, share of lost games a cat ended)."""
         out, err = self.process.communicate()
         if self.process.returncode != 0:
             sys.exit(f"whiskerdash-bot --player {self.player} failed ({self.process.returncode}): {err}")
-        self.levels = []
-        for line in out.splitlines():
-            fields = line.split()
-            won, games = int(fields[1]), int(fields[2])
-            self.levels.append((100.0 * won / games, won, [int(n) for n in fields[5:8]],
-                                100.0 * int(fields[8]) / (games - won) if games > won else 0.0))
-        if len(self.levels) != count:
-            sys.exit(f"whiskerdash-bot reported {len(self.levels)} of {count} levels")
+        lines = out.splitlines()
+        if len(lines) != 1:
+            sys.exit(f"whiskerdash-bot reported {len(lines)} lines for one level")
+        fields = lines[0].split()
+        won, games = int(fields[1]), int(fields[2])
+        return (100.0 * won / games, won, [int(n) for n in fields[5:8]],
+                100.0 * int(fields[8]) / (games - won) if games > won else 0.0)
+
+
+class Run:
+    """One model at one speed over the pack: per level (rate, wins, catches by kind)."""
+
+    def __init__(self, player, speed, levels):
+        self.player, self.speed, self.levels = player, speed, levels
         self.rates = [level[0] for level in self.levels]
         self.wins = [level[1] for level in self.levels]
         self.catches = [sum(level[2][k] for level in self.levels) for k in range(len(KINDS))]
+
+
+def play_all(options, players, speeds):
+    """Every model, speed and level, one bot a core, so no core idles while a slow model finishes."""
+    pending = [(player, speed, n) for player in players for speed in speeds for n in range(len(options.levels))]
+    results, running = {}, []
+    while pending or running:
+        while pending and len(running) < (os.cpu_count() or 1):
+            player, speed, n = pending.pop(0)
+            running.append(((player, speed, n), Job(options.bot, player, speed, options.levels[n], options)))
+        key, job = running.pop(0)
+        results[key] = job.collect()
+    return [Run(player, speed, [results[(player, speed, n)] for n in range(len(options.levels))])
+            for player in players for speed in speeds]
 
 
 def ranks(values):
@@ -139,15 +160,7 @@ def main():
     players = options.players.split(",")
     speeds = [int(k) for k in options.speeds.split(",")]
 
-    # One bot a core: every model and speed is a process of its own.
-    pending = [(player, speed) for player in players for speed in speeds]
-    runs, running = [], []
-    while pending or running:
-        while pending and len(running) < (os.cpu_count() or 1):
-            running.append(Run(options.bot, *pending.pop(0), options))
-        run = running.pop(0)
-        run.collect(len(options.levels))
-        runs.append(run)
+    runs = play_all(options, players, speeds)
     by = {(run.player, run.speed): run for run in runs}
     if options.each_won:
         unwon = [f"{os.path.basename(options.levels[n])} was not won by {run.player} at a tick every "
