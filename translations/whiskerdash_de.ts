@@ -527,10 +527,6 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
         <translation>Eine Treppe aus Kisten teilt den Raum: Katzen kommen an ihrem Fuß und an ihrem oberen Ende herum, wo eine dicke Stufe und die Mauer eine Gasse bilden.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Letztes Gefecht</translation>
-    </message>
-    <message>
         <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
         <translation>Alles auf einmal: der Block links, eine Tür in der Mauer, Steinpfeiler rechts und Käse, der dich hindurchlockt.</translation>
     </message>
@@ -597,6 +593,10 @@ verlassenes zum Fortsetzen) liegen in recordings/ neben hsc.dat.
     <message>
         <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
         <translation>Der Kistenfluss teilt das Spielfeld: Überquere ihn an einer Furt, schieb den Fluss zu beiden Seiten einer Katze auf den Treidelpfad am anderen Ufer, dann auf sie.</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>Alles auf einmal</translation>
     </message>
 </context>
 <context>

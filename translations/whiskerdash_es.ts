@@ -527,10 +527,6 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
         <translation>Una escalera de cajas divide el cuarto: los gatos la rodean por el pie y por lo alto, donde un escalón grueso y el muro forman un pasillo.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Batalla final</translation>
-    </message>
-    <message>
         <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
         <translation>Todo a la vez: el bloque a la izquierda, una puerta en el muro, pilares de piedra a la derecha y queso que tira de ti hasta el final.</translation>
     </message>
@@ -597,6 +593,10 @@ dejada para continuar) se guardan en recordings/ junto a hsc.dat.
     <message>
         <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
         <translation>El río de cajas divide el tablero: cruza por un vado, empuja el río a ambos lados de un gato que vaya por el camino de la otra orilla, y luego sobre él.</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>Todo a la vez</translation>
     </message>
 </context>
 <context>

@@ -527,10 +527,6 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
         <translation>Un escalier de caisses coupe la pièce en deux : les chats le contournent par le bas et par le haut, où une marche épaisse et le mur forment un couloir.</translation>
     </message>
     <message>
-        <source>Last stand</source>
-        <translation>Dernier combat</translation>
-    </message>
-    <message>
         <source>Everything at once: the block on the left, one door in the wall, stone posts on the right, and cheese to pull you through.</source>
         <translation>Tout à la fois : le bloc à gauche, une porte dans le mur, des piliers de pierre à droite, et du fromage pour vous faire avancer.</translation>
     </message>
@@ -597,6 +593,10 @@ quittée à reprendre) sont gardés dans recordings/ à côté de hsc.dat.
     <message>
         <source>The river of crates splits the board: cross at a ford, push the river in on both sides of a cat walking the towpath on the far bank, then onto it.</source>
         <translation>La rivière de caisses coupe le plateau en deux : traversez à un gué, poussez la rivière de part et d’autre d’un chat qui suit le chemin de halage sur l’autre rive, puis sur lui.</translation>
+    </message>
+    <message>
+        <source>All at once</source>
+        <translation>Tout à la fois</translation>
     </message>
 </context>
 <context>
