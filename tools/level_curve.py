@@ -28,6 +28,7 @@ the last three under 40 + P, no rise over 15 + P) and asks only that some
 model win each level."""
 
 import argparse
+import concurrent.futures
 import os
 import subprocess
 import sys
@@ -83,14 +84,14 @@ class Run:
 
 def play_all(options, players, speeds):
     """Every model, speed and level, one bot a core, so no core idles while a slow model finishes."""
-    pending = [(player, speed, n) for player in players for speed in speeds for n in range(len(options.levels))]
-    results, running = {}, []
-    while pending or running:
-        while pending and len(running) < (os.cpu_count() or 1):
-            player, speed, n = pending.pop(0)
-            running.append(((player, speed, n), Job(options.bot, player, speed, options.levels[n], options)))
-        key, job = running.pop(0)
-        results[key] = job.collect()
+    keys = [(player, speed, n) for player in players for speed in speeds for n in range(len(options.levels))]
+
+    def play(key):
+        player, speed, n = key
+        return Job(options.bot, player, speed, options.levels[n], options).collect()
+
+    with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 1) as pool:
+        results = dict(zip(keys, pool.map(play, keys)))
     return [Run(player, speed, [results[(player, speed, n)] for n in range(len(options.levels))])
             for player in players for speed in speeds]
 
