@@ -47,29 +47,23 @@ def names():
         return []
 
 
-class Job:
-    """One model at one speed on one level: a bot process of its own."""
-
-    def __init__(self, bot, player, speed, level, options):
-        self.player, self.speed = player, speed
-        self.process = subprocess.Popen(
-            [bot, "--player", player, "--runs", str(options.runs), "--first-seed", str(options.first_seed),
-             "--moves-per-tick", str(speed), "--max-ticks", str(options.max_ticks)]
-            + (["--until-won"] if options.each_won else []) + [level],
-            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
-
-    def collect(self):
-        """(rate, wins, catches by kind, share of lost games a cat ended)."""
-        out, err = self.process.communicate()
-        if self.process.returncode != 0:
-            sys.exit(f"whiskerdash-bot --player {self.player} failed ({self.process.returncode}): {err}")
-        lines = out.splitlines()
-        if len(lines) != 1:
-            sys.exit(f"whiskerdash-bot reported {len(lines)} lines for one level")
-        fields = lines[0].split()
-        won, games = int(fields[1]), int(fields[2])
-        return (100.0 * won / games, won, [int(n) for n in fields[5:8]],
-                100.0 * int(fields[8]) / (games - won) if games > won else 0.0)
+def play_level(options, player, speed, level):
+    """One model at one speed on one level, a bot process of its own:
+    (rate, wins, catches by kind, share of lost games a cat ended)."""
+    done = subprocess.run(
+        [options.bot, "--player", player, "--runs", str(options.runs), "--first-seed", str(options.first_seed),
+         "--moves-per-tick", str(speed), "--max-ticks", str(options.max_ticks)]
+        + (["--until-won"] if options.each_won else []) + [level],
+        capture_output=True, text=True)
+    if done.returncode != 0:
+        sys.exit(f"whiskerdash-bot --player {player} failed ({done.returncode}): {done.stderr}")
+    lines = done.stdout.splitlines()
+    if len(lines) != 1:
+        sys.exit(f"whiskerdash-bot reported {len(lines)} lines for one level")
+    fields = lines[0].split()
+    won, games = int(fields[1]), int(fields[2])
+    return (100.0 * won / games, won, [int(n) for n in fields[5:8]],
+            100.0 * int(fields[8]) / (games - won) if games > won else 0.0)
 
 
 class Run:
@@ -86,12 +80,9 @@ def play_all(options, players, speeds):
     """Every model, speed and level, one bot a core, so no core idles while a slow model finishes."""
     keys = [(player, speed, n) for player in players for speed in speeds for n in range(len(options.levels))]
 
-    def play(key):
-        player, speed, n = key
-        return Job(options.bot, player, speed, options.levels[n], options).collect()
-
     with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 1) as pool:
-        results = dict(zip(keys, pool.map(play, keys)))
+        results = dict(zip(keys, pool.map(lambda key: play_level(options, key[0], key[1], options.levels[key[2]]),
+                                          keys)))
     return [Run(player, speed, [results[(player, speed, n)] for n in range(len(options.levels))])
             for player in players for speed in speeds]
 
