@@ -1,9 +1,12 @@
-"""The curve tool's bounds, on made-up measures: CI trusts its --check, so each
+"""The curve tool's bounds, on made-up measures, and its bots run side by side: CI trusts its --check, so each
 bound must fail just past its edge and hold just inside it.
 
     curve_bounds.py TOOLS_DIR"""
 
+import os
+import stat
 import sys
+import tempfile
 import types
 
 sys.path.insert(0, sys.argv[1])
@@ -42,5 +45,20 @@ for what, a, b, expected in [("the same order, with ties", [1, 1, 2, 3], [5, 5, 
         failed += 1
         print(f"FAIL: Spearman of {what} is {level_curve.spearman(a, b):.2f}")
 
-print(f"{len(CASES) + 2 - failed} passed, {failed} failed")
+# The bots run in parallel: each result must land on its own level, model and speed.
+# A stand-in bot wins as many of 10 games as its level's number plus its speed.
+with tempfile.TemporaryDirectory() as folder:
+    bot = os.path.join(folder, "bot")
+    with open(bot, "w") as script:
+        script.write('#!/bin/sh\nfor a; do last=$a; done\n'
+                     'n=$(basename "$last" .lvx)\necho "$last $((n + $8)) 10 0 0 0 0 0 0"\n')
+    os.chmod(bot, stat.S_IRWXU)
+    levels = [str(n) + ".lvx" for n in range(6)]
+    options = types.SimpleNamespace(bot=bot, runs=10, first_seed=1, max_ticks=1, each_won=False, levels=levels)
+    for got in level_curve.play_all(options, ["deep", "shallow"], [2, 4]):
+        if got.wins != [n + got.speed for n in range(6)]:
+            failed += 1
+            print(f"FAIL: {got.player} at every {got.speed} got {got.wins}")
+
+print(f"{len(CASES) + 3 - failed} passed, {failed} failed")
 sys.exit(1 if failed else 0)
